@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Installs what Quillmar needs to build, run and test on Debian 12.
+set -euo pipefail
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -q
+$SUDO apt-get install -y -q --no-install-recommends \
+  build-essential cmake \
+  qt6-base-dev libgl-dev qt6-qpa-plugins \
+  fonts-liberation \
+  libgtest-dev libgmock-dev libbenchmark-dev
