@@ -1,0 +1,91 @@
+#pragma once
+// The rules by which Quillmar accepts what the user types into a field, shared
+// by every screen, the W-2 edit check and printing. All texts are
+// Windows-1252 bytes.
+//
+// The checks return false for a bad entry (and, unless QuietValidation is set,
+// show their message). The Read rules store into their output only an
+// acceptable entry; a bad one gets a message, leaves the output as it was and
+// puts the focus back into the field, so the user still sees the rejected text.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "data/Currency.h"
+#include "data/EntryField.h"
+
+// The EIN prefixes the Social Security Administration rejects.
+extern const std::array<std::string_view, 25> BadEinPrefixes;
+
+// While true, the validation messages of the state, EIN and SSN checks are
+// not shown; the checks still return their results. False at start.
+extern bool QuietValidation;
+
+// Sets QuietValidation for its lifetime and then restores the previous value.
+class QuietValidationScope {
+public:
+  QuietValidationScope() : previous_(QuietValidation) { QuietValidation = true; }
+  ~QuietValidationScope() { QuietValidation = previous_; }
+  QuietValidationScope(const QuietValidationScope&) = delete;
+  QuietValidationScope& operator=(const QuietValidationScope&) = delete;
+
+private:
+  bool previous_;
+};
+
+enum class ValidationKind { State = 1, EIN = 2, SSN = 3 };
+
+// The text of a validation message.
+const std::string& ValidationMessageText(ValidationKind kind);
+// Shows the message of `kind` in a plain message box, unless QuietValidation.
+void ShowValidationMessage(ValidationKind kind);
+
+// A two-letter state abbreviation of StateTable, either case. On success the
+// text becomes the upper-case abbreviation.
+bool CheckStateAbbrev(std::string& text);
+// The display name of a state abbreviation (either case), cut to 24
+// characters; empty if none. No message.
+std::string StateNameOfAbbrev(const std::string& abbrev);
+// The abbreviation of a state's display name, matched exactly and then
+// ignoring case; empty if none.
+std::string StateAbbrevOfName(const std::string& name);
+
+// An employer identification number: 99-9999999 without a rejected prefix.
+bool CheckEIN(const std::string& text);
+// A Social Security number: nine digits, typed as 999-99-9999 or with at most
+// one hyphen, not a known dummy number and with a valid area.
+bool CheckSSN(const std::string& text);
+// A ZIP code: 99999, 99999-, 99999-9999 or 99999- followed by four blanks.
+// No message.
+bool CheckZip(const std::string& text);
+
+// The country name of a two-letter code (either case); empty if none.
+std::string CountryName(const std::string& code);
+// The code of a country name, matched exactly or, for a text of 12 characters
+// or more, as the beginning of a name (the entry field may have cut it);
+// empty if none.
+std::string CountryCode(const std::string& name);
+
+// True when every character is 0-9 (and for empty text).
+bool AllDigits(std::string_view text);
+// True when every character is a blank (and for empty text).
+bool AllSpaces(std::string_view text);
+
+// The text without leading and trailing blanks and control characters.
+std::string TrimText(std::string_view text);
+// The text with the ASCII letters in upper case.
+std::string UpperCaseAscii(std::string_view text);
+
+// The start of the message about an entry that is not a number.
+std::string NumberErrorText(const std::string& text);
+
+// An amount field. Empty text stores 0. More than two decimal places are
+// kept to four decimals, otherwise the amount is rounded to cents.
+void ReadAmountField(IEntryField& edit, Currency& amount);
+// A whole-number field. Empty text stores 0.
+void ReadIntegerField(IEntryField& edit, std::int32_t& value);
+// A one-character code field. Empty text stores a blank; a letter is stored
+// in upper case.
+void ReadCodeField(IEntryField& edit, char& code);
