@@ -1,0 +1,523 @@
+#include "data/QuillmarFormFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <string_view>
+#include <vector>
+
+#include "data/CodePage.h"
+#include "data/QuillmarError.h"
+#include "platform/Clock.h"
+#include "platform/MessageBoxes.h"
+
+namespace {
+
+constexpr const char* kNewSsnOnFile = "SSN for new record is already on file, cannot save changes";
+constexpr const char* kChangedSsnOnFile = "SSN was changed and new number already on file, cannot save changes";
+constexpr const char* kSameNameIntro = "There is more than one employee with the same name, ";
+constexpr const char* kSameNameNext = "click Yes to select this employee, No to see next";
+constexpr const char* kSameNameLast = "THIS IS THE LAST ONE, click OK to select this employee";
+
+// The scan reads this many records at a time.
+constexpr std::size_t kScanChunkRecords = 1024;
+
+// Messages are Windows-1252; the path is the file system's UTF-8.
+QuillmarError FileError(const char* what, const std::string& path) {
+  return QuillmarError(std::string(what) + " " + Utf8ToCp1252(path));
+}
+
+// Reads up to `count` bytes at `offset`; fewer at the end of the file or on a
+// read error.
+std::size_t ReadFull(int fd, std::int64_t offset, void* buffer, std::size_t count) {
+  auto* out = static_cast<unsigned char*>(buffer);
+  std::size_t done = 0;
+  while (done < count && offset >= 0) {
+    const ssize_t n = ::pread(fd, out + done, count - done, static_cast<off_t>(offset) + static_cast<off_t>(done));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    done += static_cast<std::size_t>(n);
+  }
+  return done;
+}
+
+// Writes all `count` bytes at `offset`, going on after short writes.
+bool WriteFull(int fd, std::int64_t offset, const void* buffer, std::size_t count) {
+  const auto* in = static_cast<const unsigned char*>(buffer);
+  std::size_t done = 0;
+  while (done < count) {
+    const ssize_t n = ::pwrite(fd, in + done, count - done, static_cast<off_t>(offset) + static_cast<off_t>(done));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+bool LockAgainstWriters(int fd) {
+  struct flock lock {};
+  lock.l_type = F_WRLCK;
+  lock.l_whence = SEEK_SET;
+  lock.l_start = 0;
+  lock.l_len = 0;  // the whole file, however long it grows
+  return ::fcntl(fd, F_OFD_SETLK, &lock) == 0;
+}
+
+void SyncFolderOf(const std::string& path) {
+  const std::size_t slash = path.find_last_of('/');
+  const std::string folder = slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
+  const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir < 0) return;
+  ::fsync(dir);
+  ::close(dir);
+}
+
+std::string AsciiUpper(std::string text) {
+  for (char& c : text) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - ('a' - 'A'));
+  }
+  return text;
+}
+
+// A new record of the kind as the program starts it: zeros, now, the kind,
+// and for a W-2 the four box 12 codes blank.
+TRecordBuffer BlankRecord(std::uint16_t kind) {
+  TRecordBuffer record;
+  record.Clear();
+  record.header.LastSaved = NowDateTime();
+  record.header.RecType = kind;
+  if (kind == kRecTypeW2) {
+    for (Box12Entry& line : record.w2.Box12) line.Code = ' ';
+  }
+  return record;
+}
+
+std::string SaveQuestion(const TRecordBuffer& record) {
+  switch (record.RecType()) {
+    case kRecTypeW3:
+      return "Save changes to W-3 for " + record.w3.EmployerName.Str() + " ?";
+    case kRecTypeW2: {
+      const W2Record& w2 = record.w2;
+      return "Save changes to W-2 for " + w2.SocSecNum.Str() + " " + w2.FirstName.Str() + " " +
+             w2.MiddleInitial.Str() + " " + w2.LastName.Str() + " ?";
+    }
+    default:
+      return "Save changes on this screen ?";
+  }
+}
+
+// Keys whose first three characters lie between "000" and "999" are Social
+// Security numbers.
+bool StartsLikeSsn(std::string_view key) {
+  const std::string_view head = key.substr(0, 3);
+  return head.compare("000") >= 0 && head.compare("999") <= 0;
+}
+
+// Opens an existing data file for reading and writing and locks it against
+// other writers; -1 when that is not possible.
+int OpenExisting(const std::string& path) {
+  // Non-blocking, so that a FIFO or device in the file's place cannot hang the open.
+  const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+  if (fd < 0) return -1;
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || ::fcntl(fd, F_SETFL, 0) != 0 ||
+      !LockAgainstWriters(fd)) {
+    ::close(fd);
+    return -1;
+  }
+  return fd;
+}
+
+// Makes a new data file: header, empty W-3 record, blank placeholder W-2,
+// all with the same LastSaved. Returns the open, locked file; -1 when the
+// file exists already. Throws when it cannot be made; nothing is left behind then.
+int CreateNew(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
+  if (fd < 0) {
+    if (errno == EEXIST) return -1;
+    throw FileError("Cannot create file", path);
+  }
+  if (!LockAgainstWriters(fd)) {
+    // Someone else opened the brand-new file first: it is theirs now.
+    ::close(fd);
+    throw FileError("Cannot open file", path);
+  }
+  TRecordBuffer image[3];
+  image[0].Clear();
+  image[0].header.LastSaved = NowDateTime();
+  image[0].header.RecType = kRecTypeHeader;
+  image[1] = image[0];
+  image[1].header.RecType = kRecTypeW3;
+  image[2] = image[0];
+  image[2].header.RecType = kRecTypeW2;
+  for (Box12Entry& line : image[2].w2.Box12) line.Code = ' ';
+  bool written = true;
+  for (int i = 0; i < 3 && written; ++i) {
+    written = WriteFull(fd, std::int64_t{i} * kRecSize, image[i].bytes, kRecSize);
+  }
+  if (!written || ::fdatasync(fd) != 0) {
+    ::unlink(path.c_str());
+    ::close(fd);
+    throw FileError("Cannot create file", path);
+  }
+  SyncFolderOf(path);
+  return fd;
+}
+
+}  // namespace
+
+std::unique_ptr<TQuillmarFormFile> TQuillmarFormFile::Create(const std::string& path) {
+  int fd = CreateNew(path);
+  if (fd < 0) fd = OpenExisting(path);
+  if (fd < 0) throw FileError("Cannot open file", path);
+  std::unique_ptr<TQuillmarFormFile> file(new TQuillmarFormFile(path, fd));
+  file->BuildIndexes();
+  return file;
+}
+
+TQuillmarFormFile::TQuillmarFormFile(std::string path, int fd) : path_(std::move(path)), fd_(fd) {}
+
+TQuillmarFormFile::~TQuillmarFormFile() {
+  try {
+    SaveCurrent(true);
+  } catch (const QuillmarError& error) {
+    try {
+      ShowMessage(error.what(), MsgIcon::Error);
+    } catch (...) {
+      // Nobody left to tell; the file is closed all the same.
+    }
+  } catch (...) {
+  }
+  ::close(fd_);
+}
+
+// ---- the stream ----
+
+std::int64_t TQuillmarFormFile::Seek(std::int64_t offset) {
+  position_ = std::max<std::int64_t>(offset, 0);
+  return position_;
+}
+
+std::int64_t TQuillmarFormFile::Size() const {
+  struct stat st {};
+  if (::fstat(fd_, &st) != 0) return 0;
+  return static_cast<std::int64_t>(st.st_size);
+}
+
+std::size_t TQuillmarFormFile::Read(void* buffer, std::size_t count) {
+  const std::size_t n = ReadFull(fd_, position_, buffer, count);
+  position_ += static_cast<std::int64_t>(n);
+  return n;
+}
+
+void TQuillmarFormFile::Write(const void* buffer, std::size_t count) {
+  if (!WriteFull(fd_, position_, buffer, count)) throw FileError("Cannot write file", path_);
+  position_ += static_cast<std::int64_t>(count);
+}
+
+std::size_t TQuillmarFormFile::ReadAt(std::int64_t offset, TRecordBuffer& record) {
+  Seek(offset);
+  const std::size_t n = Read(record.bytes, kRecSize);
+  // A short read leaves no remains of the buffer's earlier content.
+  std::memset(record.bytes + n, 0, kRecSize - n);
+  return n;
+}
+
+// The whole record, then to the disk before returning: a saved record
+// survives a crash or power loss.
+void TQuillmarFormFile::WriteRecord(std::int64_t offset, const TRecordBuffer& record) {
+  Seek(offset);
+  Write(record.bytes, kRecSize);
+  if (::fdatasync(fd_) != 0) throw FileError("Cannot write file", path_);
+}
+
+// ---- opening ----
+
+void TQuillmarFormFile::BuildIndexes() {
+  const std::size_t headerBytes = ReadAt(kHeaderOffset, OrigRec);
+  const std::size_t w3Bytes = ReadAt(kW3Offset, W3Rec);
+  const std::int64_t scanStart = static_cast<std::int64_t>(headerBytes + w3Bytes);
+
+  // Every whole record from the scan start is a W-2 entry, whatever its
+  // kind; a partial record at the end is left out.
+  std::vector<SortedKeyList::Entry> names;
+  std::vector<SortedKeyList::Entry> ssns;
+  std::vector<unsigned char> chunk(kScanChunkRecords * kRecSize);
+  std::int64_t offset = scanStart;
+  for (;;) {
+    const std::size_t got = ReadFull(fd_, offset, chunk.data(), chunk.size());
+    for (std::size_t i = 0; i < got / kRecSize; ++i) {
+      W2Record record;
+      std::memcpy(&record, chunk.data() + i * kRecSize, sizeof record);
+      entries_.push_back(TQuillmarFileOfs{offset});
+      TQuillmarFileOfs* entry = &entries_.back();
+      names.push_back({MakeNameKey(record), entry});
+      ssns.push_back({record.SocSecNum.Str(), entry});
+      offset += kRecSize;
+    }
+    if (got < chunk.size()) break;
+  }
+  nameIndex_.Load(std::move(names));
+  ssnIndex_.Load(std::move(ssns));
+
+  // The first W-2 record in file order is current.
+  recPos_ = scanStart;
+  ReadAt(recPos_, OrigRec);
+  WorkRec = OrigRec;
+  curOfs_ = EntryAt(recPos_);
+  IndexMode = 0;
+}
+
+std::string TQuillmarFormFile::MakeNameKey(const W2Record& record) {
+  std::string key = record.LastName.Str();
+  if (!record.FirstName.Empty()) key += ", " + record.FirstName.Str();
+  if (!record.MiddleInitial.Empty()) key += " " + record.MiddleInitial.Str();
+  return AsciiUpper(std::move(key));
+}
+
+TQuillmarFileOfs* TQuillmarFormFile::EntryAt(std::int64_t offset) {
+  const auto it = std::lower_bound(entries_.begin(), entries_.end(), offset,
+                                   [](const TQuillmarFileOfs& e, std::int64_t o) { return e.Offset < o; });
+  return it != entries_.end() && it->Offset == offset ? &*it : nullptr;
+}
+
+// New W-2 records go after the last whole record: a partial record left at
+// the end of a damaged file is overwritten, never built upon.
+std::int64_t TQuillmarFormFile::AppendOffset() const {
+  const std::int64_t size = Size();
+  return std::max(kFirstW2Offset, size - size % kRecSize);
+}
+
+// ---- saving ----
+
+bool TQuillmarFormFile::SaveCurrent(bool ask) {
+  saveRefused_ = false;
+  if (WorkRec.SameBytes(OrigRec)) return true;
+  if (ask && AskUpdate(SaveQuestion(WorkRec), MsgIcon::Question, MsgYes | MsgNo) != MsgYes) {
+    WorkRec = OrigRec;
+    return true;
+  }
+  TRecordBuffer record = WorkRec;
+  record.header.LastSaved = NowDateTime();
+  const std::uint16_t kind = record.RecType();
+  if (kind == kRecTypeW2) return SaveW2(record);
+
+  // The header and the W-3 have their fixed places; a record of another kind
+  // (or one met among the W-2s of a damaged file) is rewritten where it is.
+  std::int64_t at = recPos_;
+  if (kind == kRecTypeHeader && at < kFirstW2Offset) at = kHeaderOffset;
+  if (kind == kRecTypeW3 && at < kFirstW2Offset) at = kW3Offset;
+  WriteRecord(at, record);
+  recPos_ = at;
+  OrigRec = WorkRec = record;
+  if (kind == kRecTypeW3 && at == kW3Offset) W3Rec = record;
+  return true;
+}
+
+bool TQuillmarFormFile::Refuse(const char* text) {
+  AskUpdate(text, MsgIcon::Error, MsgOk);
+  saveRefused_ = true;
+  return false;
+}
+
+// A stored record is blank while it holds nothing but what a new file's
+// placeholder holds (its save time aside).
+bool TQuillmarFormFile::IsBlankOnDisk(std::int64_t offset) {
+  TRecordBuffer stored;
+  if (ReadAt(offset, stored) != kRecSize) return false;
+  const TRecordBuffer blank = BlankRecord(kRecTypeW2);
+  constexpr std::size_t from = offsetof(W2Record, RecType);
+  return std::memcmp(stored.bytes + from, blank.bytes + from, kRecSize - from) == 0;
+}
+
+bool TQuillmarFormFile::SaveW2(TRecordBuffer& record) {
+  const std::string oldSsn = OrigRec.w2.SocSecNum.Str();
+  const std::string newSsn = WorkRec.w2.SocSecNum.Str();
+  const bool ssnChanged = !(OrigRec.w2.SocSecNum == WorkRec.w2.SocSecNum);
+  const std::string newKey = MakeNameKey(WorkRec.w2);
+
+  // The stored record being saved: the one at RecPos. A new record takes the
+  // place of the placeholder held under its (empty) SSN while that is still
+  // blank, and is appended otherwise. It never takes the place of a record
+  // that holds data, even one whose SSN was left empty.
+  TQuillmarFileOfs* entry = EntryAt(recPos_);
+  const bool isNew = entry == nullptr;
+  if (isNew) {
+    int found = 0;
+    if (ssnIndex_.Find(oldSsn, found) && IsBlankOnDisk(ssnIndex_.Object(found)->Offset)) {
+      entry = ssnIndex_.Object(found);
+    }
+  }
+
+  // An empty SSN is not entered yet and belongs to nobody; any other SSN
+  // belongs to one record only.
+  int holder = 0;
+  const bool ssnTaken = !newSsn.empty() && ssnIndex_.Find(newSsn, holder);
+  if (entry == nullptr) {
+    if (ssnTaken) return Refuse(kNewSsnOnFile);
+    const std::int64_t at = AppendOffset();
+    WriteRecord(at, record);
+    // Only a record that is on the disk goes into the indexes.
+    entries_.push_back(TQuillmarFileOfs{at});
+    entry = &entries_.back();
+    nameIndex_.Add(newKey, entry);
+    ssnIndex_.Add(newSsn, entry);
+  } else {
+    if (ssnChanged && ssnTaken && ssnIndex_.Object(holder) != entry) {
+      return Refuse(isNew ? kNewSsnOnFile : kChangedSsnOnFile);
+    }
+    WriteRecord(entry->Offset, record);
+    if (ssnChanged) {
+      const int old = ssnIndex_.IndexOfObject(oldSsn, entry);
+      if (old >= 0) ssnIndex_.Delete(old);
+      ssnIndex_.Add(newSsn, entry);
+    }
+    const std::string oldKey = MakeNameKey(OrigRec.w2);
+    if (oldKey != newKey) {
+      const int old = nameIndex_.IndexOfObject(oldKey, entry);
+      if (old >= 0) nameIndex_.Delete(old);
+      nameIndex_.Add(newKey, entry);
+    }
+  }
+  recPos_ = entry->Offset;
+  curOfs_ = entry;
+  OrigRec = WorkRec = record;
+  return true;
+}
+
+// ---- moving ----
+
+bool TQuillmarFormFile::ReadW3() {
+  if (!SaveCurrent(true)) return false;
+  recPos_ = kW3Offset;
+  const std::size_t n = ReadAt(kW3Offset, OrigRec);
+  WorkRec = OrigRec;
+  curOfs_ = nullptr;
+  if (n != kRecSize || OrigRec.RecType() != kRecTypeW3) return false;
+  W3Rec = OrigRec;
+  return true;
+}
+
+bool TQuillmarFormFile::AddNew(int kind) {
+  saveRefused_ = false;
+  if (kind != kRecTypeHeader && kind != kRecTypeW3 && kind != kRecTypeW2) return false;
+  if (!SaveCurrent(true)) return false;
+  OrigRec = BlankRecord(static_cast<std::uint16_t>(kind));
+  WorkRec = OrigRec;
+  curOfs_ = nullptr;
+  if (kind == kRecTypeHeader) {
+    recPos_ = kHeaderOffset;
+  } else if (kind == kRecTypeW3) {
+    recPos_ = kW3Offset;
+    W3Rec = OrigRec;
+  } else {
+    recPos_ = AppendOffset();
+  }
+  return true;
+}
+
+bool TQuillmarFormFile::GoFirst() { return Go(Move::First); }
+bool TQuillmarFormFile::GoLast() { return Go(Move::Last); }
+bool TQuillmarFormFile::GoNext() { return Go(Move::Next); }
+bool TQuillmarFormFile::GoPrev() { return Go(Move::Prev); }
+
+bool TQuillmarFormFile::Go(Move move) {
+  saveRefused_ = false;
+  if (IndexMode == 1 && nameIndex_.Count() > 0) return GoInIndex(move, true);
+  if (IndexMode == 1 || IndexMode == 2) return GoInIndex(move, false);
+
+  // Entry sequence: the whole W-2 records in file order.
+  const std::int64_t size = Size();
+  const std::int64_t first = kFirstW2Offset;
+  const std::int64_t last = size - size % kRecSize - kRecSize;
+  if (last < first) return false;
+  std::int64_t target = 0;
+  switch (move) {
+    case Move::First: target = first; break;
+    case Move::Last: target = last; break;
+    case Move::Next: target = std::clamp(recPos_ + kRecSize, first, last); break;
+    case Move::Prev: target = std::clamp(recPos_ - kRecSize, first, last); break;
+  }
+  if ((move == Move::Next || move == Move::Prev) && target == recPos_) return false;
+  return MoveTo(target);
+}
+
+bool TQuillmarFormFile::GoInIndex(Move move, bool byName) {
+  SortedKeyList& index = byName ? nameIndex_ : ssnIndex_;
+  int& idxPos = byName ? nameIdxPos_ : ssnIdxPos_;
+  const int count = index.Count();
+  int target = -1;
+  switch (move) {
+    case Move::First: target = 0; break;
+    case Move::Last: target = count - 1; break;
+    case Move::Next: target = idxPos + 1; break;
+    case Move::Prev: target = idxPos - 1; break;
+  }
+  if (target < 0 || target >= count) return false;
+  return MoveToEntry(index, idxPos, target);
+}
+
+int TQuillmarFormFile::PickSameName(int position, const std::string& key) {
+  int first = position;
+  int last = position;
+  while (first > 0 && SortedKeyList::CompareKeys(nameIndex_.Key(first - 1), key) == 0) --first;
+  while (last + 1 < nameIndex_.Count() && SortedKeyList::CompareKeys(nameIndex_.Key(last + 1), key) == 0) ++last;
+  if (first == last) return first;
+  for (int i = first; i <= last; ++i) {
+    TRecordBuffer record;
+    ReadAt(nameIndex_.Object(i)->Offset, record);
+    const W2Record& w2 = record.w2;
+    const std::string text = std::string(kSameNameIntro) + (i < last ? kSameNameNext : kSameNameLast) + "\r\r" +
+                             w2.SocSecNum.Str() + "\r" + w2.FirstName.Str() + " " + w2.MiddleInitial.Str() + " " +
+                             w2.LastName.Str() + "\r" + w2.Suite.Str() + "\r" + w2.StreetPOB.Str() + "\r" +
+                             w2.City.Str();
+    if (i == last) {
+      AskUpdate(text, MsgIcon::Question, MsgOk);
+    } else if (AskUpdate(text, MsgIcon::Question, MsgYes | MsgNo) == MsgYes) {
+      return i;
+    }
+  }
+  return last;
+}
+
+bool TQuillmarFormFile::LocateKey(const std::string& key) {
+  saveRefused_ = false;
+  if (key.empty()) return false;
+  int found = 0;
+  if (IndexMode == 2 || StartsLikeSsn(key)) {
+    if (!ssnIndex_.Find(key, found)) return false;
+    return MoveToEntry(ssnIndex_, ssnIdxPos_, found);
+  }
+  const std::string nameKey = AsciiUpper(key);
+  if (!nameIndex_.Find(nameKey, found)) return false;
+  return MoveToEntry(nameIndex_, nameIdxPos_, PickSameName(found, nameKey));
+}
+
+// The common tail of every move and lookup, once its target is chosen.
+bool TQuillmarFormFile::MoveTo(std::int64_t target) {
+  if (!SaveCurrent(true)) return false;
+  return ReadTarget(target);
+}
+
+bool TQuillmarFormFile::MoveToEntry(SortedKeyList& index, int& idxPos, int position) {
+  TQuillmarFileOfs* entry = index.Object(position);
+  // Copied: the save may re-key the index under a reference.
+  const std::string key = index.Key(position);
+  if (!SaveCurrent(true)) return false;
+  // The save may have moved entries; the position stays on the target.
+  const int moved = index.IndexOfObject(key, entry);
+  idxPos = moved >= 0 ? moved : position;
+  return ReadTarget(entry->Offset);
+}
+
+bool TQuillmarFormFile::ReadTarget(std::int64_t target) {
+  recPos_ = target;
+  const std::size_t n = ReadAt(target, OrigRec);
+  WorkRec = OrigRec;
+  curOfs_ = EntryAt(target);
+  return n == kRecSize;
+}

@@ -1,0 +1,132 @@
+#pragma once
+// The open employer data file: a read/write stream over the file of 640-byte
+// records, the current record in two copies (OrigRec as read or saved,
+// WorkRec as edited by the screens), a copy of the W-3 record, and the two
+// in-memory indexes of the W-2 records (by name and by Social Security
+// number) with the moves over them.
+//
+// A record reaches the disk only through SaveCurrent. Every operation that
+// replaces the current record first offers a pending change for saving; when
+// that save is refused (duplicate Social Security number), the operation does
+// not go ahead and SaveRefused() tells the caller so.
+
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <string>
+
+#include "data/QuillmarFileOfs.h"
+#include "data/RecordBuffer.h"
+#include "data/SortedKeyList.h"
+
+class TQuillmarFormFile {
+public:
+  // Opens the data file at `path` (a native file-system path), creating it
+  // first with a header, an empty W-3 record and a blank placeholder W-2 when
+  // nothing exists there. The file is locked against other writers while the
+  // object lives. Throws QuillmarError: "Cannot open file <path>" when the
+  // file cannot be opened for reading and writing or another writer holds
+  // it, "Cannot create file <path>" when a new file cannot be made.
+  static std::unique_ptr<TQuillmarFormFile> Create(const std::string& path);
+  // Offers a pending change for saving, then closes the file. A failed save
+  // is shown as a "Quillmar" error message.
+  ~TQuillmarFormFile();
+  TQuillmarFormFile(const TQuillmarFormFile&) = delete;
+  TQuillmarFormFile& operator=(const TQuillmarFormFile&) = delete;
+
+  // The stream. Read and Write work at Position and advance it. Read returns
+  // the bytes read (fewer at the end of the file); Write writes all or throws
+  // QuillmarError.
+  std::int64_t Seek(std::int64_t offset);
+  std::int64_t Position() const { return position_; }
+  std::int64_t Size() const;
+  std::size_t Read(void* buffer, std::size_t count);
+  void Write(const void* buffer, std::size_t count);
+
+  // Writes the current record when WorkRec differs from OrigRec, asking first
+  // when `ask` is true (No discards the change). False when the save was
+  // refused for a duplicate Social Security number: nothing written, WorkRec
+  // kept. A failed write throws QuillmarError and changes nothing in memory.
+  bool SaveCurrent(bool ask);
+  // Whether the last operation (a save, move, lookup, AddNew or ReadW3)
+  // stopped because its save was refused.
+  bool SaveRefused() const { return saveRefused_; }
+
+  // LASTNAME, FIRSTNAME INITIAL in upper case; empty for a blank record.
+  static std::string MakeNameKey(const W2Record& record);
+
+  // Makes the W-3 record current. False when it cannot be read whole or is no
+  // W-3 record (W3Rec then stays as it was), or when the pending save was refused.
+  bool ReadW3();
+  // Starts a new blank record of the kind (16, 32 or 48); it is written by a
+  // later save once changed. False for any other kind.
+  bool AddNew(int kind);
+  // Makes the employee with the key current: a Social Security number in SSN
+  // order or for a key starting "000".."999", a name key otherwise.
+  bool LocateKey(const std::string& key);
+  // Lets the user choose among the employees whose name key equals `key`,
+  // found at `position` of the name index; returns the chosen position.
+  int PickSameName(int position, const std::string& key);
+  // The moves, in the order IndexMode chooses. True when the target record
+  // was read whole and is current; false without any change when there is
+  // no target.
+  bool GoFirst();
+  bool GoLast();
+  bool GoNext();
+  bool GoPrev();
+
+  const std::string& Path() const { return path_; }
+  static constexpr int RecSize() { return kRecSize; }
+  // The offset at which the current record is, or for a new one will be, written.
+  std::int64_t RecPos() const { return recPos_; }
+  int NameIdxPos() const { return nameIdxPos_; }
+  int SsnIdxPos() const { return ssnIdxPos_; }
+  // The index entry of the current W-2 record; null for a record that is no
+  // stored W-2 (the W-3, a new record).
+  const TQuillmarFileOfs* CurOfs() const { return curOfs_; }
+  const SortedKeyList& NameIndex() const { return nameIndex_; }
+  const SortedKeyList& SsnIndex() const { return ssnIndex_; }
+
+  // The W-3 record as last read or saved.
+  TRecordBuffer W3Rec{};
+  // The current record as last read or saved.
+  TRecordBuffer OrigRec{};
+  // The working copy of the current record; the screens edit it in place.
+  TRecordBuffer WorkRec{};
+  // Navigation order: 0 entry sequence, 1 name, 2 Social Security number.
+  int IndexMode = 0;
+
+private:
+  enum class Move { First, Last, Next, Prev };
+
+  TQuillmarFormFile(std::string path, int fd);
+  void BuildIndexes();
+  bool Go(Move move);
+  bool GoInIndex(Move move, bool byName);
+  // Saves the pending change, then makes the record at `target` current.
+  bool MoveTo(std::int64_t target);
+  // The same for the entry at `position` of `index`, which becomes `idxPos`.
+  bool MoveToEntry(SortedKeyList& index, int& idxPos, int position);
+  bool ReadTarget(std::int64_t target);
+  bool SaveW2(TRecordBuffer& record);
+  bool Refuse(const char* text);
+  bool IsBlankOnDisk(std::int64_t offset);
+  TQuillmarFileOfs* EntryAt(std::int64_t offset);
+  std::int64_t AppendOffset() const;
+  std::size_t ReadAt(std::int64_t offset, TRecordBuffer& record);
+  void WriteRecord(std::int64_t offset, const TRecordBuffer& record);
+
+  std::string path_;
+  int fd_;
+  std::int64_t position_ = 0;
+  int nameIdxPos_ = 0;
+  int ssnIdxPos_ = 0;
+  TQuillmarFileOfs* curOfs_ = nullptr;
+  std::int64_t recPos_ = 0;
+  bool saveRefused_ = false;
+  // The entries of both indexes, in file order (offsets ascending).
+  std::deque<TQuillmarFileOfs> entries_;
+  SortedKeyList nameIndex_{SortedKeyList::Duplicates::Accept};
+  SortedKeyList ssnIndex_{SortedKeyList::Duplicates::Ignore};
+};

@@ -1,0 +1,217 @@
+// Who may open a data file, and what happens when the disk refuses a write.
+
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "data/QuillmarError.h"
+#include "data/QuillmarFormFile.h"
+#include "tests/data/FormFileTestSupport.h"
+
+namespace {
+
+using FileAccessTest = FormFileTest;
+
+std::string OpenError(const std::string& path) {
+  try {
+    TQuillmarFormFile::Create(path);
+  } catch (const QuillmarError& error) {
+    return error.what();
+  }
+  return "opened";
+}
+
+// Lowers the largest file this process may write, for as long as it lives.
+class FileSizeLimit {
+public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &previous_);
+    previousHandler_ = signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = previous_;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &previous_);
+    signal(SIGXFSZ, previousHandler_);
+  }
+
+private:
+  rlimit previous_{};
+  sighandler_t previousHandler_;
+};
+
+// Runs `body` in a child process and returns its exit code.
+template <typename Body>
+int InChild(Body body) {
+  const pid_t pid = fork();
+  if (pid == 0) _exit(body());
+  int status = 0;
+  waitpid(pid, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 100;
+}
+
+TEST_F(FileAccessTest, SecondWriterInThisProcessIsRefused) {
+  auto first = Open();
+  EXPECT_EQ(OpenError(path), "Cannot open file " + path);
+  first.reset();
+  // Closed, the file is free again.
+  EXPECT_EQ(OpenError(path), "opened");
+}
+
+TEST_F(FileAccessTest, SecondWriterInAnotherProcessIsRefused) {
+  Open().reset();
+  int toParent[2];
+  int toChild[2];
+  ASSERT_EQ(pipe(toParent), 0);
+  ASSERT_EQ(pipe(toChild), 0);
+  const pid_t pid = fork();
+  if (pid == 0) {
+    char done = 0;
+    {
+      std::unique_ptr<TQuillmarFormFile> held;
+      try {
+        held = TQuillmarFormFile::Create(path);
+      } catch (...) {
+        _exit(1);
+      }
+      (void)!write(toParent[1], "h", 1);
+      (void)!read(toChild[0], &done, 1);
+    }
+    _exit(0);
+  }
+  char held = 0;
+  ASSERT_EQ(read(toParent[0], &held, 1), 1);
+  EXPECT_EQ(OpenError(path), "Cannot open file " + path);
+  // A reader is still welcome.
+  EXPECT_EQ(FileBytes(path).size(), 1920u);
+  ASSERT_EQ(write(toChild[1], "x", 1), 1);
+  int status = 0;
+  waitpid(pid, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  EXPECT_EQ(OpenError(path), "opened");
+  for (int fd : {toParent[0], toParent[1], toChild[0], toChild[1]}) close(fd);
+}
+
+TEST_F(FileAccessTest, ReadOnlyFileIsRefused) {
+  Open().reset();
+  const std::string before = FileBytes(path);
+  ASSERT_EQ(chmod(path.c_str(), 0444), 0);
+  ASSERT_EQ(chmod(dir.Path().c_str(), 0755), 0);
+  const std::string expected = "Cannot open file " + path;
+  if (geteuid() != 0) {
+    EXPECT_EQ(OpenError(path), expected);
+  } else {
+    // Root may write anything: try it as nobody.
+    const int code = InChild([&] {
+      if (setgid(65534) != 0 || setuid(65534) != 0) return 77;
+      return OpenError(path) == expected ? 0 : 1;
+    });
+    if (code == 77) GTEST_SKIP() << "cannot drop root rights here";
+    EXPECT_EQ(code, 0);
+  }
+  EXPECT_EQ(FileBytes(path), before);
+}
+
+TEST_F(FileAccessTest, FolderOrSpecialFileInItsPlaceIsRefused) {
+  const std::string folder = dir.File("folder.qmr");
+  std::filesystem::create_directory(folder);
+  EXPECT_EQ(OpenError(folder), "Cannot open file " + folder);
+  const std::string fifo = dir.File("pipe.qmr");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_EQ(OpenError(fifo), "Cannot open file " + fifo);
+}
+
+TEST_F(FileAccessTest, FileThatCannotBeMadeIsReported) {
+  const std::string missing = dir.File("no-such-folder/acme.qmr");
+  EXPECT_EQ(OpenError(missing), "Cannot create file " + missing);
+}
+
+TEST_F(FileAccessTest, HalfWrittenNewFileIsRemoved) {
+  {
+    FileSizeLimit limit(1000);
+    EXPECT_EQ(OpenError(path), "Cannot create file " + path);
+  }
+  EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+TEST_F(FileAccessTest, FailedAppendIsReportedAndLeavesNoTrace) {
+  auto file = Open();
+  AddEmployee(*file, "111-11-1111", "Ann", "", "Zeller");
+  const std::string before = FileBytes(path);
+  ASSERT_TRUE(file->AddNew(kRecTypeW2));
+  SetEmployee(file->WorkRec, "222-22-2222", "Bob", "", "Adams");
+  const TRecordBuffer typed = file->WorkRec;
+  {
+    FileSizeLimit limit(1920);
+    try {
+      file->SaveCurrent(false);
+      ADD_FAILURE() << "a failed write was reported as success";
+    } catch (const QuillmarError& error) {
+      EXPECT_EQ(std::string(error.what()), "Cannot write file " + path);
+    }
+  }
+  EXPECT_EQ(FileBytes(path), before);
+  EXPECT_EQ(Offsets(file->NameIndex()), std::vector<std::int64_t>{1280});
+  EXPECT_EQ(Offsets(file->SsnIndex()), std::vector<std::int64_t>{1280});
+  EXPECT_EQ(BytesOf(file->WorkRec), BytesOf(typed));
+  EXPECT_FALSE(file->WorkRec.SameBytes(file->OrigRec));
+  EXPECT_EQ(file->RecPos(), 1920);
+
+  // With room on the disk again the same save goes through.
+  EXPECT_TRUE(file->SaveCurrent(false));
+  EXPECT_EQ(FileBytes(path).size(), 2560u);
+  EXPECT_EQ(Offsets(file->SsnIndex()), (std::vector<std::int64_t>{1280, 1920}));
+}
+
+TEST_F(FileAccessTest, FailedMoveSaveStopsTheMove) {
+  auto file = Open();
+  AddEmployee(*file, "111-11-1111", "Ann", "", "Zeller");
+  ASSERT_TRUE(file->AddNew(kRecTypeW2));
+  SetEmployee(file->WorkRec, "222-22-2222", "Bob", "", "Adams");
+  FileSizeLimit limit(1920);
+  boxes.Answer(MsgYes);
+  EXPECT_THROW(file->GoFirst(), QuillmarError);
+  EXPECT_EQ(file->WorkRec.w2.LastName.Str(), "Adams");
+  EXPECT_EQ(file->RecPos(), 1920);
+  boxes.Answer(MsgNo);  // offered once more on closing
+}
+
+TEST_F(FileAccessTest, FailedSaveOnCloseIsShown) {
+  {
+    auto file = Open();
+    AddEmployee(*file, "111-11-1111", "Ann", "", "Zeller");
+    ASSERT_TRUE(file->AddNew(kRecTypeW2));
+    SetEmployee(file->WorkRec, "222-22-2222", "Bob", "", "Adams");
+    boxes.Answer(MsgYes).Answer(MsgOk);
+    FileSizeLimit limit(1920);
+    file.reset();
+  }
+  ASSERT_EQ(boxes.Shown().size(), 2u);
+  EXPECT_EQ(boxes.Shown()[1].caption, "Quillmar");
+  EXPECT_EQ(boxes.Shown()[1].text, "Cannot write file " + path);
+  EXPECT_EQ(boxes.Shown()[1].icon, MsgIcon::Error);
+  EXPECT_EQ(FileBytes(path).size(), 1920u);
+}
+
+TEST_F(FileAccessTest, SavedRecordIsOnTheDiskBeforeSaveReturns) {
+  auto file = Open();
+  AddEmployee(*file, "111-11-1111", "Ann", "", "Zeller");
+  AddEmployee(*file, "222-22-2222", "Bob", "", "Adams");
+  // Another reader, through its own descriptor, sees both records while the
+  // file is still open and nothing has been closed or flushed by hand.
+  const std::string bytes = FileBytes(path);
+  ASSERT_EQ(bytes.size(), 2560u);
+  EXPECT_EQ(RecordOf(bytes, 3), BytesOf(file->OrigRec));
+  EXPECT_EQ(RecordOf(bytes, 2).substr(61, 7), "\x06Zeller");
+}
+
+}  // namespace
