@@ -274,8 +274,14 @@ void TQuillmarFormFile::BuildIndexes() {
 
 std::string TQuillmarFormFile::MakeNameKey(const W2Record& record) {
   std::string key = record.LastName.Str();
-  if (!record.FirstName.Empty()) key += ", " + record.FirstName.Str();
-  if (!record.MiddleInitial.Empty()) key += " " + record.MiddleInitial.Str();
+  if (!record.FirstName.Empty()) {
+    key += ", ";
+    key.append(record.FirstName.Chars, record.FirstName.Length());
+  }
+  if (!record.MiddleInitial.Empty()) {
+    key += ' ';
+    key.append(record.MiddleInitial.Chars, record.MiddleInitial.Length());
+  }
   return AsciiUpper(std::move(key));
 }
 
