@@ -35,9 +35,9 @@ public:
   TQuillmarFormFile(const TQuillmarFormFile&) = delete;
   TQuillmarFormFile& operator=(const TQuillmarFormFile&) = delete;
 
-  // The stream. Read and Write work at Position and advance it. Read returns
-  // the bytes read (fewer at the end of the file); Write writes all or throws
-  // QuillmarError.
+  // The stream. Seek sets Position (a negative offset counts as 0); Read and
+  // Write work at Position and advance it. Read returns the bytes read (fewer
+  // at the end of the file); Write writes all or throws QuillmarError.
   std::int64_t Seek(std::int64_t offset);
   std::int64_t Position() const { return position_; }
   std::int64_t Size() const;
