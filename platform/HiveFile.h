@@ -1,0 +1,49 @@
+#pragma once
+// One registry hive on disk. Reading needs no lock: the file is only ever
+// replaced whole. A change is made under an exclusive lock on a lock file
+// beside the hive, on the hive as it is on disk at that moment, and written
+// back atomically, so two stores (in this or another running program) never
+// lose each other's writes and a crash never leaves a torn hive.
+
+#include <sys/types.h>
+
+#include <ctime>
+#include <filesystem>
+#include <functional>
+#include <vector>
+
+#include "platform/RegHive.h"
+
+class HiveFile {
+public:
+  HiveFile(std::filesystem::path file, std::vector<RegRoot> roots);
+
+  const std::filesystem::path& File() const { return file_; }
+
+  // The hive as it is on disk now; an empty hive when the file is missing or
+  // cannot be read. Valid until the next call.
+  const RegHive& Load() const;
+
+  // Whether a change may be tried: the hive file (when it exists) and its
+  // folder (or the nearest existing folder above it) are writable. A file or
+  // folder without its owner's write permission counts as read-only for every
+  // user, the superuser included.
+  bool Writable() const;
+
+  // Applies `change` to the current hive and writes it back. False (and the
+  // file unchanged) when the hive is read-only, cannot be read or cannot be
+  // written.
+  bool Update(const std::function<void(RegHive&)>& change);
+
+private:
+  std::filesystem::path file_;
+  std::vector<RegRoot> roots_;
+
+  // The last hive read, and the identity of the file it was read from.
+  mutable RegHive cache_;
+  mutable bool cacheValid_ = false;
+  mutable dev_t cacheDevice_ = 0;
+  mutable ino_t cacheInode_ = 0;
+  mutable off_t cacheSize_ = 0;
+  mutable timespec cacheModified_{};
+};
