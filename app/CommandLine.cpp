@@ -1,0 +1,50 @@
+#include "app/CommandLine.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace {
+
+std::string Upper(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  return text;
+}
+
+// Position of the extension's dot in the file-name part of the path, or npos.
+std::size_t ExtensionDot(const std::string& path) {
+  const std::size_t slash = path.find_last_of('/');
+  const std::size_t dot = path.find_last_of('.');
+  if (dot == std::string::npos) return std::string::npos;
+  if (slash != std::string::npos && dot < slash) return std::string::npos;
+  return dot;
+}
+
+}  // namespace
+
+CommandLineRequest ParseCommandLine(const std::vector<std::string>& args) {
+  CommandLineRequest request;
+  for (const std::string& arg : args) {
+    const std::string upper = Upper(arg);
+    if (upper.find("/P") != std::string::npos) {
+      request.print = true;
+    } else if (upper.find(".QMR") != std::string::npos) {
+      request.fileName = arg;
+    }
+  }
+  return request;
+}
+
+std::string CompleteNewFileExtension(const std::string& fileName) {
+  const std::size_t dot = ExtensionDot(fileName);
+  if (dot == std::string::npos) return fileName + ".qmr";
+  const std::string extension = fileName.substr(dot);
+  if (extension == ".") return fileName + "qmr";
+  if (extension == ".   ") return fileName.substr(0, fileName.size() - 4) + ".qmr";
+  return fileName;
+}
+
+std::string FolderOf(const std::string& path) {
+  const std::size_t slash = path.find_last_of('/');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}

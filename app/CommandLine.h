@@ -1,0 +1,24 @@
+#pragma once
+// The command line and the file names of the main window.
+
+#include <string>
+#include <vector>
+
+struct CommandLineRequest {
+  bool print = false;    // "/p": print the file's W-2s instead of opening its W-2 screen
+  std::string fileName;  // the data file named, empty when none
+};
+
+// Walks the arguments in order: one that contains "/P" (in upper case,
+// anywhere) sets the print flag; any other that contains ".QMR" names the
+// file, a later one replacing an earlier; the rest are ignored.
+CommandLineRequest ParseCommandLine(const std::vector<std::string>& args);
+
+// The extension completion of File, New: no extension gets ".qmr", a lone
+// "." gets "qmr", "." and three spaces become ".qmr"; any other extension
+// stays as typed.
+std::string CompleteNewFileExtension(const std::string& fileName);
+
+// The folder of a path with its trailing separator ("/data/acme.qmr" ->
+// "/data/"); empty for a bare file name.
+std::string FolderOf(const std::string& path);
