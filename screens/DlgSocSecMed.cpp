@@ -69,7 +69,11 @@ TFormSocSecMedicare::TFormSocSecMedicare(TQuillmarRegistry& registry, std::int32
   FormCreate();
 }
 
-TFormSocSecMedicare::~TFormSocSecMedicare() = default;
+TFormSocSecMedicare::~TFormSocSecMedicare() {
+  // The fields lose the focus while they are destroyed, after this object:
+  // no on-leave handler may run then.
+  delete leaveFilter_;
+}
 
 void TFormSocSecMedicare::BuildForm() {
   setObjectName(QStringLiteral("FormSocSecMedicare"));

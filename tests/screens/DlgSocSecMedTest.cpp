@@ -465,6 +465,13 @@ TEST_F(RatesScreen, WorksWithAnEmptyTable) {
   EXPECT_TRUE(boxes.Shown().empty());
 }
 
+TEST_F(RatesScreen, ClosingTheScreenIsNoLeaveOfTheFieldBeingTyped) {
+  auto form = Open();
+  Type(form->EditSocSecMaxWage, "abc");
+  form.reset();  // destroyed with the focus in the field: no handler, no message
+  EXPECT_TRUE(boxes.Shown().empty());
+}
+
 TEST_F(RatesScreen, TheW3ScreenLoadsItsYearDirectly) {
   ASSERT_TRUE(registry.WriteRatesForYear({2004, 876000000, 62000, 0, 14500, false}));
   const auto form = Open(2002);
