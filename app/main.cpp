@@ -1,20 +1,52 @@
 // Quillmar: prepares the year-end W-2 wage statements and the W-3 transmittal.
 
-#include <QApplication>
-#include <QMainWindow>
+#include <cstdlib>
+#include <string>
+#include <vector>
 
+#include "app/Main.h"
+#include "app/QtScreenLauncher.h"
+#include "app/QuillmarApplication.h"
+#include "app/ProgramPath.h"
 #include "platform/MessageBoxes.h"
+#include "platform/QtDesktop.h"
+#include "platform/QtFileDialog.h"
 #include "platform/QtMessageBoxes.h"
 
+namespace {
+
+// $NAME when set and not empty, else $HOME followed by `fallback`.
+std::string XdgFolder(const char* name, const char* fallback) {
+  const char* value = std::getenv(name);
+  if (value && *value) return value;
+  const char* home = std::getenv("HOME");
+  return std::string(home ? home : "") + fallback;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Quillmar"));
+  TQuillmarApplication app(argc, argv);
   QtMessageBoxes boxes;
   SetMessageBoxes(&boxes);
 
-  QMainWindow window;
-  window.setWindowTitle(QStringLiteral("Quillmar"));
-  window.resize(640, 420);
-  window.show();
-  return app.exec();
+  MainFormSettings settings;
+  settings.registryFolder = XdgFolder("XDG_CONFIG_HOME", "/.config") + "/Tolvane";
+  settings.desktopDataFolder = XdgFolder("XDG_DATA_HOME", "/.local/share");
+  settings.programPath = RunningProgramPath();
+  const QStringList arguments = QApplication::arguments();
+  for (qsizetype i = 1; i < arguments.size(); ++i) settings.arguments.push_back(arguments[i].toStdString());
+
+  QtFileDialog fileDialog(nullptr);
+  QtScreenLauncher launcher;
+  QtDesktop desktop;
+  int result = 0;
+  {
+    TMainForm window(settings, fileDialog, launcher, desktop);
+    launcher.SetParent(&window);
+    window.show();
+    result = app.exec();
+  }
+  SetMessageBoxes(nullptr);
+  return result;
 }

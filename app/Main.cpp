@@ -1,0 +1,382 @@
+#include "app/Main.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QStyle>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <filesystem>
+
+#include "app/CommandLine.h"
+#include "app/ErrorDisplay.h"
+#include "app/InstallCheck.h"
+#include "app/QuillmarRegistry.h"
+#include "data/QuillmarFormFile.h"
+#include "platform/MessageBoxes.h"
+#include "screens/SocSecMedicareRates.h"
+#include "screens/SumToW3.h"
+
+namespace {
+
+const char* const kNoFileCaption = "Quillmar 95/98/NT";
+
+// The smallest work area on which the W-3 and W-2 screens show whole.
+constexpr int kMinWorkAreaWidth = 742;
+constexpr int kMinWorkAreaHeight = 508;
+
+std::string SmallScreenMessage() {
+  return std::string(
+             "Your Windows screen setting is too small to view the entire W-3 or W-2 entry "
+             "screens.  There are two solutions:") +
+         "\r\r" +
+         "Unless you have a really old monitor the preferred solution is for you to reset the "
+         "Windows screen size. Right click on the Windows desktop, a pop up menu will appear, "
+         "left click " +
+         "\"Properties\"" +
+         ", a tabbed dialog will appear (you can also reach this dialog from Start, Settings, "
+         "Control Panel, Display). In the tabbed dialog, click on the Settings tab, then in the " +
+         "\"Screen Area\"" + " box at the lower right move the slider to the right (towards " +
+         "\"More\"" + ") until " + "\"800 by 600 pixels\"" +
+         " appears. Click Apply and follow the instructions that will be displayed." + "\r\r" +
+         "The other solution is to click the square maximize button (middle of 3) on the top "
+         "right corner of the W-3 and W-2 entry screens. This should insert scroll bars on the "
+         "right and bottom sides of the entry screens so you can move the screen around to "
+         "uncover hidden areas.";
+}
+
+QString ShortHint(const QString& hint) {
+  const qsizetype bar = hint.indexOf(QLatin1Char('|'));
+  return bar < 0 ? hint : hint.left(bar);
+}
+
+QString LongHint(const QString& hint) {
+  const qsizetype bar = hint.indexOf(QLatin1Char('|'));
+  return bar < 0 ? hint : hint.mid(bar + 1);
+}
+
+}  // namespace
+
+TMainForm::TMainForm(MainFormSettings settings, IFileDialog& fileDialog, IScreenLauncher& launcher,
+                     const IDesktop& desktop, QWidget* parent)
+    : QMainWindow(parent),
+      settings_(std::move(settings)),
+      fileDialog_(fileDialog),
+      launcher_(launcher),
+      desktop_(desktop) {
+  setWindowTitle(QString::fromLatin1(kNoFileCaption));
+  BuildTitlePanel();
+  BuildMenu();
+  BuildSpeedBar();
+  StatusLine = statusBar();
+  StatusLine->setObjectName(QStringLiteral("StatusLine"));
+  resize(520, 300);
+  FormCreate();
+}
+
+void TMainForm::FormCreate() {
+  appRegistry_ = std::make_unique<TQuillmarRegistry>(settings_.registryFolder);
+  lastW2Dir_ = appRegistry_->ReadLastDir();
+  if (InstallCheckFails(*appRegistry_, settings_.programPath)) {
+    RegisterInstall(*appRegistry_, settings_.programPath, settings_.desktopDataFolder);
+  }
+  SeedPresetRates(*appRegistry_);
+  CheckInstalledVersion(*appRegistry_);
+}
+
+TMainForm::~TMainForm() {
+  // FormDestroy: the open file offers its pending change once more, then the
+  // last folder is kept for the next start.
+  RunGuarded([this] { CloseActiveFile(); });
+  if (!lastW2Dir_.empty()) RunGuarded([this] { appRegistry_->WriteLastDir(lastW2Dir_); });
+}
+
+void TMainForm::BuildTitlePanel() {
+  auto* panel = new QFrame(this);
+  panel->setObjectName(QStringLiteral("TitlePanel"));
+  panel->setFrameShape(QFrame::StyledPanel);
+  auto* layout = new QVBoxLayout(panel);
+  layout->addStretch();
+  const QString lines[] = {QStringLiteral("Quillmar \u2122"),
+                           QStringLiteral("(32 bit Windows 95/98/NT and above)"),
+                           QStringLiteral("Version 1.0 (1/2002)")};
+  for (const QString& text : lines) {
+    auto* label = new QLabel(text, panel);
+    label->setAlignment(Qt::AlignCenter);
+    layout->addWidget(label);
+  }
+  QFont titleFont = layout->itemAt(1)->widget()->font();
+  titleFont.setPointSize(titleFont.pointSize() * 2);
+  titleFont.setBold(true);
+  layout->itemAt(1)->widget()->setFont(titleFont);
+  layout->addStretch();
+  setCentralWidget(panel);
+}
+
+QAction* TMainForm::AddItem(QMenu* menu, const char* caption, const char* hint,
+                            void (TMainForm::*handler)()) {
+  QAction* action = menu->addAction(QString::fromUtf8(caption));
+  action->setStatusTip(QString::fromUtf8(hint));
+  if (handler) {
+    connect(action, &QAction::triggered, this, [this, handler] { RunGuarded([&] { (this->*handler)(); }); });
+  }
+  return action;
+}
+
+void TMainForm::BuildMenu() {
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  FileNewItem = AddItem(file, "&New", "Create a new file", &TMainForm::FileNew);
+  FileOpenItem = AddItem(file, "&Open...", "Open an existing file", &TMainForm::FileOpen);
+  file->addSeparator();
+  FileExitItem = AddItem(file, "E&xit", "Exit this application", &TMainForm::FileExit);
+
+  QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+  EditSocSecRates = AddItem(edit, "&Soc.Sec/Medicare Rates",
+                            "View or Change Soc.Sec/Medicare Rates used to verify W-2 entries",
+                            &TMainForm::EditSocSecRatesClick);
+  edit->addSeparator();
+  EditW3Company = AddItem(edit, "W-3 &Company Information",
+                          "Enter, View, or Change Company Information. View W-2 Totals",
+                          &TMainForm::EditW3CompanyClick);
+  edit->addSeparator();
+  EditW2Employee = AddItem(edit, "W-2 &Employee Information",
+                           "Enter, View, or Change Employee W-2 Information",
+                           &TMainForm::EditW2EmployeeClick);
+
+  QMenu* print = menuBar()->addMenu(QStringLiteral("Print"));
+  PrintW3Company = AddItem(print, "W-3 &Company Information",
+                           "Print W-3 Form (Company Information and W-2 Totals)",
+                           &TMainForm::PrintW3CompanyClick);
+  print->addSeparator();
+  PrintW2Employees = AddItem(print, "W-2 &Employee Information", "Print the employees' W-2 forms",
+                             &TMainForm::PrintW2EmployeesClick);
+  print->addSeparator();
+  PrintMailingLabels = AddItem(print, "Mailing Labels", "Print Employee Mailing Labels",
+                               &TMainForm::PrintMailingLabelsClick);
+
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  HelpContentsItem = AddItem(help, "&Contents", "Display the help contents screen", nullptr);
+  HelpSearchItem = AddItem(help, "&Search for Help On...", "Search help file for a topic", nullptr);
+  HelpHowToUseItem = AddItem(help, "&How to Use Help", "Help on using the help system", nullptr);
+  help->addSeparator();
+  HelpAboutItem = AddItem(help, "&About...", "Show program information", &TMainForm::HelpAbout);
+  // There is no help system: its three items stay disabled.
+  for (QAction* a : {HelpContentsItem, HelpSearchItem, HelpHowToUseItem}) a->setEnabled(false);
+
+  // Screens and print runs that this build does not have are disabled.
+  const std::pair<QAction*, LaunchTarget> targets[] = {
+      {EditSocSecRates, LaunchTarget::RatesScreen}, {EditW3Company, LaunchTarget::W3Screen},
+      {EditW2Employee, LaunchTarget::W2Screen},     {PrintW3Company, LaunchTarget::PrintW3},
+      {PrintW2Employees, LaunchTarget::PrintW2s},   {PrintMailingLabels, LaunchTarget::MailingLabels}};
+  for (const auto& [action, target] : targets) action->setEnabled(launcher_.Available(target));
+}
+
+QToolButton* TMainForm::AddSpeedButton(const char* hint, int icon, void (TMainForm::*handler)()) {
+  auto* button = new QToolButton(SpeedBar);
+  const QString fullHint = QString::fromUtf8(hint);
+  button->setIcon(style()->standardIcon(static_cast<QStyle::StandardPixmap>(icon)));
+  button->setToolTip(ShortHint(fullHint));
+  button->setStatusTip(fullHint);
+  button->setAutoRaise(true);
+  if (handler) {
+    connect(button, &QToolButton::clicked, this, [this, handler] { RunGuarded([&] { (this->*handler)(); }); });
+  }
+  SpeedBar->addWidget(button);
+  return button;
+}
+
+void TMainForm::BuildSpeedBar() {
+  SpeedBar = addToolBar(QStringLiteral("SpeedBar"));
+  SpeedBar->setObjectName(QStringLiteral("SpeedBar"));
+  SpeedBar->setMovable(false);
+  SpeedButton1 = AddSpeedButton("New|", QStyle::SP_FileIcon, &TMainForm::FileNew);
+  SpeedButton2 = AddSpeedButton("Open|", QStyle::SP_DialogOpenButton, &TMainForm::FileOpen);
+  SpeedButton4 = AddSpeedButton("Exit|", QStyle::SP_DialogCloseButton, &TMainForm::FileExit);
+  SpeedBar->addSeparator();
+  SpeedButton5 = AddSpeedButton("Help Contents|", QStyle::SP_DialogHelpButton, nullptr);
+  SpeedButton6 = AddSpeedButton("About|", QStyle::SP_MessageBoxInformation, &TMainForm::HelpAbout);
+  SpeedButton5->setEnabled(false);
+}
+
+bool TMainForm::event(QEvent* e) {
+  if (e->type() == QEvent::StatusTip) {
+    ShowHint(static_cast<QStatusTipEvent*>(e)->tip());
+    return true;
+  }
+  return QMainWindow::event(e);
+}
+
+void TMainForm::ShowHint(const QString& hint) { StatusLine->showMessage(LongHint(hint)); }
+
+void TMainForm::showEvent(QShowEvent* e) {
+  QMainWindow::showEvent(e);
+  if (activated_) return;
+  activated_ = true;
+  // After the window is on screen, so that its messages and screens stand in front of it.
+  QTimer::singleShot(0, this, [this] { RunGuarded([this] { FirstActivation(); }); });
+}
+
+void TMainForm::FirstActivation() {
+  const WorkArea area = desktop_.GetWorkArea();
+  if (area.width < kMinWorkAreaWidth || area.height < kMinWorkAreaHeight) {
+    ShowMessage(SmallScreenMessage());
+  }
+  const CommandLineRequest request = ParseCommandLine(settings_.arguments);
+  if (request.fileName.empty()) return;
+  const std::string path = std::filesystem::absolute(request.fileName).lexically_normal().string();
+  currentFileName_ = path;
+  lastW2Dir_ = FolderOf(path);
+  OpenActiveFile(path);
+  ShowProcessingCaption();
+  if (request.print) {
+    PrintW2EmployeesClick();
+  } else {
+    EditW2EmployeeClick();
+  }
+}
+
+bool TMainForm::CanLaunch(LaunchTarget target) {
+  if (launcher_.Available(target)) return true;
+  // Reached only from the command line: the menu items of what this build
+  // lacks are disabled.
+  const char* what = "";
+  switch (target) {
+    case LaunchTarget::RatesScreen: what = "The Soc.Sec/Medicare rates screen"; break;
+    case LaunchTarget::W3Screen: what = "The W-3 company screen"; break;
+    case LaunchTarget::W2Screen: what = "The W-2 employee screen"; break;
+    case LaunchTarget::PrintW3: what = "Printing the W-3"; break;
+    case LaunchTarget::PrintW2s: what = "Printing the W-2 forms"; break;
+    case LaunchTarget::MailingLabels: what = "Printing mailing labels"; break;
+  }
+  ShowMessage(std::string(what) + " is not available in this version of Quillmar.", MsgIcon::Information);
+  return false;
+}
+
+bool TMainForm::HasFile() const { return !currentFileName_.empty() && activeFile_; }
+
+void TMainForm::CloseActiveFile() {
+  // Released first, so that the program never goes on with a file whose close failed.
+  std::unique_ptr<TQuillmarFormFile> closing = std::move(activeFile_);
+  closing.reset();
+}
+
+void TMainForm::OpenActiveFile(const std::string& path) {
+  CloseActiveFile();
+  activeFile_ = TQuillmarFormFile::Create(path);
+}
+
+void TMainForm::ShowProcessingCaption() {
+  setWindowTitle(QStringLiteral("Processing: ") + QString::fromStdString(currentFileName_));
+}
+
+void TMainForm::FileNew() {
+  FileDialogRequest request;
+  request.title = openMode_ ? "Open" : "New";
+  request.filters = {{"W2 Files", "*.qmr"}, {"Paywick Configuration Files", "*.cnf"}, {"All Files", "*.*"}};
+  request.filterIndex = 0;
+  request.initialDir = lastW2Dir_;
+  std::optional<std::string> chosen = fileDialog_.Execute(request);
+  if (!chosen) return;
+  std::string fileName = *chosen;
+  if (!openMode_) fileName = CompleteNewFileExtension(fileName);
+  // A file that cannot be opened leaves no file open and the former name in place.
+  OpenActiveFile(fileName);
+  currentFileName_ = fileName;
+  lastW2Dir_ = FolderOf(fileName);
+  ShowProcessingCaption();
+  if (!openMode_) EditW3CompanyClick();
+}
+
+void TMainForm::FileOpen() {
+  openMode_ = true;
+  struct ResetOpenMode {
+    bool& flag;
+    ~ResetOpenMode() { flag = false; }
+  } reset{openMode_};
+  FileNew();
+  openMode_ = false;
+  EditW2EmployeeClick();
+}
+
+void TMainForm::FileExit() {
+  CloseActiveFile();
+  close();
+}
+
+void TMainForm::ShowNoFileMessage() {
+  ShowMessage(
+      "From the main (start up) window for this program you must first open an existing W2 file, "
+      "or either import data from our Paywick system or create a new empty W2 file if you are not "
+      "one of our Paywick customers.");
+}
+
+void TMainForm::EditSocSecRatesClick() {
+  if (CanLaunch(LaunchTarget::RatesScreen)) launcher_.ShowRates(*appRegistry_, activeFile_.get());
+}
+
+void TMainForm::EditW3CompanyClick() {
+  if (!HasFile()) {
+    ShowNoFileMessage();
+    return;
+  }
+  SumToW3(*activeFile_);
+  if (activeFile_->ReadW3() && CanLaunch(LaunchTarget::W3Screen)) {
+    launcher_.ShowW3(*activeFile_, *appRegistry_);
+  }
+}
+
+void TMainForm::EditW2EmployeeClick() {
+  if (!HasFile()) {
+    ShowNoFileMessage();
+    return;
+  }
+  const W3Record& w3 = activeFile_->W3Rec.w3;
+  if (w3.TaxYear == 0 || w3.EmployerEIN.Str().empty() || w3.EmployerName.Str().empty()) {
+    ShowMessage(
+        "Company Information on form W-3 must be fully completed before any W-2 forms can be "
+        "entered. Click OK to do this.");
+    EditW3CompanyClick();
+    return;
+  }
+  if (activeFile_->GoFirst() && CanLaunch(LaunchTarget::W2Screen)) {
+    launcher_.ShowW2(*activeFile_, *appRegistry_);
+  }
+}
+
+void TMainForm::PrintW3CompanyClick() {
+  if (!HasFile()) {
+    ShowNoFileMessage();
+    return;
+  }
+  SumToW3(*activeFile_);
+  if (activeFile_->ReadW3() && CanLaunch(LaunchTarget::PrintW3)) {
+    launcher_.PrintW3(*activeFile_, *appRegistry_);
+  }
+}
+
+void TMainForm::PrintW2EmployeesClick() {
+  if (!HasFile()) {
+    ShowNoFileMessage();
+    return;
+  }
+  if (CanLaunch(LaunchTarget::PrintW2s)) launcher_.PrintW2s(*activeFile_, *appRegistry_);
+}
+
+void TMainForm::PrintMailingLabelsClick() {
+  if (!HasFile()) {
+    ShowNoFileMessage();
+    return;
+  }
+  if (CanLaunch(LaunchTarget::MailingLabels)) launcher_.PrintMailingLabels(*activeFile_, *appRegistry_);
+}
+
+void TMainForm::HelpAbout() {
+  MessageBoxes().Show({"About Quillmar", "Quillmar \x99\rVersion " QUILLMAR_VERSION " (1/2002)",
+                       MsgIcon::Information, MsgOk, false});
+}

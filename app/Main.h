@@ -1,0 +1,116 @@
+#pragma once
+// The main window: owns the open data file and the registry settings, creates
+// and opens data files from its menus and the command line, and starts every
+// other screen through the launcher.
+
+#include <QMainWindow>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/ScreenLauncher.h"
+#include "platform/Desktop.h"
+#include "platform/FileDialog.h"
+
+class QAction;
+class QLabel;
+class QStatusBar;
+class QToolBar;
+class QToolButton;
+class TQuillmarFormFile;
+class TQuillmarRegistry;
+
+// What the main window needs from its surroundings; the program passes the
+// real ones, tests their own.
+struct MainFormSettings {
+  std::string registryFolder;           // folder of the registry hives
+  std::string programPath;              // path of the running program (the installation check)
+  std::string desktopDataFolder;        // $XDG_DATA_HOME, for the desktop registration
+  std::vector<std::string> arguments;   // command-line arguments, program name excluded
+};
+
+class TMainForm final : public QMainWindow {
+  Q_OBJECT
+
+public:
+  TMainForm(MainFormSettings settings, IFileDialog& fileDialog, IScreenLauncher& launcher,
+            const IDesktop& desktop, QWidget* parent = nullptr);
+  ~TMainForm() override;  // FormDestroy
+
+  // Menu and tool-bar handlers.
+  void FileNew();
+  void FileOpen();
+  void FileExit();
+  void EditSocSecRatesClick();
+  void EditW3CompanyClick();
+  void EditW2EmployeeClick();
+  void PrintW3CompanyClick();
+  void PrintW2EmployeesClick();
+  void PrintMailingLabelsClick();
+  void HelpAbout();
+  void ShowNoFileMessage();
+
+  // The work-area check and the command line; runs once, when the window is
+  // first shown.
+  void FirstActivation();
+  // Puts the long part of a hint into the status line.
+  void ShowHint(const QString& hint);
+
+  TQuillmarFormFile* ActiveFile() const { return activeFile_.get(); }
+  TQuillmarRegistry& AppRegistry() const { return *appRegistry_; }
+  const std::string& CurrentFileName() const { return currentFileName_; }
+  const std::string& LastW2Dir() const { return lastW2Dir_; }
+
+  // Components, named as on the form.
+  QToolBar* SpeedBar = nullptr;
+  QToolButton* SpeedButton1 = nullptr;  // New
+  QToolButton* SpeedButton2 = nullptr;  // Open
+  QToolButton* SpeedButton4 = nullptr;  // Exit
+  QToolButton* SpeedButton5 = nullptr;  // Help Contents
+  QToolButton* SpeedButton6 = nullptr;  // About
+  QStatusBar* StatusLine = nullptr;
+  QAction* FileNewItem = nullptr;
+  QAction* FileOpenItem = nullptr;
+  QAction* FileExitItem = nullptr;
+  QAction* EditSocSecRates = nullptr;
+  QAction* EditW3Company = nullptr;
+  QAction* EditW2Employee = nullptr;
+  QAction* PrintW3Company = nullptr;
+  QAction* PrintW2Employees = nullptr;
+  QAction* PrintMailingLabels = nullptr;
+  QAction* HelpContentsItem = nullptr;
+  QAction* HelpSearchItem = nullptr;
+  QAction* HelpHowToUseItem = nullptr;
+  QAction* HelpAboutItem = nullptr;
+
+protected:
+  bool event(QEvent* e) override;
+  void showEvent(QShowEvent* e) override;
+
+private:
+  void FormCreate();
+  void BuildTitlePanel();
+  void BuildMenu();
+  void BuildSpeedBar();
+  QAction* AddItem(QMenu* menu, const char* caption, const char* hint, void (TMainForm::*handler)());
+  QToolButton* AddSpeedButton(const char* hint, int icon, void (TMainForm::*handler)());
+  bool HasFile() const;
+  // Whether this build has the screen or print run; says so to the user when not.
+  bool CanLaunch(LaunchTarget target);
+  // Closes the open data file; its pending change is offered for saving.
+  void CloseActiveFile();
+  // Closes the open file and opens (or creates) `path` in its place.
+  void OpenActiveFile(const std::string& path);
+  void ShowProcessingCaption();
+
+  MainFormSettings settings_;
+  IFileDialog& fileDialog_;
+  IScreenLauncher& launcher_;
+  const IDesktop& desktop_;
+  std::unique_ptr<TQuillmarRegistry> appRegistry_;
+  std::unique_ptr<TQuillmarFormFile> activeFile_;
+  std::string currentFileName_;
+  std::string lastW2Dir_;
+  bool openMode_ = false;
+  bool activated_ = false;
+};

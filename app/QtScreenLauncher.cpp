@@ -1,0 +1,32 @@
+#include "app/QtScreenLauncher.h"
+
+#include "data/QuillmarFormFile.h"
+#include "screens/DlgSocSecMed.h"
+
+bool QtScreenLauncher::Available(LaunchTarget target) const {
+  switch (target) {
+    case LaunchTarget::RatesScreen:
+      return true;
+    case LaunchTarget::W3Screen:
+    case LaunchTarget::W2Screen:
+    case LaunchTarget::PrintW3:
+    case LaunchTarget::PrintW2s:
+    case LaunchTarget::MailingLabels:
+      break;
+  }
+  return false;
+}
+
+void QtScreenLauncher::ShowRates(TQuillmarRegistry& registry, TQuillmarFormFile* activeFile) {
+  const std::int32_t taxYear = activeFile ? activeFile->W3Rec.w3.TaxYear : 0;
+  TFormSocSecMedicare screen(registry, taxYear, parent_);
+  screen.exec();
+}
+
+// The screens and print runs below are not part of this build: Available()
+// says so, and the main window neither enables their menu items nor calls them.
+void QtScreenLauncher::ShowW3(TQuillmarFormFile&, TQuillmarRegistry&) {}
+void QtScreenLauncher::ShowW2(TQuillmarFormFile&, TQuillmarRegistry&) {}
+void QtScreenLauncher::PrintW3(TQuillmarFormFile&, TQuillmarRegistry&) {}
+void QtScreenLauncher::PrintW2s(TQuillmarFormFile&, TQuillmarRegistry&) {}
+void QtScreenLauncher::PrintMailingLabels(TQuillmarFormFile&, TQuillmarRegistry&) {}

@@ -1,0 +1,38 @@
+#pragma once
+// The screens and print runs that the main window starts. The program's
+// launcher creates each modal screen for one showing; tests replace it and
+// see which screen was opened for which file without blocking on exec().
+
+class TQuillmarFormFile;
+class TQuillmarRegistry;
+
+enum class LaunchTarget {
+  RatesScreen,
+  W3Screen,
+  W2Screen,
+  PrintW3,
+  PrintW2s,
+  MailingLabels,
+};
+
+class IScreenLauncher {
+public:
+  virtual ~IScreenLauncher() = default;
+
+  // Whether this build of the program has the screen or print run. The main
+  // window enables its menu items and tool buttons by it.
+  virtual bool Available(LaunchTarget target) const = 0;
+
+  // The rates screen, modal; `activeFile` is null when no data file is open.
+  virtual void ShowRates(TQuillmarRegistry& registry, TQuillmarFormFile* activeFile) = 0;
+  // The W-3 screen, modal, on the W-3 record made current by ReadW3.
+  virtual void ShowW3(TQuillmarFormFile& file, TQuillmarRegistry& registry) = 0;
+  // The W-2 screen, modal, on the employee made current by GoFirst.
+  virtual void ShowW2(TQuillmarFormFile& file, TQuillmarRegistry& registry) = 0;
+  // Print set-up and the W-3 print, on the W-3 record made current by ReadW3.
+  virtual void PrintW3(TQuillmarFormFile& file, TQuillmarRegistry& registry) = 0;
+  // Print set-up and the W-2 print of every non-void employee.
+  virtual void PrintW2s(TQuillmarFormFile& file, TQuillmarRegistry& registry) = 0;
+  // The label-size dialog, then the label print.
+  virtual void PrintMailingLabels(TQuillmarFormFile& file, TQuillmarRegistry& registry) = 0;
+};
