@@ -1,0 +1,67 @@
+#include "screens/Box12Frame.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "data/CodePage.h"
+#include "screens/Box12Codes.h"
+
+TFrameBox12Item::TFrameBox12Item(QWidget* parent) : QFrame(parent) {
+  ComboBox1 = new QComboBox(this);
+  ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+  ComboBox1->setEditable(true);
+  // A typed code stays a text of this row; it never joins the list.
+  ComboBox1->setInsertPolicy(QComboBox::NoInsert);
+  ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  ComboBox1->setMinimumContentsLength(60);
+  for (std::string_view line : Box12CodeLines) ComboBox1->addItem(QString::fromStdString(Cp1252ToUtf8(line)));
+  ComboBox1->setCurrentIndex(-1);
+  ComboBox1->setEditText(QString());
+
+  Edit1 = new QLineEdit(this);
+  Edit1->setObjectName(QStringLiteral("Edit1"));
+
+  Label1 = new QLabel(QStringLiteral("Box 12 Item, Amount for above type"), this);
+  Label1->setObjectName(QStringLiteral("Label1"));
+  QFont bold = Label1->font();
+  bold.setBold(true);
+  Label1->setFont(bold);
+  Label1->setWordWrap(true);
+  Label1->setBuddy(Edit1);
+
+  Bevel1 = new QFrame(this);
+  Bevel1->setObjectName(QStringLiteral("Bevel1"));
+  Bevel1->setFrameShape(QFrame::HLine);
+  Bevel1->setFrameShadow(QFrame::Sunken);
+
+  auto* layout = new QGridLayout(this);
+  layout->setContentsMargins(4, 4, 4, 0);
+  layout->addWidget(ComboBox1, 0, 0, 1, 2);
+  layout->addWidget(Edit1, 1, 0);
+  layout->addWidget(Label1, 1, 1);
+  layout->addWidget(Bevel1, 2, 0, 1, 2);
+  layout->setColumnStretch(1, 1);
+  setTabOrder(ComboBox1, Edit1);
+}
+
+void PairBox12Code(QComboBox* combo, QLineEdit* codeField) {
+  combo->setCurrentIndex(-1);
+  combo->setEditText(QString());
+  const QString code = codeField->text();
+  if (code.size() != 1 || combo->count() == 0) return;
+  QString upper = code.toUpper();
+  // A letter whose upper case is longer than one character (German sharp s)
+  // stays as typed: the field holds one code character.
+  if (upper.size() != 1) upper = code;
+  codeField->setText(upper);
+  for (int i = 0; i < combo->count(); ++i) {
+    const QString item = combo->itemText(i);
+    if (item.left(1) == upper) {
+      combo->setCurrentIndex(i);
+      combo->setEditText(item);
+      return;
+    }
+  }
+}
