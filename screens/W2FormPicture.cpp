@@ -201,8 +201,8 @@ const std::array kPlacements = {
     Placement{"EditST2LocalWage", At(50, 24, 11.5), Box18L2},
     Placement{"EditST2LocalTax", At(63, 24, 9.5), Box19L2},
     Placement{"EditST2LocName", At(74, 24, 8.5), Box20L2},
-    Placement{"FrameFileNav1", GridRect{1, 27.5, 54, 2.5}, BoxNone},
-    Placement{"PanelButtons", GridRect{56, 27.5, 27, 2.5}, BoxNone},
+    Placement{"FrameFileNav1", GridRect{1, 28, 54, 2.5}, BoxNone},
+    Placement{"PanelButtons", GridRect{56, 28, 27, 2.5}, BoxNone},
     // The read-only items: the tax year beside the titles, the employer block.
     Placement{"Label3", GridRect{37, 25.7, 9, 1.6}, BoxNone},
     Placement{"LabelEmployerID", At(2, 3, 25), BoxB},
