@@ -16,9 +16,16 @@ TFrameBox12Item::TFrameBox12Item(QWidget* parent) : QFrame(parent) {
   ComboBox1->setInsertPolicy(QComboBox::NoInsert);
   ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   ComboBox1->setMinimumContentsLength(60);
-  for (std::string_view line : Box12CodeLines) ComboBox1->addItem(QString::fromStdString(Cp1252ToUtf8(line)));
+  for (std::string_view line : Box12CodeLines) {
+    const QString text = QString::fromStdString(Cp1252ToUtf8(line));
+    ComboBox1->addItem(text);
+    // The longest descriptions do not fit the list; the tip shows them whole.
+    ComboBox1->setItemData(ComboBox1->count() - 1, text, Qt::ToolTipRole);
+  }
   ComboBox1->setCurrentIndex(-1);
   ComboBox1->setEditText(QString());
+  // A chosen line shows from its code letter on, not from its end.
+  connect(ComboBox1, &QComboBox::activated, ComboBox1->lineEdit(), [this] { ComboBox1->lineEdit()->home(false); });
 
   Edit1 = new QLineEdit(this);
   Edit1->setObjectName(QStringLiteral("Edit1"));
@@ -61,6 +68,7 @@ void PairBox12Code(QComboBox* combo, QLineEdit* codeField) {
     if (item.left(1) == upper) {
       combo->setCurrentIndex(i);
       combo->setEditText(item);
+      if (QLineEdit* edit = combo->lineEdit()) edit->home(false);
       return;
     }
   }

@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QAbstractItemView>
 #include <QTest>
 #include <memory>
 #include <string>
@@ -390,6 +391,22 @@ TEST(PairBox12Code, TheFirstMatchingItemWinsAndTheMatchIsCaseSensitive) {
   PairBox12Code(&combo, &codeField);
   EXPECT_EQ(codeField.text(), "D");
   EXPECT_EQ(combo.currentText(), "D Upper case");
+  EXPECT_EQ(combo.lineEdit()->cursorPosition(), 0) << "the line shows from its code on";
+}
+
+TEST(Box12Frame, AChosenLineShowsFromItsCodeOn) {
+  TFrameBox12Item row;
+  row.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&row));
+  row.ComboBox1->setFocus();
+  // Choosing G (the longest line) from the list with the keyboard.
+  QTest::keyClick(row.ComboBox1, Qt::Key_Down, Qt::AltModifier);
+  QWidget* popup = row.ComboBox1->view();
+  ASSERT_TRUE(popup->isVisible());
+  row.ComboBox1->view()->setCurrentIndex(row.ComboBox1->model()->index(6, 0));
+  QTest::keyClick(popup, Qt::Key_Return);
+  EXPECT_EQ(row.ComboBox1->currentText().left(2), "G ");
+  EXPECT_EQ(row.ComboBox1->lineEdit()->cursorPosition(), 0);
 }
 
 TEST(PairBox12Code, AnEmptyListOnlyClearsTheText) {
