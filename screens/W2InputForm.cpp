@@ -1,0 +1,783 @@
+#include "screens/W2InputForm.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <charconv>
+#include <cstring>
+#include <optional>
+#include <type_traits>
+
+#include "app/QuillmarRegistry.h"
+#include "data/CodePage.h"
+#include "data/CountryTable.h"
+#include "data/EntryRules.h"
+#include "data/QuillmarFormFile.h"
+#include "data/RecordKind.h"
+#include "data/StateTable.h"
+#include "platform/MessageBoxes.h"
+#include "screens/Box12Frame.h"
+#include "screens/DlgW2Box12.h"
+#include "screens/FileNavFrame.h"
+#include "screens/FormCanvas.h"
+#include "screens/LeaveFieldFilter.h"
+#include "screens/PickIndex.h"
+#include "screens/W2FormPicture.h"
+
+namespace {
+
+const char* const kSsnNotAvailable = "000-00-0000";
+const char* const kSsnSetMessage =
+    "Social Security Number will be set to 000-00-0000 (which means SSN not available, an SSA error)";
+const char* const kFixSsnQuestion = "Do you wish to fix the SSN error before leaving this employee ?";
+const char* const kZipWithForeign = "As foreign postal code and/or foreign country entered US zip code should be empty";
+const char* const kPostCodeWithoutCountry =
+    "As foreign postal code entered do not forget to also enter foreign country";
+const char* const kCountryWithoutPostCode =
+    "As foreign country entered do not forget to also enter foreign postal code";
+const char* const kForeignWithZip = "US zip code should not be entered for foreign addresses";
+const char* const kStateIdWithoutState =
+    "You have a State ID Number on State Line 2, but no State selected to the left of it. One of those "
+    "entries is an error.";
+
+// Box 1 fills the other boxes only above half a cent.
+constexpr double kLeastAutoFillWage = 0.005;
+
+QString ToQt(const std::string& text) { return QString::fromStdString(Cp1252ToUtf8(text)); }
+
+// An entry field of this screen as the entry rules see it; a rejected entry
+// goes back to the screen, which gives the field the focus again.
+class ScreenEntryField final : public IEntryField {
+public:
+  ScreenEntryField(QLineEdit* edit, std::function<void()> reject) : edit_(edit), reject_(std::move(reject)) {}
+  std::string Text() const override { return Utf8ToCp1252(edit_->text().toStdString()); }
+  void SetFocus() override { reject_(); }
+
+private:
+  QLineEdit* edit_;
+  std::function<void()> reject_;
+};
+
+// The number typed into box 1, as the automatic fill compares it; none when
+// the text is no plain decimal.
+std::optional<double> TypedNumber(const std::string& typed) {
+  std::string text = TrimText(typed);
+  if (!IsPlainDecimal(text)) return std::nullopt;
+  if (text.front() == '+') text.erase(0, 1);
+  double value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+bool PositiveProduct(Currency a, Currency b) { return (a > 0 && b > 0) || (a < 0 && b < 0); }
+
+constexpr std::size_t Box12AmountOffset(int line) {
+  return offsetof(W2Record, Box12) + static_cast<std::size_t>(line) * sizeof(Box12Entry) +
+         offsetof(Box12Entry, Amount);
+}
+
+}  // namespace
+
+TFormW2::TFormW2(TQuillmarFormFile& file, TQuillmarRegistry& registry, QWidget* parent)
+    : QDialog(parent), file_(file), registry_(registry) {
+  BuildForm();
+  FormCreate();
+}
+
+TFormW2::~TFormW2() = default;
+
+W2Record& TFormW2::W2() { return file_.WorkRec.w2; }
+
+const W3Record& TFormW2::W3() const { return file_.W3Rec.w3; }
+
+template <typename Field>
+Field* TFormW2::AddField(const char* name) {
+  auto* field = new Field(Canvas);
+  field->setObjectName(QString::fromLatin1(name));
+  Canvas->Place(field, W2FieldRect(name));
+  if constexpr (std::is_same_v<Field, QLineEdit> || std::is_same_v<Field, QComboBox>) {
+    field->setStyleSheet(QStringLiteral("background-color: yellow;"));
+  }
+  if constexpr (std::is_same_v<Field, QComboBox>) {
+    field->setEditable(true);
+    field->setInsertPolicy(QComboBox::NoInsert);
+  }
+  if constexpr (std::is_same_v<Field, QLabel>) field->setTextInteractionFlags(Qt::NoTextInteraction);
+  return field;
+}
+
+template <std::size_t N>
+void TFormW2::BindText(QWidget* field, ShortString<N>& value) {
+  texts_.push_back({field, [&value](const std::string& text) { value = text; }, [&value] { return value.Str(); }});
+}
+
+void TFormW2::BuildForm() {
+  setObjectName(QStringLiteral("FormW2"));
+  setWindowTitle(QStringLiteral("W-2 Wage and Tax Statement"));
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  Canvas = new TFormCanvas(W2FormPicture(), this);
+  Canvas->installEventFilter(this);
+  layout->addWidget(Canvas);
+
+  EditControlNum = AddField<QLineEdit>("EditControlNum");
+  CheckBoxVoid = AddField<QCheckBox>("CheckBoxVoid");
+  MaskEditSocSecNum = AddField<QLineEdit>("MaskEditSocSecNum");
+  // A digit or a blank in each place; the blanks read as spaces.
+  MaskEditSocSecNum->setInputMask(QStringLiteral("000-00-0000; "));
+  EditFirstNameInitial = AddField<QLineEdit>("EditFirstNameInitial");
+  EditLastName = AddField<QLineEdit>("EditLastName");
+  EditSuite = AddField<QLineEdit>("EditSuite");
+  EditSuite->setPlaceholderText(QStringLiteral("Suite"));
+  EditStreetPOB = AddField<QLineEdit>("EditStreetPOB");
+  EditStreetPOB->setPlaceholderText(QStringLiteral("Street / P.O. Box"));
+  EditCity = AddField<QLineEdit>("EditCity");
+  EditCity->setPlaceholderText(QStringLiteral("City"));
+  ComboBoxAddrState = AddField<QComboBox>("ComboBoxAddrState");
+  MaskEditZip = AddField<QLineEdit>("MaskEditZip");
+  MaskEditZip->setInputMask(QStringLiteral("00000-0000; "));
+  EditPostCode = AddField<QLineEdit>("EditPostCode");
+  ComboBoxCountry = AddField<QComboBox>("ComboBoxCountry");
+  for (QWidget* foreign : {static_cast<QWidget*>(EditPostCode), static_cast<QWidget*>(ComboBoxCountry)}) {
+    foreign->setStyleSheet(QStringLiteral("background-color: aqua;"));
+  }
+
+  EditWages = AddField<QLineEdit>("EditWages");
+  EditFedTax = AddField<QLineEdit>("EditFedTax");
+  EditSSWages = AddField<QLineEdit>("EditSSWages");
+  EditSSTax = AddField<QLineEdit>("EditSSTax");
+  EditMedWage = AddField<QLineEdit>("EditMedWage");
+  EditMedTax = AddField<QLineEdit>("EditMedTax");
+  EditSSTips = AddField<QLineEdit>("EditSSTips");
+  EditAllocTips = AddField<QLineEdit>("EditAllocTips");
+  EditAdvEIC = AddField<QLineEdit>("EditAdvEIC");
+  EditDepCare = AddField<QLineEdit>("EditDepCare");
+  EditNonQualPlans = AddField<QLineEdit>("EditNonQualPlans");
+  Edit12a_code = AddField<QLineEdit>("Edit12a_code");
+  Edit12a_amount = AddField<QLineEdit>("Edit12a_amount");
+  Edit12b_code = AddField<QLineEdit>("Edit12b_code");
+  Edit12b_amount = AddField<QLineEdit>("Edit12b_amount");
+  Edit12c_code = AddField<QLineEdit>("Edit12c_code");
+  Edit12c_amount = AddField<QLineEdit>("Edit12c_amount");
+  Edit12d_code = AddField<QLineEdit>("Edit12d_code");
+  Edit12d_amount = AddField<QLineEdit>("Edit12d_amount");
+  box12Codes_ = {Edit12a_code, Edit12b_code, Edit12c_code, Edit12d_code};
+  box12Amounts_ = {Edit12a_amount, Edit12b_amount, Edit12c_amount, Edit12d_amount};
+  for (QLineEdit* code : box12Codes_) code->setMaxLength(1);
+  CheckBoxStatEmpl = AddField<QCheckBox>("CheckBoxStatEmpl");
+  CheckBoxRetirePlan = AddField<QCheckBox>("CheckBoxRetirePlan");
+  CheckBoxTPSickPay = AddField<QCheckBox>("CheckBoxTPSickPay");
+  Edit14a_label = AddField<QLineEdit>("Edit14a_label");
+  Edit14a_amount = AddField<QLineEdit>("Edit14a_amount");
+  Edit14b_label = AddField<QLineEdit>("Edit14b_label");
+  Edit14b_amount = AddField<QLineEdit>("Edit14b_amount");
+  Edit14c_label = AddField<QLineEdit>("Edit14c_label");
+  Edit14c_amount = AddField<QLineEdit>("Edit14c_amount");
+  ComboBoxST1State = AddField<QComboBox>("ComboBoxST1State");
+  EditST1StateID = AddField<QLineEdit>("EditST1StateID");
+  EditST1StateWage = AddField<QLineEdit>("EditST1StateWage");
+  EditST1StateTax = AddField<QLineEdit>("EditST1StateTax");
+  EditST1LocalWage = AddField<QLineEdit>("EditST1LocalWage");
+  EditST1LocalTax = AddField<QLineEdit>("EditST1LocalTax");
+  EditST1LocName = AddField<QLineEdit>("EditST1LocName");
+  ComboBoxST2State = AddField<QComboBox>("ComboBoxST2State");
+  EditST2StateID = AddField<QLineEdit>("EditST2StateID");
+  EditST2StateWage = AddField<QLineEdit>("EditST2StateWage");
+  EditST2StateTax = AddField<QLineEdit>("EditST2StateTax");
+  EditST2LocalWage = AddField<QLineEdit>("EditST2LocalWage");
+  EditST2LocalTax = AddField<QLineEdit>("EditST2LocalTax");
+  EditST2LocName = AddField<QLineEdit>("EditST2LocName");
+
+  Label3 = AddField<QLabel>("Label3");
+  LabelEmployerID = AddField<QLabel>("LabelEmployerID");
+  LabelEmployerName = AddField<QLabel>("LabelEmployerName");
+  LabelEmployerAddress1 = AddField<QLabel>("LabelEmployerAddress1");
+  LabelEmployerAddress2 = AddField<QLabel>("LabelEmployerAddress2");
+  LabelEmployerAddress3 = AddField<QLabel>("LabelEmployerAddress3");
+  LabelEmployerAddress4 = AddField<QLabel>("LabelEmployerAddress4");
+  LabelForeign = AddField<QLabel>("LabelForeign");
+  LabelForeign->setText(QStringLiteral("Post Code & Country (if not USA)"));
+  LabelForeign->setAutoFillBackground(true);
+  LabelForeign->setStyleSheet(QStringLiteral("background-color: aqua;"));
+
+  FrameFileNav1 = new TFrameFileNav(Canvas);
+  FrameFileNav1->setObjectName(QStringLiteral("FrameFileNav1"));
+  Canvas->Place(FrameFileNav1, W2FieldRect("FrameFileNav1"));
+  FrameFileNav1->BitBtnNext->setDefault(true);
+
+  PanelButtons = new QFrame(Canvas);
+  PanelButtons->setObjectName(QStringLiteral("PanelButtons"));
+  auto* panelLayout = new QHBoxLayout(PanelButtons);
+  panelLayout->setContentsMargins(2, 2, 2, 2);
+  BitBtnSetupBox12 = new QPushButton(QStringLiteral("Box 12"), PanelButtons);
+  BitBtnSetupBox12->setObjectName(QStringLiteral("BitBtnSetupBox12"));
+  BitBtnErrorCheck = new QPushButton(QStringLiteral("Error Check"), PanelButtons);
+  BitBtnErrorCheck->setObjectName(QStringLiteral("BitBtnErrorCheck"));
+  BitBtnClose = new QPushButton(QStringLiteral("Close"), PanelButtons);
+  BitBtnClose->setObjectName(QStringLiteral("BitBtnClose"));
+  for (QPushButton* button : {BitBtnSetupBox12, BitBtnErrorCheck, BitBtnClose}) panelLayout->addWidget(button);
+  Canvas->Place(PanelButtons, W2FieldRect("PanelButtons"));
+
+  amounts_ = {
+      {EditWages, offsetof(W2Record, Wages)},
+      {EditFedTax, offsetof(W2Record, FedTax)},
+      {EditSSWages, offsetof(W2Record, SSWages)},
+      {EditSSTax, offsetof(W2Record, SSTax)},
+      {EditMedWage, offsetof(W2Record, MedWage)},
+      {EditMedTax, offsetof(W2Record, MedTax)},
+      {EditSSTips, offsetof(W2Record, SSTips)},
+      {EditAllocTips, offsetof(W2Record, AllocTips)},
+      {EditAdvEIC, offsetof(W2Record, AdvEIC)},
+      {EditDepCare, offsetof(W2Record, DepCare)},
+      {EditNonQualPlans, offsetof(W2Record, NonQualPlans)},
+      {Edit12a_amount, Box12AmountOffset(0)},
+      {Edit12b_amount, Box12AmountOffset(1)},
+      {Edit12c_amount, Box12AmountOffset(2)},
+      {Edit12d_amount, Box12AmountOffset(3)},
+      {Edit14a_amount, offsetof(W2Record, Box14aAmount)},
+      {Edit14b_amount, offsetof(W2Record, Box14bAmount)},
+      {Edit14c_amount, offsetof(W2Record, Box14cAmount)},
+      {EditST1StateWage, offsetof(W2Record, ST1StateWage)},
+      {EditST1StateTax, offsetof(W2Record, ST1StateTax)},
+      {EditST1LocalWage, offsetof(W2Record, ST1LocalWage)},
+      {EditST1LocalTax, offsetof(W2Record, ST1LocalTax)},
+      {EditST2StateWage, offsetof(W2Record, ST2StateWage)},
+      {EditST2StateTax, offsetof(W2Record, ST2StateTax)},
+      {EditST2LocalWage, offsetof(W2Record, ST2LocalWage)},
+      {EditST2LocalTax, offsetof(W2Record, ST2LocalTax)},
+  };
+  for (const AmountBinding& amount : amounts_) amount.edit->setAlignment(Qt::AlignRight);
+
+  W2Record& w2 = W2();
+  BindText(EditLastName, w2.LastName);
+  BindText(EditSuite, w2.Suite);
+  BindText(EditStreetPOB, w2.StreetPOB);
+  BindText(EditCity, w2.City);
+  BindText(ComboBoxAddrState, w2.AddrState);
+  BindText(EditST1StateID, w2.ST1StateID);
+  BindText(EditST1LocName, w2.ST1LocName);
+  BindText(EditST2LocName, w2.ST2LocName);
+  BindText(Edit14a_label, w2.Box14aLabel);
+  BindText(Edit14b_label, w2.Box14bLabel);
+  BindText(Edit14c_label, w2.Box14cLabel);
+
+  SetTabOrder();
+  WatchFields();
+
+  connect(FrameFileNav1->BitBtnIndex, &QPushButton::clicked, this, [this] { FrameFileNav1BitBtnIndexClick(); });
+  connect(FrameFileNav1->BitBtnFirst, &QPushButton::clicked, this, [this] { FrameFileNav1BitBtnFirstClick(); });
+  connect(FrameFileNav1->BitBtnPrevs, &QPushButton::clicked, this, [this] { FrameFileNav1BitBtnPrevsClick(); });
+  connect(FrameFileNav1->BitBtnNext, &QPushButton::clicked, this, [this] { FrameFileNav1BitBtnNextClick(); });
+  connect(FrameFileNav1->BitBtnLast, &QPushButton::clicked, this, [this] { FrameFileNav1BitBtnLastClick(); });
+  connect(FrameFileNav1->BitBtnAddNew, &QPushButton::clicked, this, [this] { FrameFileNav1BitBtnAddNewClick(); });
+  connect(BitBtnSetupBox12, &QPushButton::clicked, this, [this] { BitBtnSetupBox12Click(); });
+  connect(BitBtnErrorCheck, &QPushButton::clicked, this, [this] { BitBtnErrorCheckClick(); });
+  connect(BitBtnClose, &QPushButton::clicked, this, &QWidget::close);
+
+  resize(Canvas->sizeHint());
+}
+
+void TFormW2::SetTabOrder() {
+  const std::vector<QWidget*> order = {
+      EditControlNum,   CheckBoxVoid,     MaskEditSocSecNum, EditFirstNameInitial, EditLastName,
+      EditSuite,        EditStreetPOB,    EditCity,          ComboBoxAddrState,    MaskEditZip,
+      EditPostCode,     ComboBoxCountry,  EditWages,         EditFedTax,           EditSSWages,
+      EditSSTax,        EditMedWage,      EditMedTax,        EditSSTips,           EditAllocTips,
+      EditAdvEIC,       EditDepCare,      EditNonQualPlans,  Edit12a_code,         Edit12a_amount,
+      Edit12b_code,     Edit12b_amount,   Edit12c_code,      Edit12c_amount,       Edit12d_code,
+      Edit12d_amount,   CheckBoxStatEmpl, CheckBoxRetirePlan, CheckBoxTPSickPay,   Edit14a_label,
+      Edit14a_amount,   Edit14b_label,    Edit14b_amount,    Edit14c_label,        Edit14c_amount,
+      ComboBoxST1State, EditST1StateID,   EditST1StateWage,  EditST1StateTax,      EditST1LocalWage,
+      EditST1LocalTax,  EditST1LocName,   ComboBoxST2State,  EditST2StateID,       EditST2StateWage,
+      EditST2StateTax,  EditST2LocalWage, EditST2LocalTax,   EditST2LocName,
+      FrameFileNav1->BitBtnIndex, FrameFileNav1->BitBtnFirst, FrameFileNav1->BitBtnPrevs,
+      FrameFileNav1->BitBtnNext, FrameFileNav1->BitBtnLast, FrameFileNav1->BitBtnAddNew,
+      BitBtnSetupBox12, BitBtnErrorCheck, BitBtnClose};
+  for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+std::function<void()> TFormW2::LeaveRule(QWidget* field, std::function<void()> rule) {
+  return [this, field, rule = std::move(rule)] {
+    // The box 12 write-back moves the focus between fields it is storing itself.
+    if (runningRules_) return;
+    rule();
+    if (auto it = combos_.find(field); it != combos_.end()) it->second.committed = FieldText(field);
+  };
+}
+
+void TFormW2::WatchFields() {
+  leaveFilter_ = new LeaveFieldFilter(this);
+  auto watchLine = [this](QLineEdit* edit, std::function<void()> rule) {
+    leaveFilter_->Watch(edit, LeaveRule(edit, std::move(rule)));
+  };
+  auto watchWidget = [this](QWidget* field, std::function<void()> rule) {
+    std::function<void()> onLeave = LeaveRule(field, std::move(rule));
+    if (qobject_cast<QComboBox*>(field)) combos_[field] = ComboState{std::string(), onLeave};
+    leaveFilter_->Watch(field, std::move(onLeave));
+  };
+
+  watchLine(EditControlNum, [this] { EditControlNumExit(); });
+  watchWidget(CheckBoxVoid, [this] { CheckBoxVoidExit(); });
+  watchLine(MaskEditSocSecNum, [this] { MaskEditSocSecNumExit(); });
+  watchLine(EditFirstNameInitial, [this] { EditFirstNameInitialExit(); });
+  for (const TextBinding& text : texts_) {
+    QWidget* field = text.field;
+    if (auto* edit = qobject_cast<QLineEdit*>(field)) {
+      watchLine(edit, [this, field] { TextFieldExit(field); });
+    } else {
+      watchWidget(field, [this, field] { TextFieldExit(field); });
+    }
+  }
+  watchLine(MaskEditZip, [this] { MaskEditZipExit(); });
+  watchLine(EditPostCode, [this] { EditPostCodeExit(); });
+  watchWidget(ComboBoxCountry, [this] { ComboBoxCountryExit(); });
+  watchLine(EditWages, [this] { EditWagesExit(); });
+  for (const AmountBinding& amount : amounts_) {
+    QLineEdit* edit = amount.edit;
+    if (edit != EditWages) watchLine(edit, [this, edit] { AmountFieldExit(edit); });
+  }
+  for (int line = 0; line < 4; ++line) watchLine(box12Codes_[line], [this, line] { Edit12CodeExit(line); });
+  for (QCheckBox* box : {CheckBoxStatEmpl, CheckBoxRetirePlan, CheckBoxTPSickPay}) {
+    watchWidget(box, [this, box] { CheckBoxExit(box); });
+  }
+  watchWidget(ComboBoxST1State, [this] { ComboBoxST1StateExit(); });
+  watchWidget(ComboBoxST2State, [this] { ComboBoxST2StateExit(); });
+  watchLine(EditST2StateID, [this] { EditST2StateIDExit(); });
+}
+
+void TFormW2::FormCreate() {
+  box12Dialog_ = new TSetUpBox12(this);
+  pickList_ = new TFormW2PickList(file_, this);
+
+  yearRates_ = SocSecMedicareRates{};
+  yearRates_.TaxYear = W3().TaxYear;
+  registry_.ReadRatesForYear(yearRates_);
+
+  ErrorLines.clear();
+
+  for (const StateEntry& state : StateTable) {
+    ComboBoxAddrState->addItem(ToQt(std::string(state.Name)));
+    ComboBoxST2State->addItem(ToQt(std::string(state.Abbrev)));
+  }
+  for (const CountryEntry& country : CountryTable) ComboBoxCountry->addItem(ToQt(std::string(country.Name)));
+
+  ShowEmployee();
+}
+
+// --- Showing an employee -----------------------------------------------------
+
+std::string TFormW2::FieldText(const QWidget* field) const {
+  if (const auto* edit = qobject_cast<const QLineEdit*>(field)) {
+    // A masked field reads with its literals and its blank places as spaces.
+    const QString text = edit->inputMask().isEmpty() ? edit->text() : edit->displayText();
+    return Utf8ToCp1252(text.toStdString());
+  }
+  if (const auto* combo = qobject_cast<const QComboBox*>(field)) {
+    return Utf8ToCp1252(combo->currentText().toStdString());
+  }
+  return std::string();
+}
+
+void TFormW2::SetFieldText(QWidget* field, const std::string& text) {
+  if (auto* edit = qobject_cast<QLineEdit*>(field)) {
+    edit->setText(ToQt(text));
+  } else if (auto* combo = qobject_cast<QComboBox*>(field)) {
+    combo->setEditText(ToQt(text));
+  }
+}
+
+Currency TFormW2::AmountAt(std::size_t offset) const {
+  Currency amount = 0;
+  std::memcpy(&amount, file_.WorkRec.bytes + offset, sizeof amount);
+  return amount;
+}
+
+void TFormW2::SetAmountAt(std::size_t offset, Currency amount) {
+  std::memcpy(file_.WorkRec.bytes + offset, &amount, sizeof amount);
+}
+
+void TFormW2::ShowAmount(QLineEdit* edit, Currency amount) { edit->setText(ToQt(FormatAmount(amount))); }
+
+void TFormW2::ShowEmployee() {
+  const W3Record& w3 = W3();
+  W2Record& w2 = W2();
+  rejectedField_ = nullptr;
+
+  Label3->setText(QString::number(w3.TaxYear));
+  LabelEmployerID->setText(ToQt(w3.EmployerEIN.Str()));
+  LabelEmployerName->setText(ToQt(w3.EmployerName.Str()));
+  LabelEmployerAddress1->setText(ToQt(w3.Suite.Str()));
+  LabelEmployerAddress2->setText(ToQt(w3.Street.Str()));
+  LabelEmployerAddress3->setText(ToQt(w3.Town.Str()));
+  LabelEmployerAddress4->setText(ToQt(w3.State.Str() + "  " + w3.Zip.Str()));
+
+  autoFillArmed_ = w2.SocSecNum.Empty() && w2.Wages == 0 && w2.SSWages == 0;
+
+  EditControlNum->setText(QString::number(w2.ControlNum));
+  CheckBoxVoid->setChecked(w2.Void != 0);
+  BitBtnErrorCheck->setEnabled(w2.Void == 0);
+
+  EditFirstNameInitial->setText(ToQt(w2.FirstName.Str() + " " + w2.MiddleInitial.Str()));
+  for (const TextBinding& text : texts_) SetFieldText(text.field, text.load());
+  MaskEditZip->setText(ToQt(w2.Zip.Str()));
+  MaskEditSocSecNum->setText(ToQt(w2.SocSecNum.Str()));
+  EditPostCode->setText(ToQt(w2.PostCode.Str()));
+  ComboBoxCountry->setEditText(ToQt(CountryName(w2.Country.Str())));
+
+  for (const AmountBinding& amount : amounts_) ShowAmount(amount.edit, AmountAt(amount.offset));
+  for (int line = 0; line < 4; ++line) {
+    const char code = w2.Box12[line].Code;
+    box12Codes_[line]->setText(ToQt(std::string(1, code == '\0' ? ' ' : code)));
+  }
+  CheckBoxStatEmpl->setChecked(w2.StatEmpl != 0);
+  CheckBoxRetirePlan->setChecked(w2.RetirePlan != 0);
+  CheckBoxTPSickPay->setChecked(w2.TPSickPay != 0);
+
+  ComboBoxST1State->setEnabled(true);
+  EditST1StateID->setEnabled(true);
+  if (!StateNameOfAbbrev(w3.StateForID.Str()).empty()) {
+    // The employer's state of the W-3 is the usual line 1; an employee
+    // entered before it was set keeps what it has.
+    if (w2.ST1State.Empty()) w2.ST1State = w3.StateForID.Str();
+    if (w2.ST1StateID.Empty()) w2.ST1StateID = w3.StateID.Str();
+    ComboBoxST1State->setEditText(ToQt(w2.ST1State.Str()));
+    EditST1StateID->setText(ToQt(w2.ST1StateID.Str()));
+    ComboBoxST1State->setEnabled(!(w2.ST1State == w3.StateForID));
+    EditST1StateID->setEnabled(!(w2.ST1StateID == w3.StateID));
+  } else {
+    ComboBoxST1State->setEditText(ToQt(w2.ST1State.Str()));
+    EditST1StateID->setText(ToQt(w2.ST1StateID.Str()));
+  }
+
+  EditST1LocName->setText(ToQt(w2.ST1LocName.Str()));
+  ComboBoxST2State->setEditText(ToQt(w2.ST2State.Str()));
+  EditST2StateID->setText(ToQt(w2.ST2StateID.Str()));
+  EditST2LocName->setText(ToQt(w2.ST2LocName.Str()));
+
+  for (auto& [combo, state] : combos_) state.committed = FieldText(combo);
+}
+
+// --- On-leave rules ----------------------------------------------------------
+
+void TFormW2::RejectField(QWidget* field) {
+  field->setFocus(Qt::OtherFocusReason);
+  if (auto* edit = qobject_cast<QLineEdit*>(field)) edit->selectAll();
+  rejectedField_ = field;
+  rejectedText_ = FieldText(field);
+}
+
+void TFormW2::EditControlNumExit() {
+  ScreenEntryField field(EditControlNum, [this] { RejectField(EditControlNum); });
+  std::int32_t value = W2().ControlNum;
+  ReadIntegerField(field, value);
+  W2().ControlNum = value;
+}
+
+void TFormW2::CheckBoxVoidExit() {
+  W2().Void = CheckBoxVoid->isChecked() ? 1 : 0;
+  BitBtnErrorCheck->setEnabled(!CheckBoxVoid->isChecked());
+}
+
+void TFormW2::MaskEditSocSecNumExit() {
+  const std::string text = FieldText(MaskEditSocSecNum);
+  if (text == kSsnNotAvailable || text == kBlankSsn || text.empty()) {
+    ShowMessage(kSsnSetMessage);
+    MaskEditSocSecNum->setText(QString::fromLatin1(kSsnNotAvailable));
+    W2().SocSecNum = kSsnNotAvailable;
+    return;
+  }
+  // A bad number keeps the stored one; leaving the employee asks about it.
+  if (CheckSSN(text)) W2().SocSecNum = text;
+}
+
+void TFormW2::EditFirstNameInitialExit() {
+  const std::string text = TrimText(FieldText(EditFirstNameInitial));
+  std::size_t split = text.find(',');
+  if (split == std::string::npos) split = text.find(' ');
+  W2Record& w2 = W2();
+  if (split == std::string::npos) {
+    w2.FirstName = text;
+    w2.MiddleInitial = std::string();
+  } else {
+    w2.FirstName = text.substr(0, split);
+    w2.MiddleInitial = TrimText(text.substr(split + 1, 15));
+  }
+}
+
+void TFormW2::TextFieldExit(QWidget* field) {
+  for (const TextBinding& text : texts_) {
+    if (text.field == field) text.store(FieldText(field));
+  }
+}
+
+void TFormW2::MaskEditZipExit() {
+  const std::string text = FieldText(MaskEditZip);
+  if (text == kBlankZip) {
+    W2().Zip = std::string();
+    return;
+  }
+  if (!FieldText(EditPostCode).empty() || !FieldText(ComboBoxCountry).empty()) {
+    ShowMessage(kZipWithForeign, MsgIcon::Warning);
+  }
+  if (CheckZip(text)) {
+    W2().Zip = text;
+  } else {
+    RejectField(MaskEditZip);
+  }
+}
+
+void TFormW2::EditPostCodeExit() {
+  const std::string text = FieldText(EditPostCode);
+  if (!text.empty()) {
+    if (FieldText(ComboBoxCountry).empty()) {
+      ShowMessage(kPostCodeWithoutCountry, MsgIcon::Information);
+    } else if (FieldText(MaskEditZip) != kBlankZip) {
+      ShowMessage(kForeignWithZip, MsgIcon::Information);
+    }
+  }
+  W2().PostCode = text;
+}
+
+void TFormW2::ComboBoxCountryExit() {
+  const std::string text = FieldText(ComboBoxCountry);
+  if (!text.empty()) {
+    if (FieldText(EditPostCode).empty()) {
+      ShowMessage(kCountryWithoutPostCode, MsgIcon::Information);
+    } else if (FieldText(MaskEditZip) != kBlankZip) {
+      ShowMessage(kForeignWithZip, MsgIcon::Information);
+    }
+  }
+  W2().Country = CountryCode(text);
+}
+
+const TFormW2::AmountBinding* TFormW2::AmountOf(const QLineEdit* edit) const {
+  const auto it = std::find_if(amounts_.begin(), amounts_.end(),
+                               [edit](const AmountBinding& amount) { return amount.edit == edit; });
+  return it == amounts_.end() ? nullptr : &*it;
+}
+
+void TFormW2::AmountFieldExit(QLineEdit* edit) {
+  const AmountBinding* binding = AmountOf(edit);
+  if (binding == nullptr) return;
+  ScreenEntryField field(edit, [this, edit] { RejectField(edit); });
+  Currency amount = AmountAt(binding->offset);
+  ReadAmountField(field, amount);
+  SetAmountAt(binding->offset, amount);
+}
+
+void TFormW2::EditWagesExit() {
+  AmountFieldExit(EditWages);
+  if (!autoFillArmed_) return;
+  const std::optional<double> typed = TypedNumber(FieldText(EditWages));
+  if (typed && *typed > kLeastAutoFillWage) AutoFill();
+}
+
+void TFormW2::AutoFill() {
+  W2Record& w2 = W2();
+  const Currency wages = w2.Wages;
+  const SocSecMedicareRates& rates = yearRates_;
+  if (w2.SSWages == 0) {
+    w2.SSWages = rates.SocSecMaxWage > 0 && rates.SocSecMaxWage < wages ? rates.SocSecMaxWage : wages;
+    ShowAmount(EditSSWages, w2.SSWages);
+  }
+  if (w2.SSTax == 0 && PositiveProduct(w2.SSWages, rates.SocSecRate)) {
+    w2.SSTax = TaxProduct(w2.SSWages, rates.SocSecRate);
+    ShowAmount(EditSSTax, w2.SSTax);
+  }
+  if (w2.MedWage == 0) {
+    w2.MedWage = rates.MedicareHasMaxWage && rates.MedicareMaxWage < wages ? rates.MedicareMaxWage : wages;
+    ShowAmount(EditMedWage, w2.MedWage);
+  }
+  if (w2.MedTax == 0 && rates.MedicareRate > 0) {
+    w2.MedTax = TaxProduct(w2.MedWage, rates.MedicareRate);
+    ShowAmount(EditMedTax, w2.MedTax);
+  }
+  if (w2.ST1StateWage == 0) {
+    w2.ST1StateWage = wages;
+    EditST1StateWage->setText(EditWages->text());
+  }
+  if (w2.ST1LocalWage == 0) {
+    w2.ST1LocalWage = wages;
+    EditST1LocalWage->setText(EditWages->text());
+  }
+}
+
+void TFormW2::Edit12CodeExit(int line) {
+  QLineEdit* edit = box12Codes_[static_cast<std::size_t>(line)];
+  ScreenEntryField field(edit, [this, edit] { RejectField(edit); });
+  char code = W2().Box12[line].Code;
+  ReadCodeField(field, code);
+  W2().Box12[line].Code = code;
+}
+
+void TFormW2::CheckBoxExit(QCheckBox* box) {
+  const std::uint8_t checked = box->isChecked() ? 1 : 0;
+  if (box == CheckBoxStatEmpl) W2().StatEmpl = checked;
+  if (box == CheckBoxRetirePlan) W2().RetirePlan = checked;
+  if (box == CheckBoxTPSickPay) W2().TPSickPay = checked;
+}
+
+void TFormW2::ComboBoxST1StateExit() {
+  std::string text = FieldText(ComboBoxST1State);
+  if (!CheckStateAbbrev(text)) {
+    RejectField(ComboBoxST1State);
+    return;
+  }
+  W2().ST1State = text;
+  ComboBoxST1State->setEditText(ToQt(text));
+}
+
+void TFormW2::ComboBoxST2StateExit() {
+  std::string text = TrimText(FieldText(ComboBoxST2State));
+  if (text.empty()) {
+    W2().ST2State = std::string();
+    return;
+  }
+  if (!CheckStateAbbrev(text)) {
+    RejectField(ComboBoxST2State);
+    return;
+  }
+  W2().ST2State = text;
+  ComboBoxST2State->setEditText(ToQt(text));
+}
+
+void TFormW2::EditST2StateIDExit() {
+  W2Record& w2 = W2();
+  w2.ST2StateID = TrimText(FieldText(EditST2StateID));
+  if (!w2.ST2StateID.Empty() && w2.ST2State.Empty()) {
+    ShowMessage(kStateIdWithoutState, MsgIcon::Information);
+    ComboBoxST2State->setFocus(Qt::OtherFocusReason);
+  }
+}
+
+void TFormW2::CommitFocusedField() {
+  QWidget* focused = QApplication::focusWidget();
+  QWidget* const rejected = rejectedField_;
+  rejectedField_ = nullptr;
+  // The entry was refused as the focus came back to it; its message is on record.
+  if (focused != nullptr && focused == rejected && FieldText(focused) == rejectedText_) return;
+  leaveFilter_->CommitFocusedField();
+  if (auto it = combos_.find(focused); it != combos_.end() && FieldText(focused) != it->second.committed) {
+    const std::function<void()> rule = it->second.rule;
+    rule();
+  }
+}
+
+// --- Leaving the employee -----------------------------------------------------
+
+bool TFormW2::SsnFixWanted() {
+  if (CheckBoxVoid->isChecked()) return false;
+  if (CheckSSN(FieldText(MaskEditSocSecNum))) return false;
+  const MsgButton answer =
+      MessageBoxes().Show({kAppTitle, kFixSsnQuestion, MsgIcon::Warning, MsgYes | MsgNo, false});
+  return answer == MsgYes;
+}
+
+void TFormW2::Navigate(const std::function<void()>& move) {
+  CommitFocusedField();
+  if (SsnFixWanted()) {
+    MaskEditSocSecNum->setFocus(Qt::OtherFocusReason);
+    return;
+  }
+  move();
+}
+
+void TFormW2::AfterMove(bool moved, const std::string& failure) {
+  if (moved) {
+    ShowEmployee();
+  } else if (!file_.SaveRefused()) {
+    ShowMessage(failure);
+  }
+  // A refused save has been explained by the file; the employee stays on
+  // screen with the entries as the user left them.
+}
+
+void TFormW2::FrameFileNav1BitBtnFirstClick() {
+  Navigate([this] { AfterMove(file_.GoFirst(), "First employee not found (or already on the first)"); });
+}
+
+void TFormW2::FrameFileNav1BitBtnPrevsClick() {
+  Navigate([this] { AfterMove(file_.GoPrev(), "Previous employee not found (or already on the first)"); });
+}
+
+void TFormW2::FrameFileNav1BitBtnNextClick() {
+  Navigate([this] { AfterMove(file_.GoNext(), "Next employee not found (or already on the last)"); });
+}
+
+void TFormW2::FrameFileNav1BitBtnLastClick() {
+  Navigate([this] { AfterMove(file_.GoLast(), "Last employee not found (or already on the last)"); });
+}
+
+void TFormW2::FrameFileNav1BitBtnAddNewClick() {
+  Navigate([this] { AfterMove(file_.AddNew(kRecTypeW2), "Could not add a new employee W-2"); });
+}
+
+void TFormW2::FrameFileNav1BitBtnIndexClick() {
+  Navigate([this] {
+    if (ExecDialog(*pickList_) != QDialog::Accepted) return;
+    const std::string key = pickList_->ChosenKey();
+    AfterMove(file_.LocateKey(key), "Could not locate employee with key = " + key);
+  });
+}
+
+bool TFormW2::FormCloseQuery() {
+  CommitFocusedField();
+  if (SsnFixWanted()) {
+    MaskEditSocSecNum->setFocus(Qt::OtherFocusReason);
+    return false;
+  }
+  file_.SaveCurrent(true);
+  // A refused save keeps the screen open: closing it would lose the entries.
+  return !file_.SaveRefused();
+}
+
+void TFormW2::reject() {
+  if (FormCloseQuery()) QDialog::reject();
+}
+
+// --- Box 12 and the edit check -----------------------------------------------
+
+void TFormW2::BitBtnSetupBox12Click() {
+  const std::array<TFrameBox12Item*, 4> items = box12Dialog_->Items();
+  for (std::size_t line = 0; line < items.size(); ++line) {
+    PairBox12Code(items[line]->ComboBox1, box12Codes_[line]);
+    items[line]->Edit1->setText(box12Amounts_[line]->text());
+  }
+  if (ExecDialog(*box12Dialog_) != QDialog::Accepted) return;
+  for (std::size_t line = 0; line < items.size(); ++line) {
+    box12Codes_[line]->setText(items[line]->ComboBox1->currentText().left(1));
+    box12Amounts_[line]->setText(items[line]->Edit1->text());
+  }
+  // The rules below move the focus to a refused entry; those moves are no
+  // leaves of the user's.
+  runningRules_ = true;
+  for (int line = 0; line < 4; ++line) {
+    Edit12CodeExit(line);
+    AmountFieldExit(box12Amounts_[static_cast<std::size_t>(line)]);
+  }
+  runningRules_ = false;
+}
+
+void TFormW2::BitBtnErrorCheckClick() {
+  CommitFocusedField();
+  if (RunEditCheck) RunEditCheck(*this);
+}
+
+bool TFormW2::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Canvas && event->type() == QEvent::Resize) {
+    // The fields' type grows and shrinks with the form: a line of the grid is 1/6 inch.
+    QFont font = Canvas->font();
+    font.setPixelSize(std::max(8, static_cast<int>(Canvas->Scale() / 6.0 * 0.72)));
+    Canvas->setFont(font);
+  }
+  return QDialog::eventFilter(watched, event);
+}

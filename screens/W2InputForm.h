@@ -1,0 +1,249 @@
+#pragma once
+// The W-2 screen: one employee's Form W-2 at a time, laid out like the paper
+// form. Each field is checked and stored into the data file's working record
+// when the user leaves it; the record reaches the file only through
+// SaveCurrent (with the question) when the screen moves to another employee
+// or closes. Boxes 3 to 6 and the state wages of a blank new employee are
+// filled from box 1 and the rates of the tax year.
+
+#include <QDialog>
+#include <array>
+#include <cstddef>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "data/Currency.h"
+#include "data/ShortString.h"
+#include "screens/SocSecMedicareRates.h"
+
+class LeaveFieldFilter;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class TFormCanvas;
+class TFormW2PickList;
+class TFrameFileNav;
+class TQuillmarFormFile;
+class TQuillmarRegistry;
+class TSetUpBox12;
+struct W2Record;
+struct W3Record;
+
+class TFormW2 final : public QDialog {
+  Q_OBJECT
+
+public:
+  // Shows the current record of `file` (the main window has made an employee
+  // current). The rates of the W-3 tax year are read from `registry` once.
+  TFormW2(TQuillmarFormFile& file, TQuillmarRegistry& registry, QWidget* parent = nullptr);
+  ~TFormW2() override;
+
+  // Fills every field from the working W-2 record and the employer block from
+  // the W-3 record; may default state line 1 to the employer's state.
+  void ShowEmployee();
+  // Asked before leaving the employee: true when the SSN is invalid (and the
+  // record not void) and the user chose to stay and fix it.
+  bool SsnFixWanted();
+  // Whether the screen may close; saves the employee (with the question).
+  bool FormCloseQuery();
+
+  // On-leave rules of the fields with rules of their own.
+  void EditControlNumExit();
+  void CheckBoxVoidExit();
+  void MaskEditSocSecNumExit();
+  void EditFirstNameInitialExit();
+  void MaskEditZipExit();
+  void EditPostCodeExit();
+  void ComboBoxCountryExit();
+  void EditWagesExit();
+  void ComboBoxST1StateExit();
+  void ComboBoxST2StateExit();
+  void EditST2StateIDExit();
+  // The box 12 code field of line 0..3 (a..d).
+  void Edit12CodeExit(int line);
+  // The rule of every amount field (boxes 1 to 11, 12a-d, 14a-c, 16-19).
+  void AmountFieldExit(QLineEdit* edit);
+  // The rule of the plain text fields: the text as typed, cut to capacity.
+  void TextFieldExit(QWidget* field);
+  // The three box 13 check boxes.
+  void CheckBoxExit(QCheckBox* box);
+
+  void FrameFileNav1BitBtnIndexClick();
+  void FrameFileNav1BitBtnFirstClick();
+  void FrameFileNav1BitBtnPrevsClick();
+  void FrameFileNav1BitBtnNextClick();
+  void FrameFileNav1BitBtnLastClick();
+  void FrameFileNav1BitBtnAddNewClick();
+  void BitBtnSetupBox12Click();
+  void BitBtnErrorCheckClick();
+
+  // Runs the on-leave rule of the field that has the focus, once, so that
+  // Enter, the buttons and closing act on what the user typed last.
+  void CommitFocusedField();
+
+  // Shows a modal dialog of the screen (the pick list, the box 12 dialog) and
+  // returns its result. Tests replace it; nothing of theirs blocks in exec().
+  std::function<int(QDialog&)> ExecDialog = [](QDialog& dialog) { return dialog.exec(); };
+  // The W-2 edit check behind the Error Check button; it fills ErrorLines
+  // and shows the report. Not part of this screen: empty until it is plugged in.
+  std::function<void(TFormW2&)> RunEditCheck;
+
+  const SocSecMedicareRates& YearRates() const { return yearRates_; }
+  bool AutoFillArmed() const { return autoFillArmed_; }
+  TQuillmarFormFile& File() const { return file_; }
+  TSetUpBox12& Box12Dialog() const { return *box12Dialog_; }
+  TFormW2PickList& PickList() const { return *pickList_; }
+  // The lines of the last W-2 error report.
+  std::vector<std::string> ErrorLines;
+
+  QLineEdit* EditControlNum = nullptr;
+  QCheckBox* CheckBoxVoid = nullptr;
+  QLineEdit* MaskEditSocSecNum = nullptr;
+  QLineEdit* EditFirstNameInitial = nullptr;
+  QLineEdit* EditLastName = nullptr;
+  QLineEdit* EditSuite = nullptr;
+  QLineEdit* EditStreetPOB = nullptr;
+  QLineEdit* EditCity = nullptr;
+  QComboBox* ComboBoxAddrState = nullptr;
+  QLineEdit* MaskEditZip = nullptr;
+  QLineEdit* EditPostCode = nullptr;
+  QComboBox* ComboBoxCountry = nullptr;
+  QLineEdit* EditWages = nullptr;
+  QLineEdit* EditFedTax = nullptr;
+  QLineEdit* EditSSWages = nullptr;
+  QLineEdit* EditSSTax = nullptr;
+  QLineEdit* EditMedWage = nullptr;
+  QLineEdit* EditMedTax = nullptr;
+  QLineEdit* EditSSTips = nullptr;
+  QLineEdit* EditAllocTips = nullptr;
+  QLineEdit* EditAdvEIC = nullptr;
+  QLineEdit* EditDepCare = nullptr;
+  QLineEdit* EditNonQualPlans = nullptr;
+  QLineEdit* Edit12a_code = nullptr;
+  QLineEdit* Edit12a_amount = nullptr;
+  QLineEdit* Edit12b_code = nullptr;
+  QLineEdit* Edit12b_amount = nullptr;
+  QLineEdit* Edit12c_code = nullptr;
+  QLineEdit* Edit12c_amount = nullptr;
+  QLineEdit* Edit12d_code = nullptr;
+  QLineEdit* Edit12d_amount = nullptr;
+  QCheckBox* CheckBoxStatEmpl = nullptr;
+  QCheckBox* CheckBoxRetirePlan = nullptr;
+  QCheckBox* CheckBoxTPSickPay = nullptr;
+  QLineEdit* Edit14a_label = nullptr;
+  QLineEdit* Edit14a_amount = nullptr;
+  QLineEdit* Edit14b_label = nullptr;
+  QLineEdit* Edit14b_amount = nullptr;
+  QLineEdit* Edit14c_label = nullptr;
+  QLineEdit* Edit14c_amount = nullptr;
+  QComboBox* ComboBoxST1State = nullptr;
+  QLineEdit* EditST1StateID = nullptr;
+  QLineEdit* EditST1StateWage = nullptr;
+  QLineEdit* EditST1StateTax = nullptr;
+  QLineEdit* EditST1LocalWage = nullptr;
+  QLineEdit* EditST1LocalTax = nullptr;
+  QLineEdit* EditST1LocName = nullptr;
+  QComboBox* ComboBoxST2State = nullptr;
+  QLineEdit* EditST2StateID = nullptr;
+  QLineEdit* EditST2StateWage = nullptr;
+  QLineEdit* EditST2StateTax = nullptr;
+  QLineEdit* EditST2LocalWage = nullptr;
+  QLineEdit* EditST2LocalTax = nullptr;
+  QLineEdit* EditST2LocName = nullptr;
+  TFrameFileNav* FrameFileNav1 = nullptr;
+  QFrame* PanelButtons = nullptr;
+  QPushButton* BitBtnSetupBox12 = nullptr;
+  QPushButton* BitBtnErrorCheck = nullptr;
+  QPushButton* BitBtnClose = nullptr;
+
+  QLabel* Label3 = nullptr;
+  QLabel* LabelEmployerID = nullptr;
+  QLabel* LabelEmployerName = nullptr;
+  QLabel* LabelEmployerAddress1 = nullptr;
+  QLabel* LabelEmployerAddress2 = nullptr;
+  QLabel* LabelEmployerAddress3 = nullptr;
+  QLabel* LabelEmployerAddress4 = nullptr;
+  QLabel* LabelForeign = nullptr;
+  TFormCanvas* Canvas = nullptr;
+
+  // The blank text of the masked fields, as their rules read it.
+  static constexpr const char* kBlankSsn = "   -  -    ";
+  static constexpr const char* kBlankZip = "     -    ";
+
+public slots:
+  // Escape, the Close button and the window's close box all end here.
+  void reject() override;
+
+protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+  // An amount field and where its amount lives in the W-2 record.
+  struct AmountBinding {
+    QLineEdit* edit;
+    std::size_t offset;
+  };
+  // A plain text field and its record field.
+  struct TextBinding {
+    QWidget* field;
+    std::function<void(const std::string&)> store;
+    std::function<std::string()> load;
+  };
+
+  void BuildForm();
+  void FormCreate();
+  template <typename Field>
+  Field* AddField(const char* name);
+  template <std::size_t N>
+  void BindText(QWidget* field, ShortString<N>& value);
+  void WatchFields();
+  void SetTabOrder();
+  // The common course of the navigation buttons: commit, the SSN question,
+  // then `move`.
+  void Navigate(const std::function<void()>& move);
+  // Shows the employee moved to, or the failure (unless the save was refused).
+  void AfterMove(bool moved, const std::string& failure);
+  void AutoFill();
+  // Stores into `edit` the amount at `offset`.
+  void ShowAmount(QLineEdit* edit, Currency amount);
+  Currency AmountAt(std::size_t offset) const;
+  void SetAmountAt(std::size_t offset, Currency amount);
+  const AmountBinding* AmountOf(const QLineEdit* edit) const;
+  // Puts the focus back into a rejected field and remembers it, so that the
+  // commit before a button's action does not report the same entry twice.
+  void RejectField(QWidget* field);
+  std::string FieldText(const QWidget* field) const;
+  void SetFieldText(QWidget* field, const std::string& text);
+  // Runs `rule` for a field unless the screen itself is moving the focus.
+  std::function<void()> LeaveRule(QWidget* field, std::function<void()> rule);
+  W2Record& W2();
+  const W3Record& W3() const;
+
+  TQuillmarFormFile& file_;
+  TQuillmarRegistry& registry_;
+  SocSecMedicareRates yearRates_;
+  bool autoFillArmed_ = false;
+  // Created once with the screen, owned by it and reused.
+  TSetUpBox12* box12Dialog_ = nullptr;
+  TFormW2PickList* pickList_ = nullptr;
+  LeaveFieldFilter* leaveFilter_ = nullptr;
+  std::vector<AmountBinding> amounts_;
+  std::vector<TextBinding> texts_;
+  std::array<QLineEdit*, 4> box12Codes_{};
+  std::array<QLineEdit*, 4> box12Amounts_{};
+  // An editable combo box: its text when its rule last ran (or when it was
+  // shown), so that a combo retyped after a commit is committed again.
+  struct ComboState {
+    std::string committed;
+    std::function<void()> rule;
+  };
+  std::map<const QWidget*, ComboState> combos_;
+  QWidget* rejectedField_ = nullptr;
+  std::string rejectedText_;
+  bool runningRules_ = false;
+};
