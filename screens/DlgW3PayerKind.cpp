@@ -1,0 +1,126 @@
+#include "screens/DlgW3PayerKind.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+const std::array<const char*, TDlgKindOfPayer::kTPSickPayCount> TDlgKindOfPayer::TPSickPayItems = {
+    "NO Third-party sick pay", "W-2's Include Third-party sick pay", "Filing ONLY Third-party sick pay"};
+
+const std::array<const char*, TDlgKindOfPayer::kKindOfPayerCount> TDlgKindOfPayer::KindOfPayerItems = {
+    "941", "Military", "943 (Agricultural)", "CT-1 (Railroad)", "Hshld. empl.", "Medicare gov. empl."};
+
+namespace {
+
+constexpr int kIncludesTPSickPay = 1;
+constexpr int kOnlyTPSickPay = 2;
+
+// Checks the button of `index` in an exclusive group; an index out of range
+// leaves every button unchecked.
+void Select(QButtonGroup* group, int index) {
+  if (QAbstractButton* button = group->button(index)) {
+    button->setChecked(true);
+    return;
+  }
+  group->setExclusive(false);
+  for (QAbstractButton* button : group->buttons()) button->setChecked(false);
+  group->setExclusive(true);
+}
+
+}  // namespace
+
+TDlgKindOfPayer::TDlgKindOfPayer(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("DlgKindOfPayer"));
+  setWindowTitle(QStringLiteral("W-3 Kind of Payer"));
+  auto* layout = new QVBoxLayout(this);
+
+  RadioGroupTPSickPay = new QGroupBox(QStringLiteral("Third-party sick pay"));
+  RadioGroupTPSickPay->setObjectName(QStringLiteral("RadioGroupTPSickPay"));
+  tpSickPayGroup_ = new QButtonGroup(this);
+  auto* tpLayout = new QVBoxLayout(RadioGroupTPSickPay);
+  for (int i = 0; i < kTPSickPayCount; ++i) {
+    TPSickPayButtons[i] = new QRadioButton(QString::fromUtf8(TPSickPayItems[i]));
+    tpSickPayGroup_->addButton(TPSickPayButtons[i], i);
+    tpLayout->addWidget(TPSickPayButtons[i]);
+  }
+  layout->addWidget(RadioGroupTPSickPay);
+
+  // Two columns, filled column by column.
+  RadioGroupKindOfPayer = new QGroupBox(QStringLiteral("Kind of Payer (if not only Third-party sick pay)"));
+  RadioGroupKindOfPayer->setObjectName(QStringLiteral("RadioGroupKindOfPayer"));
+  kindOfPayerGroup_ = new QButtonGroup(this);
+  auto* kindLayout = new QGridLayout(RadioGroupKindOfPayer);
+  constexpr int kRows = (kKindOfPayerCount + 1) / 2;
+  for (int i = 0; i < kKindOfPayerCount; ++i) {
+    KindOfPayerButtons[i] = new QRadioButton(QString::fromUtf8(KindOfPayerItems[i]));
+    kindOfPayerGroup_->addButton(KindOfPayerButtons[i], i);
+    kindLayout->addWidget(KindOfPayerButtons[i], i % kRows, i / kRows);
+  }
+  layout->addWidget(RadioGroupKindOfPayer);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  BitBtnOK = new QPushButton(QStringLiteral("OK"));
+  BitBtnOK->setObjectName(QStringLiteral("BitBtnOK"));
+  BitBtnOK->setDefault(true);
+  BitBtnCancel = new QPushButton(QStringLiteral("Cancel"));
+  BitBtnCancel->setObjectName(QStringLiteral("BitBtnCancel"));
+  buttons->addWidget(BitBtnOK);
+  buttons->addWidget(BitBtnCancel);
+  layout->addLayout(buttons);
+
+  // The third-party group comes first; within a group the checked item takes the focus.
+  for (int i = 0; i + 1 < kTPSickPayCount; ++i) setTabOrder(TPSickPayButtons[i], TPSickPayButtons[i + 1]);
+  setTabOrder(TPSickPayButtons[kTPSickPayCount - 1], KindOfPayerButtons[0]);
+  for (int i = 0; i + 1 < kKindOfPayerCount; ++i) setTabOrder(KindOfPayerButtons[i], KindOfPayerButtons[i + 1]);
+  setTabOrder(KindOfPayerButtons[kKindOfPayerCount - 1], BitBtnOK);
+  setTabOrder(BitBtnOK, BitBtnCancel);
+
+  SetSelections(0, 0);
+  connect(BitBtnOK, &QPushButton::clicked, this, &QDialog::accept);
+  connect(BitBtnCancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(qApp, &QApplication::focusChanged, this, &TDlgKindOfPayer::FocusChanged);
+}
+
+TDlgKindOfPayer::~TDlgKindOfPayer() = default;
+
+int TDlgKindOfPayer::TPSickPayIndex() const { return tpSickPayGroup_->checkedId(); }
+
+int TDlgKindOfPayer::KindOfPayerIndex() const { return kindOfPayerGroup_->checkedId(); }
+
+void TDlgKindOfPayer::SetSelections(int kindOfPayer, int tpSickPayKind) {
+  Select(tpSickPayGroup_, tpSickPayKind);
+  Select(kindOfPayerGroup_, kindOfPayer);
+  SetKindOfPayerEnabled();
+}
+
+void TDlgKindOfPayer::SetKindOfPayerEnabled() {
+  RadioGroupKindOfPayer->setEnabled(TPSickPayIndex() != kOnlyTPSickPay);
+}
+
+void TDlgKindOfPayer::RadioGroupTPSickPayEnter() { RadioGroupKindOfPayer->setEnabled(true); }
+
+void TDlgKindOfPayer::FocusChanged(QWidget* old, QWidget* now) {
+  // Focus leaving the program's windows altogether is no move between groups.
+  if (now == nullptr || !isAncestorOf(now)) return;
+  const bool wasIn = old != nullptr && RadioGroupTPSickPay->isAncestorOf(old);
+  const bool isIn = RadioGroupTPSickPay->isAncestorOf(now);
+  if (isIn && !wasIn) RadioGroupTPSickPayEnter();
+  if (wasIn && !isIn) SetKindOfPayerEnabled();
+}
+
+std::string TDlgKindOfPayer::KindOfPayerLabel(int tpSickPayKind, int kindOfPayer) {
+  const std::string kind =
+      kindOfPayer >= 0 && kindOfPayer < kKindOfPayerCount ? KindOfPayerItems[kindOfPayer] : "";
+  switch (tpSickPayKind) {
+    case 0: return kind;
+    case kIncludesTPSickPay: return kind + " + Third-party sick pay";
+    case kOnlyTPSickPay: return "Third-party sick pay";
+    default: return kind;
+  }
+}
