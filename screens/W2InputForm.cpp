@@ -93,7 +93,12 @@ TFormW2::TFormW2(TQuillmarFormFile& file, TQuillmarRegistry& registry, QWidget* 
   FormCreate();
 }
 
-TFormW2::~TFormW2() = default;
+TFormW2::~TFormW2() {
+  // The fields lose the focus while they are destroyed, after this object:
+  // no on-leave rule may run then.
+  delete leaveFilter_;
+  Canvas->removeEventFilter(this);
+}
 
 W2Record& TFormW2::W2() { return file_.WorkRec.w2; }
 
@@ -190,6 +195,11 @@ void TFormW2::BuildForm() {
   EditST1LocalTax = AddField<QLineEdit>("EditST1LocalTax");
   EditST1LocName = AddField<QLineEdit>("EditST1LocName");
   ComboBoxST2State = AddField<QComboBox>("ComboBoxST2State");
+  // The state boxes are two letters wide: a slim drop-down button leaves them room.
+  for (QComboBox* state : {ComboBoxST1State, ComboBoxST2State}) {
+    state->setStyleSheet(QStringLiteral("QComboBox { background-color: yellow; padding-left: 1px; }"
+                                        " QComboBox::drop-down { width: 9px; }"));
+  }
   EditST2StateID = AddField<QLineEdit>("EditST2StateID");
   EditST2StateWage = AddField<QLineEdit>("EditST2StateWage");
   EditST2StateTax = AddField<QLineEdit>("EditST2StateTax");
@@ -310,7 +320,7 @@ std::function<void()> TFormW2::LeaveRule(QWidget* field, std::function<void()> r
     // The box 12 write-back moves the focus between fields it is storing itself.
     if (runningRules_) return;
     rule();
-    if (auto it = combos_.find(field); it != combos_.end()) it->second.committed = FieldText(field);
+    if (auto it = committed_.find(field); it != committed_.end()) it->second.value = FieldText(field);
   };
 }
 
@@ -321,7 +331,7 @@ void TFormW2::WatchFields() {
   };
   auto watchWidget = [this](QWidget* field, std::function<void()> rule) {
     std::function<void()> onLeave = LeaveRule(field, std::move(rule));
-    if (qobject_cast<QComboBox*>(field)) combos_[field] = ComboState{std::string(), onLeave};
+    committed_[field] = Committed{std::string(), onLeave};
     leaveFilter_->Watch(field, std::move(onLeave));
   };
 
@@ -384,6 +394,7 @@ std::string TFormW2::FieldText(const QWidget* field) const {
   if (const auto* combo = qobject_cast<const QComboBox*>(field)) {
     return Utf8ToCp1252(combo->currentText().toStdString());
   }
+  if (const auto* box = qobject_cast<const QCheckBox*>(field)) return box->isChecked() ? "1" : "0";
   return std::string();
 }
 
@@ -463,7 +474,7 @@ void TFormW2::ShowEmployee() {
   EditST2StateID->setText(ToQt(w2.ST2StateID.Str()));
   EditST2LocName->setText(ToQt(w2.ST2LocName.Str()));
 
-  for (auto& [combo, state] : combos_) state.committed = FieldText(combo);
+  for (auto& [field, committed] : committed_) committed.value = FieldText(field);
 }
 
 // --- On-leave rules ----------------------------------------------------------
@@ -666,7 +677,8 @@ void TFormW2::CommitFocusedField() {
   // The entry was refused as the focus came back to it; its message is on record.
   if (focused != nullptr && focused == rejected && FieldText(focused) == rejectedText_) return;
   leaveFilter_->CommitFocusedField();
-  if (auto it = combos_.find(focused); it != combos_.end() && FieldText(focused) != it->second.committed) {
+  // A drop-down or check box changed again after its rule ran in this visit.
+  if (auto it = committed_.find(focused); it != committed_.end() && FieldText(focused) != it->second.value) {
     const std::function<void()> rule = it->second.rule;
     rule();
   }

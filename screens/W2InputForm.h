@@ -217,6 +217,8 @@ private:
   // Puts the focus back into a rejected field and remembers it, so that the
   // commit before a button's action does not report the same entry twice.
   void RejectField(QWidget* field);
+  // The text of a field as its rule reads it (a masked field with its
+  // literals and blanks); "1" or "0" for a check box.
   std::string FieldText(const QWidget* field) const;
   void SetFieldText(QWidget* field, const std::string& text);
   // Runs `rule` for a field unless the screen itself is moving the focus.
@@ -236,13 +238,14 @@ private:
   std::vector<TextBinding> texts_;
   std::array<QLineEdit*, 4> box12Codes_{};
   std::array<QLineEdit*, 4> box12Amounts_{};
-  // An editable combo box: its text when its rule last ran (or when it was
-  // shown), so that a combo retyped after a commit is committed again.
-  struct ComboState {
-    std::string committed;
+  // A drop-down or check box with its value when its rule last ran (or when
+  // it was shown): one changed again after a commit is committed again. (Line
+  // edits are marked by the leave filter as they are typed into.)
+  struct Committed {
+    std::string value;
     std::function<void()> rule;
   };
-  std::map<const QWidget*, ComboState> combos_;
+  std::map<const QWidget*, Committed> committed_;
   QWidget* rejectedField_ = nullptr;
   std::string rejectedText_;
   bool runningRules_ = false;

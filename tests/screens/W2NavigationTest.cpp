@@ -140,6 +140,45 @@ TEST_F(W2NavigationTest, EnterCommitsTheFieldAndPressesNext) {
   EXPECT_EQ(screen.EditFedTax->text(), "12.50");
 }
 
+TEST_F(W2NavigationTest, EnterInADropDownCommitsItsTextEachTime) {
+  AddThree();
+  TFormW2& screen = Open();
+  Click(Nav().BitBtnLast);
+  const std::string atTheEnd = "Next employee not found (or already on the last)";
+  Type(screen.ComboBoxST2State, "nj");
+  boxes.Answer(MsgOk);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_EQ(boxes.Texts(), Texts{atTheEnd});
+  EXPECT_EQ(Work().ST2State.Str(), "NJ");
+  // Typed again without leaving the field, then Enter again.
+  QLineEdit* edit = screen.ComboBoxST2State->lineEdit();
+  edit->selectAll();
+  QTest::keyClicks(edit, "pa");
+  boxes.Answer(MsgOk);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_EQ(boxes.Texts(), (Texts{atTheEnd, atTheEnd}));
+  EXPECT_EQ(Work().ST2State.Str(), "PA");
+  // Nothing new typed: Enter stores nothing and asks nothing more.
+  boxes.Answer(MsgOk);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_EQ(boxes.Texts().size(), 3u);
+}
+
+TEST_F(W2NavigationTest, EnterCommitsACheckBoxToggledAgain) {
+  AddThree();
+  TFormW2& screen = Open();
+  Click(Nav().BitBtnLast);
+  screen.CheckBoxStatEmpl->setFocus(Qt::TabFocusReason);
+  boxes.Answer(MsgOk).Answer(MsgOk);
+  QTest::keyClick(screen.CheckBoxStatEmpl, Qt::Key_Space);
+  QTest::keyClick(screen.CheckBoxStatEmpl, Qt::Key_Return);
+  EXPECT_EQ(Work().StatEmpl, 1);
+  QTest::keyClick(screen.CheckBoxStatEmpl, Qt::Key_Space);
+  QTest::keyClick(screen.CheckBoxStatEmpl, Qt::Key_Return);
+  EXPECT_EQ(Work().StatEmpl, 0);
+  EXPECT_EQ(boxes.Texts().size(), 2u);
+}
+
 TEST_F(W2NavigationTest, ARefusedEntryIsReportedOnceWhenAButtonIsClicked) {
   AddThree();
   TFormW2& screen = Open();
