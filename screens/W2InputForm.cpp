@@ -36,16 +36,20 @@ namespace {
 
 const char* const kSsnNotAvailable = "000-00-0000";
 const char* const kSsnSetMessage =
-    "Social Security Number will be set to 000-00-0000 (which means SSN not available, an SSA error)";
-const char* const kFixSsnQuestion = "Do you wish to fix the SSN error before leaving this employee ?";
-const char* const kZipWithForeign = "As foreign postal code and/or foreign country entered US zip code should be empty";
+    "Social Security Number will be set to 000-00-0000 (which means SSN not available, an SSA "
+    "error)";
+const char* const kFixSsnQuestion =
+    "Do you wish to fix the SSN error before leaving this employee ?";
+const char* const kZipWithForeign =
+    "As foreign postal code and/or foreign country entered US zip code should be empty";
 const char* const kPostCodeWithoutCountry =
     "As foreign postal code entered do not forget to also enter foreign country";
 const char* const kCountryWithoutPostCode =
     "As foreign country entered do not forget to also enter foreign postal code";
 const char* const kForeignWithZip = "US zip code should not be entered for foreign addresses";
 const char* const kStateIdWithoutState =
-    "You have a State ID Number on State Line 2, but no State selected to the left of it. One of those "
+    "You have a State ID Number on State Line 2, but no State selected to the left of it. One of "
+    "those "
     "entries is an error.";
 
 // Box 1 fills the other boxes only above half a cent.
@@ -56,12 +60,13 @@ QString ToQt(const std::string& text) { return QString::fromStdString(Cp1252ToUt
 // An entry field of this screen as the entry rules see it; a rejected entry
 // goes back to the screen, which gives the field the focus again.
 class ScreenEntryField final : public IEntryField {
-public:
-  ScreenEntryField(QLineEdit* edit, std::function<void()> reject) : edit_(edit), reject_(std::move(reject)) {}
+ public:
+  ScreenEntryField(QLineEdit* edit, std::function<void()> reject)
+      : edit_(edit), reject_(std::move(reject)) {}
   std::string Text() const override { return Utf8ToCp1252(edit_->text().toStdString()); }
   void SetFocus() override { reject_(); }
 
-private:
+ private:
   QLineEdit* edit_;
   std::function<void()> reject_;
 };
@@ -116,13 +121,15 @@ Field* TFormW2::AddField(const char* name) {
     field->setEditable(true);
     field->setInsertPolicy(QComboBox::NoInsert);
   }
-  if constexpr (std::is_same_v<Field, QLabel>) field->setTextInteractionFlags(Qt::NoTextInteraction);
+  if constexpr (std::is_same_v<Field, QLabel>)
+    field->setTextInteractionFlags(Qt::NoTextInteraction);
   return field;
 }
 
 template <std::size_t N>
 void TFormW2::BindText(QWidget* field, ShortString<N>& value) {
-  texts_.push_back({field, [&value](const std::string& text) { value = text; }, [&value] { return value.Str(); }});
+  texts_.push_back({field, [&value](const std::string& text) { value = text; },
+                    [&value] { return value.Str(); }});
 }
 
 void TFormW2::BuildForm() {
@@ -152,7 +159,8 @@ void TFormW2::BuildForm() {
   MaskEditZip->setInputMask(QStringLiteral("00000-0000; "));
   EditPostCode = AddField<QLineEdit>("EditPostCode");
   ComboBoxCountry = AddField<QComboBox>("ComboBoxCountry");
-  for (QWidget* foreign : {static_cast<QWidget*>(EditPostCode), static_cast<QWidget*>(ComboBoxCountry)}) {
+  for (QWidget* foreign :
+       {static_cast<QWidget*>(EditPostCode), static_cast<QWidget*>(ComboBoxCountry)}) {
     foreign->setStyleSheet(QStringLiteral("background-color: aqua;"));
   }
 
@@ -197,8 +205,9 @@ void TFormW2::BuildForm() {
   ComboBoxST2State = AddField<QComboBox>("ComboBoxST2State");
   // The state boxes are two letters wide: a slim drop-down button leaves them room.
   for (QComboBox* state : {ComboBoxST1State, ComboBoxST2State}) {
-    state->setStyleSheet(QStringLiteral("QComboBox { background-color: yellow; padding-left: 1px; }"
-                                        " QComboBox::drop-down { width: 9px; }"));
+    state->setStyleSheet(
+        QStringLiteral("QComboBox { background-color: yellow; padding-left: 1px; }"
+                       " QComboBox::drop-down { width: 9px; }"));
   }
   EditST2StateID = AddField<QLineEdit>("EditST2StateID");
   EditST2StateWage = AddField<QLineEdit>("EditST2StateWage");
@@ -234,7 +243,8 @@ void TFormW2::BuildForm() {
   BitBtnErrorCheck->setObjectName(QStringLiteral("BitBtnErrorCheck"));
   BitBtnClose = new QPushButton(QStringLiteral("Close"), PanelButtons);
   BitBtnClose->setObjectName(QStringLiteral("BitBtnClose"));
-  for (QPushButton* button : {BitBtnSetupBox12, BitBtnErrorCheck, BitBtnClose}) panelLayout->addWidget(button);
+  for (QPushButton* button : {BitBtnSetupBox12, BitBtnErrorCheck, BitBtnClose})
+    panelLayout->addWidget(button);
   Canvas->Place(PanelButtons, W2FieldRect("PanelButtons"));
 
   amounts_ = {
@@ -283,12 +293,18 @@ void TFormW2::BuildForm() {
   SetTabOrder();
   WatchFields();
 
-  connect(FrameFileNav1->BitBtnIndex, &QPushButton::clicked, this, [this] { FrameFileNav1BitBtnIndexClick(); });
-  connect(FrameFileNav1->BitBtnFirst, &QPushButton::clicked, this, [this] { FrameFileNav1BitBtnFirstClick(); });
-  connect(FrameFileNav1->BitBtnPrevs, &QPushButton::clicked, this, [this] { FrameFileNav1BitBtnPrevsClick(); });
-  connect(FrameFileNav1->BitBtnNext, &QPushButton::clicked, this, [this] { FrameFileNav1BitBtnNextClick(); });
-  connect(FrameFileNav1->BitBtnLast, &QPushButton::clicked, this, [this] { FrameFileNav1BitBtnLastClick(); });
-  connect(FrameFileNav1->BitBtnAddNew, &QPushButton::clicked, this, [this] { FrameFileNav1BitBtnAddNewClick(); });
+  connect(FrameFileNav1->BitBtnIndex, &QPushButton::clicked, this,
+          [this] { FrameFileNav1BitBtnIndexClick(); });
+  connect(FrameFileNav1->BitBtnFirst, &QPushButton::clicked, this,
+          [this] { FrameFileNav1BitBtnFirstClick(); });
+  connect(FrameFileNav1->BitBtnPrevs, &QPushButton::clicked, this,
+          [this] { FrameFileNav1BitBtnPrevsClick(); });
+  connect(FrameFileNav1->BitBtnNext, &QPushButton::clicked, this,
+          [this] { FrameFileNav1BitBtnNextClick(); });
+  connect(FrameFileNav1->BitBtnLast, &QPushButton::clicked, this,
+          [this] { FrameFileNav1BitBtnLastClick(); });
+  connect(FrameFileNav1->BitBtnAddNew, &QPushButton::clicked, this,
+          [this] { FrameFileNav1BitBtnAddNewClick(); });
   connect(BitBtnSetupBox12, &QPushButton::clicked, this, [this] { BitBtnSetupBox12Click(); });
   connect(BitBtnErrorCheck, &QPushButton::clicked, this, [this] { BitBtnErrorCheckClick(); });
   connect(BitBtnClose, &QPushButton::clicked, this, &QWidget::close);
@@ -297,21 +313,69 @@ void TFormW2::BuildForm() {
 }
 
 void TFormW2::SetTabOrder() {
-  const std::vector<QWidget*> order = {
-      EditControlNum,   CheckBoxVoid,     MaskEditSocSecNum, EditFirstNameInitial, EditLastName,
-      EditSuite,        EditStreetPOB,    EditCity,          ComboBoxAddrState,    MaskEditZip,
-      EditPostCode,     ComboBoxCountry,  EditWages,         EditFedTax,           EditSSWages,
-      EditSSTax,        EditMedWage,      EditMedTax,        EditSSTips,           EditAllocTips,
-      EditAdvEIC,       EditDepCare,      EditNonQualPlans,  Edit12a_code,         Edit12a_amount,
-      Edit12b_code,     Edit12b_amount,   Edit12c_code,      Edit12c_amount,       Edit12d_code,
-      Edit12d_amount,   CheckBoxStatEmpl, CheckBoxRetirePlan, CheckBoxTPSickPay,   Edit14a_label,
-      Edit14a_amount,   Edit14b_label,    Edit14b_amount,    Edit14c_label,        Edit14c_amount,
-      ComboBoxST1State, EditST1StateID,   EditST1StateWage,  EditST1StateTax,      EditST1LocalWage,
-      EditST1LocalTax,  EditST1LocName,   ComboBoxST2State,  EditST2StateID,       EditST2StateWage,
-      EditST2StateTax,  EditST2LocalWage, EditST2LocalTax,   EditST2LocName,
-      FrameFileNav1->BitBtnIndex, FrameFileNav1->BitBtnFirst, FrameFileNav1->BitBtnPrevs,
-      FrameFileNav1->BitBtnNext, FrameFileNav1->BitBtnLast, FrameFileNav1->BitBtnAddNew,
-      BitBtnSetupBox12, BitBtnErrorCheck, BitBtnClose};
+  const std::vector<QWidget*> order = {EditControlNum,
+                                       CheckBoxVoid,
+                                       MaskEditSocSecNum,
+                                       EditFirstNameInitial,
+                                       EditLastName,
+                                       EditSuite,
+                                       EditStreetPOB,
+                                       EditCity,
+                                       ComboBoxAddrState,
+                                       MaskEditZip,
+                                       EditPostCode,
+                                       ComboBoxCountry,
+                                       EditWages,
+                                       EditFedTax,
+                                       EditSSWages,
+                                       EditSSTax,
+                                       EditMedWage,
+                                       EditMedTax,
+                                       EditSSTips,
+                                       EditAllocTips,
+                                       EditAdvEIC,
+                                       EditDepCare,
+                                       EditNonQualPlans,
+                                       Edit12a_code,
+                                       Edit12a_amount,
+                                       Edit12b_code,
+                                       Edit12b_amount,
+                                       Edit12c_code,
+                                       Edit12c_amount,
+                                       Edit12d_code,
+                                       Edit12d_amount,
+                                       CheckBoxStatEmpl,
+                                       CheckBoxRetirePlan,
+                                       CheckBoxTPSickPay,
+                                       Edit14a_label,
+                                       Edit14a_amount,
+                                       Edit14b_label,
+                                       Edit14b_amount,
+                                       Edit14c_label,
+                                       Edit14c_amount,
+                                       ComboBoxST1State,
+                                       EditST1StateID,
+                                       EditST1StateWage,
+                                       EditST1StateTax,
+                                       EditST1LocalWage,
+                                       EditST1LocalTax,
+                                       EditST1LocName,
+                                       ComboBoxST2State,
+                                       EditST2StateID,
+                                       EditST2StateWage,
+                                       EditST2StateTax,
+                                       EditST2LocalWage,
+                                       EditST2LocalTax,
+                                       EditST2LocName,
+                                       FrameFileNav1->BitBtnIndex,
+                                       FrameFileNav1->BitBtnFirst,
+                                       FrameFileNav1->BitBtnPrevs,
+                                       FrameFileNav1->BitBtnNext,
+                                       FrameFileNav1->BitBtnLast,
+                                       FrameFileNav1->BitBtnAddNew,
+                                       BitBtnSetupBox12,
+                                       BitBtnErrorCheck,
+                                       BitBtnClose};
   for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
@@ -320,7 +384,8 @@ std::function<void()> TFormW2::LeaveRule(QWidget* field, std::function<void()> r
     // The box 12 write-back moves the focus between fields it is storing itself.
     if (runningRules_) return;
     rule();
-    if (auto it = committed_.find(field); it != committed_.end()) it->second.value = FieldText(field);
+    if (auto it = committed_.find(field); it != committed_.end())
+      it->second.value = FieldText(field);
   };
 }
 
@@ -355,7 +420,8 @@ void TFormW2::WatchFields() {
     QLineEdit* edit = amount.edit;
     if (edit != EditWages) watchLine(edit, [this, edit] { AmountFieldExit(edit); });
   }
-  for (int line = 0; line < 4; ++line) watchLine(box12Codes_[line], [this, line] { Edit12CodeExit(line); });
+  for (int line = 0; line < 4; ++line)
+    watchLine(box12Codes_[line], [this, line] { Edit12CodeExit(line); });
   for (QCheckBox* box : {CheckBoxStatEmpl, CheckBoxRetirePlan, CheckBoxTPSickPay}) {
     watchWidget(box, [this, box] { CheckBoxExit(box); });
   }
@@ -378,7 +444,8 @@ void TFormW2::FormCreate() {
     ComboBoxAddrState->addItem(ToQt(std::string(state.Name)));
     ComboBoxST2State->addItem(ToQt(std::string(state.Abbrev)));
   }
-  for (const CountryEntry& country : CountryTable) ComboBoxCountry->addItem(ToQt(std::string(country.Name)));
+  for (const CountryEntry& country : CountryTable)
+    ComboBoxCountry->addItem(ToQt(std::string(country.Name)));
 
   ShowEmployee();
 }
@@ -416,7 +483,9 @@ void TFormW2::SetAmountAt(std::size_t offset, Currency amount) {
   std::memcpy(file_.WorkRec.bytes + offset, &amount, sizeof amount);
 }
 
-void TFormW2::ShowAmount(QLineEdit* edit, Currency amount) { edit->setText(ToQt(FormatAmount(amount))); }
+void TFormW2::ShowAmount(QLineEdit* edit, Currency amount) {
+  edit->setText(ToQt(FormatAmount(amount)));
+}
 
 void TFormW2::ShowEmployee() {
   const W3Record& w3 = W3();
@@ -597,7 +666,8 @@ void TFormW2::AutoFill() {
   const Currency wages = w2.Wages;
   const SocSecMedicareRates& rates = yearRates_;
   if (w2.SSWages == 0) {
-    w2.SSWages = rates.SocSecMaxWage > 0 && rates.SocSecMaxWage < wages ? rates.SocSecMaxWage : wages;
+    w2.SSWages =
+        rates.SocSecMaxWage > 0 && rates.SocSecMaxWage < wages ? rates.SocSecMaxWage : wages;
     ShowAmount(EditSSWages, w2.SSWages);
   }
   if (w2.SSTax == 0 && PositiveProduct(w2.SSWages, rates.SocSecRate)) {
@@ -605,7 +675,8 @@ void TFormW2::AutoFill() {
     ShowAmount(EditSSTax, w2.SSTax);
   }
   if (w2.MedWage == 0) {
-    w2.MedWage = rates.MedicareHasMaxWage && rates.MedicareMaxWage < wages ? rates.MedicareMaxWage : wages;
+    w2.MedWage =
+        rates.MedicareHasMaxWage && rates.MedicareMaxWage < wages ? rates.MedicareMaxWage : wages;
     ShowAmount(EditMedWage, w2.MedWage);
   }
   if (w2.MedTax == 0 && rates.MedicareRate > 0) {
@@ -678,7 +749,8 @@ void TFormW2::CommitFocusedField() {
   if (focused != nullptr && focused == rejected && FieldText(focused) == rejectedText_) return;
   leaveFilter_->CommitFocusedField();
   // A drop-down or check box changed again after its rule ran in this visit.
-  if (auto it = committed_.find(focused); it != committed_.end() && FieldText(focused) != it->second.value) {
+  if (auto it = committed_.find(focused);
+      it != committed_.end() && FieldText(focused) != it->second.value) {
     const std::function<void()> rule = it->second.rule;
     rule();
   }
@@ -714,19 +786,24 @@ void TFormW2::AfterMove(bool moved, const std::string& failure) {
 }
 
 void TFormW2::FrameFileNav1BitBtnFirstClick() {
-  Navigate([this] { AfterMove(file_.GoFirst(), "First employee not found (or already on the first)"); });
+  Navigate(
+      [this] { AfterMove(file_.GoFirst(), "First employee not found (or already on the first)"); });
 }
 
 void TFormW2::FrameFileNav1BitBtnPrevsClick() {
-  Navigate([this] { AfterMove(file_.GoPrev(), "Previous employee not found (or already on the first)"); });
+  Navigate([this] {
+    AfterMove(file_.GoPrev(), "Previous employee not found (or already on the first)");
+  });
 }
 
 void TFormW2::FrameFileNav1BitBtnNextClick() {
-  Navigate([this] { AfterMove(file_.GoNext(), "Next employee not found (or already on the last)"); });
+  Navigate(
+      [this] { AfterMove(file_.GoNext(), "Next employee not found (or already on the last)"); });
 }
 
 void TFormW2::FrameFileNav1BitBtnLastClick() {
-  Navigate([this] { AfterMove(file_.GoLast(), "Last employee not found (or already on the last)"); });
+  Navigate(
+      [this] { AfterMove(file_.GoLast(), "Last employee not found (or already on the last)"); });
 }
 
 void TFormW2::FrameFileNav1BitBtnAddNewClick() {

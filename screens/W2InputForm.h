@@ -37,7 +37,7 @@ struct W3Record;
 class TFormW2 final : public QDialog {
   Q_OBJECT
 
-public:
+ public:
   // Shows the current record of `file` (the main window has made an employee
   // current). The rates of the W-3 tax year are read from `registry` once.
   TFormW2(TQuillmarFormFile& file, TQuillmarRegistry& registry, QWidget* parent = nullptr);
@@ -175,14 +175,14 @@ public:
   static constexpr const char* kBlankSsn = "   -  -    ";
   static constexpr const char* kBlankZip = "     -    ";
 
-public slots:
+ public slots:
   // Escape, the Close button and the window's close box all end here.
   void reject() override;
 
-protected:
+ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+ private:
   // An amount field and where its amount lives in the W-2 record.
   struct AmountBinding {
     QLineEdit* edit;

@@ -18,13 +18,17 @@
 namespace {
 
 const std::string kSsnSet =
-    "Social Security Number will be set to 000-00-0000 (which means SSN not available, an SSA error)";
-const std::string kStateMessage = "Expecting 2 uppercase characters representing a VALID State postal abbreviation";
+    "Social Security Number will be set to 000-00-0000 (which means SSN not available, an SSA "
+    "error)";
+const std::string kStateMessage =
+    "Expecting 2 uppercase characters representing a VALID State postal abbreviation";
 
 std::string NotANumber(const std::string& typed) {
   return NumberErrorText(typed) +
-         ", no more than one period if the number includes decimals, and no more than one minus sign if "
-         "negative.\r\rUnless your entry is changed it will be ignored and the original value of this field "
+         ", no more than one period if the number includes decimals, and no more than one minus "
+         "sign if "
+         "negative.\r\rUnless your entry is changed it will be ignored and the original value of "
+         "this field "
          "will be retained as it was before you altered it.";
 }
 
@@ -48,18 +52,22 @@ TEST_F(W2ScreenTest, EveryFieldSitsInItsBoxInTabOrder) {
   // Tabbing from box a through the form reaches all 63 stops in order; none of
   // this employee's fields holds an entry that its rule refuses.
   const QStringList expected = {
-      "EditControlNum", "CheckBoxVoid", "MaskEditSocSecNum", "EditFirstNameInitial", "EditLastName",
-      "EditSuite", "EditStreetPOB", "EditCity", "ComboBoxAddrState", "MaskEditZip", "EditPostCode",
-      "ComboBoxCountry", "EditWages", "EditFedTax", "EditSSWages", "EditSSTax", "EditMedWage", "EditMedTax",
-      "EditSSTips", "EditAllocTips", "EditAdvEIC", "EditDepCare", "EditNonQualPlans", "Edit12a_code",
-      "Edit12a_amount", "Edit12b_code", "Edit12b_amount", "Edit12c_code", "Edit12c_amount", "Edit12d_code",
-      "Edit12d_amount", "CheckBoxStatEmpl", "CheckBoxRetirePlan", "CheckBoxTPSickPay", "Edit14a_label",
-      "Edit14a_amount", "Edit14b_label", "Edit14b_amount", "Edit14c_label", "Edit14c_amount",
-      "ComboBoxST1State", "EditST1StateID", "EditST1StateWage", "EditST1StateTax", "EditST1LocalWage",
-      "EditST1LocalTax", "EditST1LocName", "ComboBoxST2State", "EditST2StateID", "EditST2StateWage",
-      "EditST2StateTax", "EditST2LocalWage", "EditST2LocalTax", "EditST2LocName", "BitBtnIndex",
-      "BitBtnFirst", "BitBtnPrevs", "BitBtnNext", "BitBtnLast", "BitBtnAddNew", "BitBtnSetupBox12",
-      "BitBtnErrorCheck", "BitBtnClose"};
+      "EditControlNum",     "CheckBoxVoid",      "MaskEditSocSecNum", "EditFirstNameInitial",
+      "EditLastName",       "EditSuite",         "EditStreetPOB",     "EditCity",
+      "ComboBoxAddrState",  "MaskEditZip",       "EditPostCode",      "ComboBoxCountry",
+      "EditWages",          "EditFedTax",        "EditSSWages",       "EditSSTax",
+      "EditMedWage",        "EditMedTax",        "EditSSTips",        "EditAllocTips",
+      "EditAdvEIC",         "EditDepCare",       "EditNonQualPlans",  "Edit12a_code",
+      "Edit12a_amount",     "Edit12b_code",      "Edit12b_amount",    "Edit12c_code",
+      "Edit12c_amount",     "Edit12d_code",      "Edit12d_amount",    "CheckBoxStatEmpl",
+      "CheckBoxRetirePlan", "CheckBoxTPSickPay", "Edit14a_label",     "Edit14a_amount",
+      "Edit14b_label",      "Edit14b_amount",    "Edit14c_label",     "Edit14c_amount",
+      "ComboBoxST1State",   "EditST1StateID",    "EditST1StateWage",  "EditST1StateTax",
+      "EditST1LocalWage",   "EditST1LocalTax",   "EditST1LocName",    "ComboBoxST2State",
+      "EditST2StateID",     "EditST2StateWage",  "EditST2StateTax",   "EditST2LocalWage",
+      "EditST2LocalTax",    "EditST2LocName",    "BitBtnIndex",       "BitBtnFirst",
+      "BitBtnPrevs",        "BitBtnNext",        "BitBtnLast",        "BitBtnAddNew",
+      "BitBtnSetupBox12",   "BitBtnErrorCheck",  "BitBtnClose"};
   screen.EditControlNum->setFocus(Qt::TabFocusReason);
   QStringList order;
   for (int i = 0; i < expected.size(); ++i) {
@@ -70,7 +78,8 @@ TEST_F(W2ScreenTest, EveryFieldSitsInItsBoxInTabOrder) {
   }
   EXPECT_EQ(order, expected);
   EXPECT_EQ(boxes.Shown().size(), 0u);
-  EXPECT_TRUE(file->WorkRec.SameBytes(file->OrigRec)) << "leaving unchanged fields changed the record";
+  EXPECT_TRUE(file->WorkRec.SameBytes(file->OrigRec))
+      << "leaving unchanged fields changed the record";
 }
 
 TEST_F(W2ScreenTest, ShowsListsButtonsMasksAndColours) {
@@ -88,8 +97,8 @@ TEST_F(W2ScreenTest, ShowsListsButtonsMasksAndColours) {
   EXPECT_EQ(screen.ComboBoxST2State->itemText(61), "AC");
   EXPECT_EQ(screen.ComboBoxCountry->itemText(0), "Afghanistan");
   EXPECT_EQ(screen.ComboBoxCountry->itemText(261), "Other Countries");
-  for (QComboBox* combo : {screen.ComboBoxAddrState, screen.ComboBoxCountry, screen.ComboBoxST1State,
-                           screen.ComboBoxST2State}) {
+  for (QComboBox* combo : {screen.ComboBoxAddrState, screen.ComboBoxCountry,
+                           screen.ComboBoxST1State, screen.ComboBoxST2State}) {
     EXPECT_TRUE(combo->isEditable());
   }
 
@@ -111,11 +120,13 @@ TEST_F(W2ScreenTest, ShowsListsButtonsMasksAndColours) {
   EXPECT_EQ(screen.LabelForeign->text(), "Post Code & Country (if not USA)");
   EXPECT_TRUE(screen.EditWages->styleSheet().contains("yellow"));
   EXPECT_TRUE(screen.ComboBoxAddrState->styleSheet().contains("yellow"));
-  for (QWidget* foreign : {static_cast<QWidget*>(screen.EditPostCode), static_cast<QWidget*>(screen.ComboBoxCountry),
-                           static_cast<QWidget*>(screen.LabelForeign)}) {
+  for (QWidget* foreign :
+       {static_cast<QWidget*>(screen.EditPostCode), static_cast<QWidget*>(screen.ComboBoxCountry),
+        static_cast<QWidget*>(screen.LabelForeign)}) {
     EXPECT_TRUE(foreign->styleSheet().contains("aqua")) << foreign->objectName().toStdString();
   }
-  for (QLineEdit* code : {screen.Edit12a_code, screen.Edit12b_code, screen.Edit12c_code, screen.Edit12d_code}) {
+  for (QLineEdit* code :
+       {screen.Edit12a_code, screen.Edit12b_code, screen.Edit12c_code, screen.Edit12d_code}) {
     EXPECT_EQ(code->maxLength(), 1);
   }
 }
@@ -159,23 +170,38 @@ TEST_F(W2ScreenTest, ShowEmployeeFillsEveryFieldFromTheRecords) {
   EXPECT_EQ(screen.LabelEmployerAddress4->text(), "NY  12207");
 
   const std::vector<std::pair<QWidget*, QString>> shown = {
-      {screen.EditControlNum, "77"},        {screen.MaskEditSocSecNum, "123-45-6780"},
-      {screen.EditFirstNameInitial, "John Q"}, {screen.EditLastName, "Smith"},
-      {screen.EditSuite, "Apt 2"},          {screen.EditStreetPOB, "5 Elm St"},
-      {screen.EditCity, "Troy"},            {screen.ComboBoxAddrState, "New York"},
-      {screen.MaskEditZip, "12180-    "},   {screen.EditPostCode, "SW1"},
-      {screen.ComboBoxCountry, "United Kingdom"}, {screen.EditWages, "1234.50"},
-      {screen.EditFedTax, "-3.00"},         {screen.EditSSWages, "0.00"},
-      {screen.EditSSTax, "62.00"},          {screen.Edit12a_code, " "},
-      {screen.Edit12a_amount, "0.00"},      {screen.Edit12b_code, "D"},
-      {screen.Edit12b_amount, "1500.00"},   {screen.Edit14a_label, "UNION"},
-      {screen.Edit14a_amount, "12.34"},     {screen.ComboBoxST1State, "NY"},
-      {screen.EditST1StateID, "NY-1"},      {screen.EditST1StateWage, "1234.50"},
-      {screen.EditST1LocName, "TROY"},      {screen.ComboBoxST2State, "NJ"},
-      {screen.EditST2StateID, "NJ-2"},      {screen.EditST2LocalTax, "0.50"},
+      {screen.EditControlNum, "77"},
+      {screen.MaskEditSocSecNum, "123-45-6780"},
+      {screen.EditFirstNameInitial, "John Q"},
+      {screen.EditLastName, "Smith"},
+      {screen.EditSuite, "Apt 2"},
+      {screen.EditStreetPOB, "5 Elm St"},
+      {screen.EditCity, "Troy"},
+      {screen.ComboBoxAddrState, "New York"},
+      {screen.MaskEditZip, "12180-    "},
+      {screen.EditPostCode, "SW1"},
+      {screen.ComboBoxCountry, "United Kingdom"},
+      {screen.EditWages, "1234.50"},
+      {screen.EditFedTax, "-3.00"},
+      {screen.EditSSWages, "0.00"},
+      {screen.EditSSTax, "62.00"},
+      {screen.Edit12a_code, " "},
+      {screen.Edit12a_amount, "0.00"},
+      {screen.Edit12b_code, "D"},
+      {screen.Edit12b_amount, "1500.00"},
+      {screen.Edit14a_label, "UNION"},
+      {screen.Edit14a_amount, "12.34"},
+      {screen.ComboBoxST1State, "NY"},
+      {screen.EditST1StateID, "NY-1"},
+      {screen.EditST1StateWage, "1234.50"},
+      {screen.EditST1LocName, "TROY"},
+      {screen.ComboBoxST2State, "NJ"},
+      {screen.EditST2StateID, "NJ-2"},
+      {screen.EditST2LocalTax, "0.50"},
       {screen.EditST2LocName, "NEWARK"},
   };
-  for (const auto& [field, text] : shown) EXPECT_EQ(Shown(field), text) << field->objectName().toStdString();
+  for (const auto& [field, text] : shown)
+    EXPECT_EQ(Shown(field), text) << field->objectName().toStdString();
   EXPECT_FALSE(screen.CheckBoxVoid->isChecked());
   EXPECT_TRUE(screen.CheckBoxRetirePlan->isChecked());
   EXPECT_FALSE(screen.CheckBoxStatEmpl->isChecked());
@@ -270,8 +296,9 @@ TEST_F(W2ScreenTest, NoFillForAnEmployeeWithAnSsnOrEarlierAmounts) {
     Currency wages;
     Currency ssWages;
   };
-  for (const Case& c : {Case{"an SSN", "123-45-6780", 0, 0}, Case{"a box 1 amount", "", Dollars(10), 0},
-                        Case{"a box 3 amount", "", 0, Dollars(10)}}) {
+  for (const Case& c :
+       {Case{"an SSN", "123-45-6780", 0, 0}, Case{"a box 1 amount", "", Dollars(10), 0},
+        Case{"a box 3 amount", "", 0, Dollars(10)}}) {
     SCOPED_TRACE(c.what);
     file = TQuillmarFormFile::Create(dir.File(std::string(c.what) + ".qmr"));
     SetEmployer(2001, "", "");
@@ -321,11 +348,12 @@ TEST_F(W2ScreenTest, NameSplitsIntoFirstNameAndInitial) {
     const char* initial;
   };
   TFormW2& screen = Open();
-  for (const Case& c : {Case{"John Q", "John", "Q"}, Case{"Mary Ann B", "Mary", "Ann B"},
-                        Case{"Mary,Ann B", "Mary", "Ann B"}, Case{"  Mary, Ann B  ", "Mary", "Ann B"},
-                        Case{"Cher", "Cher", ""}, Case{"Maximiliansmith Q", "Maximiliansmith", "Q"},
-                        Case{"Bartholomew-Alexander", "Bartholomew-Ale", ""},
-                        Case{"Al Abcdefghijklmnopqr", "Al", "Abcdefghijklmno"}}) {
+  for (const Case& c :
+       {Case{"John Q", "John", "Q"}, Case{"Mary Ann B", "Mary", "Ann B"},
+        Case{"Mary,Ann B", "Mary", "Ann B"}, Case{"  Mary, Ann B  ", "Mary", "Ann B"},
+        Case{"Cher", "Cher", ""}, Case{"Maximiliansmith Q", "Maximiliansmith", "Q"},
+        Case{"Bartholomew-Alexander", "Bartholomew-Ale", ""},
+        Case{"Al Abcdefghijklmnopqr", "Al", "Abcdefghijklmno"}}) {
     SCOPED_TRACE(c.typed);
     TypeAndLeave(screen.EditFirstNameInitial, c.typed);
     EXPECT_EQ(Work().FirstName.Str(), c.first);
@@ -356,9 +384,10 @@ TEST_F(W2ScreenTest, ControlNumberAndBox12CodeRules) {
   EXPECT_EQ(Work().ControlNum, 42);
   boxes.Answer(MsgOk);
   TypeAndLeave(screen.EditControlNum, "4x");
-  EXPECT_EQ(boxes.Texts(), Texts{NumberErrorText("4x") + "\r\rUnless your entry is changed it will be ignored and "
-                                                          "the original value of this field will be retained as "
-                                                          "it was before you altered it."});
+  EXPECT_EQ(boxes.Texts(),
+            Texts{NumberErrorText("4x") + "\r\rUnless your entry is changed it will be ignored and "
+                                          "the original value of this field will be retained as "
+                                          "it was before you altered it."});
   EXPECT_EQ(Work().ControlNum, 42);
   EXPECT_EQ(QApplication::focusWidget(), screen.EditControlNum);
   TypeAndLeave(screen.EditControlNum, "");
@@ -454,11 +483,13 @@ TEST_F(W2ScreenTest, ForeignAddressWarningsNeverBlockTheEntry) {
   boxes.Answer(MsgOk);
   TypeAndLeave(screen.ComboBoxCountry, "Atlantis");
   const std::string zipNotForForeign = "US zip code should not be entered for foreign addresses";
-  EXPECT_EQ(boxes.Texts(), (Texts{"As foreign postal code entered do not forget to also enter foreign country",
-                                  zipNotForForeign,
-                                  "As foreign postal code and/or foreign country entered US zip code should be empty",
-                                  zipNotForForeign,
-                                  "As foreign country entered do not forget to also enter foreign postal code"}));
+  EXPECT_EQ(
+      boxes.Texts(),
+      (Texts{"As foreign postal code entered do not forget to also enter foreign country",
+             zipNotForForeign,
+             "As foreign postal code and/or foreign country entered US zip code should be empty",
+             zipNotForForeign,
+             "As foreign country entered do not forget to also enter foreign postal code"}));
   EXPECT_EQ(Work().Country.Str(), "") << "a name not in the table stores no code";
   EXPECT_EQ(Work().PostCode.Str(), "");
   screen.ShowEmployee();
@@ -473,7 +504,8 @@ TEST_F(W2ScreenTest, StateLineRules) {
   Visit(screen.ComboBoxST1State);
   EXPECT_EQ(boxes.Texts(), Texts{kStateMessage});
   QWidget* focused = QApplication::focusWidget();
-  EXPECT_TRUE(focused == screen.ComboBoxST1State || focused->parentWidget() == screen.ComboBoxST1State);
+  EXPECT_TRUE(focused == screen.ComboBoxST1State ||
+              focused->parentWidget() == screen.ComboBoxST1State);
   EXPECT_EQ(Work().ST1State.Str(), "");
   boxes.Clear();
 
@@ -490,10 +522,13 @@ TEST_F(W2ScreenTest, StateLineRules) {
   boxes.Answer(MsgOk);
   TypeAndLeave(screen.EditST2StateID, " 55-1 ");
   EXPECT_EQ(Work().ST2StateID.Str(), "55-1");
-  EXPECT_EQ(boxes.Texts(), Texts{"You have a State ID Number on State Line 2, but no State selected to the left of "
-                                 "it. One of those entries is an error."});
+  EXPECT_EQ(
+      boxes.Texts(),
+      Texts{"You have a State ID Number on State Line 2, but no State selected to the left of "
+            "it. One of those entries is an error."});
   focused = QApplication::focusWidget();
-  EXPECT_TRUE(focused == screen.ComboBoxST2State || focused->parentWidget() == screen.ComboBoxST2State);
+  EXPECT_TRUE(focused == screen.ComboBoxST2State ||
+              focused->parentWidget() == screen.ComboBoxST2State);
   boxes.Clear();
 
   boxes.Answer(MsgOk);
@@ -511,10 +546,12 @@ TEST_F(W2ScreenTest, StateLine1DefaultsToTheEmployersState) {
     bool stateEnabled;
     bool idEnabled;
   };
-  for (const Case& c : {Case{"NY", "", "NY", "NY-7788", false, false}, Case{"NY", "NJ", "NJ", "NY-7788", true, false},
-                        Case{"X", "", "", "", true, true}}) {
+  for (const Case& c :
+       {Case{"NY", "", "NY", "NY-7788", false, false},
+        Case{"NY", "NJ", "NJ", "NY-7788", true, false}, Case{"X", "", "", "", true, true}}) {
     SCOPED_TRACE(std::string(c.stateForID) + "/" + c.employeeState);
-    file = TQuillmarFormFile::Create(dir.File(std::string("defaults") + c.stateForID + c.employeeState + ".qmr"));
+    file = TQuillmarFormFile::Create(
+        dir.File(std::string("defaults") + c.stateForID + c.employeeState + ".qmr"));
     SetEmployer(2001, c.stateForID, "NY-7788");
     AddEmployee("123-45-6780", "Ann", "Lee");
     Work().ST1State = c.employeeState;

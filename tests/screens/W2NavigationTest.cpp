@@ -21,10 +21,11 @@
 namespace {
 
 const std::string kFixSsn = "Do you wish to fix the SSN error before leaving this employee ?";
-const std::string kChangedSsnOnFile = "SSN was changed and new number already on file, cannot save changes";
+const std::string kChangedSsnOnFile =
+    "SSN was changed and new number already on file, cannot save changes";
 
 class W2NavigationTest : public W2ScreenTest {
-protected:
+ protected:
   // Three employees in file order Young, Adams, Mills.
   void AddThree() {
     AddEmployee("300-00-0003", "Zoe", "Young");
@@ -221,7 +222,8 @@ TEST_F(W2NavigationTest, ARefusedSaveKeepsTheEmployeeAndTheEntries) {
   TypeAndLeave(screen.EditLastName, "Younger");
   boxes.Answer(MsgYes).Answer(MsgOk);
   Click(Nav().BitBtnNext);
-  EXPECT_EQ(boxes.Texts(), (Texts{"Save changes to W-2 for 100-00-0001 Zoe  Younger ?", kChangedSsnOnFile}));
+  EXPECT_EQ(boxes.Texts(),
+            (Texts{"Save changes to W-2 for 100-00-0001 Zoe  Younger ?", kChangedSsnOnFile}));
   EXPECT_EQ(boxes.Shown()[1].caption, "W-2/W-3 Update Program");
   EXPECT_EQ(ShownName(), "Younger");
   EXPECT_EQ(screen.MaskEditSocSecNum->displayText(), "100-00-0001");
@@ -290,7 +292,8 @@ TEST_F(W2NavigationTest, Box12DialogRoundTrip) {
   TypeAndLeave(screen.Edit12b_code, "d");
   TypeAndLeave(screen.Edit12b_amount, "75");
   const std::array<TFrameBox12Item*, 4> items = screen.Box12Dialog().Items();
-  const QString lineD = QString::fromLatin1(Box12CodeLines[3].data(), static_cast<int>(Box12CodeLines[3].size()));
+  const QString lineD =
+      QString::fromLatin1(Box12CodeLines[3].data(), static_cast<int>(Box12CodeLines[3].size()));
   ASSERT_TRUE(lineD.startsWith("D Elective deferrals to a section 401(k)"));
 
   screen.ExecDialog = [&](QDialog& dialog) {

@@ -21,7 +21,7 @@
 #include "tests/support/TempDir.h"
 
 class W2ScreenTest : public ::testing::Test {
-protected:
+ protected:
   void SetUp() override {
     SeedPresetRates(registry);
     file = TQuillmarFormFile::Create(dir.File("acme.qmr"));
@@ -117,4 +117,6 @@ protected:
 using Texts = std::vector<std::string>;
 
 // Amounts as the records hold them.
-constexpr Currency Dollars(double value) { return static_cast<Currency>(value * 10000 + (value < 0 ? -0.5 : 0.5)); }
+constexpr Currency Dollars(double value) {
+  return static_cast<Currency>(value * 10000 + (value < 0 ? -0.5 : 0.5));
+}
