@@ -2,13 +2,15 @@
 
 #include "data/QuillmarFormFile.h"
 #include "screens/DlgSocSecMed.h"
+#include "screens/W2InputForm.h"
+#include "screens/W3InputForm.h"
 
 bool QtScreenLauncher::Available(LaunchTarget target) const {
   switch (target) {
     case LaunchTarget::RatesScreen:
-      return true;
-    case LaunchTarget::W3Screen:
     case LaunchTarget::W2Screen:
+    case LaunchTarget::W3Screen:
+      return true;
     case LaunchTarget::PrintW3:
     case LaunchTarget::PrintW2s:
     case LaunchTarget::MailingLabels:
@@ -23,10 +25,18 @@ void QtScreenLauncher::ShowRates(TQuillmarRegistry& registry, TQuillmarFormFile*
   screen.exec();
 }
 
+void QtScreenLauncher::ShowW2(TQuillmarFormFile& file, TQuillmarRegistry& registry) {
+  TFormW2 screen(file, registry, parent_);
+  screen.exec();
+}
+
+void QtScreenLauncher::ShowW3(TQuillmarFormFile& file, TQuillmarRegistry& registry) {
+  TFormW3 screen(file, registry, parent_);
+  screen.exec();
+}
+
 // The screens and print runs below are not part of this build: Available()
 // says so, and the main window neither enables their menu items nor calls them.
-void QtScreenLauncher::ShowW3(TQuillmarFormFile&, TQuillmarRegistry&) {}
-void QtScreenLauncher::ShowW2(TQuillmarFormFile&, TQuillmarRegistry&) {}
 void QtScreenLauncher::PrintW3(TQuillmarFormFile&, TQuillmarRegistry&) {}
 void QtScreenLauncher::PrintW2s(TQuillmarFormFile&, TQuillmarRegistry&) {}
 void QtScreenLauncher::PrintMailingLabels(TQuillmarFormFile&, TQuillmarRegistry&) {}
