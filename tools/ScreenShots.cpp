@@ -1,0 +1,160 @@
+// Renders the main window, the W-3 screen and the W-2 screen of a small
+// example company to PNG files, for the README. Runs headless:
+//   QT_QPA_PLATFORM=offscreen quillmar_screenshots docs
+// Everything it writes besides the pictures goes to a temporary folder that
+// it removes again.
+
+#include <QApplication>
+#include <QPixmap>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "app/Main.h"
+#include "app/QuillmarRegistry.h"
+#include "data/Currency.h"
+#include "data/QuillmarFormFile.h"
+#include "platform/MessageBoxes.h"
+#include "screens/SocSecMedicareRates.h"
+#include "screens/SumToW3.h"
+#include "screens/W2InputForm.h"
+#include "screens/W3InputForm.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// No one is there to answer: every box takes the answer that changes nothing.
+class QuietMessageBoxes final : public IMessageBoxes {
+public:
+  MsgButton Show(const MessageBoxRequest& request) override {
+    std::cerr << "message: " << request.text << "\n";
+    if (request.buttons & MsgNo) return MsgNo;
+    if (request.buttons & MsgCancel) return MsgCancel;
+    return MsgOk;
+  }
+};
+
+class NoFileDialog final : public IFileDialog {
+public:
+  std::optional<std::string> Execute(const FileDialogRequest&) override { return std::nullopt; }
+};
+
+class NoLauncher final : public IScreenLauncher {
+public:
+  bool Available(LaunchTarget target) const override {
+    return target == LaunchTarget::RatesScreen || target == LaunchTarget::W3Screen ||
+           target == LaunchTarget::W2Screen;
+  }
+  void ShowRates(TQuillmarRegistry&, TQuillmarFormFile*) override {}
+  void ShowW3(TQuillmarFormFile&, TQuillmarRegistry&) override {}
+  void ShowW2(TQuillmarFormFile&, TQuillmarRegistry&) override {}
+  void PrintW3(TQuillmarFormFile&, TQuillmarRegistry&) override {}
+  void PrintW2s(TQuillmarFormFile&, TQuillmarRegistry&) override {}
+  void PrintMailingLabels(TQuillmarFormFile&, TQuillmarRegistry&) override {}
+};
+
+class WideDesktop final : public IDesktop {
+public:
+  WorkArea GetWorkArea() const override { return {1280, 1024}; }
+};
+
+void FillExampleCompany(TQuillmarFormFile& file) {
+  file.ReadW3();
+  W3Record& w3 = file.WorkRec.w3;
+  w3.TaxYear = 2001;
+  w3.ControlNum = 1;
+  w3.EmployerEIN = "12-3456789";
+  w3.EmployerName = "Tolvane Hardware Co.";
+  w3.Street = "410 Mill Street";
+  w3.Town = "Albany";
+  w3.State = "New York";
+  w3.Zip = "12207-1234";
+  w3.StateForID = "NY";
+  w3.StateID = "NY-0042-77";
+  w3.Contact = "Ruth Calder";
+  w3.Phone = "(518)555-0142";
+  w3.EMail = "payroll@tolvane.example";
+  file.SaveCurrent(false);
+
+  file.GoFirst();
+  W2Record& w2 = file.WorkRec.w2;
+  w2.SocSecNum = "123-45-6780";
+  w2.FirstName = "Mary";
+  w2.MiddleInitial = "A";
+  w2.LastName = "Fenwick";
+  w2.StreetPOB = "17 Orchard Lane";
+  w2.City = "Troy";
+  w2.AddrState = "New York";
+  w2.Zip = "12180-    ";
+  w2.Wages = 4215000 * 100;  // 42,150.00
+  w2.FedTax = 512300 * 100;
+  w2.SSWages = 4215000 * 100;
+  w2.SSTax = TaxProduct(w2.SSWages, 62000);
+  w2.MedWage = 4215000 * 100;
+  w2.MedTax = TaxProduct(w2.MedWage, 14500);
+  w2.Box12[0].Code = 'D';
+  w2.Box12[0].Amount = 150000 * 100;
+  w2.RetirePlan = 1;
+  w2.ST1State = "NY";
+  w2.ST1StateID = "NY-0042-77";
+  w2.ST1StateWage = 4215000 * 100;
+  w2.ST1StateTax = 201000 * 100;
+  file.SaveCurrent(false);
+}
+
+bool Save(QWidget& widget, const fs::path& path) {
+  widget.show();
+  QApplication::processEvents();
+  const bool saved = widget.grab().save(QString::fromStdString(path.string()));
+  std::cerr << (saved ? "wrote " : "could not write ") << path << "\n";
+  return saved;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  QApplication app(argc, argv);
+  const fs::path out = argc > 1 ? fs::path(argv[1]) : fs::path("docs");
+  fs::create_directories(out);
+
+  std::string pattern = (fs::temp_directory_path() / "quillmar-shots-XXXXXX").string();
+  if (!mkdtemp(pattern.data())) return 1;
+  const fs::path work = pattern;
+
+  QuietMessageBoxes boxes;
+  SetMessageBoxes(&boxes);
+  bool ok = true;
+  {
+    TQuillmarRegistry registry(work / "registry");
+    SeedPresetRates(registry);
+    auto file = TQuillmarFormFile::Create((work / "tolvane-2001.qmr").string());
+    FillExampleCompany(*file);
+
+    NoFileDialog dialog;
+    NoLauncher launcher;
+    WideDesktop desktop;
+    MainFormSettings settings{(work / "registry").string(), "/opt/Tolvane/Quillmar/Quillmar", "", {}};
+    TMainForm mainWindow(settings, dialog, launcher, desktop);
+    ok = Save(mainWindow, out / "main-window.png") && ok;
+
+    SumToW3(*file);  // as the main window does before it opens the W-3 screen
+    {
+      TFormW3 w3(*file, registry);
+      ok = Save(w3, out / "w3-screen.png") && ok;
+    }
+    file->GoFirst();
+    {
+      TFormW2 w2(*file, registry);
+      ok = Save(w2, out / "w2-screen.png") && ok;
+    }
+    file->WorkRec = file->OrigRec;  // nothing of the pictures is kept
+  }
+  SetMessageBoxes(nullptr);
+  std::error_code ec;
+  fs::remove_all(work, ec);
+  return ok ? 0 : 1;
+}
