@@ -858,7 +858,12 @@ void TFormW2::BitBtnSetupBox12Click() {
 
 void TFormW2::BitBtnErrorCheckClick() {
   CommitFocusedField();
-  if (RunEditCheck) RunEditCheck(*this);
+  if (!RunEditCheck) {
+    ShowMessage("The W-2 Error Check is not available in this version of Quillmar.",
+                MsgIcon::Information);
+    return;
+  }
+  RunEditCheck(*this);
 }
 
 bool TFormW2::eventFilter(QObject* watched, QEvent* event) {

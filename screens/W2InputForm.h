@@ -90,7 +90,8 @@ class TFormW2 final : public QDialog {
   // returns its result. Tests replace it; nothing of theirs blocks in exec().
   std::function<int(QDialog&)> ExecDialog = [](QDialog& dialog) { return dialog.exec(); };
   // The W-2 edit check behind the Error Check button; it fills ErrorLines
-  // and shows the report. Not part of this screen: empty until it is plugged in.
+  // and shows the report. Not part of this build yet: while it is empty the
+  // button says so.
   std::function<void(TFormW2&)> RunEditCheck;
 
   const SocSecMedicareRates& YearRates() const { return yearRates_; }

@@ -354,6 +354,18 @@ TEST_F(W2NavigationTest, ErrorCheckRunsThePluggedInCheckAfterCommitting) {
   screen.RunEditCheck = [&](TFormW2& checked) { seen = checked.File().WorkRec.w2.FedTax; };
   Click(screen.BitBtnErrorCheck);
   EXPECT_EQ(seen, Dollars(7));
+  EXPECT_TRUE(boxes.Shown().empty());
+}
+
+TEST_F(W2NavigationTest, ErrorCheckWithoutACheckSaysSoAndChangesNothing) {
+  AddThree();
+  TFormW2& screen = Open();
+  const TRecordBuffer before = file->WorkRec;
+  boxes.Answer(MsgOk);
+  Click(screen.BitBtnErrorCheck);
+  EXPECT_EQ(boxes.Texts(),
+            std::vector<std::string>{"The W-2 Error Check is not available in this version of Quillmar."});
+  EXPECT_TRUE(file->WorkRec.SameBytes(before));
 }
 
 }  // namespace
