@@ -199,3 +199,12 @@ Currency TaxProduct(Currency wage, Currency ratePercent) {
   }
   return quotient > kMaxMagnitude ? std::numeric_limits<Currency>::max() : static_cast<Currency>(quotient);
 }
+
+std::optional<double> PlainDecimalValue(std::string_view text) {
+  if (!IsPlainDecimal(text)) return std::nullopt;
+  if (text.front() == '+') text.remove_prefix(1);  // from_chars takes no plus sign
+  double value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}

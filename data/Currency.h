@@ -32,6 +32,11 @@ std::string FormatRate(Currency value);
 // thousands separators, no currency signs, no "inf", "nan" or hex.
 bool IsPlainDecimal(std::string_view text);
 
+// The value of a plain decimal text as a double, for comparisons and
+// plausibility warnings (never for stored amounts); empty when the text is
+// not a plain decimal. The text is taken as it is: trim it first.
+std::optional<double> PlainDecimalValue(std::string_view text);
+
 // The plain decimal number of the text, converted exactly from its digits and
 // rounded to `decimals` (0 to 4) places, ties to even. Empty when the text is
 // not a plain decimal or its value does not fit a Currency.

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#include "data/CodePage.h"
+#include "platform/QtRecordText.h"
 
 namespace {
 
@@ -18,9 +18,9 @@ QMessageBox::Icon ToQtIcon(MsgIcon icon) {
   return QMessageBox::NoIcon;
 }
 
-QString FromRecordText(const std::string& text) {
+QString MessageText(const std::string& text) {
   // The texts use carriage returns for line breaks, as the records do.
-  QString shown = QString::fromStdString(Cp1252ToUtf8(text));
+  QString shown = FromRecordText(text);
   shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
   shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   return shown;
@@ -29,8 +29,8 @@ QString FromRecordText(const std::string& text) {
 }  // namespace
 
 MsgButton QtMessageBoxes::Show(const MessageBoxRequest& request) {
-  QMessageBox box(ToQtIcon(request.icon), FromRecordText(request.caption),
-                  FromRecordText(request.text), QMessageBox::NoButton,
+  QMessageBox box(ToQtIcon(request.icon), MessageText(request.caption),
+                  MessageText(request.text), QMessageBox::NoButton,
                   QApplication::activeWindow());
   struct Pair { MsgButton ours; QMessageBox::StandardButton qt; };
   const Pair pairs[] = {{MsgYes, QMessageBox::Yes}, {MsgNo, QMessageBox::No},

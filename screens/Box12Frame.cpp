@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "data/CodePage.h"
 #include "screens/Box12Codes.h"
+#include "platform/QtRecordText.h"
 
 TFrameBox12Item::TFrameBox12Item(QWidget* parent) : QFrame(parent) {
   ComboBox1 = new QComboBox(this);
@@ -17,7 +17,7 @@ TFrameBox12Item::TFrameBox12Item(QWidget* parent) : QFrame(parent) {
   ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   ComboBox1->setMinimumContentsLength(60);
   for (std::string_view line : Box12CodeLines) {
-    const QString text = QString::fromStdString(Cp1252ToUtf8(line));
+    const QString text = FromRecordText(line);
     ComboBox1->addItem(text);
     // The longest descriptions do not fit the list; the tip shows them whole.
     ComboBox1->setItemData(ComboBox1->count() - 1, text, Qt::ToolTipRole);

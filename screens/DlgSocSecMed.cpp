@@ -11,17 +11,16 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <charconv>
 #include <optional>
 
 #include "app/QuillmarRegistry.h"
-#include "data/CodePage.h"
 #include "data/Currency.h"
 #include "data/EntryRules.h"
 #include "platform/MessageBoxes.h"
 #include "platform/RegistryError.h"
 #include "screens/LeaveFieldFilter.h"
 #include "screens/LineEditField.h"
+#include "platform/QtRecordText.h"
 
 namespace {
 
@@ -30,21 +29,14 @@ constexpr std::int32_t kFirstEditableYear = 2002;
 // A Medicare wage base below this is taken for a typing slip.
 constexpr Currency kLowestMedicareMaxWage = 50000 * kCurrencyScale;
 
-QString FromRecordText(const std::string& text) { return QString::fromStdString(Cp1252ToUtf8(text)); }
 
-std::string RecordText(const QString& text) { return Utf8ToCp1252(text.toStdString()); }
 
 // The field's number for the plausibility warnings: empty text is 0; a text
 // that is not a number gives none (the amount rule reports it).
 std::optional<double> EnteredNumber(const QLineEdit* edit) {
-  std::string text = TrimText(RecordText(edit->text()));
+  const std::string text = TrimText(RecordText(edit->text()));
   if (text.empty()) return 0.0;
-  if (!IsPlainDecimal(text)) return std::nullopt;
-  if (text.front() == '+') text.erase(0, 1);
-  double value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return value;
+  return PlainDecimalValue(text);
 }
 
 bool LessNoCase(const std::string& a, const std::string& b) {

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "data/CodePage.h"
+#include "platform/QtRecordText.h"
 
 namespace {
 
@@ -14,7 +14,6 @@ constexpr double kLinesPerInch = 6.0;
 // The size at which the screen shows the form when nothing else is asked: 96 pixels to the inch.
 constexpr double kNaturalScale = 96.0;
 
-QString ToQt(const std::string& text) { return QString::fromStdString(Cp1252ToUtf8(text)); }
 
 }  // namespace
 
@@ -77,7 +76,7 @@ void TFormCanvas::paintEvent(QPaintEvent*) {
     painter.drawRect(r);
     if (!box.caption.empty()) {
       const QRect textArea = r.adjusted(2, 1, -2, -1);
-      painter.drawText(textArea, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, ToQt(box.caption));
+      painter.drawText(textArea, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, FromRecordText(box.caption));
     }
   }
   // A title fills the height of its rectangle.
@@ -87,6 +86,6 @@ void TFormCanvas::paintEvent(QPaintEvent*) {
     const QRect r = ToWidget(title.rect);
     titleFont.setPixelSize(std::max(8, static_cast<int>(r.height() * 0.7)));
     painter.setFont(titleFont);
-    painter.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, ToQt(title.caption));
+    painter.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, FromRecordText(title.caption));
   }
 }

@@ -2,9 +2,9 @@
 
 #include <QLineEdit>
 
-#include "data/CodePage.h"
+#include "platform/QtRecordText.h"
 
-std::string LineEditField::Text() const { return Utf8ToCp1252(edit_->text().toStdString()); }
+std::string LineEditField::Text() const { return RecordText(edit_->text()); }
 
 void LineEditField::SetFocus() {
   edit_->setFocus(Qt::OtherFocusReason);

@@ -10,8 +10,8 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "data/CodePage.h"
 #include "data/QuillmarFormFile.h"
+#include "platform/QtRecordText.h"
 
 namespace {
 
@@ -96,7 +96,7 @@ void TFormW2PickList::FillList() {
   ListBox1->clear();
   for (int i = 0; i < index.Count(); ++i) {
     const std::string& key = index.Key(i);
-    auto* item = new QListWidgetItem(QString::fromStdString(Cp1252ToUtf8(key)), ListBox1);
+    auto* item = new QListWidgetItem(FromRecordText(key), ListBox1);
     // The key itself, byte for byte, for the lookup.
     item->setData(Qt::UserRole, QByteArray(key.data(), static_cast<qsizetype>(key.size())));
   }

@@ -11,13 +11,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <charconv>
 #include <cstring>
 #include <optional>
 #include <type_traits>
 
 #include "app/QuillmarRegistry.h"
-#include "data/CodePage.h"
 #include "data/CountryTable.h"
 #include "data/EntryRules.h"
 #include "data/QuillmarFormFile.h"
@@ -31,6 +29,7 @@
 #include "screens/LeaveFieldFilter.h"
 #include "screens/PickIndex.h"
 #include "screens/W2FormPicture.h"
+#include "platform/QtRecordText.h"
 
 namespace {
 
@@ -55,7 +54,6 @@ const char* const kStateIdWithoutState =
 // Box 1 fills the other boxes only above half a cent.
 constexpr double kLeastAutoFillWage = 0.005;
 
-QString ToQt(const std::string& text) { return QString::fromStdString(Cp1252ToUtf8(text)); }
 
 // An entry field of this screen as the entry rules see it; a rejected entry
 // goes back to the screen, which gives the field the focus again.
@@ -63,7 +61,7 @@ class ScreenEntryField final : public IEntryField {
  public:
   ScreenEntryField(QLineEdit* edit, std::function<void()> reject)
       : edit_(edit), reject_(std::move(reject)) {}
-  std::string Text() const override { return Utf8ToCp1252(edit_->text().toStdString()); }
+  std::string Text() const override { return RecordText(edit_->text()); }
   void SetFocus() override { reject_(); }
 
  private:
@@ -71,17 +69,6 @@ class ScreenEntryField final : public IEntryField {
   std::function<void()> reject_;
 };
 
-// The number typed into box 1, as the automatic fill compares it; none when
-// the text is no plain decimal.
-std::optional<double> TypedNumber(const std::string& typed) {
-  std::string text = TrimText(typed);
-  if (!IsPlainDecimal(text)) return std::nullopt;
-  if (text.front() == '+') text.erase(0, 1);
-  double value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return value;
-}
 
 bool PositiveProduct(Currency a, Currency b) { return (a > 0 && b > 0) || (a < 0 && b < 0); }
 
@@ -441,11 +428,11 @@ void TFormW2::FormCreate() {
   ErrorLines.clear();
 
   for (const StateEntry& state : StateTable) {
-    ComboBoxAddrState->addItem(ToQt(std::string(state.Name)));
-    ComboBoxST2State->addItem(ToQt(std::string(state.Abbrev)));
+    ComboBoxAddrState->addItem(FromRecordText(std::string(state.Name)));
+    ComboBoxST2State->addItem(FromRecordText(std::string(state.Abbrev)));
   }
   for (const CountryEntry& country : CountryTable)
-    ComboBoxCountry->addItem(ToQt(std::string(country.Name)));
+    ComboBoxCountry->addItem(FromRecordText(std::string(country.Name)));
 
   ShowEmployee();
 }
@@ -456,10 +443,10 @@ std::string TFormW2::FieldText(const QWidget* field) const {
   if (const auto* edit = qobject_cast<const QLineEdit*>(field)) {
     // A masked field reads with its literals and its blank places as spaces.
     const QString text = edit->inputMask().isEmpty() ? edit->text() : edit->displayText();
-    return Utf8ToCp1252(text.toStdString());
+    return RecordText(text);
   }
   if (const auto* combo = qobject_cast<const QComboBox*>(field)) {
-    return Utf8ToCp1252(combo->currentText().toStdString());
+    return RecordText(combo->currentText());
   }
   if (const auto* box = qobject_cast<const QCheckBox*>(field)) return box->isChecked() ? "1" : "0";
   return std::string();
@@ -467,9 +454,9 @@ std::string TFormW2::FieldText(const QWidget* field) const {
 
 void TFormW2::SetFieldText(QWidget* field, const std::string& text) {
   if (auto* edit = qobject_cast<QLineEdit*>(field)) {
-    edit->setText(ToQt(text));
+    edit->setText(FromRecordText(text));
   } else if (auto* combo = qobject_cast<QComboBox*>(field)) {
-    combo->setEditText(ToQt(text));
+    combo->setEditText(FromRecordText(text));
   }
 }
 
@@ -484,7 +471,7 @@ void TFormW2::SetAmountAt(std::size_t offset, Currency amount) {
 }
 
 void TFormW2::ShowAmount(QLineEdit* edit, Currency amount) {
-  edit->setText(ToQt(FormatAmount(amount)));
+  edit->setText(FromRecordText(FormatAmount(amount)));
 }
 
 void TFormW2::ShowEmployee() {
@@ -493,12 +480,12 @@ void TFormW2::ShowEmployee() {
   rejectedField_ = nullptr;
 
   Label3->setText(QString::number(w3.TaxYear));
-  LabelEmployerID->setText(ToQt(w3.EmployerEIN.Str()));
-  LabelEmployerName->setText(ToQt(w3.EmployerName.Str()));
-  LabelEmployerAddress1->setText(ToQt(w3.Suite.Str()));
-  LabelEmployerAddress2->setText(ToQt(w3.Street.Str()));
-  LabelEmployerAddress3->setText(ToQt(w3.Town.Str()));
-  LabelEmployerAddress4->setText(ToQt(w3.State.Str() + "  " + w3.Zip.Str()));
+  LabelEmployerID->setText(FromRecordText(w3.EmployerEIN.Str()));
+  LabelEmployerName->setText(FromRecordText(w3.EmployerName.Str()));
+  LabelEmployerAddress1->setText(FromRecordText(w3.Suite.Str()));
+  LabelEmployerAddress2->setText(FromRecordText(w3.Street.Str()));
+  LabelEmployerAddress3->setText(FromRecordText(w3.Town.Str()));
+  LabelEmployerAddress4->setText(FromRecordText(w3.State.Str() + "  " + w3.Zip.Str()));
 
   autoFillArmed_ = w2.SocSecNum.Empty() && w2.Wages == 0 && w2.SSWages == 0;
 
@@ -506,17 +493,17 @@ void TFormW2::ShowEmployee() {
   CheckBoxVoid->setChecked(w2.Void != 0);
   BitBtnErrorCheck->setEnabled(w2.Void == 0);
 
-  EditFirstNameInitial->setText(ToQt(w2.FirstName.Str() + " " + w2.MiddleInitial.Str()));
+  EditFirstNameInitial->setText(FromRecordText(w2.FirstName.Str() + " " + w2.MiddleInitial.Str()));
   for (const TextBinding& text : texts_) SetFieldText(text.field, text.load());
-  MaskEditZip->setText(ToQt(w2.Zip.Str()));
-  MaskEditSocSecNum->setText(ToQt(w2.SocSecNum.Str()));
-  EditPostCode->setText(ToQt(w2.PostCode.Str()));
-  ComboBoxCountry->setEditText(ToQt(CountryName(w2.Country.Str())));
+  MaskEditZip->setText(FromRecordText(w2.Zip.Str()));
+  MaskEditSocSecNum->setText(FromRecordText(w2.SocSecNum.Str()));
+  EditPostCode->setText(FromRecordText(w2.PostCode.Str()));
+  ComboBoxCountry->setEditText(FromRecordText(CountryName(w2.Country.Str())));
 
   for (const AmountBinding& amount : amounts_) ShowAmount(amount.edit, AmountAt(amount.offset));
   for (int line = 0; line < 4; ++line) {
     const char code = w2.Box12[line].Code;
-    box12Codes_[line]->setText(ToQt(std::string(1, code == '\0' ? ' ' : code)));
+    box12Codes_[line]->setText(FromRecordText(std::string(1, code == '\0' ? ' ' : code)));
   }
   CheckBoxStatEmpl->setChecked(w2.StatEmpl != 0);
   CheckBoxRetirePlan->setChecked(w2.RetirePlan != 0);
@@ -529,19 +516,19 @@ void TFormW2::ShowEmployee() {
     // entered before it was set keeps what it has.
     if (w2.ST1State.Empty()) w2.ST1State = w3.StateForID.Str();
     if (w2.ST1StateID.Empty()) w2.ST1StateID = w3.StateID.Str();
-    ComboBoxST1State->setEditText(ToQt(w2.ST1State.Str()));
-    EditST1StateID->setText(ToQt(w2.ST1StateID.Str()));
+    ComboBoxST1State->setEditText(FromRecordText(w2.ST1State.Str()));
+    EditST1StateID->setText(FromRecordText(w2.ST1StateID.Str()));
     ComboBoxST1State->setEnabled(!(w2.ST1State == w3.StateForID));
     EditST1StateID->setEnabled(!(w2.ST1StateID == w3.StateID));
   } else {
-    ComboBoxST1State->setEditText(ToQt(w2.ST1State.Str()));
-    EditST1StateID->setText(ToQt(w2.ST1StateID.Str()));
+    ComboBoxST1State->setEditText(FromRecordText(w2.ST1State.Str()));
+    EditST1StateID->setText(FromRecordText(w2.ST1StateID.Str()));
   }
 
-  EditST1LocName->setText(ToQt(w2.ST1LocName.Str()));
-  ComboBoxST2State->setEditText(ToQt(w2.ST2State.Str()));
-  EditST2StateID->setText(ToQt(w2.ST2StateID.Str()));
-  EditST2LocName->setText(ToQt(w2.ST2LocName.Str()));
+  EditST1LocName->setText(FromRecordText(w2.ST1LocName.Str()));
+  ComboBoxST2State->setEditText(FromRecordText(w2.ST2State.Str()));
+  EditST2StateID->setText(FromRecordText(w2.ST2StateID.Str()));
+  EditST2LocName->setText(FromRecordText(w2.ST2LocName.Str()));
 
   for (auto& [field, committed] : committed_) committed.value = FieldText(field);
 }
@@ -657,7 +644,7 @@ void TFormW2::AmountFieldExit(QLineEdit* edit) {
 void TFormW2::EditWagesExit() {
   AmountFieldExit(EditWages);
   if (!autoFillArmed_) return;
-  const std::optional<double> typed = TypedNumber(FieldText(EditWages));
+  const std::optional<double> typed = PlainDecimalValue(TrimText(FieldText(EditWages)));
   if (typed && *typed > kLeastAutoFillWage) AutoFill();
 }
 
@@ -715,7 +702,7 @@ void TFormW2::ComboBoxST1StateExit() {
     return;
   }
   W2().ST1State = text;
-  ComboBoxST1State->setEditText(ToQt(text));
+  ComboBoxST1State->setEditText(FromRecordText(text));
 }
 
 void TFormW2::ComboBoxST2StateExit() {
@@ -729,7 +716,7 @@ void TFormW2::ComboBoxST2StateExit() {
     return;
   }
   W2().ST2State = text;
-  ComboBoxST2State->setEditText(ToQt(text));
+  ComboBoxST2State->setEditText(FromRecordText(text));
 }
 
 void TFormW2::EditST2StateIDExit() {

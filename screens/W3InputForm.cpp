@@ -12,7 +12,6 @@
 #include <optional>
 #include <utility>
 
-#include "data/CodePage.h"
 #include "data/Currency.h"
 #include "data/EntryRules.h"
 #include "data/QuillmarFormFile.h"
@@ -24,6 +23,7 @@
 #include "screens/FormCanvas.h"
 #include "screens/LeaveFieldFilter.h"
 #include "screens/W3FormPicture.h"
+#include "platform/QtRecordText.h"
 
 namespace {
 
@@ -46,9 +46,7 @@ constexpr const char* kBox13Warning =
 constexpr std::size_t kEMailDomainSearch = 40;
 constexpr int kNoTPSickPay = 0;
 
-QString FromRecordText(const std::string& text) { return QString::fromStdString(Cp1252ToUtf8(text)); }
 
-std::string RecordText(const QString& text) { return Utf8ToCp1252(text.toStdString()); }
 
 // The text of a field as the rules see it: a masked field with its literals
 // and its blank places as spaces.

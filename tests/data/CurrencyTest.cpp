@@ -187,3 +187,14 @@ TEST(Currency, TaxProductsAreExactAndRoundHalfToEven) {
 }
 
 }  // namespace
+
+TEST(Currency, PlainDecimalValueForComparisons) {
+  struct Case {
+    const char* text;
+    std::optional<double> value;
+  };
+  const Case cases[] = {{"50000", 50000.0}, {"+0.004", 0.004}, {"-12.5", -12.5}, {"1e3", 1000.0},
+                        {".5", 0.5},       {"", std::nullopt}, {"1,000", std::nullopt},
+                        {" 5", std::nullopt}, {"inf", std::nullopt}, {"0x10", std::nullopt}};
+  for (const Case& c : cases) EXPECT_EQ(PlainDecimalValue(c.text), c.value) << c.text;
+}
