@@ -82,7 +82,8 @@ TMainForm::TMainForm(MainFormSettings settings, IFileDialog& fileDialog, IScreen
 
 void TMainForm::FormCreate() {
   appRegistry_ = std::make_unique<TQuillmarRegistry>(settings_.registryFolder);
-  lastW2Dir_ = appRegistry_->ReadLastDir();
+  // A mistyped value is shown by the error display; the start goes on without a folder.
+  RunGuarded([this] { lastW2Dir_ = appRegistry_->ReadLastDir(); });
   if (InstallCheckFails(*appRegistry_, settings_.programPath)) {
     RegisterInstall(*appRegistry_, settings_.programPath, settings_.desktopDataFolder);
   }

@@ -413,6 +413,32 @@ TEST_F(MainFormTest, LastFolderIsWrittenBackOnlyWhenThereIsOne) {
   EXPECT_EQ(TQuillmarRegistry(RegistryFolder()).ReadLastDir(), "/srv/payroll/");
 }
 
+TEST_F(MainFormTest, AMistypedLastFolderIsReportedAndTheStartGoesOn) {
+  {
+    TQuillmarRegistry registry(RegistryFolder());
+    registry.SetRootKey(RegRoot::CurrentUser);
+    ASSERT_TRUE(registry.OpenKey(TQuillmarRegistry::kPayrollKey, true));
+    registry.WriteInteger("LastW2Dir", 7);
+  }
+  boxes.Answer(MsgOk);
+  std::unique_ptr<TMainForm> form;
+  ASSERT_NO_THROW(form = MakeForm());
+  ASSERT_EQ(boxes.Shown().size(), 1u);
+  EXPECT_EQ(boxes.Shown()[0].text, "Invalid data type for 'LastW2Dir'");
+  EXPECT_EQ(boxes.Shown()[0].caption, "Quillmar");
+  EXPECT_EQ(form->LastW2Dir(), "");
+  // The rest of the start still ran.
+  SocSecMedicareRates rates;
+  rates.TaxYear = 2002;
+  form->AppRegistry().ReadRatesForYear(rates);
+  EXPECT_EQ(rates.SocSecMaxWage, 849000000);
+  form.reset();  // nothing to write back: the value stays as it was
+  TQuillmarRegistry registry(RegistryFolder());
+  registry.SetRootKey(RegRoot::CurrentUser);
+  ASSERT_TRUE(registry.OpenKey(TQuillmarRegistry::kPayrollKey, false));
+  EXPECT_EQ(registry.ReadInteger("LastW2Dir"), 7);
+}
+
 TEST_F(MainFormTest, AboutNamesTheProductAndVersion) {
   auto form = MakeForm();
   boxes.Answer(MsgOk);
