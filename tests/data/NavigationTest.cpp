@@ -181,6 +181,21 @@ TEST_F(NavigationTest, KeysFrom000To999AreLookedUpAsSsns) {
   EXPECT_TRUE(boxes.Shown().empty());
 }
 
+// Characters above 127 (Windows-1252 letters) count by their unsigned codes:
+// above '9', so "99\xC9" lies beyond "999" and "00\xC9" not below "000".
+TEST_F(NavigationTest, KeyTestComparesCharactersAboveAsciiByTheirUnsignedCodes) {
+  auto file = Open();
+  const std::int64_t name = AddEmployee(*file, "", "", "", "99\xC9");
+  const std::int64_t ssn = AddEmployee(*file, "00\xC9", "", "", "Able");
+  ASSERT_TRUE(file->GoFirst());
+  ASSERT_TRUE(file->LocateKey("99\xC9"));
+  EXPECT_EQ(file->RecPos(), name);
+  ASSERT_TRUE(file->LocateKey("00\xC9"));
+  EXPECT_EQ(file->RecPos(), ssn);
+  EXPECT_EQ(file->SsnIdxPos(), 1);
+  EXPECT_TRUE(boxes.Shown().empty());
+}
+
 TEST_F(NavigationTest, NameLookupInSsnOrderSearchesTheSsns) {
   auto file = OpenFive();
   file->IndexMode = 2;
