@@ -26,10 +26,13 @@ CommandLineRequest ParseCommandLine(const std::vector<std::string>& args) {
   CommandLineRequest request;
   for (const std::string& arg : args) {
     const std::string upper = Upper(arg);
-    if (upper.find("/P") != std::string::npos) {
-      request.print = true;
-    } else if (upper.find(".QMR") != std::string::npos) {
+    // "/" separates the folders of a path here, so a data file's path may
+    // hold "/P" ("/home/pat/acme.qmr"): an argument naming a data file is
+    // always the file, never the print switch.
+    if (upper.find(".QMR") != std::string::npos) {
       request.fileName = arg;
+    } else if (upper.find("/P") != std::string::npos) {
+      request.print = true;
     }
   }
   return request;

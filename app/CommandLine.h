@@ -9,9 +9,9 @@ struct CommandLineRequest {
   std::string fileName;  // the data file named, empty when none
 };
 
-// Walks the arguments in order: one that contains "/P" (in upper case,
-// anywhere) sets the print flag; any other that contains ".QMR" names the
-// file, a later one replacing an earlier; the rest are ignored.
+// Walks the arguments in order: one that contains ".QMR" (in upper case,
+// anywhere) names the file, a later one replacing an earlier; any other that
+// contains "/P" sets the print flag; the rest are ignored.
 CommandLineRequest ParseCommandLine(const std::vector<std::string>& args);
 
 // The extension completion of File, New: no extension gets ".qmr", a lone

@@ -31,7 +31,10 @@ TEST(CommandLine, PrintFlagAndFileName) {
       {{"x/print", "b.QmR"}, true, "b.QmR"},               // "/P" anywhere, any case
       {{"first.qmr", "second.qmr"}, false, "second.qmr"},  // a later file replaces an earlier
       {{"notes.txt", "--verbose"}, false, ""},             // others are ignored
-      {{"/p/acme.qmr"}, true, ""},                         // holds "/P": the print flag, not a file
+      {{"/p/acme.qmr"}, false, "/p/acme.qmr"},             // a path through a folder named p is a file
+      {{"/home/pat/payroll/acme.qmr"}, false, "/home/pat/payroll/acme.qmr"},
+      {{"/p", "/srv/Payroll/acme.QMR"}, true, "/srv/Payroll/acme.QMR"},
+      {{"/home/pat/notes.txt"}, true, ""},                 // no data file: "/P" is the print flag
       {{"acme.qmr.bak"}, false, "acme.qmr.bak"},           // ".QMR" anywhere
   };
   for (const Case& c : cases) {

@@ -376,6 +376,16 @@ TEST_F(MainFormTest, CommandLineOpensTheW2ScreenOrPrints) {
   EXPECT_EQ(launcher.Targets(), (std::vector<LaunchTarget>{LaunchTarget::W2Screen, LaunchTarget::PrintW2s}));
 }
 
+TEST_F(MainFormTest, CommandLineOpensAFileInAFolderWhoseNameStartsWithP) {
+  fs::create_directories(home.Path() / "payroll");
+  const std::string path = (home.Path() / "payroll" / "acme.qmr").string();
+  MakeCompleteFile(path);
+  auto form = MakeForm({path});  // as the desktop's Open passes it
+  form->FirstActivation();
+  EXPECT_EQ(form->CurrentFileName(), path);
+  EXPECT_EQ(launcher.Targets(), std::vector<LaunchTarget>{LaunchTarget::W2Screen});
+}
+
 TEST_F(MainFormTest, CommandLineWithANewFileCreatesItAndAsksForTheW3) {
   const std::string path = DataFile("new.qmr");
   auto form = MakeForm({DataFile("older.qmr"), path});  // a later file replaces an earlier
