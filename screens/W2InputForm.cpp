@@ -107,6 +107,8 @@ Field* TFormW2::AddField(const char* name) {
   if constexpr (std::is_same_v<Field, QComboBox>) {
     field->setEditable(true);
     field->setInsertPolicy(QComboBox::NoInsert);
+    // Stored as typed: the beginning of a list entry is not completed to it.
+    field->setCompleter(nullptr);
   }
   if constexpr (std::is_same_v<Field, QLabel>)
     field->setTextInteractionFlags(Qt::NoTextInteraction);

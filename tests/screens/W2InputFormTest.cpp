@@ -570,4 +570,29 @@ TEST_F(W2ScreenTest, StateLine1DefaultsToTheEmployersState) {
   }
 }
 
+TEST_F(W2ScreenTest, DropDownsKeepTheTextAsTypedWithoutCompletingIt) {
+  TFormW2& screen = Open();
+  // The beginning of an entry of the list is no entry of the list.
+  TypeAndLeave(screen.ComboBoxAddrState, "New");
+  EXPECT_EQ(Work().AddrState.Str(), "New");
+  EXPECT_EQ(Shown(screen.ComboBoxAddrState), "New");
+
+  boxes.Answer(MsgOk);
+  TypeAndLeave(screen.ComboBoxCountry, "Ca");
+  EXPECT_EQ(boxes.Texts(),
+            Texts{"As foreign country entered do not forget to also enter foreign postal code"});
+  EXPECT_EQ(Shown(screen.ComboBoxCountry), "Ca");
+  EXPECT_EQ(Work().Country.Str(), "") << "no country of that name";
+  boxes.Clear();
+
+  boxes.Answer(MsgOk);
+  TypeAndLeave(screen.ComboBoxST2State, "N");
+  EXPECT_EQ(boxes.Texts(), Texts{kStateMessage});
+  EXPECT_EQ(Work().ST2State.Str(), "");
+  EXPECT_EQ(Shown(screen.ComboBoxST2State), "N");
+  QWidget* focused = QApplication::focusWidget();
+  EXPECT_TRUE(focused == screen.ComboBoxST2State ||
+              focused->parentWidget() == screen.ComboBoxST2State);
+}
+
 }  // namespace
