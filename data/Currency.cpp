@@ -201,10 +201,19 @@ Currency TaxProduct(Currency wage, Currency ratePercent) {
 }
 
 std::optional<double> PlainDecimalValue(std::string_view text) {
-  if (!IsPlainDecimal(text)) return std::nullopt;
+  const std::optional<DecimalParts> parts = SplitDecimal(text);
+  if (!parts) return std::nullopt;
   if (text.front() == '+') text.remove_prefix(1);  // from_chars takes no plus sign
   double value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  if (end != text.data() + text.size()) return std::nullopt;
+  if (error == std::errc::result_out_of_range) {
+    // Below the smallest double the number is zero, as the amount rule takes
+    // it; above the largest it is none, as for the amount rule.
+    const bool belowOne = static_cast<std::int64_t>(parts->digits.size()) + parts->exponent <= 0;
+    if (!belowOne) return std::nullopt;
+    return parts->negative ? -0.0 : 0.0;
+  }
+  if (error != std::errc()) return std::nullopt;
   return value;
 }

@@ -198,3 +198,20 @@ TEST(Currency, PlainDecimalValueForComparisons) {
                         {" 5", std::nullopt}, {"inf", std::nullopt}, {"0x10", std::nullopt}};
   for (const Case& c : cases) EXPECT_EQ(PlainDecimalValue(c.text), c.value) << c.text;
 }
+
+// A number too small for a double is still a number: the amount rule stores
+// it as 0, and the comparisons see 0 too. One too large is none, as for the
+// amount rule.
+TEST(Currency, PlainDecimalValueOfTinyAndHugeNumbers) {
+  for (const char* text : {"1e-400", "-1e-400", "0.1e-330", "123e-99999999999"}) {
+    EXPECT_EQ(ParseAmount(text), Currency{0}) << text;
+    const std::optional<double> value = PlainDecimalValue(text);
+    ASSERT_TRUE(value.has_value()) << text;
+    EXPECT_EQ(*value, 0.0) << text;
+  }
+  EXPECT_EQ(PlainDecimalValue("4e-320"), 4e-320);
+  for (const char* text : {"1e400", "-1e400", "1e99999999999"}) {
+    EXPECT_FALSE(ParseAmount(text).has_value()) << text;
+    EXPECT_FALSE(PlainDecimalValue(text).has_value()) << text;
+  }
+}
