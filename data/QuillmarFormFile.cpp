@@ -366,7 +366,16 @@ bool TQuillmarFormFile::SaveW2(TRecordBuffer& record) {
   if (entry == nullptr) {
     if (ssnTaken) return Refuse(kNewSsnOnFile);
     const std::int64_t at = AppendOffset();
-    WriteRecord(at, record);
+    const std::int64_t sizeBefore = Size();
+    try {
+      WriteRecord(at, record);
+    } catch (const QuillmarError&) {
+      // Whatever part of the record reached the file is taken off again:
+      // a record left whole would otherwise be a second copy of this
+      // employee once the same save is tried again.
+      if (Size() > sizeBefore && ::ftruncate(fd_, static_cast<off_t>(sizeBefore)) == 0) ::fdatasync(fd_);
+      throw;
+    }
     // Only a record that is on the disk goes into the indexes.
     entries_.push_back(TQuillmarFileOfs{at});
     entry = &entries_.back();

@@ -172,6 +172,27 @@ TEST_F(FileAccessTest, FailedAppendIsReportedAndLeavesNoTrace) {
   EXPECT_EQ(Offsets(file->SsnIndex()), (std::vector<std::int64_t>{1280, 1920}));
 }
 
+// A write that stops part way through a new record leaves no part of it
+// behind: the file keeps its size, and a later save does not build on it.
+TEST_F(FileAccessTest, AppendFailingPartWayLeavesNoPartOfTheRecord) {
+  auto file = Open();
+  AddEmployee(*file, "111-11-1111", "Ann", "", "Zeller");
+  const std::string before = FileBytes(path);
+  ASSERT_TRUE(file->AddNew(kRecTypeW2));
+  SetEmployee(file->WorkRec, "222-22-2222", "Bob", "", "Adams");
+  {
+    FileSizeLimit limit(2000);
+    EXPECT_THROW(file->SaveCurrent(false), QuillmarError);
+  }
+  EXPECT_EQ(file->Size(), 1920);
+  EXPECT_TRUE(FileBytes(path) == before);
+
+  EXPECT_TRUE(file->SaveCurrent(false));
+  EXPECT_EQ(file->RecPos(), 1920);
+  EXPECT_EQ(RecordOf(FileBytes(path), 3), BytesOf(file->OrigRec));
+  EXPECT_EQ(FileBytes(path).size(), 2560u);
+}
+
 TEST_F(FileAccessTest, FailedMoveSaveStopsTheMove) {
   auto file = Open();
   AddEmployee(*file, "111-11-1111", "Ann", "", "Zeller");
