@@ -3,7 +3,9 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QApplication>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QToolButton>
 #include <deque>
 #include <filesystem>
@@ -183,6 +185,19 @@ TEST_F(MainFormTest, StatusLineShowsTheLongPartOfAHint) {
     form->ShowHint(QString::fromUtf8(hint));
     EXPECT_EQ(form->StatusLine->currentMessage(), QString::fromUtf8(shown));
   }
+}
+
+TEST_F(MainFormTest, TheHighlightedItemsHintReachesTheStatusLine) {
+  auto form = MakeForm();
+  // A menu item highlighted in its menu.
+  form->EditSocSecRates->showStatusText(form->menuBar());
+  EXPECT_EQ(form->StatusLine->currentMessage(),
+            "View or Change Soc.Sec/Medicare Rates used to verify W-2 entries");
+  // A tool button under the mouse: its hint has no long part.
+  QStatusTipEvent tip(form->SpeedButton1->statusTip());
+  QApplication::sendEvent(form->SpeedButton1, &tip);
+  EXPECT_EQ(form->StatusLine->currentMessage(), "");
+  EXPECT_EQ(form->SpeedButton1->statusTip(), "New|");
 }
 
 TEST_F(MainFormTest, WithoutAFileEveryFileItemShowsTheNoFileMessageButRatesOpen) {
