@@ -21,8 +21,9 @@ class TFormSocSecMedicare final : public QDialog {
 
 public:
   // `openFileTaxYear`: the tax year of the open data file's W-3 record, 0
-  // when no file is open. The screen opens on that year when it is on file,
-  // else (no file, or a year before 1998) on the latest year.
+  // when no file is open. A year after 1997 opens that year when it is on
+  // file and no year at all when it is not; otherwise (no file, or an earlier
+  // year) the screen opens on the latest year.
   explicit TFormSocSecMedicare(TQuillmarRegistry& registry, std::int32_t openFileTaxYear = 0,
                                QWidget* parent = nullptr);
   ~TFormSocSecMedicare() override;
