@@ -595,4 +595,84 @@ TEST_F(W2ScreenTest, DropDownsKeepTheTextAsTypedWithoutCompletingIt) {
               focused->parentWidget() == screen.ComboBoxST2State);
 }
 
+TEST_F(W2ScreenTest, StateLine1IsLockedOnlyWhenItMatchesTheEmployerExactly) {
+  // The employer's state typed in lower case is still a state of the table;
+  // an employee's line 1 in upper case is then another value.
+  SetEmployer(2001, "ny", "ab-1");
+  AddEmployee("123-45-6780", "Ann", "Lee");
+  Work().ST1State = "NY";
+  Work().ST1StateID = "AB-1";
+  ASSERT_TRUE(file->SaveCurrent(false));
+  AddEmployee("123-45-6781", "Bo", "Lee");
+  TFormW2& screen = Open();
+  EXPECT_EQ(Shown(screen.ComboBoxST1State), "NY");
+  EXPECT_EQ(Shown(screen.EditST1StateID), "AB-1");
+  EXPECT_TRUE(screen.ComboBoxST1State->isEnabled());
+  EXPECT_TRUE(screen.EditST1StateID->isEnabled());
+  EXPECT_TRUE(file->WorkRec.SameBytes(file->OrigRec));
+
+  // The next employee has no line 1 yet: it takes the employer's values as
+  // they are. (Nothing changed on the first one: no save question.)
+  QTest::mouseClick(screen.FrameFileNav1->BitBtnNext, Qt::LeftButton);
+  EXPECT_EQ(Work().FirstName.Str(), "Bo");
+  EXPECT_EQ(Work().ST1State.Str(), "ny");
+  EXPECT_EQ(Work().ST1StateID.Str(), "ab-1");
+  EXPECT_EQ(Shown(screen.ComboBoxST1State), "ny");
+  EXPECT_FALSE(screen.ComboBoxST1State->isEnabled());
+  EXPECT_FALSE(screen.EditST1StateID->isEnabled());
+  EXPECT_TRUE(boxes.Shown().empty());
+}
+
+TEST_F(W2ScreenTest, AZipWithAForeignAddressWarnsBeforeItIsChecked) {
+  TFormW2& screen = Open();
+  boxes.Answer(MsgOk);
+  TypeAndLeave(screen.ComboBoxCountry, "Canada");
+  boxes.Clear();
+  // Refused after the warning, without a message of its own.
+  boxes.Answer(MsgOk);
+  TypeAndLeave(screen.MaskEditZip, "123");
+  EXPECT_EQ(boxes.Texts(),
+            Texts{"As foreign postal code and/or foreign country entered US zip code should be empty"});
+  EXPECT_EQ(Work().Zip.Str(), "");
+  EXPECT_EQ(QApplication::focusWidget(), screen.MaskEditZip);
+  boxes.Clear();
+  // Accepted after the warning.
+  boxes.Answer(MsgOk);
+  TypeAndLeave(screen.MaskEditZip, "12345");
+  EXPECT_EQ(boxes.Texts().size(), 1u);
+  EXPECT_EQ(Work().Zip.Str(), "12345-    ");
+  boxes.Clear();
+  // A blank ZIP is emptied before any warning.
+  TypeAndLeave(screen.MaskEditZip, "");
+  EXPECT_TRUE(boxes.Shown().empty());
+  EXPECT_EQ(Work().Zip.Str(), "");
+}
+
+TEST_F(W2ScreenTest, TheMedicareWageBaseLimitsBox5WhenTheYearHasOne) {
+  SocSecMedicareRates rates;
+  rates.TaxYear = 1992;
+  rates.SocSecMaxWage = Dollars(55500);
+  rates.SocSecRate = 62000;
+  rates.MedicareMaxWage = Dollars(130200);
+  rates.MedicareRate = 14500;
+  rates.MedicareHasMaxWage = true;
+  ASSERT_TRUE(registry.WriteRatesForYear(rates));
+  SetEmployer(1992, "", "");
+  TFormW2& screen = Open();
+  TypeAndLeave(screen.EditWages, "200000");
+  EXPECT_EQ(Shown(screen.EditSSWages), "55500.00");
+  EXPECT_EQ(Shown(screen.EditSSTax), "3441.00");
+  EXPECT_EQ(Shown(screen.EditMedWage), "130200.00");
+  EXPECT_EQ(Shown(screen.EditMedTax), "1887.90");
+  EXPECT_EQ(Work().MedWage, Dollars(130200));
+  form.reset();
+  file->WorkRec = file->OrigRec;
+
+  // Below the base box 5 takes box 1.
+  TFormW2& again = Open();
+  TypeAndLeave(again.EditWages, "1000");
+  EXPECT_EQ(Shown(again.EditMedWage), "1000.00");
+  EXPECT_EQ(Shown(again.EditMedTax), "14.50");
+}
+
 }  // namespace
