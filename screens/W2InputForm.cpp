@@ -538,6 +538,9 @@ void TFormW2::ShowEmployee() {
 // --- On-leave rules ----------------------------------------------------------
 
 void TFormW2::RejectField(QWidget* field) {
+  // Back into the field as a new visit, also when it kept the focus (Enter,
+  // a button's commit): leaving it again checks the entry again.
+  if (field->hasFocus()) field->clearFocus();
   field->setFocus(Qt::OtherFocusReason);
   if (auto* edit = qobject_cast<QLineEdit*>(field)) edit->selectAll();
   rejectedField_ = field;

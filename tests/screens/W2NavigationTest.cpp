@@ -192,6 +192,44 @@ TEST_F(W2NavigationTest, ARefusedEntryIsReportedOnceWhenAButtonIsClicked) {
   EXPECT_EQ(ShownName(), "Adams");
 }
 
+TEST_F(W2NavigationTest, AnEntryRefusedOnEnterIsCheckedAgainWhenTheFieldIsLeft) {
+  AddEmployee("123-45-6780", "Ann", "Lee", Dollars(10));
+  TFormW2& screen = Open();
+  Type(screen.EditFedTax, "12x");
+  boxes.Answer(MsgOk).Answer(MsgOk);
+  QTest::keyClick(screen.EditFedTax, Qt::Key_Return);
+  ASSERT_EQ(boxes.Texts().size(), 2u);
+  EXPECT_EQ(boxes.Texts()[0].rfind(NumberErrorText("12x"), 0), 0u);
+  EXPECT_EQ(boxes.Texts()[1], "Next employee not found (or already on the last)");
+  EXPECT_EQ(QApplication::focusWidget(), screen.EditFedTax);
+  boxes.Clear();
+
+  // Leaving the field with the refused entry still in it refuses it again.
+  boxes.Answer(MsgOk);
+  Leave();
+  ASSERT_EQ(boxes.Texts().size(), 1u);
+  EXPECT_EQ(boxes.Texts()[0].rfind(NumberErrorText("12x"), 0), 0u);
+  EXPECT_EQ(QApplication::focusWidget(), screen.EditFedTax);
+  EXPECT_EQ(Work().FedTax, 0);
+  boxes.Clear();
+  TypeAndLeave(screen.EditFedTax, "12");
+  EXPECT_EQ(Work().FedTax, Dollars(12));
+  EXPECT_TRUE(boxes.Shown().empty());
+
+  // The same for a ZIP code, refused without a message.
+  Type(screen.MaskEditZip, "123");
+  boxes.Answer(MsgOk);
+  QTest::keyClick(screen.MaskEditZip, Qt::Key_Return);
+  EXPECT_EQ(boxes.Texts(), Texts{"Next employee not found (or already on the last)"});
+  boxes.Clear();
+  Leave();
+  EXPECT_EQ(QApplication::focusWidget(), screen.MaskEditZip);
+  EXPECT_EQ(Work().Zip.Str(), "");
+  TypeAndLeave(screen.MaskEditZip, "12345");
+  EXPECT_EQ(Work().Zip.Str(), "12345-    ");
+  EXPECT_TRUE(boxes.Shown().empty());
+}
+
 TEST_F(W2NavigationTest, ClosingCommitsAndSavesWithTheQuestion) {
   AddThree();
   TFormW2& screen = Open();
