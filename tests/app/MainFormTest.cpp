@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QApplication>
+#include <QLabel>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolButton>
@@ -132,6 +133,17 @@ TEST_F(MainFormTest, StartRegistersTheInstallationAndSeedsTheRates) {
   rates.TaxYear = 2002;
   registry.ReadRatesForYear(rates);
   EXPECT_GT(rates.SocSecMaxWage, 0);
+}
+
+TEST_F(MainFormTest, TheTitlePanelNamesTheProductAndVersion) {
+  auto form = MakeForm();
+  QStringList lines;
+  for (const QLabel* label : form->centralWidget()->findChildren<QLabel*>()) {
+    lines << label->text();
+    EXPECT_TRUE(label->alignment() & Qt::AlignHCenter) << label->text().toStdString();
+  }
+  EXPECT_EQ(lines, (QStringList{QString::fromUtf8("Quillmar \u2122"), "(32 bit Windows 95/98/NT and above)",
+                                "Version 1.0 (1/2002)"}));
 }
 
 TEST_F(MainFormTest, MenusCarryTheirCaptionsHintsAndStates) {
