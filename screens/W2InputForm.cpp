@@ -758,10 +758,17 @@ bool TFormW2::SsnFixWanted() {
   return answer == MsgYes;
 }
 
+void TFormW2::FocusSsnToFix() {
+  // A new visit also when the field kept the focus (Enter, the close box):
+  // leaving it unfixed reports the number again.
+  if (MaskEditSocSecNum->hasFocus()) MaskEditSocSecNum->clearFocus();
+  MaskEditSocSecNum->setFocus(Qt::OtherFocusReason);
+}
+
 void TFormW2::Navigate(const std::function<void()>& move) {
   CommitFocusedField();
   if (SsnFixWanted()) {
-    MaskEditSocSecNum->setFocus(Qt::OtherFocusReason);
+    FocusSsnToFix();
     return;
   }
   move();
@@ -813,7 +820,7 @@ void TFormW2::FrameFileNav1BitBtnIndexClick() {
 bool TFormW2::FormCloseQuery() {
   CommitFocusedField();
   if (SsnFixWanted()) {
-    MaskEditSocSecNum->setFocus(Qt::OtherFocusReason);
+    FocusSsnToFix();
     return false;
   }
   file_.SaveCurrent(true);

@@ -207,6 +207,8 @@ class TFormW2 final : public QDialog {
   // The common course of the navigation buttons: commit, the SSN question,
   // then `move`.
   void Navigate(const std::function<void()>& move);
+  // Puts the focus on the SSN field for the user to fix the number.
+  void FocusSsnToFix();
   // Shows the employee moved to, or the failure (unless the save was refused).
   void AfterMove(bool moved, const std::string& failure);
   void AutoFill();

@@ -112,6 +112,25 @@ TEST_F(W2NavigationTest, AnInvalidSsnAsksBeforeLeaving) {
   EXPECT_EQ(ShownName(), "Adams");
 }
 
+TEST_F(W2NavigationTest, StayingToFixTheSsnAfterEnterChecksItAgainOnLeaving) {
+  AddThree();
+  TFormW2& screen = Open();
+  Type(screen.MaskEditSocSecNum, "12");
+  boxes.Answer(MsgOk).Answer(MsgOk).Answer(MsgYes);
+  QTest::keyClick(screen.MaskEditSocSecNum, Qt::Key_Return);
+  EXPECT_EQ(boxes.Texts(), (Texts{ValidationMessageText(ValidationKind::SSN),
+                                  ValidationMessageText(ValidationKind::SSN), kFixSsn}));
+  EXPECT_EQ(ShownName(), "Young");
+  EXPECT_EQ(QApplication::focusWidget(), screen.MaskEditSocSecNum);
+  boxes.Clear();
+
+  // Leaving the field unfixed reports the number again, as every leave does.
+  boxes.Answer(MsgOk);
+  Leave();
+  EXPECT_EQ(boxes.Texts(), Texts{ValidationMessageText(ValidationKind::SSN)});
+  EXPECT_EQ(Work().SocSecNum.Str(), "300-00-0003");
+}
+
 TEST_F(W2NavigationTest, AVoidEmployeeIsLeftWithoutTheSsnQuestion) {
   AddEmployee("", "Ann", "Void");
   Work().Void = 1;
