@@ -6,7 +6,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <string>
 #include <thread>
 
@@ -64,17 +63,28 @@ TEST(HiveConcurrency, AWriterKilledMidWriteNeverLeavesATornHive) {
   TempDir dir;
   const std::filesystem::path hive = dir.Path() / "system.reg";
   for (int round = 0; round < 12; ++round) {
+    // The child reports each finished write through a pipe; it is killed
+    // while it is busy with the write after the ones counted here.
+    int reports[2];
+    ASSERT_EQ(pipe(reports), 0);
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
+      close(reports[0]);
       Registry registry(dir.Path());
       registry.SetRootKey(RegRoot::LocalMachine);
       if (!registry.OpenKey("\\K", true)) _exit(2);
       const std::string filler(300, 'x');  // a hive of some size takes a while to write
-      for (int i = 0;; ++i) registry.WriteString("V" + std::to_string(i % 200), filler + std::to_string(i));
+      for (int i = 0;; ++i) {
+        registry.WriteString("V" + std::to_string(i % 200), filler + std::to_string(i));
+        if (write(reports[1], "w", 1) != 1) _exit(3);
+      }
     }
-    std::this_thread::sleep_for(std::chrono::milliseconds(20 + 7 * round));
+    close(reports[1]);
+    char report = 0;
+    for (int written = 0; written < 1 + 3 * round; ++written) ASSERT_EQ(read(reports[0], &report, 1), 1);
     kill(child, SIGKILL);
+    close(reports[0]);
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);
 
