@@ -41,12 +41,12 @@ void SeedPresetRates(TQuillmarRegistry& registry) {
 
 std::optional<std::int64_t> ExpectedSocSecMaxWage(std::int32_t taxYear) {
   if (taxYear < 2002) return std::nullopt;
-  // Beyond this the figure would not fit an amount field anyway.
-  constexpr double kLimit = 9.0e14;
+  // The figure is a whole number times 100; beyond this it has none.
+  constexpr double kLimit = 9.2e16;
   double base = 849.0;
   for (std::int32_t year = 2002; year < taxYear; ++year) {
     base = base * 1.05552;
-    if (base * 100.0 > kLimit) return std::nullopt;
+    if (base > kLimit) return std::nullopt;
   }
   return static_cast<std::int64_t>(std::nearbyint(base)) * 100;
 }

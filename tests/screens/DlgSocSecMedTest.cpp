@@ -254,6 +254,7 @@ TEST_F(RatesScreen, TheWageBaseWarningHasInclusiveBounds) {
       {"2002", "93390", false, "84900"},    {"2002", "93390.01", true, "84900"},
       {"2003", "80640", false, "89600"},    {"2003", "80639.99", true, "89600"},
       {"2003", "", true, "89600"},          {"2003", "lots", false, ""},
+      {"2500", "90000", true, "41229505403637900"},
   };
   for (const auto& c : cases) {
     const auto form = Open();
