@@ -151,6 +151,21 @@ bool ParseValueData(std::string_view s, RegValue& value) {
   return true;
 }
 
+// Whether the line is a value whose data is written as hex bytes, the only
+// data that may continue on the next line.
+bool IsHexValueLine(std::string_view line) {
+  std::size_t pos = 0;
+  std::string name;
+  if (line.empty()) return false;
+  if (line[0] == '@') {
+    pos = 1;
+  } else if (!ParseQuoted(line, pos, name)) {
+    return false;
+  }
+  const std::string_view rest = TrimLeft(line.substr(pos));
+  return !rest.empty() && rest[0] == '=' && StartsWithNoCase(TrimLeft(rest.substr(1)), "hex");
+}
+
 bool ParseValueLine(std::string_view line, RegValue& value) {
   std::string_view s = TrimRight(TrimLeft(line));
   std::size_t pos = 0;
@@ -284,7 +299,7 @@ RegHive RegHive::Parse(std::string_view text, std::vector<RegRoot> roots) {
     // A value, possibly continued over several lines ("hex:..,\").
     std::vector<std::string> physical{std::string(lines[i])};
     std::string joined(trimmed);
-    if (trimmed.front() != ';' && trimmed.find("=hex") != std::string_view::npos) {
+    if (IsHexValueLine(trimmed)) {
       while (!joined.empty() && joined.back() == '\\' && i + 1 < lines.size()) {
         joined.pop_back();
         ++i;

@@ -121,6 +121,14 @@ TEST(RegHive, ReadsContinuedHexAndTheOtherTextForms) {
   EXPECT_EQ(hive.FindValue(RegRoot::LocalMachine, "K", "Spaced")->data, "x");
 }
 
+TEST(RegHive, ContinuedBinaryDataMayHaveBlanksAroundTheEqualsSign) {
+  const RegHive spaced = ParseSystem(
+      "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\K]\n\"Wrapped\" = hex:01,02,\\\n  03\n\"Next\"=\"x\"\n");
+  EXPECT_EQ(spaced.UnreadableLineCount(), 0u);
+  ASSERT_NE(spaced.FindValue(RegRoot::LocalMachine, "K", "Wrapped"), nullptr);
+  EXPECT_EQ(spaced.FindValue(RegRoot::LocalMachine, "K", "Wrapped")->data, std::string("\x01\x02\x03"));
+}
+
 TEST(RegHive, KeepsUnreadableLinesVerbatimInTheirPlace) {
   const std::string damaged =
       "; a comment the user wrote\n"
