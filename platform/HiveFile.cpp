@@ -52,22 +52,20 @@ HiveFile::HiveFile(std::filesystem::path file, std::vector<RegRoot> roots)
 
 const RegHive& HiveFile::Load() const {
   struct stat st {};
-  if (::stat(file_.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+  std::optional<std::string> text;
+  if (::stat(file_.c_str(), &st) == 0 && S_ISREG(st.st_mode)) text = ReadWholeFile(file_);
+  if (!text) {
     cache_ = RegHive(roots_);
     cacheValid_ = false;
     return cache_;
   }
-  if (cacheValid_ && st.st_dev == cacheDevice_ && st.st_ino == cacheInode_ && st.st_size == cacheSize_ &&
-      st.st_mtim.tv_sec == cacheModified_.tv_sec && st.st_mtim.tv_nsec == cacheModified_.tv_nsec) {
-    return cache_;
-  }
-  const std::optional<std::string> text = ReadWholeFile(file_);
-  cache_ = text ? RegHive::Parse(*text, roots_) : RegHive(roots_);
-  cacheValid_ = text.has_value();
-  cacheDevice_ = st.st_dev;
-  cacheInode_ = st.st_ino;
-  cacheSize_ = st.st_size;
-  cacheModified_ = st.st_mtim;
+  // The file's size and time cannot tell a changed hive for certain (a copy
+  // that keeps its time, an inode used again within one clock tick): only
+  // the parsing is saved when the text is the same.
+  if (cacheValid_ && *text == cacheText_) return cache_;
+  cache_ = RegHive::Parse(*text, roots_);
+  cacheText_ = std::move(*text);
+  cacheValid_ = true;
   return cache_;
 }
 

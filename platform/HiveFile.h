@@ -10,6 +10,7 @@
 #include <ctime>
 #include <filesystem>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "platform/RegHive.h"
@@ -39,11 +40,8 @@ private:
   std::filesystem::path file_;
   std::vector<RegRoot> roots_;
 
-  // The last hive read, and the identity of the file it was read from.
+  // The last hive read, and the text it was read from.
   mutable RegHive cache_;
   mutable bool cacheValid_ = false;
-  mutable dev_t cacheDevice_ = 0;
-  mutable ino_t cacheInode_ = 0;
-  mutable off_t cacheSize_ = 0;
-  mutable timespec cacheModified_{};
+  mutable std::string cacheText_;
 };

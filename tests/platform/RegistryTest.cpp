@@ -4,6 +4,7 @@
 #include "platform/Registry.h"
 
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -239,6 +240,28 @@ TEST(Registry, SeesChangesMadeByAnotherStore) {
   first.WriteString("A", "3");  // must not drop B, written by the other store
   EXPECT_EQ(second.ReadString("A"), "3");
   EXPECT_EQ(first.ReadString("B"), "2");
+}
+
+TEST(Registry, SeesAHiveReplacedWithTheSameSizeAndTime) {
+  // A hive put back from a copy that keeps its time (cp -p, rsync -t), or a
+  // new file that gets the inode of the old one within the same clock tick.
+  TempDir dir;
+  const fs::path hive = dir.Path() / "system.reg";
+  WriteText(hive, "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\K]\n\"A\"=\"1\"\n\n");
+  struct stat before {};
+  ASSERT_EQ(::stat(hive.c_str(), &before), 0);
+  Registry registry(dir.Path());
+  registry.SetRootKey(RegRoot::LocalMachine);
+  ASSERT_TRUE(registry.OpenKey("\\K", false));
+  ASSERT_EQ(registry.ReadString("A"), "1");
+  {
+    std::fstream file(hive, std::ios::in | std::ios::out | std::ios::binary);
+    file.seekp(static_cast<std::streamoff>(std::string("REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\K]\n\"A\"=\"").size()));
+    file.put('2');
+  }
+  const timespec times[2] = {before.st_atim, before.st_mtim};
+  ASSERT_EQ(::utimensat(AT_FDCWD, hive.c_str(), times, 0), 0);
+  EXPECT_EQ(registry.ReadString("A"), "2");
 }
 
 TEST(Registry, WriteValuesChangesTheHiveOnce) {
