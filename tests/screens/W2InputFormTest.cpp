@@ -631,8 +631,9 @@ TEST_F(W2ScreenTest, AZipWithAForeignAddressWarnsBeforeItIsChecked) {
   // Refused after the warning, without a message of its own.
   boxes.Answer(MsgOk);
   TypeAndLeave(screen.MaskEditZip, "123");
-  EXPECT_EQ(boxes.Texts(),
-            Texts{"As foreign postal code and/or foreign country entered US zip code should be empty"});
+  EXPECT_EQ(
+      boxes.Texts(),
+      Texts{"As foreign postal code and/or foreign country entered US zip code should be empty"});
   EXPECT_EQ(Work().Zip.Str(), "");
   EXPECT_EQ(QApplication::focusWidget(), screen.MaskEditZip);
   boxes.Clear();
