@@ -87,7 +87,11 @@ TDlgKindOfPayer::TDlgKindOfPayer(QWidget* parent) : QDialog(parent) {
   connect(qApp, &QApplication::focusChanged, this, &TDlgKindOfPayer::FocusChanged);
 }
 
-TDlgKindOfPayer::~TDlgKindOfPayer() = default;
+TDlgKindOfPayer::~TDlgKindOfPayer() {
+  // The radio buttons lose the focus while they are destroyed, after this
+  // object: the application's focus signal must not reach it then.
+  disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+}
 
 int TDlgKindOfPayer::TPSickPayIndex() const { return tpSickPayGroup_->checkedId(); }
 
