@@ -88,7 +88,7 @@ void TMainForm::FormCreate() {
     RegisterInstall(*appRegistry_, settings_.programPath, settings_.desktopDataFolder);
   }
   SeedPresetRates(*appRegistry_);
-  CheckInstalledVersion(*appRegistry_);
+  CheckInstalledVersion(*appRegistry_, settings_.programPath);
 }
 
 TMainForm::~TMainForm() {
