@@ -21,6 +21,7 @@
 #include "screens/LeaveFieldFilter.h"
 #include "screens/LineEditField.h"
 #include "platform/QtRecordText.h"
+#include "screens/DialogButtons.h"
 
 namespace {
 
@@ -132,16 +133,7 @@ void TFormSocSecMedicare::BuildForm() {
 
   layout->addWidget(NoteLabel("Note that years prior to 2002 cannot be modified as correctly set by author"));
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  BitBtnOK = new QPushButton(QStringLiteral("OK"));
-  BitBtnOK->setObjectName(QStringLiteral("BitBtnOK"));
-  BitBtnOK->setDefault(true);
-  BitBtnCancel = new QPushButton(QStringLiteral("Cancel"));
-  BitBtnCancel->setObjectName(QStringLiteral("BitBtnCancel"));
-  buttons->addWidget(BitBtnOK);
-  buttons->addWidget(BitBtnCancel);
-  layout->addLayout(buttons);
+  layout->addLayout(NewOkCancelRow(BitBtnOK, BitBtnCancel));
 
   setTabOrder(ComboBoxTaxYear, EditSocSecMaxWage);
   setTabOrder(EditSocSecMaxWage, EditSocSecRate);

@@ -4,10 +4,11 @@
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include "screens/DialogButtons.h"
 
 const std::array<const char*, TDlgKindOfPayer::kTPSickPayCount> TDlgKindOfPayer::TPSickPayItems = {
     "NO Third-party sick pay", "W-2's Include Third-party sick pay", "Filing ONLY Third-party sick pay"};
@@ -63,16 +64,7 @@ TDlgKindOfPayer::TDlgKindOfPayer(QWidget* parent) : QDialog(parent) {
   }
   layout->addWidget(RadioGroupKindOfPayer);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  BitBtnOK = new QPushButton(QStringLiteral("OK"));
-  BitBtnOK->setObjectName(QStringLiteral("BitBtnOK"));
-  BitBtnOK->setDefault(true);
-  BitBtnCancel = new QPushButton(QStringLiteral("Cancel"));
-  BitBtnCancel->setObjectName(QStringLiteral("BitBtnCancel"));
-  buttons->addWidget(BitBtnOK);
-  buttons->addWidget(BitBtnCancel);
-  layout->addLayout(buttons);
+  layout->addLayout(NewOkCancelRow(BitBtnOK, BitBtnCancel));
 
   // The third-party group comes first; within a group the checked item takes the focus.
   for (int i = 0; i + 1 < kTPSickPayCount; ++i) setTabOrder(TPSickPayButtons[i], TPSickPayButtons[i + 1]);
