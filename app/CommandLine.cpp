@@ -1,15 +1,8 @@
 #include "app/CommandLine.h"
 
-#include <algorithm>
-#include <cctype>
+#include "platform/AsciiText.h"
 
 namespace {
-
-std::string Upper(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-  return text;
-}
 
 // Position of the extension's dot in the file-name part of the path, or npos.
 std::size_t ExtensionDot(const std::string& path) {
@@ -25,7 +18,7 @@ std::size_t ExtensionDot(const std::string& path) {
 CommandLineRequest ParseCommandLine(const std::vector<std::string>& args) {
   CommandLineRequest request;
   for (const std::string& arg : args) {
-    const std::string upper = Upper(arg);
+    const std::string upper = UpperCaseAscii(arg);
     // "/" separates the folders of a path here, so a data file's path may
     // hold "/P" ("/home/pat/acme.qmr"): an argument naming a data file is
     // always the file, never the print switch.
@@ -47,7 +40,3 @@ std::string CompleteNewFileExtension(const std::string& fileName) {
   return fileName;
 }
 
-std::string FolderOf(const std::string& path) {
-  const std::size_t slash = path.find_last_of('/');
-  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}

@@ -18,7 +18,3 @@ CommandLineRequest ParseCommandLine(const std::vector<std::string>& args);
 // "." gets "qmr", "." and three spaces become ".qmr"; any other extension
 // stays as typed.
 std::string CompleteNewFileExtension(const std::string& fileName);
-
-// The folder of a path with its trailing separator ("/data/acme.qmr" ->
-// "/data/"); empty for a bare file name.
-std::string FolderOf(const std::string& path);

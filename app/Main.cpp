@@ -15,13 +15,15 @@
 #include <filesystem>
 
 #include "app/CommandLine.h"
+#include "platform/FilePaths.h"
 #include "app/ErrorDisplay.h"
-#include "app/InstallCheck.h"
-#include "app/QuillmarRegistry.h"
+#include "settings/InstallCheck.h"
+#include "settings/QuillmarRegistry.h"
+#include "settings/RateTableSeeding.h"
 #include "data/QuillmarFormFile.h"
 #include "platform/MessageBoxes.h"
-#include "screens/SocSecMedicareRates.h"
-#include "screens/SumToW3.h"
+#include "data/SocSecMedicareRates.h"
+#include "rules/SumToW3.h"
 
 namespace {
 
@@ -317,15 +319,18 @@ void TMainForm::ShowNoFileMessage() {
       "one of our Paywick customers.");
 }
 
+bool TMainForm::RequireFile() {
+  if (HasFile()) return true;
+  ShowNoFileMessage();
+  return false;
+}
+
 void TMainForm::EditSocSecRatesClick() {
   if (CanLaunch(LaunchTarget::RatesScreen)) launcher_.ShowRates(*appRegistry_, activeFile_.get());
 }
 
 void TMainForm::EditW3CompanyClick() {
-  if (!HasFile()) {
-    ShowNoFileMessage();
-    return;
-  }
+  if (!RequireFile()) return;
   SumToW3(*activeFile_);
   if (activeFile_->ReadW3() && CanLaunch(LaunchTarget::W3Screen)) {
     launcher_.ShowW3(*activeFile_, *appRegistry_);
@@ -333,10 +338,7 @@ void TMainForm::EditW3CompanyClick() {
 }
 
 void TMainForm::EditW2EmployeeClick() {
-  if (!HasFile()) {
-    ShowNoFileMessage();
-    return;
-  }
+  if (!RequireFile()) return;
   const W3Record& w3 = activeFile_->W3Rec.w3;
   if (w3.TaxYear == 0 || w3.EmployerEIN.Str().empty() || w3.EmployerName.Str().empty()) {
     ShowMessage(
@@ -351,10 +353,7 @@ void TMainForm::EditW2EmployeeClick() {
 }
 
 void TMainForm::PrintW3CompanyClick() {
-  if (!HasFile()) {
-    ShowNoFileMessage();
-    return;
-  }
+  if (!RequireFile()) return;
   SumToW3(*activeFile_);
   if (activeFile_->ReadW3() && CanLaunch(LaunchTarget::PrintW3)) {
     launcher_.PrintW3(*activeFile_, *appRegistry_);
@@ -362,18 +361,12 @@ void TMainForm::PrintW3CompanyClick() {
 }
 
 void TMainForm::PrintW2EmployeesClick() {
-  if (!HasFile()) {
-    ShowNoFileMessage();
-    return;
-  }
+  if (!RequireFile()) return;
   if (CanLaunch(LaunchTarget::PrintW2s)) launcher_.PrintW2s(*activeFile_, *appRegistry_);
 }
 
 void TMainForm::PrintMailingLabelsClick() {
-  if (!HasFile()) {
-    ShowNoFileMessage();
-    return;
-  }
+  if (!RequireFile()) return;
   if (CanLaunch(LaunchTarget::MailingLabels)) launcher_.PrintMailingLabels(*activeFile_, *appRegistry_);
 }
 

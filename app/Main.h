@@ -95,6 +95,8 @@ private:
   QAction* AddItem(QMenu* menu, const char* caption, const char* hint, void (TMainForm::*handler)());
   QToolButton* AddSpeedButton(const char* hint, int icon, void (TMainForm::*handler)());
   bool HasFile() const;
+  // True with a file open; otherwise shows the no-file message.
+  bool RequireFile();
   // Whether this build has the screen or print run; says so to the user when not.
   bool CanLaunch(LaunchTarget target);
   // Closes the open data file; its pending change is offered for saving.

@@ -7,11 +7,11 @@
 #include "app/Main.h"
 #include "app/QtScreenLauncher.h"
 #include "app/QuillmarApplication.h"
-#include "app/ProgramPath.h"
+#include "platform/ProgramPath.h"
 #include "platform/MessageBoxes.h"
-#include "platform/QtDesktop.h"
-#include "platform/QtFileDialog.h"
-#include "platform/QtMessageBoxes.h"
+#include "platform/qt/QtDesktop.h"
+#include "platform/qt/QtFileDialog.h"
+#include "platform/qt/QtMessageBoxes.h"
 
 namespace {
 

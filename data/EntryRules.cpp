@@ -3,6 +3,7 @@
 #include "data/CountryTable.h"
 #include "data/StateTable.h"
 #include "platform/MessageBoxes.h"
+#include "platform/AsciiText.h"
 
 const std::array<std::string_view, 25> BadEinPrefixes = {
     "00", "07", "08", "09", "10", "17", "18", "19", "20", "26", "27", "28", "29",
@@ -48,7 +49,6 @@ const std::string kRetainedNotice =
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 // Blanks and control characters: what trimming removes.
 bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
 
@@ -200,12 +200,6 @@ std::string TrimText(std::string_view text) {
   while (first < last && IsBlankOrControl(text[first])) ++first;
   while (last > first && IsBlankOrControl(text[last - 1])) --last;
   return std::string(text.substr(first, last - first));
-}
-
-std::string UpperCaseAscii(std::string_view text) {
-  std::string upper(text);
-  for (char& c : upper) c = UpperAscii(c);
-  return upper;
 }
 
 std::string NumberErrorText(const std::string& text) {

@@ -75,8 +75,6 @@ bool AllSpaces(std::string_view text);
 
 // The text without leading and trailing blanks and control characters.
 std::string TrimText(std::string_view text);
-// The text with the ASCII letters in upper case.
-std::string UpperCaseAscii(std::string_view text);
 
 // The start of the message about an entry that is not a number.
 std::string NumberErrorText(const std::string& text);

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "data/RecordKind.h"
-#include "platform/Clock.h"
+#include "platform/DateTime.h"
 
 #pragma pack(push, 1)
 struct HeaderRecord {

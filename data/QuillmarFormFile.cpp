@@ -10,8 +10,9 @@
 #include <string_view>
 #include <vector>
 
-#include "data/CodePage.h"
-#include "data/QuillmarError.h"
+#include "platform/CodePage.h"
+#include "platform/QuillmarError.h"
+#include "platform/AsciiText.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
 
@@ -74,13 +75,6 @@ void SyncFolderOf(const std::string& path) {
   if (dir < 0) return;
   ::fsync(dir);
   ::close(dir);
-}
-
-std::string AsciiUpper(std::string text) {
-  for (char& c : text) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - ('a' - 'A'));
-  }
-  return text;
 }
 
 // A new record of the kind as the program starts it: zeros, now, the kind,
@@ -282,7 +276,7 @@ std::string TQuillmarFormFile::MakeNameKey(const W2Record& record) {
     key += ' ';
     key.append(record.MiddleInitial.Chars, record.MiddleInitial.Length());
   }
-  return AsciiUpper(std::move(key));
+  return UpperCaseAscii(key);
 }
 
 TQuillmarFileOfs* TQuillmarFormFile::EntryAt(std::int64_t offset) {
@@ -507,7 +501,7 @@ bool TQuillmarFormFile::LocateKey(const std::string& key) {
     if (!ssnIndex_.Find(key, found)) return false;
     return MoveToEntry(ssnIndex_, ssnIdxPos_, found);
   }
-  const std::string nameKey = AsciiUpper(key);
+  const std::string nameKey = UpperCaseAscii(key);
   if (!nameIndex_.Find(nameKey, found)) return false;
   return MoveToEntry(nameIndex_, nameIdxPos_, PickSameName(found, nameKey));
 }

@@ -2,20 +2,13 @@
 
 #include <algorithm>
 
-namespace {
-
-unsigned char UpperByte(char c) {
-  const auto b = static_cast<unsigned char>(c);
-  return (b >= 'a' && b <= 'z') ? static_cast<unsigned char>(b - ('a' - 'A')) : b;
-}
-
-}  // namespace
+#include "platform/AsciiText.h"
 
 int SortedKeyList::CompareKeys(std::string_view a, std::string_view b) {
   const std::size_t n = std::min(a.size(), b.size());
   for (std::size_t i = 0; i < n; ++i) {
-    const unsigned char x = UpperByte(a[i]);
-    const unsigned char y = UpperByte(b[i]);
+    const unsigned char x = static_cast<unsigned char>(UpperAscii(a[i]));
+    const unsigned char y = static_cast<unsigned char>(UpperAscii(b[i]));
     if (x != y) return x < y ? -1 : 1;
   }
   if (a.size() == b.size()) return 0;

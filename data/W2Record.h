@@ -8,7 +8,7 @@
 #include "data/Currency.h"
 #include "data/RecordKind.h"
 #include "data/ShortString.h"
-#include "platform/Clock.h"
+#include "platform/DateTime.h"
 
 #pragma pack(push, 1)
 struct W2Record {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "data/QuillmarError.h"
+#include "platform/QuillmarError.h"
 
 class RegistryError : public QuillmarError {
 public:

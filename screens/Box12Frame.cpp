@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "screens/Box12Codes.h"
-#include "platform/QtRecordText.h"
+#include "rules/Box12Codes.h"
+#include "platform/qt/QtRecordText.h"
 
 TFrameBox12Item::TFrameBox12Item(QWidget* parent) : QFrame(parent) {
   ComboBox1 = new QComboBox(this);

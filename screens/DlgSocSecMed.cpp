@@ -13,14 +13,16 @@
 #include <algorithm>
 #include <optional>
 
-#include "app/QuillmarRegistry.h"
+#include "settings/QuillmarRegistry.h"
 #include "data/Currency.h"
 #include "data/EntryRules.h"
+#include "rules/RateChecks.h"
+#include "platform/AsciiText.h"
 #include "platform/MessageBoxes.h"
 #include "platform/RegistryError.h"
 #include "screens/LeaveFieldFilter.h"
 #include "screens/LineEditField.h"
-#include "platform/QtRecordText.h"
+#include "platform/qt/QtRecordText.h"
 #include "screens/DialogButtons.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "screens/SocSecMedicareRates.h"
+#include "data/SocSecMedicareRates.h"
 
 class LeaveFieldFilter;
 class QCheckBox;

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/QtRecordText.h"
+#include "platform/qt/QtRecordText.h"
 
 namespace {
 

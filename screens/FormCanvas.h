@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "screens/FormGrid.h"
+#include "forms/FormGrid.h"
 
 class TFormCanvas final : public QWidget {
   Q_OBJECT

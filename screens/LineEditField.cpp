@@ -2,7 +2,7 @@
 
 #include <QLineEdit>
 
-#include "platform/QtRecordText.h"
+#include "platform/qt/QtRecordText.h"
 
 std::string LineEditField::Text() const { return RecordText(edit_->text()); }
 

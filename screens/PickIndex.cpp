@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 #include "data/QuillmarFormFile.h"
-#include "platform/QtRecordText.h"
+#include "platform/qt/QtRecordText.h"
 
 namespace {
 

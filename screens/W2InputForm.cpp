@@ -15,7 +15,7 @@
 #include <optional>
 #include <type_traits>
 
-#include "app/QuillmarRegistry.h"
+#include "settings/QuillmarRegistry.h"
 #include "data/CountryTable.h"
 #include "data/EntryRules.h"
 #include "data/QuillmarFormFile.h"
@@ -28,8 +28,8 @@
 #include "screens/FormCanvas.h"
 #include "screens/LeaveFieldFilter.h"
 #include "screens/PickIndex.h"
-#include "screens/W2FormPicture.h"
-#include "platform/QtRecordText.h"
+#include "forms/W2FormPicture.h"
+#include "platform/qt/QtRecordText.h"
 
 namespace {
 

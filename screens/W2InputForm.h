@@ -16,7 +16,7 @@
 
 #include "data/Currency.h"
 #include "data/ShortString.h"
-#include "screens/SocSecMedicareRates.h"
+#include "data/SocSecMedicareRates.h"
 
 class LeaveFieldFilter;
 class QCheckBox;

@@ -14,6 +14,7 @@
 
 #include "data/Currency.h"
 #include "data/EntryRules.h"
+#include "platform/AsciiText.h"
 #include "data/QuillmarFormFile.h"
 #include "data/StateTable.h"
 #include "platform/Clock.h"
@@ -22,8 +23,8 @@
 #include "screens/DlgW3PayerKind.h"
 #include "screens/FormCanvas.h"
 #include "screens/LeaveFieldFilter.h"
-#include "screens/W3FormPicture.h"
-#include "platform/QtRecordText.h"
+#include "forms/W3FormPicture.h"
+#include "platform/qt/QtRecordText.h"
 
 namespace {
 

@@ -4,6 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
+# Every include runs downward through the layers.
+bash scripts/check-layers.sh
 # A debug build: Qt's own checks (Q_ASSERT) stay on while the tests run.
 cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug
 cmake --build build/test -j"$(nproc)"

@@ -13,12 +13,13 @@
 #include <vector>
 
 #include "app/Main.h"
-#include "app/QuillmarRegistry.h"
+#include "settings/QuillmarRegistry.h"
+#include "settings/RateTableSeeding.h"
 #include "data/Currency.h"
 #include "data/QuillmarFormFile.h"
 #include "platform/MessageBoxes.h"
-#include "screens/SocSecMedicareRates.h"
-#include "screens/SumToW3.h"
+#include "data/SocSecMedicareRates.h"
+#include "rules/SumToW3.h"
 #include "screens/W2InputForm.h"
 #include "screens/W3InputForm.h"
 

@@ -43,9 +43,3 @@ TEST(CommandLine, PrintFlagAndFileName) {
     EXPECT_EQ(r.fileName, c.file);
   }
 }
-
-TEST(CommandLine, FolderKeepsItsTrailingSeparator) {
-  EXPECT_EQ(FolderOf("/home/a/acme.qmr"), "/home/a/");
-  EXPECT_EQ(FolderOf("/acme.qmr"), "/");
-  EXPECT_EQ(FolderOf("acme.qmr"), "");
-}

@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 #include "app/ErrorDisplay.h"
-#include "data/QuillmarError.h"
+#include "platform/QuillmarError.h"
 #include "tests/support/ScriptedMessageBoxes.h"
 
 TEST(ErrorDisplay, AnEscapingErrorIsShownAndTheProgramGoesOn) {

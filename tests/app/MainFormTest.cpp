@@ -14,11 +14,11 @@
 #include <functional>
 #include <set>
 
-#include "app/InstallValues.h"
+#include "settings/InstallValues.h"
 #include "app/Main.h"
-#include "app/QuillmarRegistry.h"
+#include "settings/QuillmarRegistry.h"
 #include "data/QuillmarFormFile.h"
-#include "screens/SocSecMedicareRates.h"
+#include "data/SocSecMedicareRates.h"
 #include "tests/support/ScriptedMessageBoxes.h"
 #include "tests/support/TempDir.h"
 

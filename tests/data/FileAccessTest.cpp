@@ -12,7 +12,7 @@
 #include <fstream>
 #include <string>
 
-#include "data/QuillmarError.h"
+#include "platform/QuillmarError.h"
 #include "data/QuillmarFormFile.h"
 #include "tests/data/FormFileTestSupport.h"
 

@@ -11,7 +11,7 @@
 #include <filesystem>
 #include <string>
 
-#include "data/QuillmarError.h"
+#include "platform/QuillmarError.h"
 #include "data/QuillmarFormFile.h"
 #include "platform/MessageBoxes.h"
 

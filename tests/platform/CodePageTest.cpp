@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "data/CodePage.h"
+#include "platform/CodePage.h"
 
 TEST(CodePage, EveryByteSurvivesARoundTrip) {
   for (int b = 1; b < 256; ++b) {

@@ -16,7 +16,8 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/QuillmarRegistry.h"
+#include "settings/QuillmarRegistry.h"
+#include "settings/RateTableSeeding.h"
 #include "tests/support/ScriptedMessageBoxes.h"
 #include "tests/support/TempDir.h"
 

@@ -19,9 +19,9 @@
 #include <string>
 #include <vector>
 
-#include "data/CodePage.h"
+#include "platform/CodePage.h"
 #include "data/QuillmarFormFile.h"
-#include "screens/Box12Codes.h"
+#include "rules/Box12Codes.h"
 #include "screens/Box12Frame.h"
 #include "screens/DlgW2Box12.h"
 #include "screens/FileNavFrame.h"

@@ -11,7 +11,7 @@
 #include <QPushButton>
 
 #include "data/EntryRules.h"
-#include "screens/Box12Codes.h"
+#include "rules/Box12Codes.h"
 #include "screens/Box12Frame.h"
 #include "screens/DlgW2Box12.h"
 #include "screens/FileNavFrame.h"

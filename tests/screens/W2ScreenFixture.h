@@ -13,9 +13,10 @@
 #include <string>
 #include <string_view>
 
-#include "app/QuillmarRegistry.h"
+#include "settings/QuillmarRegistry.h"
+#include "settings/RateTableSeeding.h"
 #include "data/QuillmarFormFile.h"
-#include "screens/SocSecMedicareRates.h"
+#include "data/SocSecMedicareRates.h"
 #include "screens/W2InputForm.h"
 #include "tests/support/ScriptedMessageBoxes.h"
 #include "tests/support/TempDir.h"

@@ -1,7 +1,0 @@
-#include "platform/QtRecordText.h"
-
-#include "data/CodePage.h"
-
-QString FromRecordText(std::string_view text) { return QString::fromStdString(Cp1252ToUtf8(text)); }
-
-std::string RecordText(const QString& text) { return Utf8ToCp1252(text.toStdString()); }

@@ -1,0 +1,121 @@
+#include "settings/DesktopRegistration.h"
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <optional>
+#include <system_error>
+#include <vector>
+
+#include "platform/AtomicFile.h"
+
+extern char** environ;
+
+namespace {
+
+constexpr const char* kMimeType = "application/x-quillmar";
+constexpr const char* kFileBaseName = "tolvane-quillmar";
+
+// One argument of an Exec line: quoted, with the characters that are special
+// inside quotes escaped, "%" doubled, and then the escapes of a desktop-entry
+// string applied.
+std::string ExecArgument(const std::string& argument) {
+  std::string quoted = "\"";
+  for (char c : argument) {
+    if (c == '"' || c == '`' || c == '$' || c == '\\') quoted += '\\';
+    if (c == '%') quoted += '%';
+    quoted += c;
+  }
+  quoted += '"';
+  std::string escaped;
+  for (char c : quoted) {
+    switch (c) {
+      case '\\': escaped += "\\\\"; break;
+      case '\n': escaped += "\\n"; break;
+      case '\t': escaped += "\\t"; break;
+      case '\r': escaped += "\\r"; break;
+      default: escaped += c;
+    }
+  }
+  return escaped;
+}
+
+// Writes the file unless it already holds exactly `contents`; tells whether
+// it was written.
+std::optional<bool> WriteIfChanged(const std::filesystem::path& file, const std::string& contents) {
+  if (const std::optional<std::string> existing = ReadWholeFile(file); existing && *existing == contents) {
+    return false;
+  }
+  std::error_code ec;
+  std::filesystem::create_directories(file.parent_path(), ec);
+  if (ec || !WriteFileAtomically(file, contents)) return std::nullopt;
+  return true;
+}
+
+// Runs a cache tool on a folder, quietly; a tool that is not installed is no error.
+void RunTool(const char* tool, const std::filesystem::path& folder) {
+  posix_spawn_file_actions_t actions;
+  if (posix_spawn_file_actions_init(&actions) != 0) return;
+  posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+  std::string program(tool);
+  std::string argument = folder.string();
+  char* argv[] = {program.data(), argument.data(), nullptr};
+  pid_t pid = 0;
+  if (posix_spawnp(&pid, tool, &actions, nullptr, argv, environ) == 0) {
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+  }
+  posix_spawn_file_actions_destroy(&actions);
+}
+
+}  // namespace
+
+std::string QuillmarMimePackage() {
+  return std::string(
+             "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+             "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
+             "  <mime-type type=\"") +
+         kMimeType +
+         "\">\n"
+         "    <comment>Quillmar</comment>\n"
+         "    <glob pattern=\"*.qmr\"/>\n"
+         "  </mime-type>\n"
+         "</mime-info>\n";
+}
+
+std::string QuillmarDesktopEntry(const std::string& programPath) {
+  const std::string program = ExecArgument(programPath);
+  return "[Desktop Entry]\n"
+         "Type=Application\n"
+         "Version=1.0\n"
+         "Name=Quillmar\n"
+         "Comment=W-2 wage statements and the W-3 transmittal\n"
+         "Exec=" + program + " %f\n"
+         "MimeType=" + kMimeType + ";\n"
+         "Terminal=false\n"
+         "Categories=Office;Finance;\n"
+         "Actions=Print;\n"
+         "\n"
+         "[Desktop Action Print]\n"
+         "Name=Print\n"
+         "Exec=" + program + " /p %f\n";
+}
+
+bool RegisterWithDesktop(const std::filesystem::path& dataHome, const std::string& programPath) {
+  if (dataHome.empty() || programPath.empty()) return false;
+  const std::filesystem::path mimeFolder = dataHome / "mime";
+  const std::filesystem::path applicationsFolder = dataHome / "applications";
+  const std::optional<bool> mimeWritten =
+      WriteIfChanged(mimeFolder / "packages" / (std::string(kFileBaseName) + ".xml"), QuillmarMimePackage());
+  const std::optional<bool> entryWritten = WriteIfChanged(
+      applicationsFolder / (std::string(kFileBaseName) + ".desktop"), QuillmarDesktopEntry(programPath));
+  if (mimeWritten.value_or(false)) RunTool("update-mime-database", mimeFolder);
+  if (entryWritten.value_or(false)) RunTool("update-desktop-database", applicationsFolder);
+  return mimeWritten.has_value() && entryWritten.has_value();
+}

@@ -1,0 +1,157 @@
+#include "settings/QuillmarRegistry.h"
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <vector>
+
+#include "platform/CodePage.h"
+#include "platform/FilePaths.h"
+#include "data/SocSecMedicareRates.h"
+
+namespace {
+
+// Closes the registry's open key when it goes, also on an error.
+class OpenKeyScope {
+public:
+  explicit OpenKeyScope(Registry& registry) : registry_(registry) {}
+  ~OpenKeyScope() { registry_.CloseKey(); }
+  OpenKeyScope(const OpenKeyScope&) = delete;
+  OpenKeyScope& operator=(const OpenKeyScope&) = delete;
+
+private:
+  Registry& registry_;
+};
+
+// The system's registered owner: the user's full name from the account
+// database, or the login name when it has none.
+std::string SystemOwnerName() {
+  std::vector<char> buffer(16384);
+  passwd entry{};
+  passwd* found = nullptr;
+  if (getpwuid_r(geteuid(), &entry, buffer.data(), buffer.size(), &found) != 0 || !found) return {};
+  std::string fullName = found->pw_gecos ? found->pw_gecos : "";
+  fullName = fullName.substr(0, fullName.find(','));
+  return Utf8ToCp1252(fullName.empty() ? std::string(found->pw_name) : fullName);
+}
+
+RegValue AmountValue(const char* name, Currency amount) {
+  unsigned char bytes[8];
+  const auto raw = static_cast<std::uint64_t>(amount);
+  for (int i = 0; i < 8; ++i) bytes[i] = static_cast<unsigned char>((raw >> (8 * i)) & 0xFFu);
+  return RegValue::Binary(name, bytes, sizeof bytes);
+}
+
+Currency ReadAmount(const Registry& registry, const char* name) {
+  unsigned char bytes[8];
+  registry.ReadBinaryData(name, bytes, sizeof bytes);
+  std::uint64_t raw = 0;
+  for (int i = 7; i >= 0; --i) raw = (raw << 8) | bytes[i];
+  return static_cast<Currency>(raw);
+}
+
+}  // namespace
+
+TQuillmarRegistry::TQuillmarRegistry(std::filesystem::path folder) : Registry(std::move(folder)) {}
+
+std::string TQuillmarRegistry::ReadLastDir() {
+  SetRootKey(RegRoot::CurrentUser);
+  if (!OpenKey(kPayrollKey, false)) return {};
+  OpenKeyScope scope(*this);
+  return ReadString("LastW2Dir");
+}
+
+void TQuillmarRegistry::WriteLastDir(const std::string& folder) {
+  SetRootKey(RegRoot::CurrentUser);
+  if (!OpenKey(kPayrollKey, true)) return;
+  OpenKeyScope scope(*this);
+  WriteString("LastW2Dir", folder);
+}
+
+InstallValues TQuillmarRegistry::ReadInstallValues(const std::string& shortPath) {
+  InstallValues values;
+  SetRootKey(RegRoot::LocalMachine);
+  if (OpenKey(kProductKey, false)) {
+    OpenKeyScope scope(*this);
+    values.Name = ReadString("Name");
+    values.Company = ReadString("Company");
+    values.CurrVers = ReadString("CurrVers");
+    values.ExecPath_Name = ReadString("ExecPath_Name");
+  } else if (OpenKey(kSystemVersionKey, false)) {
+    OpenKeyScope scope(*this);
+    values.Name = ReadString("RegisteredOwner");
+    values.Company = ReadString("RegisteredOrganization");
+    values.ExecPath_Name = shortPath;
+  } else {
+    // No Windows system key here: the owner comes from the user account.
+    values.Name = SystemOwnerName();
+    values.ExecPath_Name = shortPath;
+  }
+  return values;
+}
+
+void TQuillmarRegistry::WriteInstallValues(const InstallValues& values) {
+  SetRootKey(RegRoot::LocalMachine);
+  if (!OpenKey(kProductKey, true)) return;
+  OpenKeyScope scope(*this);
+  WriteValues({RegValue::String("Name", values.Name), RegValue::String("Company", values.Company),
+               RegValue::String("CurrVers", values.CurrVers),
+               RegValue::String("ExecPath_Name", values.ExecPath_Name)});
+}
+
+void TQuillmarRegistry::WriteAppPath(const std::string& shortPath) {
+  SetRootKey(RegRoot::LocalMachine);
+  if (!OpenKey(kAppPathKey, true)) return;
+  OpenKeyScope scope(*this);
+  WriteValues({RegValue::String("", shortPath), RegValue::String("Path", FolderOf(shortPath))});
+}
+
+void TQuillmarRegistry::WriteFileAssociation(const std::string& shortPath) {
+  struct Entry {
+    const char* key;
+    std::string value;
+  };
+  const Entry entries[] = {
+      {"\\Quillmar_TQP\\shell\\open\\command", shortPath + " \"%1\""},
+      {"\\Quillmar_TQP\\shell\\print\\command", shortPath + " /p \"%1\""},
+      {"\\Quillmar_TQP\\DefaultIcon", shortPath},
+      {"\\Quillmar_TQP", "Quillmar"},
+      {"\\.qmr", "Quillmar_TQP"},
+  };
+  SetRootKey(RegRoot::ClassesRoot);
+  for (const Entry& entry : entries) {
+    if (!OpenKey(entry.key, true)) continue;
+    OpenKeyScope scope(*this);
+    WriteString("", entry.value);
+  }
+}
+
+std::string TQuillmarRegistry::RatesKeyOf(std::int32_t taxYear) {
+  return std::string(kRatesKey) + "\\" + std::to_string(taxYear);
+}
+
+void TQuillmarRegistry::ReadRatesForYear(SocSecMedicareRates& rates) {
+  const std::int32_t taxYear = rates.TaxYear;
+  rates = SocSecMedicareRates{};
+  rates.TaxYear = taxYear;
+  SetRootKey(RegRoot::LocalMachine);
+  if (!OpenKey(RatesKeyOf(taxYear), false)) return;
+  OpenKeyScope scope(*this);
+  rates.SocSecMaxWage = ReadAmount(*this, "SocSecMaxWage");
+  rates.SocSecRate = ReadAmount(*this, "SocSecRate");
+  rates.MedicareMaxWage = ReadAmount(*this, "MedicareMaxWage");
+  rates.MedicareRate = ReadAmount(*this, "MedicareRate");
+  rates.MedicareHasMaxWage = ReadBool("MedicareHasMaxWage");
+}
+
+bool TQuillmarRegistry::WriteRatesForYear(const SocSecMedicareRates& rates) {
+  SetRootKey(RegRoot::LocalMachine);
+  if (!OpenKey(RatesKeyOf(rates.TaxYear), true)) return false;
+  OpenKeyScope scope(*this);
+  // One change of the hive: a year is never left half written.
+  WriteValues({AmountValue("SocSecMaxWage", rates.SocSecMaxWage), AmountValue("SocSecRate", rates.SocSecRate),
+               AmountValue("MedicareMaxWage", rates.MedicareMaxWage),
+               AmountValue("MedicareRate", rates.MedicareRate),
+               RegValue::Dword("MedicareHasMaxWage", rates.MedicareHasMaxWage ? 1u : 0u)});
+  return true;
+}

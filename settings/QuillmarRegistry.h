@@ -1,0 +1,57 @@
+#pragma once
+// The program's settings in the registry: the folder of the last data file,
+// the installation values, the App Paths entry and the .qmr file
+// association, and the Social Security / Medicare rate table. Each operation
+// chooses its root key, opens its key, reads or writes and closes it again.
+// Keys that cannot be opened for writing are skipped silently.
+//
+// The program path ("short path") of an installation is the canonical path of
+// the running program file.
+
+#include <filesystem>
+#include <string>
+
+#include "settings/InstallValues.h"
+#include "platform/Registry.h"
+
+struct SocSecMedicareRates;
+
+class TQuillmarRegistry : public Registry {
+public:
+  static constexpr const char* kProductKey = "\\Software\\Tolvane\\Quillmar\\1.0";
+  static constexpr const char* kPayrollKey = "\\Software\\Tolvane\\Quillmar\\1.0\\Payroll";
+  static constexpr const char* kW2MarginsKey = "\\Software\\Tolvane\\Quillmar\\1.0\\W2Margins";
+  static constexpr const char* kW3MarginsKey = "\\Software\\Tolvane\\Quillmar\\1.0\\W3Margins";
+  static constexpr const char* kRatesKey = "\\Software\\Tolvane\\Quillmar\\SocSecMedicare";
+  static constexpr const char* kSystemVersionKey = "\\Software\\Microsoft\\Windows\\CurrentVersion";
+  static constexpr const char* kAppPathKey =
+      "\\Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Quillmar.exe";
+  static constexpr const char* kProgramVersion = "1.0";
+
+  // The hives live in `folder` (the program passes $XDG_CONFIG_HOME/Tolvane).
+  explicit TQuillmarRegistry(std::filesystem::path folder);
+
+  // "LastW2Dir" of the current user; empty when the key or value is missing.
+  std::string ReadLastDir();
+  void WriteLastDir(const std::string& folder);
+
+  // The installation values; when the product key is missing, the system's
+  // registered owner and organisation with `shortPath` as the program path
+  // and an empty version.
+  InstallValues ReadInstallValues(const std::string& shortPath);
+  void WriteInstallValues(const InstallValues& values);
+  // App Paths: the program path as the default value, its folder as "Path".
+  void WriteAppPath(const std::string& shortPath);
+  // The .qmr association: open runs the program with the file, print with /p.
+  void WriteFileAssociation(const std::string& shortPath);
+
+  // Fills the record of rates.TaxYear from the table; all zero (no rates on
+  // file) when the year has no entry. A missing or mistyped value raises the
+  // registry's read error.
+  void ReadRatesForYear(SocSecMedicareRates& rates);
+  // Writes the five values of the year, creating its key. False (nothing
+  // written) when the key cannot be created or opened.
+  bool WriteRatesForYear(const SocSecMedicareRates& rates);
+  // The key of one year's rates.
+  static std::string RatesKeyOf(std::int32_t taxYear);
+};

@@ -1,0 +1,15 @@
+// Small rules on file paths.
+
+#include "platform/FilePaths.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(FilePaths, FolderKeepsItsTrailingSeparator) {
+  EXPECT_EQ(FolderOf("/home/a/acme.qmr"), "/home/a/");
+  EXPECT_EQ(FolderOf("/acme.qmr"), "/");
+  EXPECT_EQ(FolderOf("acme.qmr"), "");
+}
+
+}  // namespace
