@@ -27,7 +27,6 @@ struct DecimalParts {
   bool negative = false;
   std::string digits;
   std::int64_t exponent = 0;
-  std::int64_t plainDecimalPlaces = 0;
 };
 
 std::optional<DecimalParts> SplitDecimal(std::string_view text) {
@@ -74,7 +73,6 @@ std::optional<DecimalParts> SplitDecimal(std::string_view text) {
   if (i != text.size()) return std::nullopt;
 
   parts.exponent = exponent - fractionDigits;
-  parts.plainDecimalPlaces = parts.exponent < 0 ? -parts.exponent : 0;
 
   const std::size_t firstNonZero = parts.digits.find_first_not_of('0');
   if (firstNonZero == std::string::npos) {
@@ -158,13 +156,12 @@ std::optional<Currency> ParseDecimal(std::string_view text, int decimals) {
   return parts->negative ? -magnitude : magnitude;
 }
 
-std::int64_t PlainDecimalPlaces(std::string_view text) {
-  const std::optional<DecimalParts> parts = SplitDecimal(text);
-  return parts ? parts->plainDecimalPlaces : 0;
-}
-
 std::optional<Currency> ParseAmount(std::string_view text) {
-  return ParseDecimal(text, PlainDecimalPlaces(text) > 2 ? 4 : 2);
+  // Counted are the characters after the first period, an exponent included:
+  // 12.345 and 1.5e+2 keep four decimals, 1e-3 and 12.5 are rounded to cents.
+  const std::size_t period = text.find('.');
+  const bool fourDecimals = period != std::string_view::npos && text.size() - period - 1 > 2;
+  return ParseDecimal(text, fourDecimals ? 4 : 2);
 }
 
 std::optional<std::int32_t> ParseWholeNumber(std::string_view text) {

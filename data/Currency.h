@@ -42,15 +42,10 @@ std::optional<double> PlainDecimalValue(std::string_view text);
 // not a plain decimal or its value does not fit a Currency.
 std::optional<Currency> ParseDecimal(std::string_view text, int decimals);
 
-// The number of decimal places of the plain decimal text written out without
-// an exponent ("12.345" 3, "1.5e1" 0, "12e-4" 4). Zero for a text that is not
-// a plain decimal.
-std::int64_t PlainDecimalPlaces(std::string_view text);
-
-// A typed amount: kept to four decimals when it has more than two decimal
-// places, otherwise rounded to cents; ties to even. Empty when the text is not
-// a plain decimal or its value does not fit a Currency. The text is taken as
-// is (the entry rules trim it first).
+// A typed amount: kept to four decimals when the text has a period and more
+// than two characters follow the first one, otherwise rounded to cents; ties
+// to even. Empty when the text is not a plain decimal or its value does not
+// fit a Currency. The text is taken as is (the entry rules trim it first).
 std::optional<Currency> ParseAmount(std::string_view text);
 
 // A whole number: an optional sign and decimal digits within the 32-bit range.

@@ -67,16 +67,16 @@ const StateEntry* FindStateByAbbrev(const std::string& text) {
   return nullptr;
 }
 
-// The nine digits of an SSN typed as 999-99-9999 or as nine digits with at
-// most one hyphen among them; empty for anything else.
+// The nine digits of an SSN of 9, 10 or 11 characters, typed as 999-99-9999
+// or with its digits among other characters, which are ignored; empty when
+// the text does not hold exactly nine digits or has 11 characters without
+// the hyphens in positions 4 and 7.
 std::string SsnDigits(const std::string& text) {
   if (text.size() < 9 || text.size() > 11) return {};
   if (text.size() == 11 && (text[3] != '-' || text[6] != '-')) return {};
   std::string digits;
-  for (char c : text) {
+  for (char c : text)
     if (IsDigit(c)) digits += c;
-    else if (c != '-') return {};
-  }
   return digits.size() == 9 ? digits : std::string{};
 }
 

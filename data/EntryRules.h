@@ -54,8 +54,9 @@ std::string StateAbbrevOfName(const std::string& name);
 
 // An employer identification number: 99-9999999 without a rejected prefix.
 bool CheckEIN(const std::string& text);
-// A Social Security number: nine digits, typed as 999-99-9999 or with at most
-// one hyphen, not a known dummy number and with a valid area.
+// A Social Security number: 9, 10 or 11 characters holding exactly nine
+// digits (other characters are ignored; 11 characters need the hyphens of
+// 999-99-9999), not a known dummy number and with a valid area.
 bool CheckSSN(const std::string& text);
 // A ZIP code: 99999, 99999-, 99999-9999 or 99999- followed by four blanks.
 // No message.
@@ -79,8 +80,8 @@ std::string TrimText(std::string_view text);
 // The start of the message about an entry that is not a number.
 std::string NumberErrorText(const std::string& text);
 
-// An amount field. Empty text stores 0. More than two decimal places are
-// kept to four decimals, otherwise the amount is rounded to cents.
+// An amount field. Empty text stores 0. More than two characters after the
+// first period keep four decimals, otherwise the amount is rounded to cents.
 void ReadAmountField(IEntryField& edit, Currency& amount);
 // A whole-number field. Empty text stores 0.
 void ReadIntegerField(IEntryField& edit, std::int32_t& value);

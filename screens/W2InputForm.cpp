@@ -22,8 +22,10 @@
 #include "data/RecordKind.h"
 #include "data/StateTable.h"
 #include "platform/MessageBoxes.h"
+#include "rules/W2EditCheck.h"
 #include "screens/Box12Frame.h"
 #include "screens/DlgW2Box12.h"
+#include "screens/ErrorReportView.h"
 #include "screens/FileNavFrame.h"
 #include "screens/FormCanvas.h"
 #include "screens/LeaveFieldFilter.h"
@@ -857,12 +859,22 @@ void TFormW2::BitBtnSetupBox12Click() {
 
 void TFormW2::BitBtnErrorCheckClick() {
   CommitFocusedField();
-  if (!RunEditCheck) {
+  // Leaving the Void box for the button may just have made the W-2 void.
+  if (W2().Void != 0) return;
+  if (ErrorReportView == nullptr) {
     ShowMessage("The W-2 Error Check is not available in this version of Quillmar.",
                 MsgIcon::Information);
     return;
   }
-  RunEditCheck(*this);
+  W2Record& w2 = W2();
+  const Currency ssWages = w2.SSWages;
+  const Currency medWage = w2.MedWage;
+  ErrorLines = RunErrorCheck(w2, yearRates_);
+  // Boxes 3 and 5 show what the check lowered them to, so that leaving one of
+  // them does not store the old amount again.
+  if (w2.SSWages != ssWages) ShowAmount(EditSSWages, w2.SSWages);
+  if (w2.MedWage != medWage) ShowAmount(EditMedWage, w2.MedWage);
+  ErrorReportView->ShowReport(ErrorLines);
 }
 
 bool TFormW2::eventFilter(QObject* watched, QEvent* event) {

@@ -18,6 +18,7 @@
 #include "data/ShortString.h"
 #include "data/SocSecMedicareRates.h"
 
+class IErrorReportView;
 class LeaveFieldFilter;
 class QCheckBox;
 class QComboBox;
@@ -89,10 +90,10 @@ class TFormW2 final : public QDialog {
   // Shows a modal dialog of the screen (the pick list, the box 12 dialog) and
   // returns its result. Tests replace it; nothing of theirs blocks in exec().
   std::function<int(QDialog&)> ExecDialog = [](QDialog& dialog) { return dialog.exec(); };
-  // The W-2 edit check behind the Error Check button; it fills ErrorLines
-  // and shows the report. Not part of this build yet: while it is empty the
-  // button says so.
-  std::function<void(TFormW2&)> RunEditCheck;
+  // The error report window that shows the Error Check's report (not
+  // owned). While none is connected the button says that the check is not
+  // available.
+  IErrorReportView* ErrorReportView = nullptr;
 
   const SocSecMedicareRates& YearRates() const { return yearRates_; }
   bool AutoFillArmed() const { return autoFillArmed_; }

@@ -123,9 +123,18 @@ TEST(CheckSSN, AcceptsValidAreasAndRejectsDummyNumbers) {
       {"999-12-3456", false}, {"001-01-0001", true},  {"665-99-9999", true},  {"667-00-0001", true},
       {"728-99-9999", true},  {"750-00-0001", true},  {"772-99-9999", true},  {"001010001", true},
       {"123456789", false},   {"001-010001", true},   {"00101-0001", true},   {"123-456-789", false},
-      {"001-01-00011", false}, {"001-01-000", false}, {"0010100011", false},  {"00101000x1", false},
+      {"001-01-00011", false}, {"001-01-000", false}, {"0010100011", false},  {"00101000x1", true},
       {"001 01 0001", false}, {"001-01 0001", false}, {"", false},            {"00101000", false},
       {"00-101-0001", false}, {"-001010001", true},
+  }, kSsnText);
+}
+
+// Of 9, 10 or 11 characters only the digits count, exactly nine of them; the
+// 11-character form keeps its hyphens in positions 4 and 7.
+TEST(CheckSSN, IgnoresCharactersOtherThanDigits) {
+  ExpectChecks(CheckSSN, {
+      {"001 010001", true},   {"A001010001", true},   {"001\xA0" "010001", true}, {"001.01.0001", false},
+      {"ab001010001", false}, {"001-0x-0001", false}, {"00101000x", false},   {"666x123456", false},
   }, kSsnText);
 }
 
@@ -260,8 +269,11 @@ TEST(ReadAmountField, StoresAcceptedEntries) {
       {"1234.5", 12345000}, {"12.345", 123450}, {"-3", -30000},       {"", 0},
       {"   ", 0},           {" 7.25\t", 72500}, {"0.00015", 2},       {"0.00025", 2},
       {"-0.004", -40},      {"+5", 50000},      {".5", 5000},         {"5.", 50000},
-      {"1e3", 10000000},    {"12e-4", 12},      {"-0", 0},
+      {"1e3", 10000000},    {"12e-4", 0},       {"-0", 0},
       {"922337203685477.5807", 9223372036854775807},
+      // Four decimals only with a period and more than two characters after it.
+      {"1e-3", 0},          {"15e-3", 200},     {"125e-4", 100},    {"1.e-3", 10},
+      {"1.5e-3", 15},       {"12.3e-3", 123},   {"0.12e1", 12000},  {"1.25E-1", 1250},
   };
   for (const AmountCase& c : cases) {
     FakeField field(c.text);

@@ -9,11 +9,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <algorithm>
 
 #include "data/EntryRules.h"
 #include "rules/Box12Codes.h"
 #include "screens/Box12Frame.h"
 #include "screens/DlgW2Box12.h"
+#include "screens/ErrorReportView.h"
 #include "screens/FileNavFrame.h"
 #include "screens/PickIndex.h"
 #include "tests/screens/W2ScreenFixture.h"
@@ -403,14 +405,26 @@ TEST_F(W2NavigationTest, Box12DialogRoundTrip) {
   EXPECT_TRUE(boxes.Shown().empty());
 }
 
-TEST_F(W2NavigationTest, ErrorCheckRunsThePluggedInCheckAfterCommitting) {
+struct RecordingReportView final : IErrorReportView {
+  void ShowReport(const std::vector<std::string>& lines) override { shown.push_back(lines); }
+  std::vector<Texts> shown;
+};
+
+// The field typed into is committed first; box 3 shows what the check lowered it to.
+TEST_F(W2NavigationTest, ErrorCheckReportsToTheWindowAndShowsTheLoweredBoxThree) {
   AddThree();
   TFormW2& screen = Open();
-  Type(screen.EditFedTax, "7");
-  Currency seen = -1;
-  screen.RunEditCheck = [&](TFormW2& checked) { seen = checked.File().WorkRec.w2.FedTax; };
+  RecordingReportView view;
+  screen.ErrorReportView = &view;
+  TypeAndLeave(screen.EditSSTips, "1000");
+  Type(screen.EditSSWages, "80000");
   Click(screen.BitBtnErrorCheck);
-  EXPECT_EQ(seen, Dollars(7));
+  ASSERT_EQ(view.shown, std::vector<Texts>{screen.ErrorLines});
+  const Texts& lines = view.shown[0];
+  EXPECT_EQ(lines[0], "W-2 Error Report for: Zoe  Young,   SSN = 300-00-0003");
+  const std::string reduced = "been reduced to 79400.00 so they add to the maximum of 80400.00";
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), reduced), 1);
+  EXPECT_TRUE(Work().SSWages == Dollars(79400) && screen.EditSSWages->text() == "79400.00");
   EXPECT_TRUE(boxes.Shown().empty());
 }
 
