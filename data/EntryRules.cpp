@@ -10,6 +10,10 @@ const std::array<std::string_view, 25> BadEinPrefixes = {
     "30", "40", "49", "50", "60", "69", "70", "78", "79", "80", "89", "90",
 };
 
+const std::array<std::string_view, 15> UnassignedEinPrefixes = {
+    "00", "07", "08", "09", "17", "18", "19", "28", "29", "49", "69", "70", "78", "79", "89",
+};
+
 bool QuietValidation = false;
 
 namespace {
@@ -17,31 +21,47 @@ namespace {
 const std::string kStateMessage =
     "Expecting 2 uppercase characters representing a VALID State postal abbreviation";
 
-const std::string kEinMessage =
-    "Federal Employer's Identification Number (EIN) is missing or invalid. Entry should be "
-    "shown as 10 positions, 9 numerics and one hyphen in position 3 (e.g., 00-0000000). The "
-    "first two left-most positions cannot be 00, 07, 08, 09, 10, 17, 18, 19, 20, 26, 27, 28, "
-    "29, 30, 40, 49, 50, 60, 69, 70, 78, 79, 80, 89, 90.  Social Security Administration will "
-    "reject these errors when W-2 processed."
-    "\r\r"
-    "Also, be sure number is same as EIN on the appropriate Federal employment tax return which "
-    "included employee's pay and withholding (e.g., Form 941, Form 942 Employer's Quarterly Tax "
-    "Return for Household Employees or Form 943, Employer's Annual Tax Return for Agricultural "
-    "Employees).";
+std::string EinMessage(std::span<const std::string_view> prefixes) {
+  std::string list;
+  for (std::string_view prefix : prefixes) {
+    if (!list.empty()) list += ", ";
+    list += prefix;
+  }
+  return "Federal Employer's Identification Number (EIN) is missing or invalid. Entry should be "
+         "shown as 10 positions, 9 numerics and one hyphen in position 3 (e.g., 00-0000000). The "
+         "first two left-most positions cannot be " +
+         list +
+         ".  Social Security Administration will reject these errors when W-2 processed."
+         "\r\r"
+         "Also, be sure number is same as EIN on the appropriate Federal employment tax return "
+         "which included employee's pay and withholding (e.g., Form 941, Form 942 Employer's "
+         "Quarterly Tax Return for Household Employees or Form 943, Employer's Annual Tax Return "
+         "for Agricultural Employees).";
+}
 
-const std::string kSsnMessage =
-    "Social Security Number is missing or invalid.  Should be 11 characters in format "
-    "999-99-9999 the hyphens are required.  The SSN may not be 111-11-1111 or 333-33-3333 or "
-    "123-45-6789, also the first 3 characters must be in the ranges 001 to 665, or 667 to 728, "
-    "or 750 to 772. Social Security Administration will reject these errors when W-2 processed."
-    "\r\r"
-    " If your records are accurate call the SSA at 1-800-772-6270 weekdays from 7:00 a.m. to "
-    "7:00 p.m. EST. to verify the SSN number. You will be asked for your company name and EIN. "
-    "Then you will be asked to provide the following employee information: SSN, last name, first "
-    "name, middle initial (if applicable), date of birth, and gender."
-    "\r\r"
-    " This SSN error is not a basis, in and of itself, for you to take any adverse action against "
-    "the employee as this may violate state or federal law and be subject to legal consequences.";
+std::string SsnMessage(const char* ranges) {
+  return std::string(
+             "Social Security Number is missing or invalid.  Should be 11 characters in format "
+             "999-99-9999 the hyphens are required.  The SSN may not be 111-11-1111 or 333-33-3333 "
+             "or 123-45-6789, also the first 3 characters must be in the ranges ") +
+         ranges +
+         ". Social Security Administration will reject these errors when W-2 processed."
+         "\r\r"
+         " If your records are accurate call the SSA at 1-800-772-6270 weekdays from 7:00 a.m. "
+         "to 7:00 p.m. EST. to verify the SSN number. You will be asked for your company name and "
+         "EIN. Then you will be asked to provide the following employee information: SSN, last "
+         "name, first name, middle initial (if applicable), date of birth, and gender."
+         "\r\r"
+         " This SSN error is not a basis, in and of itself, for you to take any adverse action "
+         "against the employee as this may violate state or federal law and be subject to legal "
+         "consequences.";
+}
+
+const char* const kAssignedAreas = "001 to 665, or 667 to 728, or 750 to 772";
+const char* const kRandomisedAreas = "001 to 665, or 667 to 899";
+
+const std::string kEinMessage = EinMessage(BadEinPrefixes);
+const std::string kSsnMessage = SsnMessage(kAssignedAreas);
 
 const std::string kRetainedNotice =
     "\r\rUnless your entry is changed it will be ignored and the original value of this field "
@@ -80,8 +100,21 @@ std::string SsnDigits(const std::string& text) {
   return digits.size() == 9 ? digits : std::string{};
 }
 
-bool ValidSsnArea(int area) {
-  return (area >= 1 && area <= 665) || (area >= 667 && area <= 728) || (area >= 750 && area <= 772);
+int Number(std::string_view digits) {
+  int number = 0;
+  for (char c : digits) number = number * 10 + (c - '0');
+  return number;
+}
+
+bool ValidSsnDigits(const std::string& digits, const IdNumberRules& rules) {
+  if (digits.empty() || digits == "111111111" || digits == "333333333" || digits == "123456789")
+    return false;
+  const int area = Number(std::string_view(digits).substr(0, 3));
+  if (!rules.RandomisedSsn)
+    return (area >= 1 && area <= 665) || (area >= 667 && area <= 728) || (area >= 750 && area <= 772);
+  const bool advertising = digits.starts_with("98765432");
+  return area >= 1 && area <= 899 && area != 666 && Number(std::string_view(digits).substr(3, 2)) != 0 &&
+         Number(std::string_view(digits).substr(5)) != 0 && !advertising;
 }
 
 // Shows a rejected Read entry's message and gives the field the focus back.
@@ -101,9 +134,23 @@ const std::string& ValidationMessageText(ValidationKind kind) {
   return kSsnMessage;
 }
 
+std::string ValidationMessageText(ValidationKind kind, const IdNumberRules& rules) {
+  switch (kind) {
+    case ValidationKind::State: return kStateMessage;
+    case ValidationKind::EIN: return EinMessage(rules.RefusedEinPrefixes);
+    case ValidationKind::SSN: break;
+  }
+  return SsnMessage(rules.RandomisedSsn ? kRandomisedAreas : kAssignedAreas);
+}
+
 void ShowValidationMessage(ValidationKind kind) {
   if (QuietValidation) return;
   ShowMessage(ValidationMessageText(kind), MsgIcon::None);
+}
+
+void ShowValidationMessage(ValidationKind kind, const IdNumberRules& rules) {
+  if (QuietValidation) return;
+  ShowMessage(ValidationMessageText(kind, rules), MsgIcon::None);
 }
 
 bool CheckStateAbbrev(std::string& text) {
@@ -131,24 +178,25 @@ std::string StateAbbrevOfName(const std::string& name) {
   return {};
 }
 
-bool CheckEIN(const std::string& text) {
+bool CheckEIN(const std::string& text) { return CheckEIN(text, IdNumberRules{}); }
+
+bool CheckEIN(const std::string& text, const IdNumberRules& rules) {
   bool valid = text.size() == 10 && text[2] == '-' && AllDigits(std::string_view(text).substr(0, 2)) &&
                AllDigits(std::string_view(text).substr(3));
   if (valid) {
     const std::string_view prefix = std::string_view(text).substr(0, 2);
-    for (std::string_view bad : BadEinPrefixes)
+    for (std::string_view bad : rules.RefusedEinPrefixes)
       if (prefix == bad) valid = false;
   }
-  if (!valid) ShowValidationMessage(ValidationKind::EIN);
+  if (!valid) ShowValidationMessage(ValidationKind::EIN, rules);
   return valid;
 }
 
-bool CheckSSN(const std::string& text) {
-  const std::string digits = SsnDigits(text);
-  const bool valid = !digits.empty() && digits != "111111111" && digits != "333333333" &&
-                     digits != "123456789" &&
-                     ValidSsnArea((digits[0] - '0') * 100 + (digits[1] - '0') * 10 + (digits[2] - '0'));
-  if (!valid) ShowValidationMessage(ValidationKind::SSN);
+bool CheckSSN(const std::string& text) { return CheckSSN(text, IdNumberRules{}); }
+
+bool CheckSSN(const std::string& text, const IdNumberRules& rules) {
+  const bool valid = ValidSsnDigits(SsnDigits(text), rules);
+  if (!valid) ShowValidationMessage(ValidationKind::SSN, rules);
   return valid;
 }
 
@@ -249,4 +297,26 @@ void ReadCodeField(IEntryField& edit, char& code) {
     return;
   }
   RejectEntry(edit, "\"" + typed + "\" is too long, only ONE character is allowed here." + kRetainedNotice);
+}
+
+void ReadTwoLetterCodeField(IEntryField& edit, char& code, char& code2) {
+  const std::string typed = edit.Text();
+  const std::string text = TrimText(typed);
+  if (text.size() <= 1) {
+    code = text.empty() ? ' ' : UpperAscii(text[0]);
+    code2 = 0;
+    return;
+  }
+  if (text.size() == 2 && IsAsciiLetter(text[0]) && IsAsciiLetter(text[1])) {
+    code = UpperAscii(text[0]);
+    code2 = UpperAscii(text[1]);
+    return;
+  }
+  if (text.size() > 2) {
+    RejectEntry(edit, "\"" + typed + "\" is too long, no more than TWO characters are allowed here." +
+                          kRetainedNotice);
+    return;
+  }
+  RejectEntry(edit, "\"" + typed + "\" is not a code, a code of two characters must be two letters." +
+                        kRetainedNotice);
 }

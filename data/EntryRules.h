@@ -10,14 +10,31 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "data/Currency.h"
 #include "data/EntryField.h"
 
-// The EIN prefixes the Social Security Administration rejects.
+// The EIN prefixes the Social Security Administration rejects (tax years up
+// to 2002).
 extern const std::array<std::string_view, 25> BadEinPrefixes;
+// The EIN prefixes the IRS does not assign, the only ones refused from 2003.
+extern const std::array<std::string_view, 15> UnassignedEinPrefixes;
+
+// The rules of the identification numbers that changed with the tax year
+// (rules/TaxYearRules gives those of a year). The defaults are the rules of
+// the years up to 2002.
+struct IdNumberRules {
+  // Since the randomised assignment of June 2011 an SSN's area (its first
+  // three digits) is 001 to 899 except 666, and group 00, serial 0000 and the
+  // advertising numbers 987-65-4320 to 987-65-4329 are invalid too. Before,
+  // the areas are 001-665, 667-728 and 750-772.
+  bool RandomisedSsn = false;
+  // The EIN prefixes refused, as the EIN message lists them.
+  std::span<const std::string_view> RefusedEinPrefixes = BadEinPrefixes;
+};
 
 // While true, the validation messages of the state, EIN and SSN checks are
 // not shown; the checks still return their results. False at start.
@@ -37,10 +54,14 @@ private:
 
 enum class ValidationKind { State = 1, EIN = 2, SSN = 3 };
 
-// The text of a validation message.
+// The text of a validation message, under the rules of the years up to 2002
+// or under `rules` (the SSN message names the areas, the EIN message the
+// prefixes of the year).
 const std::string& ValidationMessageText(ValidationKind kind);
+std::string ValidationMessageText(ValidationKind kind, const IdNumberRules& rules);
 // Shows the message of `kind` in a plain message box, unless QuietValidation.
 void ShowValidationMessage(ValidationKind kind);
+void ShowValidationMessage(ValidationKind kind, const IdNumberRules& rules);
 
 // A two-letter state abbreviation of StateTable, either case. On success the
 // text becomes the upper-case abbreviation.
@@ -52,12 +73,17 @@ std::string StateNameOfAbbrev(const std::string& abbrev);
 // ignoring case; empty if none.
 std::string StateAbbrevOfName(const std::string& name);
 
-// An employer identification number: 99-9999999 without a rejected prefix.
+// An employer identification number: 99-9999999 without a refused prefix.
+// Without `rules`, under the rules of the years up to 2002.
 bool CheckEIN(const std::string& text);
+bool CheckEIN(const std::string& text, const IdNumberRules& rules);
 // A Social Security number: 9, 10 or 11 characters holding exactly nine
 // digits (other characters are ignored; 11 characters need the hyphens of
-// 999-99-9999), not a known dummy number and with a valid area.
+// 999-99-9999), not a known dummy number and with a valid area (and, under
+// the randomised rules, group and serial). Without `rules`, under the rules
+// of the years up to 2002.
 bool CheckSSN(const std::string& text);
+bool CheckSSN(const std::string& text, const IdNumberRules& rules);
 // A ZIP code: 99999, 99999-, 99999-9999 or 99999- followed by four blanks.
 // No message.
 bool CheckZip(const std::string& text);
@@ -88,3 +114,7 @@ void ReadIntegerField(IEntryField& edit, std::int32_t& value);
 // A one-character code field. Empty text stores a blank; a letter is stored
 // in upper case.
 void ReadCodeField(IEntryField& edit, char& code);
+// A box 12 code field of a year with two-letter codes: one character as
+// ReadCodeField (`code2` becomes 0), or two letters, stored upper-cased in
+// `code` and `code2`. Empty text stores a blank and 0.
+void ReadTwoLetterCodeField(IEntryField& edit, char& code, char& code2);

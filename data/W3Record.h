@@ -17,7 +17,7 @@ struct W3Record {
   std::int32_t TaxYear;        // tax year of the whole file, 0 = not yet entered
   std::int32_t ControlNum;     // box a
   std::int32_t TPSickPayKind;  // 0 none, 1 W-2s include it, 2 filing only third-party sick pay
-  std::int32_t KindOfPayer;    // 0 941 ... 5 Medicare gov. empl.
+  std::int32_t KindOfPayer;    // 0 941 ... 5 Medicare gov. empl., 6 944 (from 2006)
   std::int32_t W2Count;        // non-void W-2 records (recomputed)
   ShortString<4> Establishment;
   ShortString<10> EmployerEIN;
@@ -54,7 +54,8 @@ struct W3Record {
   Currency TotStateIncTax;
   Currency TotLocalWages;
   Currency TotLocalIncTax;
-  std::uint8_t Unused536[104];
+  std::uint8_t KindOfEmployer;  // from 2011: 0 not chosen, 1 none apply ... 5 federal govt.
+  std::uint8_t Unused537[103];
 };
 #pragma pack(pop)
 
@@ -101,4 +102,5 @@ static_assert(offsetof(W3Record, TotStateWages) == 504);
 static_assert(offsetof(W3Record, TotStateIncTax) == 512);
 static_assert(offsetof(W3Record, TotLocalWages) == 520);
 static_assert(offsetof(W3Record, TotLocalIncTax) == 528);
-static_assert(offsetof(W3Record, Unused536) == 536);
+static_assert(offsetof(W3Record, KindOfEmployer) == 536);
+static_assert(offsetof(W3Record, Unused537) == 537);

@@ -55,7 +55,8 @@ void SumToW3(TQuillmarFormFile& file) {
       w3.TotDepCare = Add(w3.TotDepCare, w2.DepCare);
       w3.TotNonQualPlans = Add(w3.TotNonQualPlans, w2.NonQualPlans);
       for (const Box12Entry& line : w2.Box12) {
-        if (IsDeferredCompensationCode(line.Code)) w3.TotDefComp = Add(w3.TotDefComp, line.Amount);
+        if (IsDeferredCompensationCode(Box12CodeOf(line, w3.TaxYear), w3.TaxYear))
+          w3.TotDefComp = Add(w3.TotDefComp, line.Amount);
       }
       w3.TotStateWages = Add(w3.TotStateWages, Add(w2.ST1StateWage, w2.ST2StateWage));
       w3.TotStateIncTax = Add(w3.TotStateIncTax, Add(w2.ST1StateTax, w2.ST2StateTax));

@@ -6,6 +6,7 @@
 
 #include "data/EntryRules.h"
 #include "rules/Box12Codes.h"
+#include "rules/TaxYearRules.h"
 
 namespace {
 
@@ -73,10 +74,10 @@ void CheckAddress(const W2Record& w2, ReportLines& lines) {
   if (w2.Country.Empty() && !w2.PostCode.Empty()) lines.emplace_back("Foreign Country is missing");
 }
 
-void CheckDeferredCompensation(const W2Record& w2, ReportLines& lines) {
+void CheckDeferredCompensation(const W2Record& w2, std::int32_t taxYear, ReportLines& lines) {
   const bool deferred =
-      std::any_of(std::begin(w2.Box12), std::end(w2.Box12), [](const Box12Entry& entry) {
-        return entry.Amount != 0 && IsDeferredCompensationCode(entry.Code);
+      std::any_of(std::begin(w2.Box12), std::end(w2.Box12), [taxYear](const Box12Entry& entry) {
+        return entry.Amount != 0 && IsDeferredCompensationCode(Box12CodeOf(entry, taxYear), taxYear);
       });
   if (!deferred) return;
   lines.emplace_back("You have Deferred Compensation entries, most of these plans reduce");
@@ -127,7 +128,7 @@ ReportLines RunErrorCheck(W2Record& w2, const SocSecMedicareRates& rates) {
   ReportLines lines;
   lines.push_back("W-2 Error Report for: " + w2.FirstName.Str() + " " + w2.MiddleInitial.Str() +
                   " " + w2.LastName.Str() + ",   SSN = " + w2.SocSecNum.Str());
-  CheckW2Entries(w2, lines, true);
+  CheckW2Entries(w2, lines, true, rates.TaxYear);
   if (rates.SocSecMaxWage != 0) {
     // In this order: the tax is verified against the wage as already lowered.
     CheckSocSecWageMax(w2, rates, lines);
@@ -158,7 +159,7 @@ ReportLines RunErrorCheck(W2Record& w2, const SocSecMedicareRates& rates) {
   return lines;
 }
 
-bool CheckW2Entries(const W2Record& w2, ReportLines& lines, bool checkSsn) {
+bool CheckW2Entries(const W2Record& w2, ReportLines& lines, bool checkSsn, std::int32_t taxYear) {
   if (IsVoid(w2)) return false;
   lines.emplace_back();
   const std::size_t start = lines.size();
@@ -167,7 +168,7 @@ bool CheckW2Entries(const W2Record& w2, ReportLines& lines, bool checkSsn) {
     bool valid = false;
     {
       const QuietValidationScope quiet;
-      valid = CheckSSN(w2.SocSecNum.Str());
+      valid = CheckSSN(w2.SocSecNum.Str(), RulesForYear(taxYear).IdNumbers);
     }
     if (!valid) lines.push_back("SSN " + w2.SocSecNum.Str() + " is invalid");
   }
@@ -194,7 +195,7 @@ bool CheckW2Entries(const W2Record& w2, ReportLines& lines, bool checkSsn) {
     CheckBox(w2.SSTips, "Box 7 Social Security Tips are zero, verify this is O.K.",
              "Box 7 Social Security Tips are negative, this is not allowed", lines);
 
-  CheckDeferredCompensation(w2, lines);
+  CheckDeferredCompensation(w2, taxYear, lines);
   CheckStateLine({"1st", w2.ST1State.Str(), !w2.ST1StateID.Empty(), w2.ST1StateWage, w2.ST1StateTax,
                   w2.ST1LocalWage, w2.ST1LocalTax, !w2.ST1LocName.Empty()},
                  lines);
@@ -256,7 +257,7 @@ bool CheckMedicareWageMax(W2Record& w2, const SocSecMedicareRates& rates, Report
 bool CheckMedicareTax(const W2Record& w2, const SocSecMedicareRates& rates, ReportLines& lines) {
   if (IsVoid(w2)) return false;
   // Box 7 tips are not added here, unlike the Social Security tax.
-  const Currency calc = TaxProduct(w2.MedWage, rates.MedicareRate);
+  const Currency calc = CalculatedMedicareTax(w2.MedWage, rates);
   if (!OutsideTolerance(w2.MedTax, calc)) return false;
   lines.emplace_back();
   lines.push_back("Calculated Medicare Tax at " + Amount(calc) + " but your entry is " +

@@ -9,6 +9,7 @@
 // wage maximum checks lower box 3 (SSWages) and box 5 (MedWage) of the W-2
 // they are given; nothing else is changed.
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -17,16 +18,18 @@
 
 using ReportLines = std::vector<std::string>;
 
-// The whole report on one W-2: the header line, the entry findings, then the
+// The whole report on one W-2, under the rules of rates.TaxYear (the W-3 tax
+// year): the header line, the entry findings, then the
 // rate findings when `rates` holds rates (SocSecMaxWage not zero), else the
 // paragraph saying that they could not be checked for rates.TaxYear; "No
 // obvious errors were found" when nothing was found. May lower boxes 3 and 5.
 ReportLines RunErrorCheck(W2Record& w2, const SocSecMedicareRates& rates);
 
 // Completeness and plausibility of names, address, boxes 1 to 7, box 12
-// deferred compensation and the two state lines. `checkSsn` asks for the
-// Social Security number test, which runs without its message box.
-bool CheckW2Entries(const W2Record& w2, ReportLines& lines, bool checkSsn);
+// deferred compensation and the two state lines, under the rules of the tax
+// year. `checkSsn` asks for the Social Security number test, which runs
+// without its message box.
+bool CheckW2Entries(const W2Record& w2, ReportLines& lines, bool checkSsn, std::int32_t taxYear);
 
 // Box 3 plus box 7 above the wage base: box 3 is lowered so that the two add
 // up to it, and a box 4 above the tax on the wage base is reported.
@@ -36,5 +39,6 @@ bool CheckSocSecTax(const W2Record& w2, const SocSecMedicareRates& rates, Report
 // Box 5 above a Medicare wage maximum (only when the year has one): box 5 is
 // lowered to it, and a box 6 above the tax on the maximum is reported.
 bool CheckMedicareWageMax(W2Record& w2, const SocSecMedicareRates& rates, ReportLines& lines);
-// Box 6 more than 5.00 away from the tax on box 5.
+// Box 6 more than 5.00 away from the tax on box 5 (with the Additional
+// Medicare Tax of the year of `rates` on the wage above its threshold).
 bool CheckMedicareTax(const W2Record& w2, const SocSecMedicareRates& rates, ReportLines& lines);

@@ -5,6 +5,8 @@
 #include "settings/InstallCheck.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdio>
 #include <sys/stat.h>
 
 #include <filesystem>
@@ -41,14 +43,37 @@ void WriteSystemOwner(TQuillmarRegistry& registry) {
   registry.CloseKey();
 }
 
-std::string RateSection(const char* year, const char* wageBase) {
+std::string RateSection(const std::string& year, const std::string& wageBase,
+                        const char* rate = "30,f2,00,00,00,00,00,00") {
   return std::string("[HKEY_LOCAL_MACHINE\\Software\\Tolvane\\Quillmar\\SocSecMedicare\\") + year +
          "]\n"
          "\"SocSecMaxWage\"=hex:" + wageBase + "\n"
-         "\"SocSecRate\"=hex:30,f2,00,00,00,00,00,00\n"
+         "\"SocSecRate\"=hex:" + rate + "\n"
          "\"MedicareMaxWage\"=hex:00,00,00,00,00,00,00,00\n"
          "\"MedicareRate\"=hex:a4,38,00,00,00,00,00,00\n"
          "\"MedicareHasMaxWage\"=dword:00000000\n\n";
+}
+
+// The entries of 2003 to 2026: the wage base of each year as eight
+// little-endian bytes; 4.2 % (10,a4) in 2011 and 2012.
+std::string LaterRateSections() {
+  const std::int64_t wageBases[] = {87000,  87900,  90000,  94200,  97500,  102000, 106800, 106800,
+                                    106800, 110100, 113700, 117000, 118500, 118500, 127200, 128400,
+                                    132900, 137700, 142800, 147000, 160200, 168600, 176100, 184500};
+  std::string sections;
+  for (int i = 0; i < 24; ++i) {
+    std::uint64_t value = static_cast<std::uint64_t>(wageBases[i]) * 10000;
+    std::string hex;
+    for (int b = 0; b < 8; ++b, value >>= 8) {
+      char byte[4];
+      std::snprintf(byte, sizeof byte, b == 0 ? "%02x" : ",%02x", static_cast<unsigned>(value & 0xff));
+      hex += byte;
+    }
+    const int year = 2003 + i;
+    sections += RateSection(std::to_string(year), hex,
+                            year == 2011 || year == 2012 ? "10,a4,00,00,00,00,00,00" : "30,f2,00,00,00,00,00,00");
+  }
+  return sections;
 }
 
 TEST(InstallCheck, TheFirstStartRegistersAndSeedsExactly) {
@@ -83,7 +108,7 @@ TEST(InstallCheck, TheFirstStartRegistersAndSeedsExactly) {
                 RateSection("1999", "80,e1,45,2b,00,00,00,00") +
                 RateSection("2000", "80,32,6b,2d,00,00,00,00") +
                 RateSection("2001", "00,11,ec,2f,00,00,00,00") +
-                RateSection("2002", "40,b6,9a,32,00,00,00,00") +
+                RateSection("2002", "40,b6,9a,32,00,00,00,00") + LaterRateSections() +
                 "[HKEY_CLASSES_ROOT\\Quillmar_TQP]\n"
                 "@=\"Quillmar\"\n\n"
                 "[HKEY_CLASSES_ROOT\\Quillmar_TQP\\shell]\n\n"

@@ -42,7 +42,7 @@ void PutValue(TQuillmarRegistry& registry, std::int32_t year, const RegValue& va
   registry.CloseKey();
 }
 
-TEST(SocSecMedicareRates, SeedingWritesTheFivePresetYearsExactly) {
+TEST(SocSecMedicareRates, SeedingWritesThePresetYearsExactly) {
   TempDir dir;
   TQuillmarRegistry registry(dir.Path());
   SeedPresetRates(registry);
@@ -56,11 +56,13 @@ TEST(SocSecMedicareRates, SeedingWritesTheFivePresetYearsExactly) {
   }
   registry.SetRootKey(RegRoot::LocalMachine);
   ASSERT_TRUE(registry.OpenKey(TQuillmarRegistry::kRatesKey, false));
-  EXPECT_EQ(registry.GetKeyNames(), (std::vector<std::string>{"1998", "1999", "2000", "2001", "2002"}));
+  std::vector<std::string> years;
+  for (int year = 1998; year <= 2026; ++year) years.push_back(std::to_string(year));
+  EXPECT_EQ(registry.GetKeyNames(), years);
   ASSERT_TRUE(registry.OpenKey("2002", false));
   EXPECT_EQ(registry.GetValueNames(), (std::vector<std::string>{"SocSecMaxWage", "SocSecRate", "MedicareMaxWage",
                                                                 "MedicareRate", "MedicareHasMaxWage"}));
-  EXPECT_EQ(Read(registry, 2003), (SocSecMedicareRates{2003, 0, 0, 0, 0, false})) << "no entry reads as zeros";
+  EXPECT_EQ(Read(registry, 2027), (SocSecMedicareRates{2027, 0, 0, 0, 0, false})) << "no entry reads as zeros";
 }
 
 TEST(SocSecMedicareRates, SeedingStopsAtA2002WageBase) {
@@ -100,6 +102,44 @@ TEST(SocSecMedicareRates, A2002EntryWithoutAWageBaseIsSeededAfresh) {
   }
 }
 
+// From 2003 each year's wage base, 6.2 % (4.2 % in 2011 and 2012) and
+// Medicare 1.45 % without a maximum.
+TEST(SocSecMedicareRates, TheLaterPresetYears) {
+  TempDir dir;
+  TQuillmarRegistry registry(dir.Path());
+  SeedPresetRates(registry);
+  const struct {
+    std::int32_t year;
+    std::int64_t wageBase;
+    Currency rate;
+  } presets[] = {{2003, 87000, 62000},  {2005, 90000, 62000},  {2010, 106800, 62000}, {2011, 106800, 42000},
+                 {2012, 110100, 42000}, {2013, 113700, 62000}, {2016, 118500, 62000}, {2025, 176100, 62000},
+                 {2026, 184500, 62000}};
+  for (const auto& p : presets)
+    EXPECT_EQ(Read(registry, p.year), (SocSecMedicareRates{p.year, p.wageBase * 10000, p.rate, 0, 14500, false}))
+        << p.year;
+  EXPECT_EQ(PresetRatesForYear(2026), &PresetRates.back());
+  EXPECT_EQ(PresetRatesForYear(1997), nullptr);
+  EXPECT_EQ(PresetRatesForYear(2027), nullptr);
+}
+
+// A later year is written only where the table has no rates for it: never
+// over the user's entry, nor over a damaged one; an entry without a wage
+// base reads as none and gets the preset.
+TEST(SocSecMedicareRates, SeedingAddsOnlyMissingLaterYears) {
+  TempDir dir;
+  TQuillmarRegistry registry(dir.Path());
+  const SocSecMedicareRates own2025{2025, 1760000000, 62500, 0, 14567, false};
+  ASSERT_TRUE(registry.WriteRatesForYear(own2025));
+  ASSERT_TRUE(registry.WriteRatesForYear({2024, 0, 62000, 0, 14500, false}));
+  PutValue(registry, 2020, RegValue::Dword("SocSecMaxWage", 5));
+  SeedPresetRates(registry);
+  EXPECT_EQ(Read(registry, 2025), own2025);
+  EXPECT_EQ(Read(registry, 2024), *PresetRatesForYear(2024));
+  EXPECT_EQ(ReadError(registry, 2020), "Invalid data type for 'SocSecMaxWage'");
+  EXPECT_EQ(Read(registry, 2019), *PresetRatesForYear(2019));
+}
+
 TEST(SocSecMedicareRates, StoresEightByteLittleEndianAmountsAndADword) {
   TempDir dir;
   TQuillmarRegistry registry(dir.Path());
@@ -124,8 +164,8 @@ TEST(SocSecMedicareRates, ADamagedYearRaisesTheRegistryErrorNamingTheValue) {
   EXPECT_EQ(ReadError(registry, 2000), "Invalid data type for 'SocSecRate'");
   PutValue(registry, 2001, RegValue::String("MedicareHasMaxWage", "yes"));
   EXPECT_EQ(ReadError(registry, 2001), "Invalid data type for 'MedicareHasMaxWage'");
-  PutValue(registry, 2004, RegValue::Binary("SocSecMaxWage", "\0\0\0\0\0\0\0\0", 8));
-  EXPECT_EQ(ReadError(registry, 2004), "Failed to get data for 'SocSecRate'");
+  PutValue(registry, 2027, RegValue::Binary("SocSecMaxWage", "\0\0\0\0\0\0\0\0", 8));
+  EXPECT_EQ(ReadError(registry, 2027), "Failed to get data for 'SocSecRate'");
   PutValue(registry, 1999, RegValue::Dword("MedicareHasMaxWage", 7));
   EXPECT_TRUE(Read(registry, 1999).MedicareHasMaxWage) << "any non-zero value is true";
 }
