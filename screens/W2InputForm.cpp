@@ -28,7 +28,7 @@
 #include "screens/FormCanvas.h"
 #include "screens/LeaveFieldFilter.h"
 #include "screens/PickIndex.h"
-#include "forms/W2FormPicture.h"
+#include "screens/W2ScreenLayout.h"
 #include "platform/qt/QtRecordText.h"
 #include "rules/W2AutoFill.h"
 #include "rules/W2ForeignAddress.h"

@@ -23,7 +23,7 @@
 #include "screens/DlgW3PayerKind.h"
 #include "screens/FormCanvas.h"
 #include "screens/LeaveFieldFilter.h"
-#include "forms/W3FormPicture.h"
+#include "screens/W3ScreenLayout.h"
 #include "platform/qt/QtRecordText.h"
 #include "rules/KindOfPayer.h"
 #include "rules/TaxYearCheck.h"
