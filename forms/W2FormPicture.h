@@ -1,31 +1,150 @@
 #pragma once
-// The Form W-2 of tax year 2001 as the W-2 screen shows it: its boxes with
-// their captions, the titles, and the place of every entry field and label
-// of the screen. Everything is on the print grid (columns of 1/10 inch,
-// lines of 1/6 inch, counted from 1), so each field sits at the print
-// position of its item on the paper form and inside the box that holds it.
-// Below the form the picture leaves room for the navigation buttons and the
-// screen's own buttons.
+// The Form W-2 of tax year 2001 on the print grid (columns of 1/10 inch,
+// lines of 1/6 inch, counted from 1): the picture of its boxes and captions
+// that the W-2 screen draws, and the layout of its items, one row per field
+// of the records, with the place where the item is printed and the box that
+// holds it. The screen puts each entry field at its item's print position;
+// the print runs place their text from the same rows. Where the print run
+// joins items on one line (the suite and the street, the state and the ZIP
+// code) it prints them from the first item's place.
 
 #include <optional>
-#include <string_view>
 #include <vector>
 
 #include "forms/FormGrid.h"
 
-// The picture that TFormCanvas draws behind the W-2 screen's fields.
+// The boxes of the W-2 picture, as indexes into W2FormPicture().boxes.
+enum class W2Box : int {
+  None = -1,
+  A,
+  Void,
+  Official,
+  B,
+  C,
+  D,
+  E,
+  F,
+  B1,
+  B2,
+  B3,
+  B4,
+  B5,
+  B6,
+  B7,
+  B8,
+  B9,
+  B10,
+  B11,
+  B12a,
+  B12b,
+  B12c,
+  B12d,
+  B13Stat,
+  B13Retire,
+  B13Sick,
+  B14,
+  B15L1,
+  B16L1,
+  B17L1,
+  B18L1,
+  B19L1,
+  B20L1,
+  B15L2,
+  B16L2,
+  B17L2,
+  B18L2,
+  B19L2,
+  B20L2,
+  Count
+};
+
+// The items of a W-2: the fields of the W-2 record and, for boxes b and c,
+// those of the employer's W-3 record (EmployerSuite is the W-3 `Suite`, and
+// so on). In the order of the W-2 screen's tab order, then the employer's.
+enum class W2Field : int {
+  ControlNum,
+  Void,
+  SocSecNum,
+  FirstName,  // with MiddleInitial after a space
+  LastName,
+  Suite,
+  StreetPOB,
+  City,
+  AddrState,
+  Zip,
+  PostCode,
+  Country,
+  Wages,
+  FedTax,
+  SSWages,
+  SSTax,
+  MedWage,
+  MedTax,
+  SSTips,
+  AllocTips,
+  AdvEIC,
+  DepCare,
+  NonQualPlans,
+  Box12aCode,
+  Box12aAmount,
+  Box12bCode,
+  Box12bAmount,
+  Box12cCode,
+  Box12cAmount,
+  Box12dCode,
+  Box12dAmount,
+  StatEmpl,
+  RetirePlan,
+  TPSickPay,
+  Box14aLabel,
+  Box14aAmount,
+  Box14bLabel,
+  Box14bAmount,
+  Box14cLabel,
+  Box14cAmount,
+  ST1State,
+  ST1StateID,
+  ST1StateWage,
+  ST1StateTax,
+  ST1LocalWage,
+  ST1LocalTax,
+  ST1LocName,
+  ST2State,
+  ST2StateID,
+  ST2StateWage,
+  ST2StateTax,
+  ST2LocalWage,
+  ST2LocalTax,
+  ST2LocName,
+  EmployerEIN,
+  EmployerName,
+  EmployerSuite,
+  EmployerStreet,
+  EmployerTown,
+  EmployerState,  // with the Zip after two spaces
+  Count
+};
+
+// One item of the layout: its field, the field's name in its record, where
+// its text starts (column and line), how many columns it may fill, and its box.
+struct W2LayoutRow {
+  W2Field field;
+  const char* name;
+  double col;
+  double line;
+  double cols;
+  W2Box box;
+};
+
+// The picture that TFormCanvas draws behind the W-2 screen's fields. It is
+// taller than the form, leaving room below it for the screen's buttons.
 const FormPicture& W2FormPicture();
 
-// The grid rectangle of a component of the W-2 screen (`EditWages`,
-// `CheckBoxVoid`, `LabelEmployerID`, `FrameFileNav1`, `PanelButtons`, ...).
-// A zero rectangle for a name the picture does not know.
-GridRect W2FieldRect(std::string_view component);
+// Every row, in the order of W2Field.
+const std::vector<W2LayoutRow>& W2Layout();
+const W2LayoutRow& W2Row(W2Field field);
 
-// The rectangle of the box that holds the component; none for the items that
-// stand on the form outside any box (the tax year, the button rows) and for
-// unknown names.
-std::optional<GridRect> W2FieldBox(std::string_view component);
-
-// Every component the picture places, in the screen's tab order, followed by
-// the read-only labels and the button rows.
-std::vector<std::string_view> W2FieldNames();
+// The grid rectangle of an item: one line tall, at its print position.
+GridRect W2CellRect(W2Field field);
+// The rectangle of a box of the picture; none for W2Box::None.
+std::optional<GridRect> W2BoxRect(W2Box box);

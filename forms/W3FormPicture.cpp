@@ -1,6 +1,6 @@
 #include "forms/W3FormPicture.h"
 
-#include <stdexcept>
+#include <cstddef>
 #include <string>
 
 namespace {
@@ -17,7 +17,8 @@ constexpr double kButtonsBottom = 31;
 
 // A box given in print columns and lines.
 FormBox Box(double col, double line, double cols, double lines, std::string caption) {
-  return FormBox{GridRect{col + kW3PictureColOffset, line + kW3PictureLineOffset, cols, lines}, std::move(caption)};
+  return FormBox{GridRect{col + kW3PictureColOffset, line + kW3PictureLineOffset, cols, lines},
+                 std::move(caption)};
 }
 
 // A box of the right-hand columns whose value is printed on `valueLine`: a
@@ -27,31 +28,24 @@ FormBox AmountBox(double col, double valueLine, std::string caption) {
   return Box(col, valueLine - 1, width, 2, std::move(caption));
 }
 
-// A single-line field of a box on the value line, a little taller than the
-// line so that typed text is not clipped; it stays inside its box, below
-// the caption.
-GridRect Field(double col, double line, double cols) {
-  GridRect rect = W3PrintCell(col, line, cols);
-  rect.line -= 0.25;
-  rect.lines = 1.15;
-  return rect;
-}
-
 // A rectangle given in print columns and lines, of any height.
 GridRect Area(double col, double line, double cols, double lines) {
   return GridRect{col + kW3PictureColOffset, line + kW3PictureLineOffset, cols, lines};
 }
 
+// The boxes are added in the order of W3Box.
 FormPicture MakePicture() {
   FormPicture picture;
   picture.cols = kEdge + kW3PictureColOffset + 1;
   picture.lines = kButtonsBottom + kW3PictureLineOffset;
-  picture.titles.push_back({Area(kLeft, -1.8, 44, 1.5), "Form W-3  Transmittal of Wage and Tax Statements"});
+  picture.titles.push_back(
+      {Area(kLeft, -1.8, 44, 1.5), "Form W-3  Transmittal of Wage and Tax Statements"});
 
   std::vector<FormBox>& b = picture.boxes;
   // Top left: control number and the official-use block.
   b.push_back(Box(kLeft, 0, 18, 2, "a Control number"));
-  b.push_back(Box(18.5, 0, kMiddle - 18.5, 2, "33333     For Official Use Only\nOMB No. 1545-0008"));
+  b.push_back(
+      Box(18.5, 0, kMiddle - 18.5, 2, "33333     For Official Use Only\nOMB No. 1545-0008"));
   // Left column.
   b.push_back(Box(kLeft, 2, kMiddle - kLeft, 4, "b Kind of Payer"));
   b.push_back(Box(kLeft, 6, 16, 2, "c Total number of Forms W-2"));
@@ -92,59 +86,42 @@ FormPicture MakePicture() {
   return picture;
 }
 
-std::vector<W3ControlPlace> MakePlaces() {
-  return {
-      // Above the form, right of the control number.
-      {"LabelTaxYear", Area(38, 0.1, 7, 1.8)},
-      {"EditTaxYear", Area(45, -0.1, 12, 2.2)},
-      {"ButtonSSMedcareRates", Area(kRight + 0.5, 0.1, kEdge - kRight - 1, 1.8)},
-      {"EditControlNum", Field(1, 1, 12)},
-      {"LabelKindofPayer", Field(1.5, 3.3, 34)},
-      {"ButtonPayer", Area(1.5, 4.5, 20, 1.35)},
-      {"LabelW2Count", Field(1, 7, 12)},
-      {"EditEstablishment", Field(18, 7, 8)},
-      {"MaskEditEmployerFedID", Field(1, 9, 14)},
-      {"EditEmployerName", Field(1, 11, 35)},
-      {"LabelSuite", W3PrintCell(1, 13, 8)},
-      {"EditSuite", W3PrintCell(9, 13, 24)},
-      {"LabelStreet", W3PrintCell(1, 14, 8)},
-      {"EditStreet", W3PrintCell(9, 14, 24)},
-      {"LabelTown", W3PrintCell(1, 15, 8)},
-      {"EditTown", W3PrintCell(9, 15, 24)},
-      {"ComboBoxState", Area(1, 16.05, 22, 1)},
-      {"MaskEditZip", Area(23.5, 16.05, 12.5, 1)},
-      {"MaskEditOtherEIN", Field(1, 19, 14)},
-      {"ComboBoxStateForID", Field(1, 21, 6)},
-      {"EditStateID", Field(8, 21, 20)},
-      {"LabelStateHint", Area(1, 22.1, 35, 1.8)},
-      {"EditContact", Field(1, 25, 30)},
-      {"MaskEditPhone", Field(38, 25, 16)},
-      {"EditEMail", Field(1, 27, 35)},
-      {"MaskEditFax", Field(38, 27, 16)},
-      {"EditTPSickPayUseOnly", Field(37, 15, 22)},
-      {"EditTaxWheldTPSickPay", Field(38, 17, 20)},
-      // The totals, where they are printed.
-      {"LabelWagesTips", Field(38, 3, 20)},
-      {"LabelFedTax", Field(61, 3, 21)},
-      {"LabelSSWages", Field(38, 5, 20)},
-      {"LabelSSTax", Field(61, 5, 21)},
-      {"LabelMedWagesTips", Field(38, 7, 20)},
-      {"LabelMedTax", Field(61, 7, 21)},
-      {"LabelSSTips", Field(38, 9, 20)},
-      {"LabelAllocTips", Field(61, 9, 21)},
-      {"LabelAdvEIC", Field(38, 11, 20)},
-      {"LabelDepCareBen", Field(61, 11, 21)},
-      {"LabelNonQualPlans", Field(38, 13, 20)},
-      {"LabelDefComp", Field(61, 13, 21)},
-      {"LabelStateWagesTips", Field(38, 21, 20)},
-      {"LabelStateIncTax", Field(61, 21, 21)},
-      {"LabelLocWagesTips", Field(38, 23, 20)},
-      {"LabelLocIncTax", Field(61, 23, 21)},
-      // Below the form.
-      {"BitBtnOK", Area(kRight + 0.5, kFormBottom + 0.6, 11, 1.8)},
-      {"BitBtnCancel", Area(kRight + 12.5, kFormBottom + 0.6, 11, 1.8)},
-  };
-}
+using enum W3Box;
+
+// The rows, in the order of W3Field: the print position of each item and the
+// columns its field or total takes on the screen.
+const std::vector<W3LayoutRow> kRows = {
+    {W3Field::ControlNum, "ControlNum", 1, 1, 12, ControlNum},
+    {W3Field::W2Count, "W2Count", 1, 7, 12, W2Count},
+    {W3Field::Establishment, "Establishment", 18, 7, 8, Establishment},
+    {W3Field::EmployerEIN, "EmployerEIN", 1, 9, 14, EmployerEIN},
+    {W3Field::EmployerName, "EmployerName", 1, 11, 35, EmployerName},
+    {W3Field::OtherEIN, "OtherEIN", 1, 19, 14, OtherEIN},
+    {W3Field::StateForID, "StateForID", 1, 21, 6, StateForID},
+    {W3Field::StateID, "StateID", 8, 21, 20, StateID},
+    {W3Field::Contact, "Contact", 1, 25, 30, Contact},
+    {W3Field::Phone, "Phone", 38, 25, 16, Phone},
+    {W3Field::EMail, "EMail", 1, 27, 35, EMail},
+    {W3Field::Fax, "Fax", 38, 27, 16, Fax},
+    {W3Field::TPSickPayUseOnly, "TPSickPayUseOnly", 37, 15, 22, B13},
+    {W3Field::TaxWheldTPSickPay, "TaxWheldTPSickPay", 38, 17, 20, B14},
+    {W3Field::TotWages, "TotWages", 38, 3, 20, B1},
+    {W3Field::TotFedTax, "TotFedTax", 61, 3, 21, B2},
+    {W3Field::TotSSWages, "TotSSWages", 38, 5, 20, B3},
+    {W3Field::TotSSTax, "TotSSTax", 61, 5, 21, B4},
+    {W3Field::TotMedWages, "TotMedWages", 38, 7, 20, B5},
+    {W3Field::TotMedTax, "TotMedTax", 61, 7, 21, B6},
+    {W3Field::TotSSTips, "TotSSTips", 38, 9, 20, B7},
+    {W3Field::TotAllocTips, "TotAllocTips", 61, 9, 21, B8},
+    {W3Field::TotAdvEIC, "TotAdvEIC", 38, 11, 20, B9},
+    {W3Field::TotDepCare, "TotDepCare", 61, 11, 21, B10},
+    {W3Field::TotNonQualPlans, "TotNonQualPlans", 38, 13, 20, B11},
+    {W3Field::TotDefComp, "TotDefComp", 61, 13, 21, B12},
+    {W3Field::TotStateWages, "TotStateWages", 38, 21, 20, B16},
+    {W3Field::TotStateIncTax, "TotStateIncTax", 61, 21, 21, B17},
+    {W3Field::TotLocalWages, "TotLocalWages", 38, 23, 20, B18},
+    {W3Field::TotLocalIncTax, "TotLocalIncTax", 61, 23, 21, B19},
+};
 
 }  // namespace
 
@@ -157,14 +134,6 @@ const FormPicture& W3FormPicture() {
   return picture;
 }
 
-const std::vector<W3ControlPlace>& W3ControlPlaces() {
-  static const std::vector<W3ControlPlace> places = MakePlaces();
-  return places;
-}
+const std::vector<W3LayoutRow>& W3Layout() { return kRows; }
 
-GridRect W3ControlRect(std::string_view control) {
-  for (const W3ControlPlace& place : W3ControlPlaces()) {
-    if (place.control == control) return place.rect;
-  }
-  throw std::out_of_range("no place on the W-3 picture for " + std::string(control));
-}
+const W3LayoutRow& W3Row(W3Field field) { return kRows.at(static_cast<std::size_t>(field)); }

@@ -1,15 +1,16 @@
 #pragma once
-// The Form W-3 as the W-3 screen draws it: the boxes and captions of the W-3
-// of tax year 2001, and the place of every control of the screen.
+// The Form W-3 of tax year 2001: the boxes and captions that the W-3 screen
+// draws, and the layout of its items, one row per field of the W-3 record
+// with the place where it is printed and the box that holds it. The screen
+// puts its fields and totals there; the print run places its text from the
+// same rows.
 //
 // The picture is laid out on the print grid of the W-3 print run, moved right
 // by kW3PictureColOffset columns and down by kW3PictureLineOffset lines to
 // leave a border and room above the form for the screen's title: an item
 // printed at column c and line l lies at column c + kW3PictureColOffset and
-// line l + kW3PictureLineOffset of the picture. An entry field or total sits
-// where its value is printed, inside the box it fills.
+// line l + kW3PictureLineOffset of the picture.
 
-#include <string_view>
 #include <vector>
 
 #include "forms/FormGrid.h"
@@ -24,17 +25,98 @@ GridRect W3PrintCell(double col, double line, double cols);
 // The W-3 form: its size, its boxes with their captions and its title.
 const FormPicture& W3FormPicture();
 
-// Where a control of the W-3 screen lies on the picture. `control` is the
-// control's name on the screen ("EditControlNum", "LabelWagesTips", ...).
-struct W3ControlPlace {
-  std::string_view control;
-  GridRect rect;
+// The boxes of the W-3 picture, as indexes into W3FormPicture().boxes.
+enum class W3Box : int {
+  None = -1,
+  ControlNum,     // a
+  Official,       // 33333, for official use only
+  KindOfPayer,    // b
+  W2Count,        // c
+  Establishment,  // d
+  EmployerEIN,    // e
+  EmployerName,   // f
+  Address,        // g
+  OtherEIN,       // h
+  StateForID,     // 15
+  StateID,
+  BelowStateID,
+  Contact,
+  EMail,
+  B1,
+  B2,
+  B3,
+  B4,
+  B5,
+  B6,
+  B7,
+  B8,
+  B9,
+  B10,
+  B11,
+  B12,
+  B13,
+  BesideBox13,
+  B14,
+  BelowBox14,
+  B16,
+  B17,
+  B18,
+  B19,
+  Phone,
+  OfficialUse,
+  Fax,
+  Count
 };
 
-// Every control of the screen that lies on the picture, in tab order where it
-// has one.
-const std::vector<W3ControlPlace>& W3ControlPlaces();
+// The items of the W-3 that are printed at a place of their own: fields of
+// the W-3 record. (The employer's address is printed line by line from line
+// 13, column 1; the kind of payer as a mark in its box.)
+enum class W3Field : int {
+  ControlNum,
+  W2Count,
+  Establishment,
+  EmployerEIN,
+  EmployerName,
+  OtherEIN,
+  StateForID,
+  StateID,
+  Contact,
+  Phone,
+  EMail,
+  Fax,
+  TPSickPayUseOnly,
+  TaxWheldTPSickPay,
+  TotWages,
+  TotFedTax,
+  TotSSWages,
+  TotSSTax,
+  TotMedWages,
+  TotMedTax,
+  TotSSTips,
+  TotAllocTips,
+  TotAdvEIC,
+  TotDepCare,
+  TotNonQualPlans,
+  TotDefComp,
+  TotStateWages,
+  TotStateIncTax,
+  TotLocalWages,
+  TotLocalIncTax,
+  Count
+};
 
-// The place of the named control; throws std::out_of_range for a name that
-// has none.
-GridRect W3ControlRect(std::string_view control);
+// One item of the layout: its field, the field's name in the W-3 record, its
+// print column and line (of the print grid, not of the picture), the columns
+// it may fill, and its box.
+struct W3LayoutRow {
+  W3Field field;
+  const char* name;
+  double col;
+  double line;
+  double cols;
+  W3Box box;
+};
+
+// Every row, in the order of W3Field.
+const std::vector<W3LayoutRow>& W3Layout();
+const W3LayoutRow& W3Row(W3Field field);

@@ -27,19 +27,13 @@
 
 namespace {
 
-constexpr std::int32_t kFirstTaxYear = 1998;
-constexpr std::int32_t kFirstEditableYear = 2002;
-// A Medicare wage base below this is taken for a typing slip.
-constexpr Currency kLowestMedicareMaxWage = 50000 * kCurrencyScale;
-
-
-
-// The field's number for the plausibility warnings: empty text is 0; a text
-// that is not a number gives none (the amount rule reports it).
+// The field's number for the plausibility warnings.
 std::optional<double> EnteredNumber(const QLineEdit* edit) {
-  const std::string text = TrimText(RecordText(edit->text()));
-  if (text.empty()) return 0.0;
-  return PlainDecimalValue(text);
+  return RateEntryNumber(RecordText(edit->text()));
+}
+
+void ShowWarning(const std::optional<std::string>& warning) {
+  if (warning) ShowMessage(*warning, MsgIcon::Information);
 }
 
 bool LessNoCase(const std::string& a, const std::string& b) {
@@ -164,7 +158,7 @@ void TFormSocSecMedicare::FormCreate() {
     const QSignalBlocker blocker(ComboBoxTaxYear);
     ComboBoxTaxYear->clear();
     for (const std::string& year : years) ComboBoxTaxYear->addItem(FromRecordText(year));
-    const int selected = openFileTaxYear_ >= kFirstTaxYear
+    const int selected = openFileTaxYear_ >= kFirstRatesTaxYear
                              ? ComboBoxTaxYear->findText(QString::number(openFileTaxYear_), Qt::MatchExactly)
                              : ComboBoxTaxYear->count() - 1;
     ComboBoxTaxYear->setCurrentIndex(selected);
@@ -187,8 +181,8 @@ void TFormSocSecMedicare::LoadYear(const std::string& yearText) {
   CheckBoxUseMedMax->setEnabled(true);
   for (QLineEdit* edit : {EditSocSecMaxWage, EditSocSecRate, EditMedMaxWage, EditMedRate}) edit->setReadOnly(false);
 
-  const std::optional<std::int32_t> year = ParseWholeNumber(yearText);
-  const bool invalid = !year || *year < kFirstTaxYear;
+  const std::optional<std::int32_t> year = RatesTaxYear(yearText);
+  const bool invalid = !year;
   std::string readError;
   rates_ = SocSecMedicareRates{};
   if (invalid) {
@@ -211,15 +205,14 @@ void TFormSocSecMedicare::LoadYear(const std::string& yearText) {
     EditMedMaxWage->setText(FromRecordText(FormatAmount(rates_.MedicareMaxWage)));
     EditMedRate->setText(FromRecordText(FormatRate(rates_.MedicareRate)));
     CheckBoxUseMedMax->setChecked(rates_.MedicareHasMaxWage);
-    if (*year < kFirstEditableYear) LockFields();
+    if (*year < kFirstEditableRatesYear) LockFields();
   }
   loadedYearText_ = YearText();
   for (QLineEdit* edit : {EditSocSecMaxWage, EditSocSecRate, EditMedMaxWage, EditMedRate}) edit->setModified(false);
 
   if (!readError.empty()) ShowMessage(readError, MsgIcon::Error);
   if (invalid) {
-    ShowMessage("Tax Year " + yearText +
-                " is invalid, must be 4 numeric digits and greater than 1997. Please correct it.");
+    ShowMessage(InvalidRatesYearMessage(yearText));
     ComboBoxTaxYear->setFocus(Qt::OtherFocusReason);
   }
 }
@@ -233,56 +226,33 @@ void TFormSocSecMedicare::ComboBoxTaxYearChange() {
 
 void TFormSocSecMedicare::EditSocSecMaxWageExit() {
   if (EditSocSecMaxWage->isReadOnly()) return;
-  if (rates_.TaxYear > 2001) {
-    const std::optional<double> entry = EnteredNumber(EditSocSecMaxWage);
-    const std::optional<std::int64_t> expected = ExpectedSocSecMaxWage(rates_.TaxYear);
-    if (entry && expected) {
-      const double expectedValue = static_cast<double>(*expected);
-      if (*entry > 1.1 * expectedValue || *entry < 0.9 * expectedValue) {
-        ShowMessage("Was expecting Soc.Sec. Maximum Wage for " + std::to_string(rates_.TaxYear) +
-                        " to be in the region of " + std::to_string(*expected) +
-                        ". Please be sure your entry is correct.",
-                    MsgIcon::Information);
-      }
-    }
-  }
+  ShowWarning(SocSecMaxWageWarning(rates_.TaxYear, EnteredNumber(EditSocSecMaxWage)));
   LineEditField field(EditSocSecMaxWage);
   ReadAmountField(field, rates_.SocSecMaxWage);
 }
 
 void TFormSocSecMedicare::EditSocSecRateExit() {
-  LeaveRateField(EditSocSecRate, 3.1, 9.3,
-                 "Was expecting Soc.Sec. Rate to be around 6.2%, be sure your entry is correct.", rates_.SocSecRate);
+  LeaveRateField(EditSocSecRate, SocSecRateWarning, rates_.SocSecRate);
 }
 
 void TFormSocSecMedicare::EditMedMaxWageExit() {
   if (EditMedMaxWage->isReadOnly()) return;
   if (CheckBoxUseMedMax->isChecked()) {
-    const std::optional<double> entry = EnteredNumber(EditMedMaxWage);
-    if (entry && *entry < 84900) {
-      ShowMessage("If Medicare Maximum Wage has been reinstated was expecting a Maximum that is higher than "
-                  "your entry, be sure your entry is correct.",
-                  MsgIcon::Information);
-    }
+    ShowWarning(MedicareMaxWageWarning(EnteredNumber(EditMedMaxWage)));
     LineEditField field(EditMedMaxWage);
     ReadAmountField(field, rates_.MedicareMaxWage);
-  } else if (RecordText(EditMedMaxWage->text()).size() > 4) {
-    ShowMessage("Any entry in Medicare Maximum Wage will be ignored unless there is also a check mark "
-                "against \"Set Maximum Wage\"",
-                MsgIcon::Information);
+  } else {
+    ShowWarning(UncheckedMedicareMaxWageWarning(RecordText(EditMedMaxWage->text())));
   }
 }
 
 void TFormSocSecMedicare::EditMedRateExit() {
-  LeaveRateField(EditMedRate, 0.73, 2.18,
-                 "Was expecting Medicare Rate to be around 1.45%, be sure your entry is correct.", rates_.MedicareRate);
+  LeaveRateField(EditMedRate, MedicareRateWarning, rates_.MedicareRate);
 }
 
-void TFormSocSecMedicare::LeaveRateField(QLineEdit* edit, double lowest, double highest, const char* warning,
-                                         Currency& rate) {
+void TFormSocSecMedicare::LeaveRateField(QLineEdit* edit, RateWarning warning, Currency& rate) {
   if (edit->isReadOnly()) return;
-  const std::optional<double> entry = EnteredNumber(edit);
-  if (entry && (*entry > highest || *entry < lowest)) ShowMessage(warning, MsgIcon::Information);
+  ShowWarning(warning(EnteredNumber(edit)));
   LineEditField field(edit);
   ReadAmountField(field, rate);
 }
@@ -302,7 +272,7 @@ void TFormSocSecMedicare::OfferSave() {
   if (CheckBoxUseMedMax->isChecked() && rates_.MedicareMaxWage < kLowestMedicareMaxWage) {
     CheckBoxUseMedMax->setChecked(false);
     rates_.MedicareMaxWage = 0;
-    ShowMessage("Ignoring your entry in Medicare Maximum Wage as it is too low to be correct");
+    ShowMessage(kMedicareMaxWageTooLowMessage);
   } else if (!CheckBoxUseMedMax->isChecked()) {
     rates_.MedicareMaxWage = 0;
   }
@@ -340,10 +310,8 @@ void TFormSocSecMedicare::AddYearToList(const std::string& year) {
 }
 
 bool TFormSocSecMedicare::CheckComplete() {
-  const bool incomplete = (CheckBoxUseMedMax->isChecked() && rates_.MedicareMaxWage == 0) ||
-                          rates_.SocSecMaxWage == 0 || rates_.SocSecRate == 0 || rates_.MedicareRate == 0;
-  if (!incomplete) return true;
-  ShowMessage("Cannot save incomplete Soc.Sec./Medicare entry - one or more required fields were zero.");
+  if (RatesComplete(rates_, CheckBoxUseMedMax->isChecked())) return true;
+  ShowMessage(kIncompleteRatesMessage);
   modalResult_ = ModalResult::None;
   return false;
 }

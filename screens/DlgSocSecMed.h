@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "data/SocSecMedicareRates.h"
@@ -60,9 +61,9 @@ private:
   enum class ModalResult { None, Ok };
 
   void BuildForm();
-  // Warns when the entry lies outside lowest..highest (the bounds pass),
-  // then stores it into `rate`.
-  void LeaveRateField(QLineEdit* edit, double lowest, double highest, const char* warning, Currency& rate);
+  using RateWarning = std::optional<std::string> (*)(std::optional<double> entry);
+  // Shows the warning about the entry, if any, then stores it into `rate`.
+  void LeaveRateField(QLineEdit* edit, RateWarning warning, Currency& rate);
   void FormCreate();
   std::string YearText() const;
   void ShowYearText(const std::string& text);

@@ -10,15 +10,8 @@
 
 #include "screens/DialogButtons.h"
 
-const std::array<const char*, TDlgKindOfPayer::kTPSickPayCount> TDlgKindOfPayer::TPSickPayItems = {
-    "NO Third-party sick pay", "W-2's Include Third-party sick pay", "Filing ONLY Third-party sick pay"};
-
-const std::array<const char*, TDlgKindOfPayer::kKindOfPayerCount> TDlgKindOfPayer::KindOfPayerItems = {
-    "941", "Military", "943 (Agricultural)", "CT-1 (Railroad)", "Hshld. empl.", "Medicare gov. empl."};
-
 namespace {
 
-constexpr int kIncludesTPSickPay = 1;
 constexpr int kOnlyTPSickPay = 2;
 
 // Checks the button of `index` in an exclusive group; an index out of range
@@ -108,15 +101,4 @@ void TDlgKindOfPayer::FocusChanged(QWidget* old, QWidget* now) {
   const bool isIn = RadioGroupTPSickPay->isAncestorOf(now);
   if (isIn && !wasIn) RadioGroupTPSickPayEnter();
   if (wasIn && !isIn) SetKindOfPayerEnabled();
-}
-
-std::string TDlgKindOfPayer::KindOfPayerLabel(int tpSickPayKind, int kindOfPayer) {
-  const std::string kind =
-      kindOfPayer >= 0 && kindOfPayer < kKindOfPayerCount ? KindOfPayerItems[kindOfPayer] : "";
-  switch (tpSickPayKind) {
-    case 0: return kind;
-    case kIncludesTPSickPay: return kind + " + Third-party sick pay";
-    case kOnlyTPSickPay: return "Third-party sick pay";
-    default: return kind;
-  }
 }

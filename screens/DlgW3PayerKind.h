@@ -5,7 +5,8 @@
 
 #include <QDialog>
 #include <array>
-#include <string>
+
+#include "rules/KindOfPayer.h"
 
 class QButtonGroup;
 class QGroupBox;
@@ -16,11 +17,10 @@ class TDlgKindOfPayer final : public QDialog {
   Q_OBJECT
 
 public:
-  static constexpr int kTPSickPayCount = 3;
-  static constexpr int kKindOfPayerCount = 6;
-  // The items of the two groups, by index (the values stored in the W-3 record).
-  static const std::array<const char*, kTPSickPayCount> TPSickPayItems;
-  static const std::array<const char*, kKindOfPayerCount> KindOfPayerItems;
+  // The items of the two groups are TPSickPayItems and KindOfPayerItems, by
+  // index (the values stored in the W-3 record).
+  static constexpr int kTPSickPayCount = ::kTPSickPayCount;
+  static constexpr int kKindOfPayerCount = ::kKindOfPayerCount;
 
   explicit TDlgKindOfPayer(QWidget* parent = nullptr);
   ~TDlgKindOfPayer() override;
@@ -34,11 +34,6 @@ public:
   // Disables the kind-of-payer group when only third-party sick pay is
   // filed, enables it otherwise. Runs when the focus leaves the third-party group.
   void SetKindOfPayerEnabled();
-
-  // The text of the W-3 screen's kind-of-payer label for the two selections:
-  // the kind of payer, with " + Third-party sick pay" when the W-2s include
-  // it, or "Third-party sick pay" alone when that is all that is filed.
-  static std::string KindOfPayerLabel(int tpSickPayKind, int kindOfPayer);
 
   QGroupBox* RadioGroupTPSickPay = nullptr;
   std::array<QRadioButton*, kTPSickPayCount> TPSickPayButtons{};

@@ -30,8 +30,11 @@
 #include "screens/FormCanvas.h"
 #include "screens/LeaveFieldFilter.h"
 #include "screens/PickIndex.h"
-#include "forms/W2FormPicture.h"
+#include "screens/W2ScreenLayout.h"
 #include "platform/qt/QtRecordText.h"
+#include "rules/W2AutoFill.h"
+#include "rules/W2ForeignAddress.h"
+#include "rules/W2StateLines.h"
 
 namespace {
 
@@ -41,20 +44,6 @@ const char* const kSsnSetMessage =
     "error)";
 const char* const kFixSsnQuestion =
     "Do you wish to fix the SSN error before leaving this employee ?";
-const char* const kZipWithForeign =
-    "As foreign postal code and/or foreign country entered US zip code should be empty";
-const char* const kPostCodeWithoutCountry =
-    "As foreign postal code entered do not forget to also enter foreign country";
-const char* const kCountryWithoutPostCode =
-    "As foreign country entered do not forget to also enter foreign postal code";
-const char* const kForeignWithZip = "US zip code should not be entered for foreign addresses";
-const char* const kStateIdWithoutState =
-    "You have a State ID Number on State Line 2, but no State selected to the left of it. One of "
-    "those "
-    "entries is an error.";
-
-// Box 1 fills the other boxes only above half a cent.
-constexpr double kLeastAutoFillWage = 0.005;
 
 
 // An entry field of this screen as the entry rules see it; a rejected entry
@@ -71,8 +60,6 @@ class ScreenEntryField final : public IEntryField {
   std::function<void()> reject_;
 };
 
-
-bool PositiveProduct(Currency a, Currency b) { return (a > 0 && b > 0) || (a < 0 && b < 0); }
 
 constexpr std::size_t Box12AmountOffset(int line) {
   return offsetof(W2Record, Box12) + static_cast<std::size_t>(line) * sizeof(Box12Entry) +
@@ -491,7 +478,7 @@ void TFormW2::ShowEmployee() {
   LabelEmployerAddress3->setText(FromRecordText(w3.Town.Str()));
   LabelEmployerAddress4->setText(FromRecordText(w3.State.Str() + "  " + w3.Zip.Str()));
 
-  autoFillArmed_ = w2.SocSecNum.Empty() && w2.Wages == 0 && w2.SSWages == 0;
+  autoFillArmed_ = W2AutoFillArmed(w2);
 
   EditControlNum->setText(QString::number(w2.ControlNum));
   CheckBoxVoid->setChecked(w2.Void != 0);
@@ -513,21 +500,11 @@ void TFormW2::ShowEmployee() {
   CheckBoxRetirePlan->setChecked(w2.RetirePlan != 0);
   CheckBoxTPSickPay->setChecked(w2.TPSickPay != 0);
 
-  ComboBoxST1State->setEnabled(true);
-  EditST1StateID->setEnabled(true);
-  if (!StateNameOfAbbrev(w3.StateForID.Str()).empty()) {
-    // The employer's state of the W-3 is the usual line 1; an employee
-    // entered before it was set keeps what it has.
-    if (w2.ST1State.Empty()) w2.ST1State = w3.StateForID.Str();
-    if (w2.ST1StateID.Empty()) w2.ST1StateID = w3.StateID.Str();
-    ComboBoxST1State->setEditText(FromRecordText(w2.ST1State.Str()));
-    EditST1StateID->setText(FromRecordText(w2.ST1StateID.Str()));
-    ComboBoxST1State->setEnabled(!(w2.ST1State == w3.StateForID));
-    EditST1StateID->setEnabled(!(w2.ST1StateID == w3.StateID));
-  } else {
-    ComboBoxST1State->setEditText(FromRecordText(w2.ST1State.Str()));
-    EditST1StateID->setText(FromRecordText(w2.ST1StateID.Str()));
-  }
+  const StateLine1Lock locked = ApplyStateLine1Defaults(w2, w3);
+  ComboBoxST1State->setEditText(FromRecordText(w2.ST1State.Str()));
+  EditST1StateID->setText(FromRecordText(w2.ST1StateID.Str()));
+  ComboBoxST1State->setEnabled(!locked.state);
+  EditST1StateID->setEnabled(!locked.stateID);
 
   EditST1LocName->setText(FromRecordText(w2.ST1LocName.Str()));
   ComboBoxST2State->setEditText(FromRecordText(w2.ST2State.Str()));
@@ -593,15 +570,18 @@ void TFormW2::TextFieldExit(QWidget* field) {
   }
 }
 
+W2AddressEntries TFormW2::AddressEntries() const {
+  return {FieldText(MaskEditZip) != kBlankZip, !FieldText(EditPostCode).empty(),
+          !FieldText(ComboBoxCountry).empty()};
+}
+
 void TFormW2::MaskEditZipExit() {
   const std::string text = FieldText(MaskEditZip);
   if (text == kBlankZip) {
     W2().Zip = std::string();
     return;
   }
-  if (!FieldText(EditPostCode).empty() || !FieldText(ComboBoxCountry).empty()) {
-    ShowMessage(kZipWithForeign, MsgIcon::Warning);
-  }
+  if (const auto warning = ZipWarning(AddressEntries())) ShowMessage(*warning, MsgIcon::Warning);
   if (CheckZip(text)) {
     W2().Zip = text;
   } else {
@@ -610,27 +590,17 @@ void TFormW2::MaskEditZipExit() {
 }
 
 void TFormW2::EditPostCodeExit() {
-  const std::string text = FieldText(EditPostCode);
-  if (!text.empty()) {
-    if (FieldText(ComboBoxCountry).empty()) {
-      ShowMessage(kPostCodeWithoutCountry, MsgIcon::Information);
-    } else if (FieldText(MaskEditZip) != kBlankZip) {
-      ShowMessage(kForeignWithZip, MsgIcon::Information);
-    }
+  if (const auto warning = PostCodeWarning(AddressEntries())) {
+    ShowMessage(*warning, MsgIcon::Information);
   }
-  W2().PostCode = text;
+  W2().PostCode = FieldText(EditPostCode);
 }
 
 void TFormW2::ComboBoxCountryExit() {
-  const std::string text = FieldText(ComboBoxCountry);
-  if (!text.empty()) {
-    if (FieldText(EditPostCode).empty()) {
-      ShowMessage(kCountryWithoutPostCode, MsgIcon::Information);
-    } else if (FieldText(MaskEditZip) != kBlankZip) {
-      ShowMessage(kForeignWithZip, MsgIcon::Information);
-    }
+  if (const auto warning = CountryWarning(AddressEntries())) {
+    ShowMessage(*warning, MsgIcon::Information);
   }
-  W2().Country = CountryCode(text);
+  W2().Country = CountryCode(FieldText(ComboBoxCountry));
 }
 
 const TFormW2::AmountBinding* TFormW2::AmountOf(const QLineEdit* edit) const {
@@ -650,41 +620,19 @@ void TFormW2::AmountFieldExit(QLineEdit* edit) {
 
 void TFormW2::EditWagesExit() {
   AmountFieldExit(EditWages);
-  if (!autoFillArmed_) return;
-  const std::optional<double> typed = PlainDecimalValue(TrimText(FieldText(EditWages)));
-  if (typed && *typed > kLeastAutoFillWage) AutoFill();
+  if (autoFillArmed_) AutoFill();
 }
 
 void TFormW2::AutoFill() {
   W2Record& w2 = W2();
-  const Currency wages = w2.Wages;
-  const SocSecMedicareRates& rates = yearRates_;
-  if (w2.SSWages == 0) {
-    w2.SSWages =
-        rates.SocSecMaxWage > 0 && rates.SocSecMaxWage < wages ? rates.SocSecMaxWage : wages;
-    ShowAmount(EditSSWages, w2.SSWages);
-  }
-  if (w2.SSTax == 0 && PositiveProduct(w2.SSWages, rates.SocSecRate)) {
-    w2.SSTax = TaxProduct(w2.SSWages, rates.SocSecRate);
-    ShowAmount(EditSSTax, w2.SSTax);
-  }
-  if (w2.MedWage == 0) {
-    w2.MedWage =
-        rates.MedicareHasMaxWage && rates.MedicareMaxWage < wages ? rates.MedicareMaxWage : wages;
-    ShowAmount(EditMedWage, w2.MedWage);
-  }
-  if (w2.MedTax == 0 && rates.MedicareRate > 0) {
-    w2.MedTax = TaxProduct(w2.MedWage, rates.MedicareRate);
-    ShowAmount(EditMedTax, w2.MedTax);
-  }
-  if (w2.ST1StateWage == 0) {
-    w2.ST1StateWage = wages;
-    EditST1StateWage->setText(EditWages->text());
-  }
-  if (w2.ST1LocalWage == 0) {
-    w2.ST1LocalWage = wages;
-    EditST1LocalWage->setText(EditWages->text());
-  }
+  const W2FilledBoxes filled = W2AutoFill(w2, FieldText(EditWages), yearRates_);
+  if (filled.SSWages) ShowAmount(EditSSWages, w2.SSWages);
+  if (filled.SSTax) ShowAmount(EditSSTax, w2.SSTax);
+  if (filled.MedWage) ShowAmount(EditMedWage, w2.MedWage);
+  if (filled.MedTax) ShowAmount(EditMedTax, w2.MedTax);
+  // The state and local wages show box 1 as typed.
+  if (filled.ST1StateWage) EditST1StateWage->setText(EditWages->text());
+  if (filled.ST1LocalWage) EditST1LocalWage->setText(EditWages->text());
 }
 
 void TFormW2::Edit12CodeExit(int line) {
@@ -729,8 +677,8 @@ void TFormW2::ComboBoxST2StateExit() {
 void TFormW2::EditST2StateIDExit() {
   W2Record& w2 = W2();
   w2.ST2StateID = TrimText(FieldText(EditST2StateID));
-  if (!w2.ST2StateID.Empty() && w2.ST2State.Empty()) {
-    ShowMessage(kStateIdWithoutState, MsgIcon::Information);
+  if (StateLine2IdWithoutState(w2)) {
+    ShowMessage(kStateLine2IdWithoutStateMessage, MsgIcon::Information);
     ComboBoxST2State->setFocus(Qt::OtherFocusReason);
   }
 }

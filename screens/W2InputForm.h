@@ -32,6 +32,7 @@ class TFrameFileNav;
 class TQuillmarFormFile;
 class TQuillmarRegistry;
 class TSetUpBox12;
+struct W2AddressEntries;
 struct W2Record;
 struct W3Record;
 
@@ -213,6 +214,8 @@ class TFormW2 final : public QDialog {
   // Shows the employee moved to, or the failure (unless the save was refused).
   void AfterMove(bool moved, const std::string& failure);
   void AutoFill();
+  // Which of the ZIP code, foreign postal code and country are entered.
+  W2AddressEntries AddressEntries() const;
   // Stores into `edit` the amount at `offset`.
   void ShowAmount(QLineEdit* edit, Currency amount);
   Currency AmountAt(std::size_t offset) const;

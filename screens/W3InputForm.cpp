@@ -23,8 +23,10 @@
 #include "screens/DlgW3PayerKind.h"
 #include "screens/FormCanvas.h"
 #include "screens/LeaveFieldFilter.h"
-#include "forms/W3FormPicture.h"
+#include "screens/W3ScreenLayout.h"
 #include "platform/qt/QtRecordText.h"
+#include "rules/KindOfPayer.h"
+#include "rules/TaxYearCheck.h"
 
 namespace {
 
@@ -287,7 +289,7 @@ void TFormW3::LoadFromRecord() {
   EditControlNum->setText(QString::number(w3.ControlNum));
   DlgKindOfPayer->SetSelections(w3.KindOfPayer, w3.TPSickPayKind);
   LabelKindofPayer->setText(
-      FromRecordText(TDlgKindOfPayer::KindOfPayerLabel(w3.TPSickPayKind, w3.KindOfPayer)));
+      FromRecordText(KindOfPayerLabel(w3.TPSickPayKind, w3.KindOfPayer)));
   LabelW2Count->setText(QString::number(w3.W2Count));
   EditEstablishment->setText(FromRecordText(w3.Establishment.Str()));
   MaskEditEmployerFedID->setText(FromRecordText(w3.EmployerEIN.Str()));
@@ -351,14 +353,10 @@ void TFormW3::Accept(QWidget* field) {
 }
 
 bool TFormW3::VerifyTaxYear(std::int32_t year) {
-  if (year >= clockYear_ - 1 && year <= clockYear_) return true;
-  const std::string y = std::to_string(year);
+  if (!TaxYearNeedsVerification(year, clockYear_)) return true;
   MessageBoxRequest request;
-  request.caption = "Verification of Tax Year";
-  request.text = "You have set Tax Year to " + y + ", be certain this is correct as system clock is set to " +
-                 std::to_string(clockYear_) +
-                 " and Tax Year is usually either one less or sometimes the same year.\r\rIs " + y +
-                 " correct?  Click \"Yes\" if OK, or \"No\" to change";
+  request.caption = kTaxYearQuestionCaption;
+  request.text = TaxYearQuestion(year, clockYear_);
   request.icon = MsgIcon::Question;
   request.buttons = MsgYes | MsgNo;
   return MessageBoxes().Show(request) != MsgNo;
@@ -374,7 +372,7 @@ void TFormW3::ButtonPayerClick() {
   const int kindOfPayer = DlgKindOfPayer->KindOfPayerIndex();
   if (RunModal(*DlgKindOfPayer) == QDialog::Accepted) {
     LabelKindofPayer->setText(FromRecordText(
-        TDlgKindOfPayer::KindOfPayerLabel(DlgKindOfPayer->TPSickPayIndex(), DlgKindOfPayer->KindOfPayerIndex())));
+        KindOfPayerLabel(DlgKindOfPayer->TPSickPayIndex(), DlgKindOfPayer->KindOfPayerIndex())));
   } else {
     // Back to what the dialog showed when it opened: the record's kind until
     // the user confirms another, then the one the label shows.

@@ -1,4 +1,4 @@
-// The kind-of-payer dialog: its items, the label rule and the enabling of the
+// The kind-of-payer dialog: its items and the enabling of the
 // kind-of-payer group as the focus enters and leaves the third-party group.
 
 #include "screens/DlgW3PayerKind.h"
@@ -89,24 +89,4 @@ TEST_F(PayerDialog, SelectionsComeFromTheRecordAndAnIndexOutOfRangeSelectsNothin
   EXPECT_EQ(dialog.KindOfPayerIndex(), -1);
   EXPECT_EQ(dialog.TPSickPayIndex(), -1);
   EXPECT_TRUE(dialog.RadioGroupKindOfPayer->isEnabled());
-}
-
-TEST(KindOfPayerLabel, FollowsTheThirdPartySickPayChoice) {
-  struct Case {
-    int tpSickPay;
-    int kind;
-    const char* label;
-  };
-  const Case cases[] = {
-      {0, 0, "941"},
-      {0, 5, "Medicare gov. empl."},
-      {1, 2, "943 (Agricultural) + Third-party sick pay"},
-      {1, 4, "Hshld. empl. + Third-party sick pay"},
-      {2, 0, "Third-party sick pay"},
-      {2, 3, "Third-party sick pay"},
-      {0, 6, ""},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(TDlgKindOfPayer::KindOfPayerLabel(c.tpSickPay, c.kind), c.label) << c.tpSickPay << "/" << c.kind;
-  }
 }

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "forms/W2FormPicture.h"
+#include "screens/W2ScreenLayout.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "data/EntryRules.h"
 #include "screens/FileNavFrame.h"
 #include "screens/FormCanvas.h"
-#include "forms/W2FormPicture.h"
+#include "screens/W2ScreenLayout.h"
 #include "tests/screens/W2ScreenFixture.h"
 
 namespace {

@@ -29,7 +29,7 @@
 #include "screens/FormCanvas.h"
 #include "data/SocSecMedicareRates.h"
 #include "rules/SumToW3.h"
-#include "forms/W3FormPicture.h"
+#include "screens/W3ScreenLayout.h"
 #include "tests/screens/W3ScreenTyping.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/ScriptedMessageBoxes.h"
