@@ -2,8 +2,8 @@
 
 #include "data/CountryTable.h"
 #include "data/StateTable.h"
-#include "platform/MessageBoxes.h"
 #include "platform/AsciiText.h"
+#include "platform/MessageBoxes.h"
 
 const std::array<std::string_view, 25> BadEinPrefixes = {
     "00", "07", "08", "09", "10", "17", "18", "19", "20", "26", "27", "28", "29",
@@ -111,9 +111,11 @@ bool ValidSsnDigits(const std::string& digits, const IdNumberRules& rules) {
     return false;
   const int area = Number(std::string_view(digits).substr(0, 3));
   if (!rules.RandomisedSsn)
-    return (area >= 1 && area <= 665) || (area >= 667 && area <= 728) || (area >= 750 && area <= 772);
+    return (area >= 1 && area <= 665) || (area >= 667 && area <= 728) ||
+           (area >= 750 && area <= 772);
   const bool advertising = digits.starts_with("98765432");
-  return area >= 1 && area <= 899 && area != 666 && Number(std::string_view(digits).substr(3, 2)) != 0 &&
+  return area >= 1 && area <= 899 && area != 666 &&
+         Number(std::string_view(digits).substr(3, 2)) != 0 &&
          Number(std::string_view(digits).substr(5)) != 0 && !advertising;
 }
 
@@ -127,18 +129,24 @@ void RejectEntry(IEntryField& edit, const std::string& message) {
 
 const std::string& ValidationMessageText(ValidationKind kind) {
   switch (kind) {
-    case ValidationKind::State: return kStateMessage;
-    case ValidationKind::EIN: return kEinMessage;
-    case ValidationKind::SSN: break;
+    case ValidationKind::State:
+      return kStateMessage;
+    case ValidationKind::EIN:
+      return kEinMessage;
+    case ValidationKind::SSN:
+      break;
   }
   return kSsnMessage;
 }
 
 std::string ValidationMessageText(ValidationKind kind, const IdNumberRules& rules) {
   switch (kind) {
-    case ValidationKind::State: return kStateMessage;
-    case ValidationKind::EIN: return EinMessage(rules.RefusedEinPrefixes);
-    case ValidationKind::SSN: break;
+    case ValidationKind::State:
+      return kStateMessage;
+    case ValidationKind::EIN:
+      return EinMessage(rules.RefusedEinPrefixes);
+    case ValidationKind::SSN:
+      break;
   }
   return SsnMessage(rules.RandomisedSsn ? kRandomisedAreas : kAssignedAreas);
 }
@@ -181,7 +189,8 @@ std::string StateAbbrevOfName(const std::string& name) {
 bool CheckEIN(const std::string& text) { return CheckEIN(text, IdNumberRules{}); }
 
 bool CheckEIN(const std::string& text, const IdNumberRules& rules) {
-  bool valid = text.size() == 10 && text[2] == '-' && AllDigits(std::string_view(text).substr(0, 2)) &&
+  bool valid = text.size() == 10 && text[2] == '-' &&
+               AllDigits(std::string_view(text).substr(0, 2)) &&
                AllDigits(std::string_view(text).substr(3));
   if (valid) {
     const std::string_view prefix = std::string_view(text).substr(0, 2);
@@ -203,12 +212,15 @@ bool CheckSSN(const std::string& text, const IdNumberRules& rules) {
 bool CheckZip(const std::string& text) {
   const std::string_view zip(text);
   switch (zip.size()) {
-    case 5: return AllDigits(zip);
-    case 6: return AllDigits(zip.substr(0, 5)) && zip[5] == '-';
+    case 5:
+      return AllDigits(zip);
+    case 6:
+      return AllDigits(zip.substr(0, 5)) && zip[5] == '-';
     case 10:
       return AllDigits(zip.substr(0, 5)) && zip[5] == '-' &&
              (AllDigits(zip.substr(6)) || AllSpaces(zip.substr(6)));
-    default: return false;
+    default:
+      return false;
   }
 }
 
@@ -226,7 +238,8 @@ std::string CountryName(const std::string& code) {
 std::string CountryCode(const std::string& name) {
   const bool mayBeCut = name.size() >= 12;
   for (const CountryEntry& country : CountryTable)
-    if (country.Name == name || (mayBeCut && country.Name.starts_with(name))) return std::string(country.Code);
+    if (country.Name == name || (mayBeCut && country.Name.starts_with(name)))
+      return std::string(country.Code);
   return {};
 }
 
@@ -251,7 +264,8 @@ std::string TrimText(std::string_view text) {
 }
 
 std::string NumberErrorText(const std::string& text) {
-  return "Entry of \"" + text + "\" does not constitute a valid number. It must be made up of only digits 0 to 9";
+  return "Entry of \"" + text +
+         "\" does not constitute a valid number. It must be made up of only digits 0 to 9";
 }
 
 void ReadAmountField(IEntryField& edit, Currency& amount) {
@@ -296,7 +310,8 @@ void ReadCodeField(IEntryField& edit, char& code) {
     code = UpperAscii(text[0]);
     return;
   }
-  RejectEntry(edit, "\"" + typed + "\" is too long, only ONE character is allowed here." + kRetainedNotice);
+  RejectEntry(
+      edit, "\"" + typed + "\" is too long, only ONE character is allowed here." + kRetainedNotice);
 }
 
 void ReadTwoLetterCodeField(IEntryField& edit, char& code, char& code2) {
@@ -313,10 +328,12 @@ void ReadTwoLetterCodeField(IEntryField& edit, char& code, char& code2) {
     return;
   }
   if (text.size() > 2) {
-    RejectEntry(edit, "\"" + typed + "\" is too long, no more than TWO characters are allowed here." +
+    RejectEntry(edit, "\"" + typed +
+                          "\" is too long, no more than TWO characters are allowed here." +
                           kRetainedNotice);
     return;
   }
-  RejectEntry(edit, "\"" + typed + "\" is not a code, a code of two characters must be two letters." +
+  RejectEntry(edit, "\"" + typed +
+                        "\" is not a code, a code of two characters must be two letters." +
                         kRetainedNotice);
 }

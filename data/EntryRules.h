@@ -42,13 +42,13 @@ extern bool QuietValidation;
 
 // Sets QuietValidation for its lifetime and then restores the previous value.
 class QuietValidationScope {
-public:
+ public:
   QuietValidationScope() : previous_(QuietValidation) { QuietValidation = true; }
   ~QuietValidationScope() { QuietValidation = previous_; }
   QuietValidationScope(const QuietValidationScope&) = delete;
   QuietValidationScope& operator=(const QuietValidationScope&) = delete;
 
-private:
+ private:
   bool previous_;
 };
 

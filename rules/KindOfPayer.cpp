@@ -4,9 +4,16 @@ const std::array<const char*, kTPSickPayCount> TPSickPayItems = {
     "NO Third-party sick pay", "W-2's Include Third-party sick pay",
     "Filing ONLY Third-party sick pay"};
 
-const std::array<const char*, kKindOfPayerCount> KindOfPayerItems = {
-    "941",          "Military",           "943 (Agricultural)", "CT-1 (Railroad)",
-    "Hshld. empl.", "Medicare gov. empl."};
+const std::array<const char*, kKindOfPayerCount> KindOfPayerItems = {"941",
+                                                                     "Military",
+                                                                     "943 (Agricultural)",
+                                                                     "CT-1 (Railroad)",
+                                                                     "Hshld. empl.",
+                                                                     "Medicare gov. empl.",
+                                                                     "944"};
+
+const std::array<const char*, kKindOfEmployerCount> KindOfEmployerItems = {
+    "None apply", "501c non-govt.", "State/local non-501c", "State/local 501c", "Federal govt."};
 
 namespace {
 
@@ -26,4 +33,11 @@ std::string KindOfPayerLabel(int tpSickPayKind, int kindOfPayer) {
     default:
       return kind;
   }
+}
+
+std::string KindOfPayerLabel(int tpSickPayKind, int kindOfPayer, int kindOfEmployer) {
+  std::string label = KindOfPayerLabel(tpSickPayKind, kindOfPayer);
+  if (kindOfEmployer >= 1 && kindOfEmployer <= kKindOfEmployerCount)
+    label += std::string(", ") + KindOfEmployerItems[kindOfEmployer - 1];
+  return label;
 }

@@ -26,16 +26,36 @@ std::string InvalidRatesYearMessage(std::string_view yearText) {
          " is invalid, must be 4 numeric digits and greater than 1997. Please correct it.";
 }
 
-std::optional<std::int64_t> ExpectedSocSecMaxWage(std::int32_t taxYear) {
-  if (taxYear < 2002) return std::nullopt;
+namespace {
+
+// The wage base `start` (in hundreds of dollars) of year `from`, grown by
+// 5.552 % a year to `taxYear`, each step rounded to a double, then to a whole
+// number (ties to even), times 100.
+std::optional<std::int64_t> GrownWageBase(double start, std::int32_t from, std::int32_t taxYear) {
   // The figure is a whole number times 100; beyond this it has none.
   constexpr double kLimit = 9.2e16;
-  double base = 849.0;
-  for (std::int32_t year = 2002; year < taxYear; ++year) {
+  double base = start;
+  for (std::int32_t year = from; year < taxYear; ++year) {
     base = base * 1.05552;
     if (base > kLimit) return std::nullopt;
   }
   return static_cast<std::int64_t>(std::nearbyint(base)) * 100;
+}
+
+}  // namespace
+
+std::optional<std::int64_t> ExpectedSocSecMaxWage(std::int32_t taxYear) {
+  if (taxYear < 2002) return std::nullopt;
+  return GrownWageBase(849.0, 2002, taxYear);
+}
+
+std::optional<std::int64_t> ExpectedWageBaseOfYear(std::int32_t taxYear) {
+  if (taxYear < 2002) return std::nullopt;
+  if (const SocSecMedicareRates* preset = PresetRatesForYear(taxYear))
+    return preset->SocSecMaxWage / kCurrencyScale;
+  const SocSecMedicareRates& latest = PresetRates.back();
+  return GrownWageBase(static_cast<double>(latest.SocSecMaxWage / kCurrencyScale) / 100.0,
+                       latest.TaxYear, taxYear);
 }
 
 std::optional<double> RateEntryNumber(std::string_view text) {
@@ -46,7 +66,7 @@ std::optional<double> RateEntryNumber(std::string_view text) {
 
 std::optional<std::string> SocSecMaxWageWarning(std::int32_t taxYear, std::optional<double> entry) {
   if (taxYear <= 2001) return std::nullopt;
-  const std::optional<std::int64_t> expected = ExpectedSocSecMaxWage(taxYear);
+  const std::optional<std::int64_t> expected = ExpectedWageBaseOfYear(taxYear);
   if (!entry || !expected) return std::nullopt;
   const double expectedValue = static_cast<double>(*expected);
   if (*entry <= 1.1 * expectedValue && *entry >= 0.9 * expectedValue) return std::nullopt;

@@ -29,6 +29,12 @@ std::string InvalidRatesYearMessage(std::string_view yearText);
 // whole number.
 std::optional<std::int64_t> ExpectedSocSecMaxWage(std::int32_t taxYear);
 
+// The wage base the rates screen expects for a tax year after 2001, in
+// dollars: the preset wage base of the year where the program brings one
+// (2002 to 2026), else the latest preset grown as above from its year.
+// Empty before 2002 and where the growth leaves any whole number behind.
+std::optional<std::int64_t> ExpectedWageBaseOfYear(std::int32_t taxYear);
+
 // The number of a typed rate figure for the warnings below: an empty text is
 // 0; a text that is not a plain decimal gives none (the amount rule reports
 // it). The text is trimmed first.
@@ -36,7 +42,8 @@ std::optional<double> RateEntryNumber(std::string_view text);
 
 // The plausibility warnings, each empty for a plausible entry or none at all;
 // the bounds themselves pass. The entry is kept whatever the warning.
-// The wage base is checked after 2001 only, within 10 % of the expected one.
+// The wage base is checked after 2001 only, within 10 % of the one
+// ExpectedWageBaseOfYear expects.
 std::optional<std::string> SocSecMaxWageWarning(std::int32_t taxYear, std::optional<double> entry);
 // 3.1 to 9.3 percent.
 std::optional<std::string> SocSecRateWarning(std::optional<double> entry);

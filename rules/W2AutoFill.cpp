@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "data/EntryRules.h"
+#include "rules/TaxYearRules.h"
 
 namespace {
 
@@ -38,7 +39,7 @@ W2FilledBoxes W2AutoFill(W2Record& w2, std::string_view typedWages,
     filled.MedWage = true;
   }
   if (w2.MedTax == 0 && rates.MedicareRate > 0) {
-    w2.MedTax = TaxProduct(w2.MedWage, rates.MedicareRate);
+    w2.MedTax = CalculatedMedicareTax(w2.MedWage, rates);
     filled.MedTax = true;
   }
   if (w2.ST1StateWage == 0) {

@@ -29,7 +29,8 @@ bool W2AutoFillArmed(const W2Record& w2);
 // text typed in box 1 reads as a number above half a cent; says which boxes
 // it filled. Box 3 is box 1 up to the Social Security wage base (when the
 // year has one), box 5 box 1 up to the Medicare wage base (when it applies);
-// the taxes are the wages times the rates, kept to four decimals. Rates with
+// the taxes are the wages times the rates, kept to four decimals, box 6 with
+// the Additional Medicare Tax of the year of `rates` (from 2013). Rates with
 // no entry on file (all zero) copy box 1 and leave the taxes at zero.
 W2FilledBoxes W2AutoFill(W2Record& w2, std::string_view typedWages,
                          const SocSecMedicareRates& rates);

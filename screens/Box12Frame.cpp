@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "rules/Box12Codes.h"
 #include "platform/qt/QtRecordText.h"
+#include "rules/Box12Codes.h"
 
 TFrameBox12Item::TFrameBox12Item(QWidget* parent) : QFrame(parent) {
   ComboBox1 = new QComboBox(this);
@@ -16,16 +16,10 @@ TFrameBox12Item::TFrameBox12Item(QWidget* parent) : QFrame(parent) {
   ComboBox1->setInsertPolicy(QComboBox::NoInsert);
   ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   ComboBox1->setMinimumContentsLength(60);
-  for (std::string_view line : Box12CodeLines) {
-    const QString text = FromRecordText(line);
-    ComboBox1->addItem(text);
-    // The longest descriptions do not fit the list; the tip shows them whole.
-    ComboBox1->setItemData(ComboBox1->count() - 1, text, Qt::ToolTipRole);
-  }
-  ComboBox1->setCurrentIndex(-1);
-  ComboBox1->setEditText(QString());
+  SetCodeLines(std::vector<std::string>(Box12CodeLines.begin(), Box12CodeLines.end()));
   // A chosen line shows from its code letter on, not from its end.
-  connect(ComboBox1, &QComboBox::activated, ComboBox1->lineEdit(), [this] { ComboBox1->lineEdit()->home(false); });
+  connect(ComboBox1, &QComboBox::activated, ComboBox1->lineEdit(),
+          [this] { ComboBox1->lineEdit()->home(false); });
 
   Edit1 = new QLineEdit(this);
   Edit1->setObjectName(QStringLiteral("Edit1"));
@@ -53,19 +47,39 @@ TFrameBox12Item::TFrameBox12Item(QWidget* parent) : QFrame(parent) {
   setTabOrder(ComboBox1, Edit1);
 }
 
-void PairBox12Code(QComboBox* combo, QLineEdit* codeField) {
+void TFrameBox12Item::SetCodeLines(const std::vector<std::string>& lines) {
+  ComboBox1->clear();
+  for (const std::string& line : lines) {
+    const QString text = FromRecordText(line);
+    ComboBox1->addItem(text);
+    // The longest descriptions do not fit the list; the tip shows them whole.
+    ComboBox1->setItemData(ComboBox1->count() - 1, text, Qt::ToolTipRole);
+  }
+  ComboBox1->setCurrentIndex(-1);
+  ComboBox1->setEditText(QString());
+}
+
+QString Box12CodeOfLine(const QString& line, bool twoLetters) {
+  if (!twoLetters) return line.left(1);
+  const qsizetype space = line.indexOf(QLatin1Char(' '));
+  return space < 0 ? line : line.left(space);
+}
+
+void PairBox12Code(QComboBox* combo, QLineEdit* codeField, bool twoLetters) {
   combo->setCurrentIndex(-1);
   combo->setEditText(QString());
   const QString code = codeField->text();
-  if (code.size() != 1 || combo->count() == 0) return;
+  const qsizetype longest = twoLetters ? 2 : 1;
+  if (code.isEmpty() || code.size() > longest || combo->count() == 0) return;
   QString upper = code.toUpper();
-  // A letter whose upper case is longer than one character (German sharp s)
-  // stays as typed: the field holds one code character.
-  if (upper.size() != 1) upper = code;
+  // A letter whose upper case is longer (German sharp s) stays as typed: the
+  // field holds the code's characters.
+  if (upper.size() != code.size()) upper = code;
   codeField->setText(upper);
   for (int i = 0; i < combo->count(); ++i) {
     const QString item = combo->itemText(i);
-    if (item.left(1) == upper) {
+    const bool matches = twoLetters ? Box12CodeOfLine(item, true) == upper : item.left(1) == upper;
+    if (matches) {
       combo->setCurrentIndex(i);
       combo->setEditText(item);
       if (QLineEdit* edit = combo->lineEdit()) edit->home(false);

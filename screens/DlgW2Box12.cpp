@@ -8,6 +8,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "rules/Box12Codes.h"
 #include "screens/Box12Frame.h"
 
 TSetUpBox12::TSetUpBox12(QWidget* parent) : QDialog(parent) {
@@ -17,7 +18,8 @@ TSetUpBox12::TSetUpBox12(QWidget* parent) : QDialog(parent) {
 
   auto* layout = new QVBoxLayout(this);
   layout->setSizeConstraint(QLayout::SetFixedSize);
-  TFrameBox12Item** rows[] = {&FrameBox12Item1, &FrameBox12Item2, &FrameBox12Item3, &FrameBox12Item4};
+  TFrameBox12Item** rows[] = {&FrameBox12Item1, &FrameBox12Item2, &FrameBox12Item3,
+                              &FrameBox12Item4};
   int n = 1;
   for (TFrameBox12Item** row : rows) {
     *row = new TFrameBox12Item(this);
@@ -49,6 +51,11 @@ TSetUpBox12::TSetUpBox12(QWidget* parent) : QDialog(parent) {
   }
   setTabOrder(previous, OKBtn);
   setTabOrder(OKBtn, CancelBtn);
+}
+
+void TSetUpBox12::SetTaxYear(std::int32_t taxYear) {
+  const std::vector<std::string> lines = Box12CodeLinesOfYear(taxYear);
+  for (TFrameBox12Item* row : Items()) row->SetCodeLines(lines);
 }
 
 void TSetUpBox12::showEvent(QShowEvent* event) {

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <array>
+#include <cstdint>
 
 class QPushButton;
 class TFrameBox12Item;
@@ -12,8 +13,11 @@ class TFrameBox12Item;
 class TSetUpBox12 : public QDialog {
   Q_OBJECT
 
-public:
+ public:
   explicit TSetUpBox12(QWidget* parent = nullptr);
+
+  // Every row lists the box 12 codes of the tax year.
+  void SetTaxYear(std::int32_t taxYear);
 
   // The rows of entries 12a, 12b, 12c and 12d.
   std::array<TFrameBox12Item*, 4> Items() const {
@@ -27,6 +31,6 @@ public:
   QPushButton* OKBtn = nullptr;      // the default button
   QPushButton* CancelBtn = nullptr;  // Escape
 
-protected:
+ protected:
   void showEvent(QShowEvent* event) override;
 };

@@ -7,7 +7,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
+#include "rules/TaxYearRules.h"
 #include "screens/DialogButtons.h"
 
 namespace {
@@ -44,29 +46,52 @@ TDlgKindOfPayer::TDlgKindOfPayer(QWidget* parent) : QDialog(parent) {
   }
   layout->addWidget(RadioGroupTPSickPay);
 
-  // Two columns, filled column by column.
-  RadioGroupKindOfPayer = new QGroupBox(QStringLiteral("Kind of Payer (if not only Third-party sick pay)"));
+  // Two columns of three, filled column by column; 944 goes below 943, as
+  // the form lists it.
+  RadioGroupKindOfPayer =
+      new QGroupBox(QStringLiteral("Kind of Payer (if not only Third-party sick pay)"));
   RadioGroupKindOfPayer->setObjectName(QStringLiteral("RadioGroupKindOfPayer"));
   kindOfPayerGroup_ = new QButtonGroup(this);
   auto* kindLayout = new QGridLayout(RadioGroupKindOfPayer);
-  constexpr int kRows = (kKindOfPayerCount + 1) / 2;
+  constexpr int kRows = 3;
   for (int i = 0; i < kKindOfPayerCount; ++i) {
     KindOfPayerButtons[i] = new QRadioButton(QString::fromUtf8(KindOfPayerItems[i]));
     kindOfPayerGroup_->addButton(KindOfPayerButtons[i], i);
-    kindLayout->addWidget(KindOfPayerButtons[i], i % kRows, i / kRows);
+    if (i == kForm944) {
+      kindLayout->addWidget(KindOfPayerButtons[i], kRows, 0);
+    } else {
+      kindLayout->addWidget(KindOfPayerButtons[i], i % kRows, i / kRows);
+    }
   }
   layout->addWidget(RadioGroupKindOfPayer);
+
+  RadioGroupKindOfEmployer = new QGroupBox(QStringLiteral("Kind of Employer"));
+  RadioGroupKindOfEmployer->setObjectName(QStringLiteral("RadioGroupKindOfEmployer"));
+  kindOfEmployerGroup_ = new QButtonGroup(this);
+  auto* employerLayout = new QGridLayout(RadioGroupKindOfEmployer);
+  for (int i = 0; i < kKindOfEmployerCount; ++i) {
+    KindOfEmployerButtons[i] = new QRadioButton(QString::fromUtf8(KindOfEmployerItems[i]));
+    kindOfEmployerGroup_->addButton(KindOfEmployerButtons[i], i + 1);
+    employerLayout->addWidget(KindOfEmployerButtons[i], i % kRows, i / kRows);
+  }
+  layout->addWidget(RadioGroupKindOfEmployer);
 
   layout->addLayout(NewOkCancelRow(BitBtnOK, BitBtnCancel));
 
   // The third-party group comes first; within a group the checked item takes the focus.
-  for (int i = 0; i + 1 < kTPSickPayCount; ++i) setTabOrder(TPSickPayButtons[i], TPSickPayButtons[i + 1]);
+  for (int i = 0; i + 1 < kTPSickPayCount; ++i)
+    setTabOrder(TPSickPayButtons[i], TPSickPayButtons[i + 1]);
   setTabOrder(TPSickPayButtons[kTPSickPayCount - 1], KindOfPayerButtons[0]);
-  for (int i = 0; i + 1 < kKindOfPayerCount; ++i) setTabOrder(KindOfPayerButtons[i], KindOfPayerButtons[i + 1]);
-  setTabOrder(KindOfPayerButtons[kKindOfPayerCount - 1], BitBtnOK);
+  for (int i = 0; i + 1 < kKindOfPayerCount; ++i)
+    setTabOrder(KindOfPayerButtons[i], KindOfPayerButtons[i + 1]);
+  setTabOrder(KindOfPayerButtons[kKindOfPayerCount - 1], KindOfEmployerButtons[0]);
+  for (int i = 0; i + 1 < kKindOfEmployerCount; ++i)
+    setTabOrder(KindOfEmployerButtons[i], KindOfEmployerButtons[i + 1]);
+  setTabOrder(KindOfEmployerButtons[kKindOfEmployerCount - 1], BitBtnOK);
   setTabOrder(BitBtnOK, BitBtnCancel);
 
   SetSelections(0, 0);
+  SetTaxYear(kFirstPresetYear);
   connect(BitBtnOK, &QPushButton::clicked, this, &QDialog::accept);
   connect(BitBtnCancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(qApp, &QApplication::focusChanged, this, &TDlgKindOfPayer::FocusChanged);
@@ -82,10 +107,22 @@ int TDlgKindOfPayer::TPSickPayIndex() const { return tpSickPayGroup_->checkedId(
 
 int TDlgKindOfPayer::KindOfPayerIndex() const { return kindOfPayerGroup_->checkedId(); }
 
-void TDlgKindOfPayer::SetSelections(int kindOfPayer, int tpSickPayKind) {
+int TDlgKindOfPayer::KindOfEmployerValue() const {
+  return std::max(kindOfEmployerGroup_->checkedId(), 0);
+}
+
+void TDlgKindOfPayer::SetSelections(int kindOfPayer, int tpSickPayKind, int kindOfEmployer) {
   Select(tpSickPayGroup_, tpSickPayKind);
   Select(kindOfPayerGroup_, kindOfPayer);
+  Select(kindOfEmployerGroup_, kindOfEmployer);
   SetKindOfPayerEnabled();
+}
+
+void TDlgKindOfPayer::SetTaxYear(std::int32_t taxYear) {
+  const TaxYearRules& rules = RulesForYear(taxYear);
+  KindOfPayerButtons[kForm944]->setVisible(rules.Form944);
+  RadioGroupKindOfEmployer->setVisible(rules.KindOfEmployer);
+  adjustSize();
 }
 
 void TDlgKindOfPayer::SetKindOfPayerEnabled() {

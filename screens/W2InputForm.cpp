@@ -32,6 +32,8 @@
 #include "screens/PickIndex.h"
 #include "screens/W2ScreenLayout.h"
 #include "platform/qt/QtRecordText.h"
+#include "rules/Box12Codes.h"
+#include "rules/TaxYearRules.h"
 #include "rules/W2AutoFill.h"
 #include "rules/W2ForeignAddress.h"
 #include "rules/W2StateLines.h"
@@ -416,6 +418,10 @@ void TFormW2::FormCreate() {
   yearRates_.TaxYear = W3().TaxYear;
   registry_.ReadRatesForYear(yearRates_);
 
+  // The box 12 codes of the year; two letters only in a year that has them.
+  box12Dialog_->SetTaxYear(W3().TaxYear);
+  for (QLineEdit* code : box12Codes_) code->setMaxLength(HasTwoLetterBox12Codes(W3().TaxYear) ? 2 : 1);
+
   ErrorLines.clear();
 
   for (const StateEntry& state : StateTable) {
@@ -493,8 +499,9 @@ void TFormW2::ShowEmployee() {
 
   for (const AmountBinding& amount : amounts_) ShowAmount(amount.edit, AmountAt(amount.offset));
   for (int line = 0; line < 4; ++line) {
-    const char code = w2.Box12[line].Code;
-    box12Codes_[line]->setText(FromRecordText(std::string(1, code == '\0' ? ' ' : code)));
+    std::string code = Box12CodeOf(w2.Box12[line], w3.TaxYear);
+    if (code[0] == '\0') code = " ";
+    box12Codes_[line]->setText(FromRecordText(code));
   }
   CheckBoxStatEmpl->setChecked(w2.StatEmpl != 0);
   CheckBoxRetirePlan->setChecked(w2.RetirePlan != 0);
@@ -547,7 +554,7 @@ void TFormW2::MaskEditSocSecNumExit() {
     return;
   }
   // A bad number keeps the stored one; leaving the employee asks about it.
-  if (CheckSSN(text)) W2().SocSecNum = text;
+  if (CheckSSN(text, RulesForYear(W3().TaxYear).IdNumbers)) W2().SocSecNum = text;
 }
 
 void TFormW2::EditFirstNameInitialExit() {
@@ -638,9 +645,13 @@ void TFormW2::AutoFill() {
 void TFormW2::Edit12CodeExit(int line) {
   QLineEdit* edit = box12Codes_[static_cast<std::size_t>(line)];
   ScreenEntryField field(edit, [this, edit] { RejectField(edit); });
-  char code = W2().Box12[line].Code;
-  ReadCodeField(field, code);
-  W2().Box12[line].Code = code;
+  Box12Entry& entry = W2().Box12[line];
+  if (HasTwoLetterBox12Codes(W3().TaxYear)) {
+    ReadTwoLetterCodeField(field, entry.Code, entry.Code2);
+    return;
+  }
+  // The byte after the code stays as the file holds it.
+  ReadCodeField(field, entry.Code);
 }
 
 void TFormW2::CheckBoxExit(QCheckBox* box) {
@@ -702,7 +713,7 @@ void TFormW2::CommitFocusedField() {
 
 bool TFormW2::SsnFixWanted() {
   if (CheckBoxVoid->isChecked()) return false;
-  if (CheckSSN(FieldText(MaskEditSocSecNum))) return false;
+  if (CheckSSN(FieldText(MaskEditSocSecNum), RulesForYear(W3().TaxYear).IdNumbers)) return false;
   const MsgButton answer =
       MessageBoxes().Show({kAppTitle, kFixSsnQuestion, MsgIcon::Warning, MsgYes | MsgNo, false});
   return answer == MsgYes;
@@ -786,13 +797,14 @@ void TFormW2::reject() {
 
 void TFormW2::BitBtnSetupBox12Click() {
   const std::array<TFrameBox12Item*, 4> items = box12Dialog_->Items();
+  const bool twoLetters = HasTwoLetterBox12Codes(W3().TaxYear);
   for (std::size_t line = 0; line < items.size(); ++line) {
-    PairBox12Code(items[line]->ComboBox1, box12Codes_[line]);
+    PairBox12Code(items[line]->ComboBox1, box12Codes_[line], twoLetters);
     items[line]->Edit1->setText(box12Amounts_[line]->text());
   }
   if (ExecDialog(*box12Dialog_) != QDialog::Accepted) return;
   for (std::size_t line = 0; line < items.size(); ++line) {
-    box12Codes_[line]->setText(items[line]->ComboBox1->currentText().left(1));
+    box12Codes_[line]->setText(Box12CodeOfLine(items[line]->ComboBox1->currentText(), twoLetters));
     box12Amounts_[line]->setText(items[line]->Edit1->text());
   }
   // The rules below move the focus to a refused entry; those moves are no

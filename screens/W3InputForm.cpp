@@ -27,6 +27,7 @@
 #include "platform/qt/QtRecordText.h"
 #include "rules/KindOfPayer.h"
 #include "rules/TaxYearCheck.h"
+#include "rules/TaxYearRules.h"
 
 namespace {
 
@@ -268,6 +269,16 @@ void TFormW3::Watch(QWidget* field, void (TFormW3::*handler)()) {
   }
 }
 
+namespace {
+
+// The kind-of-payer label; the kind of employer only in a year that has one.
+QString PayerLabel(std::int32_t taxYear, int tpSickPayKind, int kindOfPayer, int kindOfEmployer) {
+  if (!RulesForYear(taxYear).KindOfEmployer) kindOfEmployer = 0;
+  return FromRecordText(KindOfPayerLabel(tpSickPayKind, kindOfPayer, kindOfEmployer));
+}
+
+}  // namespace
+
 void TFormW3::FormCreate() {
   DlgKindOfPayer = new TDlgKindOfPayer(this);
   FormSocSecMedicare = new TFormSocSecMedicare(registry_, Rec().TaxYear, this);
@@ -287,9 +298,8 @@ void TFormW3::LoadFromRecord() {
   EditTaxYear->setText(QString::number(w3.TaxYear));
   SetRatesCaption(QString::number(w3.TaxYear));
   EditControlNum->setText(QString::number(w3.ControlNum));
-  DlgKindOfPayer->SetSelections(w3.KindOfPayer, w3.TPSickPayKind);
-  LabelKindofPayer->setText(
-      FromRecordText(KindOfPayerLabel(w3.TPSickPayKind, w3.KindOfPayer)));
+  DlgKindOfPayer->SetSelections(w3.KindOfPayer, w3.TPSickPayKind, w3.KindOfEmployer);
+  LabelKindofPayer->setText(PayerLabel(w3.TaxYear, w3.TPSickPayKind, w3.KindOfPayer, w3.KindOfEmployer));
   LabelW2Count->setText(QString::number(w3.W2Count));
   EditEstablishment->setText(FromRecordText(w3.Establishment.Str()));
   MaskEditEmployerFedID->setText(FromRecordText(w3.EmployerEIN.Str()));
@@ -370,13 +380,16 @@ void TFormW3::ButtonSSMedcareRatesClick() {
 void TFormW3::ButtonPayerClick() {
   const int tpSickPay = DlgKindOfPayer->TPSickPayIndex();
   const int kindOfPayer = DlgKindOfPayer->KindOfPayerIndex();
+  const int kindOfEmployer = DlgKindOfPayer->KindOfEmployerValue();
+  // The items of the year as it stands on the screen.
+  DlgKindOfPayer->SetTaxYear(Rec().TaxYear);
   if (RunModal(*DlgKindOfPayer) == QDialog::Accepted) {
-    LabelKindofPayer->setText(FromRecordText(
-        KindOfPayerLabel(DlgKindOfPayer->TPSickPayIndex(), DlgKindOfPayer->KindOfPayerIndex())));
+    LabelKindofPayer->setText(PayerLabel(Rec().TaxYear, DlgKindOfPayer->TPSickPayIndex(),
+                                         DlgKindOfPayer->KindOfPayerIndex(), DlgKindOfPayer->KindOfEmployerValue()));
   } else {
     // Back to what the dialog showed when it opened: the record's kind until
     // the user confirms another, then the one the label shows.
-    DlgKindOfPayer->SetSelections(kindOfPayer, tpSickPay);
+    DlgKindOfPayer->SetSelections(kindOfPayer, tpSickPay, kindOfEmployer);
   }
 }
 
@@ -418,7 +431,7 @@ void TFormW3::EditEstablishmentExit() { Rec().Establishment = ShownText(EditEsta
 
 void TFormW3::MaskEditEmployerFedIDExit() {
   const std::string text = ShownText(MaskEditEmployerFedID);
-  if (!CheckEIN(text)) {
+  if (!CheckEIN(text, RulesForYear(Rec().TaxYear).IdNumbers)) {
     Reject(MaskEditEmployerFedID);
     return;
   }
@@ -453,7 +466,7 @@ void TFormW3::MaskEditOtherEINExit() {
   const std::string text = ShownText(MaskEditOtherEIN);
   if (text == kBlankEin) {
     Rec().OtherEIN = "";
-  } else if (CheckEIN(text)) {
+  } else if (CheckEIN(text, RulesForYear(Rec().TaxYear).IdNumbers)) {
     Rec().OtherEIN = text;
   } else {
     Reject(MaskEditOtherEIN);
@@ -541,6 +554,9 @@ void TFormW3::BitBtnOKClick() {
   }
   if (DlgKindOfPayer->KindOfPayerIndex() >= 0) Rec().KindOfPayer = DlgKindOfPayer->KindOfPayerIndex();
   if (DlgKindOfPayer->TPSickPayIndex() >= 0) Rec().TPSickPayKind = DlgKindOfPayer->TPSickPayIndex();
+  // Earlier years leave the byte of the kind of employer as the file holds it.
+  if (RulesForYear(Rec().TaxYear).KindOfEmployer)
+    Rec().KindOfEmployer = static_cast<std::uint8_t>(DlgKindOfPayer->KindOfEmployerValue());
   if (!file_.WorkRec.SameBytes(file_.OrigRec)) file_.SaveCurrent(false);
   closing_ = true;
   accept();

@@ -68,7 +68,7 @@ TEST(RateChecks, TheWageBaseWarningHasInclusiveBounds) {
       {2002, std::nullopt, kNone},
       {2001, 1, kNone},  // the years before 2002 are fixed
       {2003, 0,
-       "Was expecting Soc.Sec. Maximum Wage for 2003 to be in the region of 89600. Please be "
+       "Was expecting Soc.Sec. Maximum Wage for 2003 to be in the region of 87000. Please be "
        "sure your entry is correct."},
       {9999, 1, kNone},  // no figure to expect
   };

@@ -39,7 +39,7 @@ TEST_F(PayerDialog, ShowsItsCaptionsItemsAndDefaults) {
                                                           "W-2's Include Third-party sick pay",
                                                           "Filing ONLY Third-party sick pay"}));
   EXPECT_EQ(Texts(dialog.KindOfPayerButtons), (QStringList{"941", "Military", "943 (Agricultural)", "CT-1 (Railroad)",
-                                                           "Hshld. empl.", "Medicare gov. empl."}));
+                                                           "Hshld. empl.", "Medicare gov. empl.", "944"}));
   EXPECT_EQ(dialog.TPSickPayIndex(), 0);
   EXPECT_EQ(dialog.KindOfPayerIndex(), 0);
   EXPECT_EQ(dialog.BitBtnOK->text(), "OK");

@@ -274,7 +274,7 @@ TEST_F(W2ScreenTest, TaxProductsKeepFourDecimalsAndShowCents) {
 }
 
 TEST_F(W2ScreenTest, WithoutRatesBox1IsCopiedAndTheTaxesStayZero) {
-  SetEmployer(2010, "", "");
+  SetEmployer(2027, "", "");
   TFormW2& screen = Open();
   EXPECT_EQ(screen.YearRates().SocSecMaxWage, 0);
   TypeAndLeave(screen.EditWages, "50000");
