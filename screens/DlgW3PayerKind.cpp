@@ -122,6 +122,9 @@ void TDlgKindOfPayer::SetTaxYear(std::int32_t taxYear) {
   const TaxYearRules& rules = RulesForYear(taxYear);
   KindOfPayerButtons[kForm944]->setVisible(rules.Form944);
   RadioGroupKindOfEmployer->setVisible(rules.KindOfEmployer);
+  // Lay the items out at once, not only when the event loop gets to it.
+  RadioGroupKindOfPayer->layout()->activate();
+  layout()->activate();
   adjustSize();
 }
 

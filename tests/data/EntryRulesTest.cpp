@@ -339,6 +339,38 @@ TEST(ReadCodeField, StoresOneUpperCaseCharacter) {
                    "\"" + std::string(text) + "\" is too long, only ONE character is allowed here.\r\r" + kRetained);
 }
 
+// In a year with two-letter box 12 codes: one character as before (the
+// second byte 0), or two letters; anything else keeps both bytes.
+TEST(ReadTwoLetterCodeField, StoresOneCharacterOrTwoLetters) {
+  const struct {
+    const char* text;
+    char code, code2;
+  } accepted[] = {{"dd", 'D', 'D'}, {" Aa ", 'A', 'A'}, {"d", 'D', 0}, {"", ' ', 0}, {"7", '7', 0}};
+  for (const auto& c : accepted) {
+    ScriptedMessageBoxes boxes;
+    FakeField field(c.text);
+    char code = 'Z', code2 = 'Z';
+    ReadTwoLetterCodeField(field, code, code2);
+    EXPECT_TRUE(code == c.code && code2 == c.code2 && field.focusCount == 0) << c.text;
+  }
+  const struct {
+    const char* text;
+    const char* message;
+  } rejected[] = {{"DDD", "\"DDD\" is too long, no more than TWO characters are allowed here."},
+                  {"D1", "\"D1\" is not a code, a code of two characters must be two letters."},
+                  {"D ", nullptr}};
+  for (const auto& c : rejected) {
+    if (c.message == nullptr) continue;  // "D " trims to one letter
+    ScriptedMessageBoxes boxes;
+    boxes.Answer(MsgOk);
+    FakeField field(c.text);
+    char code = 'Z', code2 = 'Y';
+    ReadTwoLetterCodeField(field, code, code2);
+    EXPECT_TRUE(code == 'Z' && code2 == 'Y' && field.focusCount == 1) << c.text;
+    ExpectOneMessage(boxes, std::string(c.message) + "\r\r" + kRetained, c.text);
+  }
+}
+
 TEST(QuietValidation, SilencesTheChecksButKeepsTheirResults) {
   EXPECT_FALSE(QuietValidation);
   ScriptedMessageBoxes boxes;  // no answers queued: any box fails the test

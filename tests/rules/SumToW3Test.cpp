@@ -172,3 +172,30 @@ TEST(SumToW3, TotalsBeyondTheRangeOfAnAmountAreRefused) {
   EXPECT_EQ(ReadRecord(path, 1).w3.TotWages, 0);
   EXPECT_TRUE(file->WorkRec.SameBytes(file->OrigRec));
 }
+
+// The deferred compensation total adds the codes of the file's tax year; the
+// byte after a code is its second letter only in a year with two-letter
+// codes, so before 2006 AA, DD, BB and EE count as A, D, B and E.
+TEST(SumToW3, DeferredCompensationCodesOfTheYear) {
+  ScriptedMessageBoxes boxes;
+  const struct {
+    std::int32_t year;
+    std::int64_t total;
+  } cases[] = {{2001, 110001}, {2004, 110001}, {2005, 110011}, {2006, 1110}, {2011, 11110}};
+  for (const auto& c : cases) {
+    TempDir dir;
+    TRecordBuffer w3 = Blank(kRecTypeW3);
+    w3.w3.TaxYear = c.year;
+    TRecordBuffer a = Blank(kRecTypeW2), b = Blank(kRecTypeW2);
+    a.w2.Box12[0] = {'D', 'Q', {}, Dollars(1)};  // "DQ" from 2006, which is no code
+    a.w2.Box12[1] = {'Y', 0, {}, Dollars(10)};
+    a.w2.Box12[2] = {'A', 'A', {}, Dollars(100)};
+    a.w2.Box12[3] = {'D', 'D', {}, Dollars(100000)};  // health coverage from 2011
+    b.w2.Box12[0] = {'B', 'B', {}, Dollars(1000)};
+    b.w2.Box12[1] = {'E', 'E', {}, Dollars(10000)};
+    const std::string path = WriteFile(dir, {a, b}, w3);
+    auto file = TQuillmarFormFile::Create(path);
+    SumToW3(*file);
+    EXPECT_EQ(file->W3Rec.w3.TotDefComp, Dollars(c.total)) << c.year;
+  }
+}

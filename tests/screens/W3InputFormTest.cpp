@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -737,4 +738,52 @@ TEST_F(W3Screen, TheRatesButtonOpensTheRatesOfTheTaxYear) {
   EXPECT_EQ(loaded, "2002");
   EXPECT_EQ(form->FormSocSecMedicare->WorkingRates().SocSecMaxWage, Cents(8490000));
   EXPECT_TRUE(boxes.Shown().empty());
+}
+
+// The EIN rule of the tax year on the screen: 20 is refused up to 2002 and
+// assigned from 2003.
+TEST_F(W3Screen, TheEinPrefixesOfTheTaxYear) {
+  for (const std::int32_t year : {2002, 2003}) {
+    StoreW3([year](W3Record& w3) { w3.TaxYear = year; });
+    const auto form = Open();
+    boxes.Clear();
+    if (year == 2002) boxes.Answer(MsgOk);
+    TypeAndLeave(*form, form->MaskEditEmployerFedID, "20-3456789");
+    EXPECT_EQ(Work().EmployerEIN.Str(), year == 2002 ? "" : "20-3456789") << year;
+    EXPECT_EQ(boxes.Texts().size(), year == 2002 ? 1u : 0u) << year;
+  }
+}
+
+// From 2006 the dialog offers 944, from 2011 the kind of employer, which OK
+// stores in the byte at offset 536 and the label shows.
+TEST_F(W3Screen, Form944AndTheKindOfEmployerByYear) {
+  for (const std::int32_t year : {2005, 2006, 2010, 2011}) {
+    StoreW3([year](W3Record& w3) {
+      w3.TaxYear = year;
+      w3.EmployerEIN = "20-3456789";
+      w3.EmployerName = "Acme Tools";
+    });
+    const auto form = Open();
+    TFormW3* screen = form.get();
+    screen->RunModal = [year](QDialog& shown) {
+      auto& dialog = dynamic_cast<TDlgKindOfPayer&>(shown);
+      ShowActive(dialog);
+      EXPECT_EQ(dialog.KindOfPayerButtons[6]->isVisible(), year >= 2006) << year;
+      EXPECT_EQ(dialog.RadioGroupKindOfEmployer->isVisible(), year >= 2011) << year;
+      // On its round button: the short text leaves the rest of the column no hit.
+      if (year >= 2006) QTest::mouseClick(dialog.KindOfPayerButtons[6], Qt::LeftButton, {}, QPoint(6, 10));
+      if (year >= 2011) QTest::mouseClick(dialog.KindOfEmployerButtons[2], Qt::LeftButton);
+      QTest::mouseClick(dialog.BitBtnOK, Qt::LeftButton);
+      return dialog.result();
+    };
+    QTest::mouseClick(screen->ButtonPayer, Qt::LeftButton);
+    EXPECT_EQ(form->LabelKindofPayer->text(),
+              year >= 2011 ? "944, State/local non-501c" : (year >= 2006 ? "944" : "941"));
+    boxes.Clear();
+    boxes.Answer(MsgYes);  // the clock says 2003: the tax year is verified
+    QTest::mouseClick(form->BitBtnOK, Qt::LeftButton);
+    const TRecordBuffer onDisk = RecordOnDisk(path, 1);
+    EXPECT_EQ(onDisk.w3.KindOfPayer, year >= 2006 ? 6 : 0) << year;
+    EXPECT_EQ(onDisk.bytes[536], year >= 2011 ? 3 : 0) << year;
+  }
 }
