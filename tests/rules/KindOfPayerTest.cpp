@@ -19,7 +19,6 @@ TEST(KindOfPayerLabel, FollowsTheThirdPartySickPayChoice) {
       {2, 0, "Third-party sick pay"},
       {2, 3, "Third-party sick pay"},
       {0, 6, "944"},
-      {1, 6, "944 + Third-party sick pay"},
       {0, 7, ""},
       {1, -1, " + Third-party sick pay"},
       {3, 1, "Military"},
@@ -29,20 +28,8 @@ TEST(KindOfPayerLabel, FollowsTheThirdPartySickPayChoice) {
   }
 }
 
-// From 2011 the kind of employer follows, when one is chosen (1 to 5).
-TEST(KindOfPayerLabel, WithTheKindOfEmployer) {
-  const struct {
-    int tpSickPay, kind, employer;
-    const char* label;
-  } cases[] = {
-      {0, 0, 0, "941"},
-      {0, 0, 1, "941, None apply"},
-      {1, 6, 2, "944 + Third-party sick pay, 501c non-govt."},
-      {0, 4, 3, "Hshld. empl., State/local non-501c"},
-      {0, 5, 4, "Medicare gov. empl., State/local 501c"},
-      {2, 1, 5, "Third-party sick pay, Federal govt."},
-      {0, 2, 6, "943 (Agricultural)"},
-  };
-  for (const auto& c : cases)
-    EXPECT_EQ(KindOfPayerLabel(c.tpSickPay, c.kind, c.employer), c.label) << c.kind << "/" << c.employer;
+TEST(KindOfPayerLabel, WithTheKindOfEmployerFrom1To5) {
+  EXPECT_EQ(KindOfPayerLabel(1, 6, 2), "944 + Third-party sick pay, 501c non-govt.");
+  EXPECT_EQ(KindOfPayerLabel(2, 1, 5), "Third-party sick pay, Federal govt.");
+  EXPECT_EQ(KindOfPayerLabel(0, 2, 6), "943 (Agricultural)");
 }

@@ -173,9 +173,8 @@ TEST(SumToW3, TotalsBeyondTheRangeOfAnAmountAreRefused) {
   EXPECT_TRUE(file->WorkRec.SameBytes(file->OrigRec));
 }
 
-// The deferred compensation total adds the codes of the file's tax year; the
-// byte after a code is its second letter only in a year with two-letter
-// codes, so before 2006 AA, DD, BB and EE count as A, D, B and E.
+// The deferred compensation codes of the file's tax year; before 2006 the
+// byte after a code is no second letter: AA, DD, BB, EE count as A, D, B, E.
 TEST(SumToW3, DeferredCompensationCodesOfTheYear) {
   ScriptedMessageBoxes boxes;
   const struct {

@@ -27,7 +27,7 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-const std::string kSave2027 = "Save Changes to Social Security and/or Medicare Rates for 2027";
+const std::string kSave2003 = "Save Changes to Social Security and/or Medicare Rates for 2003";
 
 class RatesScreen : public ::testing::Test {
 protected:
@@ -80,9 +80,9 @@ protected:
   static void TypeYear(TFormSocSecMedicare& form, const char* text) {
     Type(form.ComboBoxTaxYear->lineEdit(), text);
   }
-  // 190000.00, 6.2 and 1.45 into the fields of a new year.
+  // 87000.00, 6.2 and 1.45 into the fields of a new year.
   static void EnterPlausibleRates(TFormSocSecMedicare& form) {
-    TypeAndLeave(form.EditSocSecMaxWage, "190000");
+    TypeAndLeave(form.EditSocSecMaxWage, "87000");
     TypeAndLeave(form.EditSocSecRate, "6.2");
     TypeAndLeave(form.EditMedRate, "1.45");
   }
@@ -129,13 +129,13 @@ TEST_F(RatesScreen, ShowsEveryCaptionAndFixedText) {
 }
 
 TEST_F(RatesScreen, OpensOnTheOpenFilesYearOrTheLatest) {
-  ASSERT_TRUE(registry.WriteRatesForYear({2027, 876000000, 62000, 0, 14500, false}));
+  ASSERT_TRUE(registry.WriteRatesForYear({2003, 876000000, 62000, 0, 14500, false}));
   {
     const auto form = Open();  // no file: the latest year
-    EXPECT_EQ(Years(*form), (QStringList{"1998", "1999", "2000", "2001", "2002", "2027"}));
-    EXPECT_EQ(form->ComboBoxTaxYear->currentText(), "2027");
+    EXPECT_EQ(Years(*form), (QStringList{"1998", "1999", "2000", "2001", "2002", "2003"}));
+    EXPECT_EQ(form->ComboBoxTaxYear->currentText(), "2003");
     EXPECT_EQ(Fields(*form), (std::vector<QString>{"87600.00", "6.2000", "0.00", "1.4500"}));
-    EXPECT_EQ(form->LoadedYearText(), "2027");
+    EXPECT_EQ(form->LoadedYearText(), "2003");
   }
   {
     const auto form = Open(2001);
@@ -145,10 +145,10 @@ TEST_F(RatesScreen, OpensOnTheOpenFilesYearOrTheLatest) {
   }
   {
     const auto form = Open(1997);  // not a year of the table: the latest
-    EXPECT_EQ(form->ComboBoxTaxYear->currentText(), "2027");
+    EXPECT_EQ(form->ComboBoxTaxYear->currentText(), "2003");
   }
   {
-    const auto form = Open(2029);  // not on file: nothing is selected
+    const auto form = Open(2005);  // not on file: nothing is selected
     EXPECT_EQ(form->ComboBoxTaxYear->currentIndex(), -1);
     EXPECT_EQ(form->ComboBoxTaxYear->currentText(), "");
     EXPECT_EQ(form->WorkingRates(), SocSecMedicareRates{});
@@ -203,22 +203,22 @@ TEST_F(RatesScreen, AYearBefore1998IsRefusedAndOKClosesWithoutAQuestion) {
 TEST_F(RatesScreen, OnlyAFourCharacterYearTextLoadsAYear) {
   const auto form = Open();
   QLineEdit* year = form->ComboBoxTaxYear->lineEdit();
-  TypeYear(*form, "202");
+  TypeYear(*form, "200");
   EXPECT_EQ(form->WorkingRates().TaxYear, 2002);
   EXPECT_EQ(form->LoadedYearText(), "2002");
-  QTest::keyClicks(year, "9");
-  EXPECT_EQ(form->WorkingRates().TaxYear, 2029);
-  QTest::keyClicks(year, "9");  // "20299": five characters
-  EXPECT_EQ(form->WorkingRates().TaxYear, 2029);
+  QTest::keyClicks(year, "5");
+  EXPECT_EQ(form->WorkingRates().TaxYear, 2005);
+  QTest::keyClicks(year, "9");  // "20059": five characters
+  EXPECT_EQ(form->WorkingRates().TaxYear, 2005);
   QTest::keyClick(year, Qt::Key_Backspace);  // back to the loaded text
-  EXPECT_EQ(form->LoadedYearText(), "2029");
-  EXPECT_EQ(form->WorkingRates().TaxYear, 2029);
+  EXPECT_EQ(form->LoadedYearText(), "2005");
+  EXPECT_EQ(form->WorkingRates().TaxYear, 2005);
   EXPECT_TRUE(boxes.Shown().empty());
 }
 
 TEST_F(RatesScreen, ANewYearIsEnteredSavedAndListed) {
   const auto form = Open();
-  TypeYear(*form, "2027");
+  TypeYear(*form, "2003");
   EXPECT_EQ(Fields(*form), (std::vector<QString>{"0.00", "0.0000", "0.00", "0.0000"}));
   EXPECT_TRUE(form->CheckBoxUseMedMax->isEnabled());
   EXPECT_FALSE(form->EditMedRate->isReadOnly());
@@ -227,24 +227,24 @@ TEST_F(RatesScreen, ANewYearIsEnteredSavedAndListed) {
   EXPECT_TRUE(boxes.Shown().empty()) << "plausible entries give no warning";
   boxes.Answer(MsgYes);
   ClickOK(*form);
-  ASSERT_EQ(boxes.Texts(), Texts{kSave2027});
+  ASSERT_EQ(boxes.Texts(), Texts{kSave2003});
   EXPECT_EQ(boxes.Shown()[0].caption, "Save ?");
   EXPECT_EQ(boxes.Shown()[0].buttons, unsigned(MsgYes | MsgNo));
-  EXPECT_EQ(Stored(2027), (SocSecMedicareRates{2027, 1900000000, 62000, 0, 14500, false}));
-  EXPECT_EQ(Years(*form), (QStringList{"1998", "1999", "2000", "2001", "2002", "2027"}));
+  EXPECT_EQ(Stored(2003), (SocSecMedicareRates{2003, 870000000, 62000, 0, 14500, false}));
+  EXPECT_EQ(Years(*form), (QStringList{"1998", "1999", "2000", "2001", "2002", "2003"}));
   EXPECT_EQ(form->result(), QDialog::Accepted);
   EXPECT_FALSE(form->isVisible());
 }
 
 TEST_F(RatesScreen, RatesKeepFourDecimalsWhenTyped) {
   const auto form = Open();
-  TypeYear(*form, "2027");
-  TypeAndLeave(form->EditSocSecMaxWage, "190000.005");
+  TypeYear(*form, "2003");
+  TypeAndLeave(form->EditSocSecMaxWage, "87000.005");
   TypeAndLeave(form->EditSocSecRate, "6.25");
   TypeAndLeave(form->EditMedRate, "1.4567");
   boxes.Answer(MsgYes);
   ClickOK(*form);
-  EXPECT_EQ(Stored(2027), (SocSecMedicareRates{2027, 1900000050, 62500, 0, 14567, false}));
+  EXPECT_EQ(Stored(2003), (SocSecMedicareRates{2003, 870000050, 62500, 0, 14567, false}));
 }
 
 TEST_F(RatesScreen, TheWageBaseWarningHasInclusiveBounds) {
@@ -258,7 +258,6 @@ TEST_F(RatesScreen, TheWageBaseWarningHasInclusiveBounds) {
       {"2002", "93390", false, "84900"},    {"2002", "93390.01", true, "84900"},
       {"2003", "78300", false, "87000"},    {"2003", "78299.99", true, "87000"},
       {"2003", "", true, "87000"},          {"2003", "lots", false, ""},
-      {"2026", "166050", false, "184500"},  {"2026", "202950.01", true, "184500"},
       {"2027", "175230", false, "194700"},  {"2027", "175229.99", true, "194700"},
       {"2500", "90000", true, "24496362691576600"},
   };
@@ -300,7 +299,7 @@ TEST_F(RatesScreen, TheRateWarnings) {
       {false, "", true, 0},
   };
   const auto form = Open();
-  TypeYear(*form, "2027");
+  TypeYear(*form, "2003");
   for (const auto& c : cases) {
     boxes.Clear();
     if (c.warns) boxes.Answer(MsgOk);
@@ -313,7 +312,7 @@ TEST_F(RatesScreen, TheRateWarnings) {
 
 TEST_F(RatesScreen, MedicareMaximumWithoutTheCheckMarkIsIgnored) {
   const auto form = Open();
-  TypeYear(*form, "2027");
+  TypeYear(*form, "2003");
   Type(form->EditMedMaxWage, "0.00");  // four characters: no message
   LeaveBackwards(form->EditMedMaxWage);
   EXPECT_TRUE(boxes.Shown().empty());
@@ -334,7 +333,7 @@ TEST_F(RatesScreen, MedicareMaximumWithoutTheCheckMarkIsIgnored) {
 
 TEST_F(RatesScreen, ALowMedicareMaximumIsWarnedAndThenIgnoredOnSaving) {
   const auto form = Open();
-  TypeYear(*form, "2027");
+  TypeYear(*form, "2003");
   EnterPlausibleRates(*form);
   form->CheckBoxUseMedMax->setChecked(true);
   boxes.Answer(MsgOk);
@@ -344,10 +343,10 @@ TEST_F(RatesScreen, ALowMedicareMaximumIsWarnedAndThenIgnoredOnSaving) {
   boxes.Answer(MsgYes).Answer(MsgOk);
   ClickOK(*form);
   EXPECT_EQ(boxes.Texts(),
-            (Texts{boxes.Texts()[0], kSave2027,
+            (Texts{boxes.Texts()[0], kSave2003,
                    "Ignoring your entry in Medicare Maximum Wage as it is too low to be correct"}));
   EXPECT_FALSE(form->CheckBoxUseMedMax->isChecked());
-  EXPECT_EQ(Stored(2027), (SocSecMedicareRates{2027, 1900000000, 62000, 0, 14500, false}));
+  EXPECT_EQ(Stored(2003), (SocSecMedicareRates{2003, 870000000, 62000, 0, 14500, false}));
   EXPECT_EQ(form->result(), QDialog::Accepted);
 }
 
@@ -365,8 +364,8 @@ TEST_F(RatesScreen, AnIncompleteEntryIsNotSavedAndTheScreenStaysOpen) {
   // A new year with the Social Security rate left at zero, likewise.
   boxes.Clear();
   form->CheckBoxUseMedMax->setChecked(false);
-  TypeYear(*form, "2027");  // the unchanged 2002 asks nothing now
-  TypeAndLeave(form->EditSocSecMaxWage, "190000");
+  TypeYear(*form, "2003");  // the unchanged 2002 asks nothing now
+  TypeAndLeave(form->EditSocSecMaxWage, "87000");
   boxes.Answer(MsgOk);
   TypeAndLeave(form->EditMedRate, "1.45");
   boxes.Answer(MsgYes).Answer(MsgOk);
@@ -374,7 +373,7 @@ TEST_F(RatesScreen, AnIncompleteEntryIsNotSavedAndTheScreenStaysOpen) {
   EXPECT_EQ(boxes.Texts().back(),
             "Cannot save incomplete Soc.Sec./Medicare entry - one or more required fields were zero.");
   EXPECT_TRUE(form->isVisible());
-  EXPECT_FALSE(registry.KeyExists(TQuillmarRegistry::RatesKeyOf(2027)));
+  EXPECT_FALSE(registry.KeyExists(TQuillmarRegistry::RatesKeyOf(2003)));
   EXPECT_EQ(Years(*form).size(), 5);
 }
 
@@ -437,16 +436,16 @@ TEST_F(RatesScreen, ABadEntryIsReportedOnceAndKeepsTheStoredValue) {
 
 TEST_F(RatesScreen, ASaveThatCannotBeWrittenIsReportedAndTheScreenStaysOpen) {
   const auto form = Open();
-  TypeYear(*form, "2027");
+  TypeYear(*form, "2003");
   EnterPlausibleRates(*form);
   fs::permissions(dir.Path() / "system.reg", fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                   fs::perm_options::remove);
   boxes.Answer(MsgYes).Answer(MsgOk);
   ClickOK(*form);
-  EXPECT_EQ(boxes.Texts(), (Texts{kSave2027, "Failed to set data for '2027'"}));
+  EXPECT_EQ(boxes.Texts(), (Texts{kSave2003, "Failed to set data for '2003'"}));
   EXPECT_EQ(boxes.Shown()[1].icon, MsgIcon::Error);
   EXPECT_TRUE(form->isVisible());
-  EXPECT_FALSE(Years(*form).contains("2027"));
+  EXPECT_FALSE(Years(*form).contains("2003"));
 }
 
 TEST_F(RatesScreen, ADamagedYearIsReportedAndShowsWhatCouldBeRead) {
@@ -480,12 +479,12 @@ TEST_F(RatesScreen, ClosingTheScreenIsNoLeaveOfTheFieldBeingTyped) {
 }
 
 TEST_F(RatesScreen, TheW3ScreenLoadsItsYearDirectly) {
-  ASSERT_TRUE(registry.WriteRatesForYear({2028, 876000000, 62000, 0, 14500, false}));
+  ASSERT_TRUE(registry.WriteRatesForYear({2004, 876000000, 62000, 0, 14500, false}));
   const auto form = Open(2002);
-  form->LoadYear("2028");
-  EXPECT_EQ(form->ComboBoxTaxYear->currentText(), "2028");
-  EXPECT_EQ(form->LoadedYearText(), "2028");
-  EXPECT_EQ(form->WorkingRates(), Stored(2028));
+  form->LoadYear("2004");
+  EXPECT_EQ(form->ComboBoxTaxYear->currentText(), "2004");
+  EXPECT_EQ(form->LoadedYearText(), "2004");
+  EXPECT_EQ(form->WorkingRates(), Stored(2004));
 }
 
 }  // namespace

@@ -90,20 +90,3 @@ TEST_F(PayerDialog, SelectionsComeFromTheRecordAndAnIndexOutOfRangeSelectsNothin
   EXPECT_EQ(dialog.TPSickPayIndex(), -1);
   EXPECT_TRUE(dialog.RadioGroupKindOfPayer->isEnabled());
 }
-
-
-// The kind of employer round trip: values 1 to 5, 0 (or anything else) none.
-TEST_F(PayerDialog, TheKindOfEmployerSelection) {
-  EXPECT_FALSE(dialog.RadioGroupKindOfEmployer->isVisible()) << "a new dialog shows the years up to 2005";
-  EXPECT_FALSE(dialog.KindOfPayerButtons[6]->isVisible());
-  EXPECT_EQ(dialog.RadioGroupKindOfEmployer->title(), "Kind of Employer");
-  EXPECT_EQ(Texts(dialog.KindOfEmployerButtons), (QStringList{"None apply", "501c non-govt.", "State/local non-501c",
-                                                              "State/local 501c", "Federal govt."}));
-  EXPECT_EQ(dialog.KindOfEmployerValue(), 0);
-  dialog.SetSelections(6, 1, 5);
-  EXPECT_EQ(dialog.KindOfPayerIndex(), 6);
-  EXPECT_EQ(dialog.KindOfEmployerValue(), 5);
-  EXPECT_TRUE(dialog.KindOfEmployerButtons[4]->isChecked());
-  dialog.SetSelections(0, 0, 200);
-  EXPECT_EQ(dialog.KindOfEmployerValue(), 0);
-}

@@ -54,24 +54,20 @@ std::string RateSection(const std::string& year, const std::string& wageBase,
          "\"MedicareHasMaxWage\"=dword:00000000\n\n";
 }
 
-// The entries of 2003 to 2026: the wage base of each year as eight
-// little-endian bytes; 4.2 % (10,a4) in 2011 and 2012.
+// The entries of 2003 to 2026: each wage base as eight little-endian bytes;
+// 4.2 % (10,a4) in 2011 and 2012.
 std::string LaterRateSections() {
-  const std::int64_t wageBases[] = {87000,  87900,  90000,  94200,  97500,  102000, 106800, 106800,
-                                    106800, 110100, 113700, 117000, 118500, 118500, 127200, 128400,
-                                    132900, 137700, 142800, 147000, 160200, 168600, 176100, 184500};
+  const std::uint64_t bases[] = {87000,  87900,  90000,  94200,  97500,  102000, 106800, 106800,
+                                 106800, 110100, 113700, 117000, 118500, 118500, 127200, 128400,
+                                 132900, 137700, 142800, 147000, 160200, 168600, 176100, 184500};
   std::string sections;
-  for (int i = 0; i < 24; ++i) {
-    std::uint64_t value = static_cast<std::uint64_t>(wageBases[i]) * 10000;
-    std::string hex;
-    for (int b = 0; b < 8; ++b, value >>= 8) {
-      char byte[4];
-      std::snprintf(byte, sizeof byte, b == 0 ? "%02x" : ",%02x", static_cast<unsigned>(value & 0xff));
-      hex += byte;
-    }
-    const int year = 2003 + i;
-    sections += RateSection(std::to_string(year), hex,
-                            year == 2011 || year == 2012 ? "10,a4,00,00,00,00,00,00" : "30,f2,00,00,00,00,00,00");
+  for (int year = 2003; year <= 2026; ++year) {
+    char hex[32];
+    const std::uint64_t v = bases[year - 2003] * 10000;
+    std::snprintf(hex, sizeof hex, "%02x,%02x,%02x,%02x,00,00,00,00", unsigned(v & 0xff), unsigned(v >> 8 & 0xff),
+                  unsigned(v >> 16 & 0xff), unsigned(v >> 24 & 0xff));
+    const bool holiday = year == 2011 || year == 2012;
+    sections += RateSection(std::to_string(year), hex, holiday ? "10,a4,00,00,00,00,00,00" : "30,f2,00,00,00,00,00,00");
   }
   return sections;
 }

@@ -102,31 +102,10 @@ TEST(SocSecMedicareRates, A2002EntryWithoutAWageBaseIsSeededAfresh) {
   }
 }
 
-// From 2003 each year's wage base, 6.2 % (4.2 % in 2011 and 2012) and
-// Medicare 1.45 % without a maximum.
-TEST(SocSecMedicareRates, TheLaterPresetYears) {
-  TempDir dir;
-  TQuillmarRegistry registry(dir.Path());
-  SeedPresetRates(registry);
-  const struct {
-    std::int32_t year;
-    std::int64_t wageBase;
-    Currency rate;
-  } presets[] = {{2003, 87000, 62000},  {2005, 90000, 62000},  {2010, 106800, 62000}, {2011, 106800, 42000},
-                 {2012, 110100, 42000}, {2013, 113700, 62000}, {2016, 118500, 62000}, {2025, 176100, 62000},
-                 {2026, 184500, 62000}};
-  for (const auto& p : presets)
-    EXPECT_EQ(Read(registry, p.year), (SocSecMedicareRates{p.year, p.wageBase * 10000, p.rate, 0, 14500, false}))
-        << p.year;
-  EXPECT_EQ(PresetRatesForYear(2026), &PresetRates.back());
-  EXPECT_EQ(PresetRatesForYear(1997), nullptr);
-  EXPECT_EQ(PresetRatesForYear(2027), nullptr);
-}
-
-// A later year is written only where the table has no rates for it: never
-// over the user's entry, nor over a damaged one; an entry without a wage
-// base reads as none and gets the preset.
-TEST(SocSecMedicareRates, SeedingAddsOnlyMissingLaterYears) {
+// A later preset year is written only where the table has no rates for it:
+// never over the user's entry nor a damaged one; an entry without a wage
+// base is none.
+TEST(SocSecMedicareRates, SeedingAddsOnlyTheMissingLaterYears) {
   TempDir dir;
   TQuillmarRegistry registry(dir.Path());
   const SocSecMedicareRates own2025{2025, 1760000000, 62500, 0, 14567, false};
@@ -135,9 +114,9 @@ TEST(SocSecMedicareRates, SeedingAddsOnlyMissingLaterYears) {
   PutValue(registry, 2020, RegValue::Dword("SocSecMaxWage", 5));
   SeedPresetRates(registry);
   EXPECT_EQ(Read(registry, 2025), own2025);
-  EXPECT_EQ(Read(registry, 2024), *PresetRatesForYear(2024));
+  EXPECT_EQ(Read(registry, 2024), (SocSecMedicareRates{2024, 1686000000, 62000, 0, 14500, false}));
+  EXPECT_EQ(Read(registry, 2012), (SocSecMedicareRates{2012, 1101000000, 42000, 0, 14500, false}));
   EXPECT_EQ(ReadError(registry, 2020), "Invalid data type for 'SocSecMaxWage'");
-  EXPECT_EQ(Read(registry, 2019), *PresetRatesForYear(2019));
 }
 
 TEST(SocSecMedicareRates, StoresEightByteLittleEndianAmountsAndADword) {
