@@ -144,8 +144,9 @@ enum RoAmount : std::size_t {
 };
 // clang-format on
 // Unverified: the code II field (RO 144-154, RU 190-204) was added in tax year
-// 2024 and its place is inferred from the order of the fields around it.
-// Check it against the current publication before relying on code II.
+// 2024 and its place is inferred from the order of the fields around it; so
+// are the blanks after it (RO 155-274, RU 205-354). Check them against the
+// current publication before relying on code II.
 inline constexpr std::array<int, kRoAmountCount> kRoAmountPos = {12, 23, 34,  45,  56,  67,
                                                                  78, 89, 111, 122, 133, 144};
 inline constexpr std::array<int, kRoAmountCount> kRuAmountPos = {10,  25,  40,  55,  70,  85,

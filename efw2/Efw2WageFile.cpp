@@ -1,8 +1,8 @@
 #include "efw2/Efw2WageFile.h"
 
 #include <algorithm>
-#include <map>
 #include <stdexcept>
+#include <unordered_map>
 
 #include "data/EntryRules.h"
 #include "efw2/Efw2Rules.h"
@@ -120,6 +120,20 @@ std::string Subject(const W2Record& w2) {
   return name + " (SSN " + (ssn.empty() ? std::string("missing") : ssn) + ")";
 }
 
+// The subject of an employee's findings, made only when there is a finding.
+class Who {
+ public:
+  explicit Who(const W2Record& w2) : w2_(w2) {}
+  operator const std::string&() const {
+    if (text_.empty()) text_ = Subject(w2_);
+    return text_;
+  }
+
+ private:
+  const W2Record& w2_;
+  mutable std::string text_;
+};
+
 // Splits a suffix (JR, SR, II, III, IV, V) off the end of a cleaned last name.
 void SplitSuffix(std::string& last, std::string& suffix) {
   const std::size_t blank = last.rfind(' ');
@@ -202,14 +216,18 @@ bool Efw2WageFile::HasErrors() const {
 Efw2WageFile::Efw2WageFile(const Efw2Input& input) {
   PrepareEmployer(input);
   PrepareSubmitter(input.Submitter);
-  std::map<std::string, std::string> subjectOfSsn;
+  std::unordered_map<std::string, std::size_t> firstWithSsn;
+  firstWithSsn.reserve(input.Employees.size());
   employees_.reserve(input.Employees.size());
-  for (const W2Record& w2 : input.Employees) {
-    PrepareEmployee(w2, input);
+  for (std::size_t i = 0; i < input.Employees.size(); ++i) {
+    PrepareEmployee(input.Employees[i], input);
     const Employee& e = employees_.back();
     if (e.Ssn.empty()) continue;
-    const auto [it, added] = subjectOfSsn.emplace(e.Ssn, Subject(w2));
-    if (!added) Error(Subject(w2), "SSN is the same as on the W-2 of " + it->second);
+    const auto [it, added] = firstWithSsn.emplace(e.Ssn, i);
+    if (!added) {
+      Error(Subject(input.Employees[i]),
+            "SSN is the same as on the W-2 of " + Subject(input.Employees[it->second]));
+    }
   }
   if (employees_.empty()) Error(kWhoW3, "There are no W-2s to report: every W-2 is void or blank");
   if (employees_.size() > 9'999'999)
@@ -394,7 +412,7 @@ void Efw2WageFile::PrepareSubmitter(const Efw2Submitter& s) {
 }
 
 void Efw2WageFile::PrepareEmployee(const W2Record& w2, const Efw2Input& input) {
-  const std::string who = Subject(w2);
+  const Who who(w2);
   Employee& e = employees_.emplace_back();
 
   const std::string ssnText = Trimmed(w2.SocSecNum.Str());
@@ -463,11 +481,13 @@ void Efw2WageFile::PrepareEmployee(const W2Record& w2, const Efw2Input& input) {
     if (postCode.empty()) Warning(who, "Foreign Postal Code is missing");
   }
 
-  const auto add = [&](std::uint64_t& field, Currency amount, const std::string& label) {
+  const auto add = [&](std::uint64_t& field, Currency amount, std::string_view label) {
+    if (amount >= 0 && AddWithin(field, Cents(amount), kMaxFieldCents)) return;
     if (amount < 0) {
-      Error(who, label + " of " + FormatAmount(amount) + " is negative, this is not allowed");
-    } else if (!AddWithin(field, Cents(amount), kMaxFieldCents)) {
-      Error(who, label + " of " + FormatAmount(amount) +
+      Error(who, std::string(label) + " of " + FormatAmount(amount) +
+                     " is negative, this is not allowed");
+    } else {
+      Error(who, std::string(label) + " of " + FormatAmount(amount) +
                      " does not fit the file (at most 999999999.99)");
     }
   };
@@ -522,7 +542,7 @@ void Efw2WageFile::PrepareEmployee(const W2Record& w2, const Efw2Input& input) {
   e.RetirementPlan = w2.RetirePlan != 0 ? '1' : '0';
   e.ThirdPartySickPay = w2.TPSickPay != 0 ? '1' : '0';
 
-  CheckAmounts(e, who, input);
+  CheckAmounts(e, w2, input);
   for (std::size_t i = 0; i < kRwAmountCount; ++i) {
     if (!AddWithin(rwTotals_[i], e.Rw[i], kMaxTotalCents)) {
       Error(kWhoW3,
@@ -540,7 +560,8 @@ void Efw2WageFile::PrepareEmployee(const W2Record& w2, const Efw2Input& input) {
   }
 }
 
-void Efw2WageFile::CheckAmounts(const Employee& e, const std::string& who, const Efw2Input& input) {
+void Efw2WageFile::CheckAmounts(const Employee& e, const W2Record& w2, const Efw2Input& input) {
+  const Who who(w2);
   const std::uint64_t box1 = e.Rw[kBox1], box2 = e.Rw[kBox2], box3 = e.Rw[kBox3];
   const std::uint64_t box4 = e.Rw[kBox4], box5 = e.Rw[kBox5], box6 = e.Rw[kBox6];
   const std::uint64_t box7 = e.Rw[kBox7];
@@ -687,7 +708,8 @@ std::string Efw2WageFile::Records() const {
                re::ZipExt);
   w.Char(re::KindOfEmployer, kindOfEmployer_);
   w.Char(re::EmploymentCode, employmentCode_);
-  // RE 220, the tax jurisdiction, stays blank: Form W-2 of the states.
+  // RE 220, the tax jurisdiction, stays blank: Form W-2 of the states. (The
+  // letters of the territories other than P are unverified; none is written.)
   w.Char(re::ThirdPartySickPay, sickPay_);
   w.Text(re::ContactName, employerContact_.Name);
   w.Text(re::ContactPhone, employerContact_.Phone);

@@ -70,7 +70,7 @@ class Efw2WageFile {
   void PrepareSubmitter(const Efw2Submitter& s);
   void PrepareEmployer(const Efw2Input& input);
   void PrepareEmployee(const W2Record& w2, const Efw2Input& input);
-  void CheckAmounts(const Employee& e, const std::string& who, const Efw2Input& input);
+  void CheckAmounts(const Employee& e, const W2Record& w2, const Efw2Input& input);
   void CheckTotals(const Efw2Input& input);
   void Error(const std::string& subject, std::string text);
   void Warning(const std::string& subject, std::string text);

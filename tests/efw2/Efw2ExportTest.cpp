@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <filesystem>
 #include <functional>
 
@@ -17,31 +16,26 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class ScriptedSubmitterDialog final : public IEfw2SubmitterDialog {
- public:
+// Records what it is shown; `answer` changes the data as the user would (empty: Cancel).
+struct ScriptedSubmitterDialog final : IEfw2SubmitterDialog {
   bool Execute(Efw2Submitter& submitter, bool kindFromW3) override {
     shown.push_back(submitter);
     kindsFromW3.push_back(kindFromW3);
-    if (!answer) return false;
-    answer(submitter);
-    return true;
+    if (answer) answer(submitter);
+    return static_cast<bool>(answer);
   }
-  std::function<void(Efw2Submitter&)> answer;  // empty: Cancel
+  std::function<void(Efw2Submitter&)> answer;
   std::vector<Efw2Submitter> shown;
   std::vector<bool> kindsFromW3;
 };
 
-class ScriptedSaveDialog final : public IFileDialog {
- public:
+struct ScriptedSaveDialog final : IFileDialog {
   std::optional<std::string> Execute(const FileDialogRequest& request) override {
     requests.push_back(request);
-    if (answers.empty()) ADD_FAILURE() << "unexpected file dialog";
-    if (answers.empty()) return std::nullopt;
-    std::optional<std::string> answer = answers.front();
-    answers.pop_front();
-    return answer;
+    EXPECT_LT(requests.size(), answers.size() + 1) << "unexpected file dialog";
+    return requests.size() <= answers.size() ? answers[requests.size() - 1] : std::nullopt;
   }
-  std::deque<std::optional<std::string>> answers;
+  std::vector<std::optional<std::string>> answers;
   std::vector<FileDialogRequest> requests;
 };
 

@@ -56,42 +56,21 @@ TEST(Efw2File, AFewEmployeesReadBackFieldByFieldInNameOrder) {
   for (const Efw2ReadRecord& record : r) ids.push_back(record.Id);
   ASSERT_EQ(ids,
             (std::vector<std::string>{"RA", "RE", "RW", "RW", "RO", "RW", "RW", "RT", "RU", "RF"}));
-  const std::tuple<int, const char*, const char*> fields[] = {{2, "Ssn", "345678901"},
-                                                              {2, "First", "ZOE"},
-                                                              {2, "Middle", ""},
-                                                              {2, "Last", "ADLER"},
-                                                              {2, "Delivery", "UNTER DEN LINDEN 5"},
-                                                              {2, "City", "BERLIN"},
-                                                              {2, "State", ""},
-                                                              {2, "Zip", ""},
-                                                              {2, "ZipExt", ""},
-                                                              {2, "ForeignState", "BERLIN"},
-                                                              {2, "ForeignPostal", "10115"},
-                                                              {2, "Country", "GM"},
-                                                              {2, "Retirement", "1"},
-                                                              {2, "Statutory", "0"},
-                                                              {3, "Ssn", "678901234"},
-                                                              {3, "Last", "BAKER"},
-                                                              {4, "AllocTips", "00000123456"},
-                                                              {4, "AB", "00000001500"},
-                                                              {4, "EE", "00000000000"},
-                                                              {4, "PrWages", "00000000000"},
-                                                              {5, "First", "ELISE"},
-                                                              {5, "Last", "MUNOZ"},
-                                                              {5, "Suffix", "JR"},
-                                                              {5, "State", "IL"},
-                                                              {5, "Zip", "62704"},
-                                                              {5, "ZipExt", "1234"},
-                                                              {5, "D", "00000100000"},
-                                                              {5, "W", "00000050000"},
-                                                              {5, "AA", "00000075000"},
-                                                              {5, "DD", "00000000000"},
-                                                              {6, "Ssn", "234567890"},
-                                                              {6, "DD", "00000625000"},
-                                                              {7, "RwCount", "0000004"},
-                                                              {8, "RoCount", "0000001"},
-                                                              {8, "AllocTips", "000000000123456"},
-                                                              {9, "RwCount", "000000004"}};
+  // clang-format off
+  const std::tuple<int, const char*, const char*> fields[] = {
+      {2, "Ssn", "345678901"}, {2, "First", "ZOE"}, {2, "Middle", ""}, {2, "Last", "ADLER"},
+      {2, "Delivery", "UNTER DEN LINDEN 5"}, {2, "City", "BERLIN"}, {2, "State", ""},
+      {2, "Zip", ""}, {2, "ZipExt", ""}, {2, "ForeignState", "BERLIN"},
+      {2, "ForeignPostal", "10115"}, {2, "Country", "GM"}, {2, "Retirement", "1"},
+      {2, "Statutory", "0"}, {3, "Ssn", "678901234"}, {3, "Last", "BAKER"},
+      {4, "AllocTips", "00000123456"}, {4, "AB", "00000001500"}, {4, "EE", "00000000000"},
+      {4, "PrWages", "00000000000"}, {5, "First", "ELISE"}, {5, "Last", "MUNOZ"},
+      {5, "Suffix", "JR"}, {5, "State", "IL"}, {5, "Zip", "62704"}, {5, "ZipExt", "1234"},
+      {5, "D", "00000100000"}, {5, "W", "00000050000"}, {5, "AA", "00000075000"},
+      {5, "DD", "00000000000"}, {6, "Ssn", "234567890"}, {6, "DD", "00000625000"},
+      {7, "RwCount", "0000004"}, {8, "RoCount", "0000001"}, {8, "AllocTips", "000000000123456"},
+      {9, "RwCount", "000000004"}};
+  // clang-format on
   for (const auto& [record, name, value] : fields)
     EXPECT_EQ(r[record][name], value) << record << " " << name;
 
