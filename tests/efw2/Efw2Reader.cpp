@@ -63,26 +63,26 @@ const std::map<std::string, std::string> kLayouts = {
 };
 // clang-format on
 
-struct Spec {
+struct LayoutField {
   std::string name;
   int pos, len;
   char kind;
 };
 
-std::vector<Spec> SpecsOf(const std::string& id) {
-  std::vector<Spec> specs;
+std::vector<LayoutField> FieldsOf(const std::string& id) {
+  std::vector<LayoutField> fields;
   std::stringstream list(kLayouts.at(id));
   std::string item;
   int next = 1;
   while (std::getline(list, item, ';')) {
-    Spec s;
+    LayoutField s;
     std::stringstream(item) >> s.name >> s.pos >> s.len >> s.kind;
     EXPECT_EQ(s.pos, next) << id << " layout has a gap or overlap at " << s.name;
     next = s.pos + s.len;
-    specs.push_back(s);
+    fields.push_back(s);
   }
   EXPECT_EQ(next, 513) << id << " layout does not cover 512 positions";
-  return specs;
+  return fields;
 }
 
 bool All(const std::string& text, bool (*ok)(char)) {
@@ -120,7 +120,7 @@ std::vector<Efw2ReadRecord> ReadEfw2(const std::string& contents) {
       ADD_FAILURE() << "unknown record " << r.Id;
       continue;
     }
-    for (const Spec& s : SpecsOf(r.Id)) {
+    for (const LayoutField& s : FieldsOf(r.Id)) {
       std::string text =
           r.Raw.substr(static_cast<std::size_t>(s.pos - 1), static_cast<std::size_t>(s.len));
       bool ok = true;
@@ -158,7 +158,7 @@ std::vector<Efw2ReadRecord> ReadEfw2(const std::string& contents) {
 
 std::vector<std::string> Efw2AmountNames(const std::string& id) {
   std::vector<std::string> names;
-  for (const Spec& s : SpecsOf(id)) {
+  for (const LayoutField& s : FieldsOf(id)) {
     if (s.kind == 'M') names.push_back(s.name);
   }
   return names;
