@@ -2,6 +2,7 @@
 // The program's launcher: creates each modal screen for one showing.
 
 #include "app/ScreenLauncher.h"
+#include "efw2/Efw2Export.h"
 
 class QWidget;
 
@@ -17,7 +18,12 @@ public:
   void PrintW3(TQuillmarFormFile& file, TQuillmarRegistry& registry) override;
   void PrintW2s(TQuillmarFormFile& file, TQuillmarRegistry& registry) override;
   void PrintMailingLabels(TQuillmarFormFile& file, TQuillmarRegistry& registry) override;
+  void ExportEfw2(TQuillmarFormFile& file, TQuillmarRegistry& registry) override;
+  // Where the wage file's findings are shown: the error report window. Until
+  // one is set they are shown in a message box.
+  void SetReportWindow(Efw2ReportSink showReport) { showReport_ = std::move(showReport); }
 
 private:
   QWidget* parent_;
+  Efw2ReportSink showReport_;
 };

@@ -9,5 +9,5 @@ $SUDO apt-get install -y -q --no-install-recommends \
   build-essential dpkg-dev cmake \
   qt6-base-dev libgl-dev qt6-qpa-plugins \
   fonts-liberation \
-  libgtest-dev libgmock-dev libbenchmark-dev \
+  libgtest-dev libgmock-dev libbenchmark-dev libssl-dev \
   clang-format git

@@ -55,6 +55,7 @@ public:
   void PrintW3(TQuillmarFormFile&, TQuillmarRegistry&) override {}
   void PrintW2s(TQuillmarFormFile&, TQuillmarRegistry&) override {}
   void PrintMailingLabels(TQuillmarFormFile&, TQuillmarRegistry&) override {}
+  void ExportEfw2(TQuillmarFormFile&, TQuillmarRegistry&) override {}
 };
 
 class WideDesktop final : public IDesktop {
