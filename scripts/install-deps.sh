@@ -9,4 +9,5 @@ $SUDO apt-get install -y -q --no-install-recommends \
   build-essential cmake \
   qt6-base-dev libgl-dev qt6-qpa-plugins \
   fonts-liberation \
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev \
+  poppler-utils
