@@ -24,7 +24,10 @@ std::string DateTimeText(std::chrono::system_clock::time_point t, const char* lo
   const bool midnight = tm.tm_hour == 0 && tm.tm_min == 0 && tm.tm_sec == 0 &&
                         t == std::chrono::floor<std::chrono::seconds>(t);
   std::string text = Format(nl_langinfo_l(D_FMT, locale), tm, locale);
-  if (!midnight) text += " " + Format(nl_langinfo_l(T_FMT, locale), tm, locale);
+  if (!midnight) {
+    text.push_back(' ');
+    text.append(Format(nl_langinfo_l(T_FMT, locale), tm, locale));
+  }
   freelocale(locale);
   return text;
 }

@@ -1,5 +1,5 @@
-// Renders the main window, the W-3 screen and the W-2 screen of a small
-// example company to PNG files, for the README. Runs headless:
+// Renders the main window, the W-3 screen, the W-2 screen and the error
+// report window of a small example company to PNG files, for the README. Runs headless:
 //   QT_QPA_PLATFORM=offscreen quillmar_screenshots docs
 // Everything it writes besides the pictures goes to a temporary folder that
 // it removes again.
@@ -17,6 +17,8 @@
 #include "data/Currency.h"
 #include "data/QuillmarFormFile.h"
 #include "platform/MessageBoxes.h"
+#include "platform/RecordingPrinter.h"
+#include "screens/ErrorReport.h"
 #include "screens/SocSecMedicareRates.h"
 #include "screens/SumToW3.h"
 #include "screens/W2InputForm.h"
@@ -28,7 +30,7 @@ namespace fs = std::filesystem;
 
 // No one is there to answer: every box takes the answer that changes nothing.
 class QuietMessageBoxes final : public IMessageBoxes {
-public:
+ public:
   MsgButton Show(const MessageBoxRequest& request) override {
     std::cerr << "message: " << request.text << "\n";
     if (request.buttons & MsgNo) return MsgNo;
@@ -38,12 +40,12 @@ public:
 };
 
 class NoFileDialog final : public IFileDialog {
-public:
+ public:
   std::optional<std::string> Execute(const FileDialogRequest&) override { return std::nullopt; }
 };
 
 class NoLauncher final : public IScreenLauncher {
-public:
+ public:
   bool Available(LaunchTarget target) const override {
     return target == LaunchTarget::RatesScreen || target == LaunchTarget::W3Screen ||
            target == LaunchTarget::W2Screen;
@@ -56,8 +58,19 @@ public:
   void PrintMailingLabels(TQuillmarFormFile&, TQuillmarRegistry&) override {}
 };
 
+// The pictures print nothing: a dialog that is asked is cancelled.
+class NoPrinterSetup final : public IPrinterSetupDialog {
+ public:
+  bool Execute(IPrinterDevice&) override { return false; }
+};
+
+class NoFontDialog final : public FontDialog {
+ public:
+  bool Execute(IPrinterDevice&) override { return false; }
+};
+
 class WideDesktop final : public IDesktop {
-public:
+ public:
   WorkArea GetWorkArea() const override { return {1280, 1024}; }
 };
 
@@ -137,7 +150,8 @@ int main(int argc, char* argv[]) {
     NoFileDialog dialog;
     NoLauncher launcher;
     WideDesktop desktop;
-    MainFormSettings settings{(work / "registry").string(), "/opt/Tolvane/Quillmar/Quillmar", "", {}};
+    MainFormSettings settings{
+        (work / "registry").string(), "/opt/Tolvane/Quillmar/Quillmar", "", {}};
     TMainForm mainWindow(settings, dialog, launcher, desktop);
     ok = Save(mainWindow, out / "main-window.png") && ok;
 
@@ -152,6 +166,22 @@ int main(int argc, char* argv[]) {
       ok = Save(w2, out / "w2-screen.png") && ok;
     }
     file->WorkRec = file->OrigRec;  // nothing of the pictures is kept
+    {
+      RecordingPrinter printer;
+      NoPrinterSetup setup;
+      NoFontDialog fonts;
+      TFormErrorReport report(printer, setup, fonts);
+      report.SetReportLines({
+          "W-2 Error Report for: Ruth A Calder,   SSN = 123-45-6789",
+          "",
+          "Box 7 Social Security Tips are zero, verify this is O.K.",
+          "Either Local Wage or Local Tax may be missing from the 1st State Line",
+          "   (or if no local taxes in your area then zero the Local Wage and Local Tax entries)",
+          "",
+          "Calculated Soc.Sec.Tax at 2613.30 but your entry is 2600.00",
+      });
+      ok = Save(report, out / "error-report.png") && ok;
+    }
   }
   SetMessageBoxes(nullptr);
   std::error_code ec;

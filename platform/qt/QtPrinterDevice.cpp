@@ -55,6 +55,7 @@ void QtPrinterDevice::SetPdfOutput(const QString& path, int dpi, const QMarginsF
   printer_.setFullPage(false);
   printer_.setPageMargins(margins, QPageLayout::Point);
   metrics_.reset();
+  advances_.reset();
 }
 
 PrinterCaps QtPrinterDevice::Caps() const {
@@ -89,6 +90,7 @@ bool QtPrinterDevice::BeginDoc(const std::string& title) {
   failed_ = false;
   painterFontSet_ = false;
   metrics_.reset();
+  advances_.reset();
   return true;
 }
 
@@ -114,6 +116,7 @@ void QtPrinterDevice::SetFont(const PrinterFont& font) {
   if (font == font_) return;
   font_ = font;
   metrics_.reset();
+  advances_.reset();
   painterFontSet_ = false;
 }
 
@@ -125,12 +128,17 @@ const QFontMetricsF& QtPrinterDevice::Metrics() {
   return *metrics_;
 }
 
-const QString& QtPrinterDevice::Converted(const std::string& text) {
-  if (text != lastText_) {
-    lastText_ = text;
-    lastConverted_ = FromRecordText(text);
+const std::array<double, 256>& QtPrinterDevice::Advances() {
+  if (!advances_) {
+    const QFontMetricsF& metrics = Metrics();
+    std::array<double, 256> advances{};
+    for (int c = 0; c < 256; ++c) {
+      const char byte = static_cast<char>(c);
+      advances[c] = metrics.horizontalAdvance(FromRecordText(std::string_view(&byte, 1)));
+    }
+    advances_ = advances;
   }
-  return lastConverted_;
+  return *advances_;
 }
 
 void QtPrinterDevice::TextOut(int x, int y, const std::string& text) {
@@ -142,28 +150,27 @@ void QtPrinterDevice::TextOut(int x, int y, const std::string& text) {
     painter_->setPen(QColor((c >> 16) & 0xff, (c >> 8) & 0xff, c & 0xff));
     painterFontSet_ = true;
   }
-  painter_->drawText(QPointF(x, y + metrics.ascent()), Converted(text));
+  painter_->drawText(QPointF(x, y + metrics.ascent()), FromRecordText(text));
 }
 
+// Widths are the sum of the characters' advances, as the printer measures
+// them: no kerning, so a text drawn is never wider than measured.
 int QtPrinterDevice::TextWidth(const std::string& text) {
-  return static_cast<int>(std::ceil(Metrics().horizontalAdvance(Converted(text))));
+  const std::array<double, 256>& advances = Advances();
+  double width = 0;
+  for (const char c : text) width += advances[static_cast<unsigned char>(c)];
+  return static_cast<int>(std::ceil(width));
 }
 
 bool QtPrinterDevice::FitCount(const std::string& text, int maxExtent, int& fit) {
-  const QFontMetricsF& metrics = Metrics();
-  const QString& q = Converted(text);
-  // The longest leading part whose width is within the extent.
-  qsizetype low = 0;
-  qsizetype high = q.size();
-  while (low < high) {
-    const qsizetype mid = (low + high + 1) / 2;
-    if (std::ceil(metrics.horizontalAdvance(q, static_cast<int>(mid))) <= maxExtent) {
-      low = mid;
-    } else {
-      high = mid - 1;
-    }
+  const std::array<double, 256>& advances = Advances();
+  double width = 0;
+  fit = 0;
+  for (const char c : text) {
+    width += advances[static_cast<unsigned char>(c)];
+    if (std::ceil(width) > maxExtent) break;
+    ++fit;
   }
-  fit = static_cast<int>(low);
   return true;
 }
 

@@ -8,6 +8,7 @@
 #include <QMarginsF>
 #include <QPrinter>
 #include <QString>
+#include <array>
 #include <memory>
 #include <optional>
 
@@ -56,7 +57,8 @@ class QtPrinterDevice final : public IPrinterDevice {
  private:
   // The font in device pixels of the printer, made when first needed.
   const QFontMetricsF& Metrics();
-  const QString& Converted(const std::string& text);
+  // The advance of each of the 256 characters in the current font.
+  const std::array<double, 256>& Advances();
   QString Destination() const;
 
   QPrinter printer_{QPrinter::HighResolution};
@@ -67,6 +69,5 @@ class QtPrinterDevice final : public IPrinterDevice {
   bool painterFontSet_ = false;
   int page_ = 0;
   bool failed_ = false;
-  std::string lastText_;  // the text last converted, and its conversion
-  QString lastConverted_;
+  std::optional<std::array<double, 256>> advances_;
 };
