@@ -30,7 +30,7 @@ namespace fs = std::filesystem;
 
 // No one is there to answer: every box takes the answer that changes nothing.
 class QuietMessageBoxes final : public IMessageBoxes {
- public:
+public:
   MsgButton Show(const MessageBoxRequest& request) override {
     std::cerr << "message: " << request.text << "\n";
     if (request.buttons & MsgNo) return MsgNo;
@@ -40,12 +40,12 @@ class QuietMessageBoxes final : public IMessageBoxes {
 };
 
 class NoFileDialog final : public IFileDialog {
- public:
+public:
   std::optional<std::string> Execute(const FileDialogRequest&) override { return std::nullopt; }
 };
 
 class NoLauncher final : public IScreenLauncher {
- public:
+public:
   bool Available(LaunchTarget target) const override {
     return target == LaunchTarget::RatesScreen || target == LaunchTarget::W3Screen ||
            target == LaunchTarget::W2Screen;
@@ -60,17 +60,17 @@ class NoLauncher final : public IScreenLauncher {
 
 // The pictures print nothing: a dialog that is asked is cancelled.
 class NoPrinterSetup final : public IPrinterSetupDialog {
- public:
+public:
   bool Execute(IPrinterDevice&) override { return false; }
 };
 
 class NoFontDialog final : public FontDialog {
- public:
+public:
   bool Execute(IPrinterDevice&) override { return false; }
 };
 
 class WideDesktop final : public IDesktop {
- public:
+public:
   WorkArea GetWorkArea() const override { return {1280, 1024}; }
 };
 
@@ -150,8 +150,7 @@ int main(int argc, char* argv[]) {
     NoFileDialog dialog;
     NoLauncher launcher;
     WideDesktop desktop;
-    MainFormSettings settings{
-        (work / "registry").string(), "/opt/Tolvane/Quillmar/Quillmar", "", {}};
+    MainFormSettings settings{(work / "registry").string(), "/opt/Tolvane/Quillmar/Quillmar", "", {}};
     TMainForm mainWindow(settings, dialog, launcher, desktop);
     ok = Save(mainWindow, out / "main-window.png") && ok;
 
