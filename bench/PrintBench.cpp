@@ -18,6 +18,7 @@
 #include "platform/MulDiv.h"
 #include "platform/QtRecordText.h"
 #include "platform/RecordingPrinter.h"
+#include "platform/ScriptedPrintDialogs.h"
 #include "platform/qt/QtPrinterDevice.h"
 #include "print/PrintTextReport.h"
 
@@ -26,17 +27,6 @@ namespace {
 constexpr int kLines = 10000;
 constexpr int kDpi = 600;
 const PrinterFont kFont{.name = "MS Sans Serif", .size = 8};
-
-class OkSetup final : public IPrinterSetupDialog {
- public:
-  bool Execute(IPrinterDevice&) override { return true; }
-};
-
-class OkFont final : public FontDialog {
- public:
-  OkFont() { font_ = kFont; }
-  bool Execute(IPrinterDevice&) override { return true; }
-};
 
 // Lines as the edit check writes them, each narrower than the text width.
 const std::vector<std::string>& ReportLines() {
@@ -98,8 +88,9 @@ void DrawLineByLine(const PrinterCaps& caps, DrawLine draw, NextPage next) {
 }
 
 void BM_PrintTextReport_Recording(benchmark::State& state) {
-  OkSetup setup;
-  OkFont font;
+  ScriptedPrinterSetupDialog setup;
+  setup.otherwise = true;
+  ScriptedFontDialog font;  // cancelled: the printer's font prints
   for (auto _ : state) {
     RecordingPrinter printer;
     PrintTextReport(ReportLines(), printer, setup, font);
@@ -123,8 +114,9 @@ void BM_Floor_Recording(benchmark::State& state) {
 BENCHMARK(BM_Floor_Recording)->Unit(benchmark::kMillisecond);
 
 void BM_PrintTextReport_Pdf(benchmark::State& state) {
-  OkSetup setup;
-  OkFont font;
+  ScriptedPrinterSetupDialog setup;
+  setup.otherwise = true;
+  ScriptedFontDialog font;  // cancelled: the printer's font prints
   for (auto _ : state) {
     QtPrinterDevice printer(false);
     UsePdf(printer);

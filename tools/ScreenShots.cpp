@@ -18,6 +18,7 @@
 #include "data/QuillmarFormFile.h"
 #include "platform/MessageBoxes.h"
 #include "platform/RecordingPrinter.h"
+#include "platform/ScriptedPrintDialogs.h"
 #include "screens/ErrorReport.h"
 #include "screens/SocSecMedicareRates.h"
 #include "screens/SumToW3.h"
@@ -56,17 +57,6 @@ public:
   void PrintW3(TQuillmarFormFile&, TQuillmarRegistry&) override {}
   void PrintW2s(TQuillmarFormFile&, TQuillmarRegistry&) override {}
   void PrintMailingLabels(TQuillmarFormFile&, TQuillmarRegistry&) override {}
-};
-
-// The pictures print nothing: a dialog that is asked is cancelled.
-class NoPrinterSetup final : public IPrinterSetupDialog {
-public:
-  bool Execute(IPrinterDevice&) override { return false; }
-};
-
-class NoFontDialog final : public FontDialog {
-public:
-  bool Execute(IPrinterDevice&) override { return false; }
 };
 
 class WideDesktop final : public IDesktop {
@@ -167,8 +157,8 @@ int main(int argc, char* argv[]) {
     file->WorkRec = file->OrigRec;  // nothing of the pictures is kept
     {
       RecordingPrinter printer;
-      NoPrinterSetup setup;
-      NoFontDialog fonts;
+      ScriptedPrinterSetupDialog setup;  // the picture prints nothing
+      ScriptedFontDialog fonts;
       TFormErrorReport report(printer, setup, fonts);
       report.SetReportLines({
           "W-2 Error Report for: Ruth A Calder,   SSN = 123-45-6789",

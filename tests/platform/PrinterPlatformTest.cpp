@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <limits>
 
 #include "platform/DateTimeText.h"
@@ -12,46 +11,25 @@
 namespace {
 
 TEST(MulDiv, RoundsHalvesAwayFromZeroWithoutOverflow) {
-  struct Case {
-    std::int32_t a, b, c, want;
-  };
   constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
-  const Case cases[] = {
-      {25, 203, 100, 51},     // 50.75
-      {50, 203, 100, 102},    // 101.5, a half: away from zero
-      {-50, 203, 100, -102},  // -101.5
-      {50, -203, -100, 102},
-      {203, 1, 6, 34},           // 33.83
-      {203, 1, 10, 20},          // 20.3
-      {-11, 600, 72, -92},       // -91.67
-      {kMax, kMax, kMax, kMax},  // the product needs 62 bits
-      {kMax, 2, 1, -1},          // the quotient does not fit
-      {1, 1, 0, -1},             // division by zero
-      {std::numeric_limits<std::int32_t>::min(), 1, 1, std::numeric_limits<std::int32_t>::min()},
+  constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+  const std::int32_t cases[][4] = {
+      {25, 203, 100, 51}, {50, 203, 100, 102}, {-50, 203, 100, -102},    {50, -203, -100, 102},
+      {203, 1, 6, 34},    {-11, 600, 72, -92}, {kMax, kMax, kMax, kMax},  // a 62-bit product
+      {kMax, 2, 1, -1},   {1, 1, 0, -1},       {kMin, 1, 1, kMin},        // too big; by zero
   };
-  for (const Case& c : cases) {
-    EXPECT_EQ(MulDiv(c.a, c.b, c.c), c.want) << c.a << " x " << c.b << " / " << c.c;
-  }
+  for (const auto& c : cases)
+    EXPECT_EQ(MulDiv(c[0], c[1], c[2]), c[3]) << c[0] << " " << c[1] << " " << c[2];
 }
 
 TEST(DateTimeText, LeavesOutTheTimeOnlyAtExactlyMidnight) {
   using namespace std::chrono;
-  const auto noon = FixedClock::LocalNoon(2024, 3, 15);
-  const auto midnight = noon - hours(12);
-  struct Case {
-    system_clock::time_point at;
-    const char* want;
-  };
-  const Case cases[] = {
-      {noon, "03/15/24 12:00:00"},
-      {midnight, "03/15/24"},
-      {midnight + seconds(1), "03/15/24 00:00:01"},
-      {midnight + milliseconds(1), "03/15/24 00:00:00"},
-      {midnight - seconds(1), "03/14/24 23:59:59"},
-  };
-  for (const Case& c : cases) EXPECT_EQ(DateTimeText(c.at, "C"), c.want);
-  // A locale that is not installed reads as the C locale.
-  EXPECT_EQ(DateTimeText(noon, "xx_NOWHERE.UTF-8"), "03/15/24 12:00:00");
+  const auto midnight = FixedClock::LocalNoon(2024, 3, 15) - hours(12);
+  EXPECT_EQ(DateTimeText(midnight + hours(12), "C"), "03/15/24 12:00:00");
+  EXPECT_EQ(DateTimeText(midnight, "C"), "03/15/24");
+  EXPECT_EQ(DateTimeText(midnight + milliseconds(1), "C"), "03/15/24 00:00:00");
+  EXPECT_EQ(DateTimeText(midnight - seconds(1), "C"), "03/14/24 23:59:59");
+  EXPECT_EQ(DateTimeText(midnight, "xx_NOWHERE.UTF-8"), "03/15/24");  // not installed: C
 }
 
 }  // namespace

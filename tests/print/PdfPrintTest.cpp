@@ -5,9 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <QPageSize>
-#include <cstdio>
+#include <fstream>
 #include <map>
 #include <regex>
+#include <sstream>
 #include <string>
 
 #include "platform/qt/QtPrinterDevice.h"
@@ -16,69 +17,48 @@
 
 namespace {
 
-struct Box {
-  double xMin = 0, yMin = 0;
-};
-
-// The words of the PDF with the top-left corners of their boxes, in points.
-std::map<std::string, Box> WordBoxes(const std::string& pdf, const std::string& html) {
-  const std::string command = "pdftotext -bbox '" + pdf + "' '" + html + "'";
-  EXPECT_EQ(std::system(command.c_str()), 0) << command;
-  std::FILE* file = std::fopen(html.c_str(), "r");
-  std::string text;
-  if (file) {
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
-      text.append(buffer, n);
-    std::fclose(file);
-  }
-  std::map<std::string, Box> boxes;
-  const std::regex word(R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)"[^>]*>([^<]*)</word>)re");
-  for (auto it = std::sregex_iterator(text.begin(), text.end(), word); it != std::sregex_iterator();
-       ++it) {
-    boxes[(*it)[3]] = {std::stod((*it)[1]), std::stod((*it)[2])};
-  }
-  return boxes;
-}
-
 TEST(PdfPrint, GridTextLandsWithinAPixelOfItsDevicePosition) {
   const TempDir dir;
   constexpr int kDpi = 600;
-  const std::string pdf = dir.File("grid.pdf");
   QtPrinterDevice printer(false);
   printer.Printer().setPageSize(QPageSize(QPageSize::Letter));
-  printer.SetPdfOutput(QString::fromStdString(pdf), kDpi, QMarginsF(18, 27, 18, 27));
-  // A quarter inch left and right, three eighths at top and bottom.
+  // An unprintable border of a quarter inch left and right, three eighths at top and bottom.
+  printer.SetPdfOutput(QString::fromStdString(dir.File("grid.pdf")), kDpi,
+                       QMarginsF(18, 27, 18, 27));
   EXPECT_EQ(printer.Caps(), (PrinterCaps{600, 600, 4800, 6150, 5100, 6600, 150, 225}));
   printer.SetFont({.name = "Courier New", .size = 12, .charset = kAnsiCharset});
 
   struct Item {
     int column, line;
-    const char* text;
+    std::string text;
   };
   const Item items[] = {{1, 1, "ALPHA"}, {11, 7, "BRAVO"}, {34, 20, "CHARLIE"}, {60, 45, "DELTA"}};
-  int left = 0, top = 0;
   {
     TPrintReport report(printer, nullptr, nullptr, "grid", 50, 25, 40, 25, true, true, true);
     ASSERT_FALSE(report.Cancelled());
-    left = report.Left();
-    top = report.Top();
+    EXPECT_EQ(report.Left(), 90);  // 0.40 inch from the edge, 0.25 of it unprintable
+    EXPECT_EQ(report.Top(), 75);   // 0.50 inch, 0.375 unprintable
     for (const Item& item : items) report.PrintTextAt(item.column, item.line, item.text);
   }
-  EXPECT_EQ(left, 90);  // 0.40 inch from the edge, 0.25 of it unprintable
-  EXPECT_EQ(top, 75);   // 0.50 inch, 0.375 unprintable
 
-  const std::map<std::string, Box> boxes = WordBoxes(pdf, dir.File("grid.html"));
-  ASSERT_EQ(boxes.size(), std::size(items));
+  const std::string html = dir.File("grid.html");
+  ASSERT_EQ(std::system(("pdftotext -bbox '" + dir.File("grid.pdf") + "' '" + html + "'").c_str()),
+            0);
+  std::stringstream text;
+  text << std::ifstream(html).rdbuf();
+  const std::string page = text.str();
+  std::map<std::string, std::pair<double, double>> corners;  // points from the sheet's corner
+  const std::regex word(R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)"[^>]*>([^<]*)</word>)re");
+  for (auto it = std::sregex_iterator(page.begin(), page.end(), word); it != std::sregex_iterator();
+       ++it) {
+    corners[(*it)[3]] = {std::stod((*it)[1]), std::stod((*it)[2])};
+  }
+  ASSERT_EQ(corners.size(), std::size(items));
   for (const Item& item : items) {
     SCOPED_TRACE(item.text);
-    ASSERT_TRUE(boxes.count(item.text));
-    const Box box = boxes.at(item.text);
-    // Points on the sheet to device pixels of the printable area.
-    const double x = box.xMin * kDpi / 72 - 150;
-    const double y = box.yMin * kDpi / 72 - 225;
-    EXPECT_NEAR(x, left + (item.column - 1) * kDpi / 10.0, 1.0);
-    EXPECT_NEAR(y, top + (item.line - 1) * kDpi / 6.0, 1.0);
+    const auto [x, y] = corners.at(item.text);
+    EXPECT_NEAR(x * kDpi / 72 - 150, 90 + (item.column - 1) * kDpi / 10.0, 1.0);
+    EXPECT_NEAR(y * kDpi / 72 - 225, 75 + (item.line - 1) * kDpi / 6.0, 1.0);
   }
 }
 

@@ -1,22 +1,20 @@
 #pragma once
-// The printer set-up and font dialogs for tests: they answer from a queue and
-// record every showing. A showing with no queued answer fails the running test.
+// Printer set-up and font dialogs that answer from a queue instead of asking
+// anyone: for tests, benchmarks and headless renders. They count every showing
+// and keep the font and options each font dialog opened on.
 
 #include <deque>
-#include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "platform/PrintDialogs.h"
 
 class ScriptedPrinterSetupDialog final : public IPrinterSetupDialog {
  public:
-  ~ScriptedPrinterSetupDialog() override;
-
-  // Queues the answer to the next showing.
+  // Queues the answer to the next showing; with none queued the answer is `otherwise`.
   ScriptedPrinterSetupDialog& Answer(bool ok);
-  // Run on the printer at each OK, as a user choosing a printer would change it.
-  std::function<void(IPrinterDevice&)> onOk;
+  bool otherwise = false;
 
   bool Execute(IPrinterDevice& printer) override;
   int Shown() const { return shown_; }
@@ -28,19 +26,15 @@ class ScriptedPrinterSetupDialog final : public IPrinterSetupDialog {
 
 class ScriptedFontDialog final : public FontDialog {
  public:
-  ~ScriptedFontDialog() override;
-
   // Queues the answer to the next showing; on OK the user picks `chosen`, or
-  // keeps the offered font when none is given.
+  // keeps the offered font when none is given. With none queued: Cancel.
   ScriptedFontDialog& Answer(bool ok, std::optional<PrinterFont> chosen = std::nullopt);
 
   bool Execute(IPrinterDevice& printer) override;
   // The font and options of each showing, in order.
-  const std::vector<PrinterFont>& Offered() const { return offered_; }
-  const std::vector<FontDialogOptions>& OfferedOptions() const { return options_; }
+  const std::vector<std::pair<PrinterFont, FontDialogOptions>>& Offered() const { return offered_; }
 
  private:
   std::deque<std::pair<bool, std::optional<PrinterFont>>> answers_;
-  std::vector<PrinterFont> offered_;
-  std::vector<FontDialogOptions> options_;
+  std::vector<std::pair<PrinterFont, FontDialogOptions>> offered_;
 };
