@@ -12,6 +12,26 @@ namespace {
 
 bool IsBreakCharacter(char c) { return c == ' ' || c == '-' || c == '/' || c == '\\'; }
 
+// How many leading characters of `text` (wider than `width`) go on one output
+// line: the fit count stepped back to the last break character within it
+// (which stays on the line), or the fit count itself when the fitting part has
+// none; at least one character, so that every line prints in full.
+std::size_t WrapLength(IPrinterDevice& printer, const std::string& text, int width) {
+  int fit = 0;
+  if (!printer.FitCount(text, width, fit)) {
+    const int textWidth = std::max(1, printer.TextWidth(text));
+    fit = static_cast<int>(static_cast<long long>(text.size()) * width / textWidth);
+    if (fit == 0) fit = 40;
+  }
+  const std::size_t count =
+      std::clamp<std::size_t>(static_cast<std::size_t>(std::max(fit, 0)), 1, text.size());
+  for (std::size_t i = count; i > 0; --i) {
+    if (IsBreakCharacter(text[i - 1])) return i;
+  }
+  // No break character within the fitting part: break at the fit count.
+  return count;
+}
+
 // One text report job, in device units of the printable area.
 class TextReportJob {
  public:
@@ -91,22 +111,6 @@ class TextReportJob {
 };
 
 }  // namespace
-
-std::size_t WrapLength(IPrinterDevice& printer, const std::string& text, int width) {
-  int fit = 0;
-  if (!printer.FitCount(text, width, fit)) {
-    const int textWidth = std::max(1, printer.TextWidth(text));
-    fit = static_cast<int>(static_cast<long long>(text.size()) * width / textWidth);
-    if (fit == 0) fit = 40;
-  }
-  const std::size_t count =
-      std::clamp<std::size_t>(static_cast<std::size_t>(std::max(fit, 0)), 1, text.size());
-  for (std::size_t i = count; i > 0; --i) {
-    if (IsBreakCharacter(text[i - 1])) return i;
-  }
-  // No break character within the fitting part: break at the fit count.
-  return count;
-}
 
 void PrintTextReport(const std::vector<std::string>& lines, IPrinterDevice& printer,
                      IPrinterSetupDialog& printerSetupDialog, FontDialog& fontDialog) {

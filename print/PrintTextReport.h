@@ -18,9 +18,3 @@ inline constexpr const char* kTextReportTitle = "Quillmar";
 // is printed.
 void PrintTextReport(const std::vector<std::string>& lines, IPrinterDevice& printer,
                      IPrinterSetupDialog& printerSetupDialog, FontDialog& fontDialog);
-
-// How many leading characters of `text` (wider than `width`) go on one output
-// line: the fit count stepped back to the last break character within it
-// (which stays on the line), or the fit count itself when the fitting part has
-// none; at least one character.
-std::size_t WrapLength(IPrinterDevice& printer, const std::string& text, int width);
