@@ -8,6 +8,6 @@ $SUDO apt-get update -q
 $SUDO apt-get install -y -q --no-install-recommends \
   build-essential dpkg-dev cmake \
   qt6-base-dev libgl-dev qt6-qpa-plugins \
-  fonts-liberation \
+  fonts-liberation poppler-utils \
   libgtest-dev libgmock-dev libbenchmark-dev libssl-dev \
   clang-format git
