@@ -31,6 +31,7 @@ void QtScreenLauncher::ShowRates(TQuillmarRegistry& registry, TQuillmarFormFile*
 
 void QtScreenLauncher::ShowW2(TQuillmarFormFile& file, TQuillmarRegistry& registry) {
   TFormW2 screen(file, registry, parent_);
+  screen.ErrorReportView = reportWindow_;
   screen.exec();
 }
 
@@ -42,8 +43,10 @@ void QtScreenLauncher::ShowW3(TQuillmarFormFile& file, TQuillmarRegistry& regist
 void QtScreenLauncher::ExportEfw2(TQuillmarFormFile& file, TQuillmarRegistry& registry) {
   QtEfw2SubmitterDialog submitterDialog(parent_);
   QtFileDialog fileDialog(parent_);
-  Efw2ReportSink showReport = showReport_;
-  if (!showReport) {
+  Efw2ReportSink showReport;
+  if (reportWindow_) {
+    showReport = [this](const std::vector<std::string>& lines) { reportWindow_->ShowReport(lines); };
+  } else {
     showReport = [](const std::vector<std::string>& lines) {
       std::string text;
       for (const std::string& line : lines) text += line + "\r";

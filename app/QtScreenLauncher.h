@@ -3,6 +3,7 @@
 
 #include "app/ScreenLauncher.h"
 #include "efw2/Efw2Export.h"
+#include "screens/ErrorReportView.h"
 
 class QWidget;
 
@@ -19,11 +20,13 @@ public:
   void PrintW2s(TQuillmarFormFile& file, TQuillmarRegistry& registry) override;
   void PrintMailingLabels(TQuillmarFormFile& file, TQuillmarRegistry& registry) override;
   void ExportEfw2(TQuillmarFormFile& file, TQuillmarRegistry& registry) override;
-  // Where the wage file's findings are shown: the error report window. Until
-  // one is set they are shown in a message box.
-  void SetReportWindow(Efw2ReportSink showReport) { showReport_ = std::move(showReport); }
+  // The error report window, where the W-2 edit check and the wage file's
+  // checks show their findings (not owned). Without one the W-2 screen says
+  // that its check is not available and the wage file's findings are shown
+  // in a message box.
+  void SetReportWindow(IErrorReportView* window) { reportWindow_ = window; }
 
 private:
   QWidget* parent_;
-  Efw2ReportSink showReport_;
+  IErrorReportView* reportWindow_ = nullptr;
 };

@@ -53,10 +53,10 @@ int main(int argc, char* argv[]) {
     launcher.SetParent(&window);
     // Created once, hidden until the edit check shows its report in it.
     TFormErrorReport errorReport(printer, printerSetupDialog, fontDialog, &window);
-    SetFormErrorReport(&errorReport);
+    launcher.SetReportWindow(&errorReport);
     window.show();
     result = app.exec();
-    SetFormErrorReport(nullptr);
+    launcher.SetReportWindow(nullptr);
   }
   SetMessageBoxes(nullptr);
   return result;

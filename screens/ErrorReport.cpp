@@ -15,8 +15,6 @@
 
 namespace {
 
-IErrorReportWindow* installed = nullptr;
-
 constexpr int kPanelHeight = 41;
 constexpr int kButtonWidth = 75;
 constexpr int kButtonHeight = 25;
@@ -39,14 +37,6 @@ QIcon PrinterIcon() {
 }
 
 }  // namespace
-
-IErrorReportWindow* FormErrorReport() { return installed; }
-
-IErrorReportWindow* SetFormErrorReport(IErrorReportWindow* window) {
-  IErrorReportWindow* previous = installed;
-  installed = window;
-  return previous;
-}
 
 TFormErrorReport::TFormErrorReport(IPrinterDevice& printer, IPrinterSetupDialog& printerSetupDialog,
                                    FontDialog& fontDialog, QWidget* parent)

@@ -9,25 +9,13 @@
 
 #include "platform/PrintDialogs.h"
 #include "platform/PrinterDevice.h"
+#include "screens/ErrorReportView.h"
 
 class QFrame;
 class QPlainTextEdit;
 class QPushButton;
 
-// What the edit check needs of the window; tests put a recorder in its place.
-class IErrorReportWindow {
- public:
-  virtual ~IErrorReportWindow() = default;
-  // Shows the lines (Windows-1252) modally until the user closes the window.
-  virtual void ShowReport(const std::vector<std::string>& lines) = 0;
-};
-
-// The window the program created at start; null when none is installed.
-IErrorReportWindow* FormErrorReport();
-// Installs `window` (not owned) and returns the previous one; nullptr removes it.
-IErrorReportWindow* SetFormErrorReport(IErrorReportWindow* window);
-
-class TFormErrorReport final : public QDialog, public IErrorReportWindow {
+class TFormErrorReport final : public QDialog, public IErrorReportView {
   Q_OBJECT
 
  public:

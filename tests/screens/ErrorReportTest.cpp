@@ -59,14 +59,12 @@ TEST(ErrorReport, PrintPrintsTheLinesOfTheMemoInTheFontDialogsFont) {
 
 TEST(ErrorReport, ShowReportShowsTheLinesUntilCloseIsClicked) {
   Window w;
-  SetFormErrorReport(&w.form);
   QString shown;
   QTimer::singleShot(0, &w.form, [&] {
     if (w.form.isVisible()) shown = w.form.Memo1->toPlainText();
     QTest::mouseClick(w.form.BitBtnClose, Qt::LeftButton);
   });
-  FormErrorReport()->ShowReport({"first", "second"});
-  SetFormErrorReport(nullptr);
+  static_cast<IErrorReportView&>(w.form).ShowReport({"first", "second"});
   EXPECT_EQ(shown, QStringLiteral("first\nsecond"));
   EXPECT_FALSE(w.form.isVisible());
 }
