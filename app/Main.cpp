@@ -137,6 +137,11 @@ void TMainForm::BuildMenu() {
   FileNewItem = AddItem(file, "&New", "Create a new file", &TMainForm::FileNew);
   FileOpenItem = AddItem(file, "&Open...", "Open an existing file", &TMainForm::FileOpen);
   file->addSeparator();
+  FileExportEfw2Item = AddItem(file, "Export for SSA (EFW2)...",
+                               "Write the W-2s to a wage file for the Social Security Administration",
+                               &TMainForm::FileExportEfw2Click);
+  FileExportEfw2Item->setEnabled(false);
+  file->addSeparator();
   FileExitItem = AddItem(file, "E&xit", "Exit this application", &TMainForm::FileExit);
 
   QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
@@ -256,6 +261,7 @@ bool TMainForm::CanLaunch(LaunchTarget target) {
     case LaunchTarget::PrintW3: what = "Printing the W-3"; break;
     case LaunchTarget::PrintW2s: what = "Printing the W-2 forms"; break;
     case LaunchTarget::MailingLabels: what = "Printing mailing labels"; break;
+    case LaunchTarget::ExportEfw2: what = "The export for the SSA"; break;
   }
   ShowMessage(std::string(what) + " is not available in this version of Quillmar.", MsgIcon::Information);
   return false;
@@ -266,12 +272,14 @@ bool TMainForm::HasFile() const { return !currentFileName_.empty() && activeFile
 void TMainForm::CloseActiveFile() {
   // Released first, so that the program never goes on with a file whose close failed.
   std::unique_ptr<TQuillmarFormFile> closing = std::move(activeFile_);
+  FileExportEfw2Item->setEnabled(false);
   closing.reset();
 }
 
 void TMainForm::OpenActiveFile(const std::string& path) {
   CloseActiveFile();
   activeFile_ = TQuillmarFormFile::Create(path);
+  FileExportEfw2Item->setEnabled(launcher_.Available(LaunchTarget::ExportEfw2));
 }
 
 void TMainForm::ShowProcessingCaption() {
@@ -368,6 +376,14 @@ void TMainForm::PrintW2EmployeesClick() {
 void TMainForm::PrintMailingLabelsClick() {
   if (!RequireFile()) return;
   if (CanLaunch(LaunchTarget::MailingLabels)) launcher_.PrintMailingLabels(*activeFile_, *appRegistry_);
+}
+
+void TMainForm::FileExportEfw2Click() {
+  if (!HasFile()) {
+    ShowNoFileMessage();
+    return;
+  }
+  if (CanLaunch(LaunchTarget::ExportEfw2)) launcher_.ExportEfw2(*activeFile_, *appRegistry_);
 }
 
 void TMainForm::HelpAbout() {

@@ -47,6 +47,7 @@ public:
   void PrintW3CompanyClick();
   void PrintW2EmployeesClick();
   void PrintMailingLabelsClick();
+  void FileExportEfw2Click();
   void HelpAbout();
   void ShowNoFileMessage();
 
@@ -71,6 +72,7 @@ public:
   QStatusBar* StatusLine = nullptr;
   QAction* FileNewItem = nullptr;
   QAction* FileOpenItem = nullptr;
+  QAction* FileExportEfw2Item = nullptr;  // enabled while a data file is open
   QAction* FileExitItem = nullptr;
   QAction* EditSocSecRates = nullptr;
   QAction* EditW3Company = nullptr;

@@ -1,6 +1,9 @@
 #include "app/QtScreenLauncher.h"
 
 #include "data/QuillmarFormFile.h"
+#include "platform/MessageBoxes.h"
+#include "platform/qt/QtFileDialog.h"
+#include "screens/DlgEfw2Export.h"
 #include "screens/DlgSocSecMed.h"
 #include "screens/W2InputForm.h"
 #include "screens/W3InputForm.h"
@@ -10,6 +13,7 @@ bool QtScreenLauncher::Available(LaunchTarget target) const {
     case LaunchTarget::RatesScreen:
     case LaunchTarget::W2Screen:
     case LaunchTarget::W3Screen:
+    case LaunchTarget::ExportEfw2:
       return true;
     case LaunchTarget::PrintW3:
     case LaunchTarget::PrintW2s:
@@ -27,12 +31,29 @@ void QtScreenLauncher::ShowRates(TQuillmarRegistry& registry, TQuillmarFormFile*
 
 void QtScreenLauncher::ShowW2(TQuillmarFormFile& file, TQuillmarRegistry& registry) {
   TFormW2 screen(file, registry, parent_);
+  screen.ErrorReportView = reportWindow_;
   screen.exec();
 }
 
 void QtScreenLauncher::ShowW3(TQuillmarFormFile& file, TQuillmarRegistry& registry) {
   TFormW3 screen(file, registry, parent_);
   screen.exec();
+}
+
+void QtScreenLauncher::ExportEfw2(TQuillmarFormFile& file, TQuillmarRegistry& registry) {
+  QtEfw2SubmitterDialog submitterDialog(parent_);
+  QtFileDialog fileDialog(parent_);
+  Efw2ReportSink showReport;
+  if (reportWindow_) {
+    showReport = [this](const std::vector<std::string>& lines) { reportWindow_->ShowReport(lines); };
+  } else {
+    showReport = [](const std::vector<std::string>& lines) {
+      std::string text;
+      for (const std::string& line : lines) text += line + "\r";
+      ShowMessage(text, MsgIcon::Warning);
+    };
+  }
+  ExportForSsa(file, registry, {submitterDialog, fileDialog, showReport});
 }
 
 // The screens and print runs below are not part of this build: Available()

@@ -2,6 +2,8 @@
 // The program's launcher: creates each modal screen for one showing.
 
 #include "app/ScreenLauncher.h"
+#include "efw2/Efw2Export.h"
+#include "screens/ErrorReportView.h"
 
 class QWidget;
 
@@ -17,7 +19,14 @@ public:
   void PrintW3(TQuillmarFormFile& file, TQuillmarRegistry& registry) override;
   void PrintW2s(TQuillmarFormFile& file, TQuillmarRegistry& registry) override;
   void PrintMailingLabels(TQuillmarFormFile& file, TQuillmarRegistry& registry) override;
+  void ExportEfw2(TQuillmarFormFile& file, TQuillmarRegistry& registry) override;
+  // The error report window, where the W-2 edit check and the wage file's
+  // checks show their findings (not owned). Without one the W-2 screen says
+  // that its check is not available and the wage file's findings are shown
+  // in a message box.
+  void SetReportWindow(IErrorReportView* window) { reportWindow_ = window; }
 
 private:
   QWidget* parent_;
+  IErrorReportView* reportWindow_ = nullptr;
 };

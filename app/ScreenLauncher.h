@@ -13,6 +13,7 @@ enum class LaunchTarget {
   PrintW3,
   PrintW2s,
   MailingLabels,
+  ExportEfw2,
 };
 
 class IScreenLauncher {
@@ -35,4 +36,6 @@ public:
   virtual void PrintW2s(TQuillmarFormFile& file, TQuillmarRegistry& registry) = 0;
   // The label-size dialog, then the label print.
   virtual void PrintMailingLabels(TQuillmarFormFile& file, TQuillmarRegistry& registry) = 0;
+  // The submitter dialog, the checks and the SSA's wage file (EFW2).
+  virtual void ExportEfw2(TQuillmarFormFile& file, TQuillmarRegistry& registry) = 0;
 };

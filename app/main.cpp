@@ -12,6 +12,9 @@
 #include "platform/qt/QtDesktop.h"
 #include "platform/qt/QtFileDialog.h"
 #include "platform/qt/QtMessageBoxes.h"
+#include "platform/qt/QtPrintDialogs.h"
+#include "platform/qt/QtPrinterDevice.h"
+#include "screens/ErrorReport.h"
 
 namespace {
 
@@ -40,12 +43,20 @@ int main(int argc, char* argv[]) {
   QtFileDialog fileDialog(nullptr);
   QtScreenLauncher launcher;
   QtDesktop desktop;
+  // The one printer of the program, as every print run and report finds it.
+  QtPrinterDevice printer;
+  QtPrinterSetupDialog printerSetupDialog;
+  QtFontDialog fontDialog;
   int result = 0;
   {
     TMainForm window(settings, fileDialog, launcher, desktop);
     launcher.SetParent(&window);
+    // Created once, hidden until the edit check shows its report in it.
+    TFormErrorReport errorReport(printer, printerSetupDialog, fontDialog, &window);
+    launcher.SetReportWindow(&errorReport);
     window.show();
     result = app.exec();
+    launcher.SetReportWindow(nullptr);
   }
   SetMessageBoxes(nullptr);
   return result;

@@ -1,5 +1,5 @@
 #pragma once
-// The file-open dialog as the main window uses it. The program shows a
+// The file dialog as the main window uses it, for opening and for saving. The program shows a
 // QFileDialog; tests script the chosen name.
 
 #include <optional>
@@ -16,6 +16,8 @@ struct FileDialogRequest {
   std::string initialDir;  // empty: the dialog's own choice
   std::vector<FileDialogFilter> filters;
   int filterIndex = 0;     // the filter selected when the dialog opens
+  std::string initialFile;  // the file name the dialog proposes; empty: none
+  bool save = false;        // a dialog that saves: it asks before replacing a file
 };
 
 class IFileDialog {

@@ -1,6 +1,7 @@
 #pragma once
-// Where the W-2 screen's Error Check puts its report: the error report
-// window, which replaces its text by the lines and shows them modally.
+// Where a report goes (the W-2 screen's Error Check, the checks of the SSA
+// wage file): the error report window, which replaces its text by the lines
+// and shows them modally. Tests put a recorder in its place.
 
 #include <string>
 #include <vector>

@@ -6,8 +6,8 @@ if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update -q
 $SUDO apt-get install -y -q --no-install-recommends \
-  build-essential cmake \
+  build-essential dpkg-dev cmake \
   qt6-base-dev libgl-dev qt6-qpa-plugins \
-  fonts-liberation \
-  libgtest-dev libgmock-dev libbenchmark-dev \
+  fonts-liberation poppler-utils \
+  libgtest-dev libgmock-dev libbenchmark-dev libssl-dev \
   clang-format git

@@ -97,6 +97,7 @@ std::string QuillmarDesktopEntry(const std::string& programPath) {
          "Name=Quillmar\n"
          "Comment=W-2 wage statements and the W-3 transmittal\n"
          "Exec=" + program + " %f\n"
+         "Icon=tolvane-quillmar\n"
          "MimeType=" + kMimeType + ";\n"
          "Terminal=false\n"
          "Categories=Office;Finance;\n"

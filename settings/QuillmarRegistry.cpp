@@ -126,6 +126,25 @@ void TQuillmarRegistry::WriteFileAssociation(const std::string& shortPath) {
   }
 }
 
+std::vector<std::string> TQuillmarRegistry::ReadEfw2Values(const std::vector<std::string>& names) {
+  std::vector<std::string> texts(names.size());
+  SetRootKey(RegRoot::CurrentUser);
+  if (!OpenKey(kEfw2Key, false)) return texts;
+  OpenKeyScope scope(*this);
+  for (std::size_t i = 0; i < names.size(); ++i) texts[i] = ReadString(names[i]);
+  return texts;
+}
+
+void TQuillmarRegistry::WriteEfw2Values(const std::vector<std::pair<std::string, std::string>>& values) {
+  SetRootKey(RegRoot::CurrentUser);
+  if (!OpenKey(kEfw2Key, true)) return;
+  OpenKeyScope scope(*this);
+  std::vector<RegValue> regValues;
+  regValues.reserve(values.size());
+  for (const auto& [name, text] : values) regValues.push_back(RegValue::String(name, text));
+  WriteValues(regValues);
+}
+
 std::string TQuillmarRegistry::RatesKeyOf(std::int32_t taxYear) {
   return std::string(kRatesKey) + "\\" + std::to_string(taxYear);
 }

@@ -10,6 +10,8 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "settings/InstallValues.h"
 #include "platform/Registry.h"
@@ -22,6 +24,7 @@ public:
   static constexpr const char* kPayrollKey = "\\Software\\Tolvane\\Quillmar\\1.0\\Payroll";
   static constexpr const char* kW2MarginsKey = "\\Software\\Tolvane\\Quillmar\\1.0\\W2Margins";
   static constexpr const char* kW3MarginsKey = "\\Software\\Tolvane\\Quillmar\\1.0\\W3Margins";
+  static constexpr const char* kEfw2Key = "\\Software\\Tolvane\\Quillmar\\1.0\\EFW2";
   static constexpr const char* kRatesKey = "\\Software\\Tolvane\\Quillmar\\SocSecMedicare";
   static constexpr const char* kSystemVersionKey = "\\Software\\Microsoft\\Windows\\CurrentVersion";
   static constexpr const char* kAppPathKey =
@@ -44,6 +47,14 @@ public:
   void WriteAppPath(const std::string& shortPath);
   // The .qmr association: open runs the program with the file, print with /p.
   void WriteFileAssociation(const std::string& shortPath);
+
+  // The texts `names` of the current user's EFW2 key (the submitter data of
+  // the last SSA wage file), in that order; empty for a value not there. A
+  // value of another type raises the registry's read error.
+  std::vector<std::string> ReadEfw2Values(const std::vector<std::string>& names);
+  // Writes the named texts into that key in one change of the hive, creating
+  // the key; nothing when it cannot be created.
+  void WriteEfw2Values(const std::vector<std::pair<std::string, std::string>>& values);
 
   // Fills the record of rates.TaxYear from the table; all zero (no rates on
   // file) when the year has no entry. A missing or mistyped value raises the

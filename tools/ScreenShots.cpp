@@ -1,5 +1,5 @@
-// Renders the main window, the W-3 screen and the W-2 screen of a small
-// example company to PNG files, for the README. Runs headless:
+// Renders the main window, the W-3 screen, the W-2 screen and the error
+// report window of a small example company to PNG files, for the README. Runs headless:
 //   QT_QPA_PLATFORM=offscreen quillmar_screenshots docs
 // Everything it writes besides the pictures goes to a temporary folder that
 // it removes again.
@@ -20,6 +20,9 @@
 #include "platform/MessageBoxes.h"
 #include "data/SocSecMedicareRates.h"
 #include "rules/SumToW3.h"
+#include "platform/RecordingPrinter.h"
+#include "platform/ScriptedPrintDialogs.h"
+#include "screens/ErrorReport.h"
 #include "screens/W2InputForm.h"
 #include "screens/W3InputForm.h"
 
@@ -55,6 +58,7 @@ public:
   void PrintW3(TQuillmarFormFile&, TQuillmarRegistry&) override {}
   void PrintW2s(TQuillmarFormFile&, TQuillmarRegistry&) override {}
   void PrintMailingLabels(TQuillmarFormFile&, TQuillmarRegistry&) override {}
+  void ExportEfw2(TQuillmarFormFile&, TQuillmarRegistry&) override {}
 };
 
 class WideDesktop final : public IDesktop {
@@ -153,6 +157,22 @@ int main(int argc, char* argv[]) {
       ok = Save(w2, out / "w2-screen.png") && ok;
     }
     file->WorkRec = file->OrigRec;  // nothing of the pictures is kept
+    {
+      RecordingPrinter printer;
+      ScriptedPrinterSetupDialog setup;  // the picture prints nothing
+      ScriptedFontDialog fonts;
+      TFormErrorReport report(printer, setup, fonts);
+      report.SetReportLines({
+          "W-2 Error Report for: Ruth A Calder,   SSN = 123-45-6789",
+          "",
+          "Box 7 Social Security Tips are zero, verify this is O.K.",
+          "Either Local Wage or Local Tax may be missing from the 1st State Line",
+          "   (or if no local taxes in your area then zero the Local Wage and Local Tax entries)",
+          "",
+          "Calculated Soc.Sec.Tax at 2613.30 but your entry is 2600.00",
+      });
+      ok = Save(report, out / "error-report.png") && ok;
+    }
   }
   SetMessageBoxes(nullptr);
   std::error_code ec;

@@ -6,8 +6,9 @@
 std::optional<std::string> QtFileDialog::Execute(const FileDialogRequest& request) {
   QFileDialog dialog(parent_, QString::fromStdString(request.title),
                      QString::fromStdString(request.initialDir));
-  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::AnyFile);
+  if (!request.initialFile.empty()) dialog.selectFile(QString::fromStdString(request.initialFile));
   QStringList filters;
   for (const FileDialogFilter& f : request.filters) {
     // "*.*" means every file; on this platform that is "*".

@@ -65,6 +65,7 @@ public:
   void PrintMailingLabels(TQuillmarFormFile& file, TQuillmarRegistry&) override {
     Record(LaunchTarget::MailingLabels, &file);
   }
+  void ExportEfw2(TQuillmarFormFile& file, TQuillmarRegistry&) override { Record(LaunchTarget::ExportEfw2, &file); }
   std::vector<LaunchTarget> Targets() const {
     std::vector<LaunchTarget> t;
     for (const Call& c : calls) t.push_back(c.target);
@@ -157,6 +158,8 @@ TEST_F(MainFormTest, MenusCarryTheirCaptionsHintsAndStates) {
   const Item items[] = {
       {form->FileNewItem, "&New", "Create a new file", true},
       {form->FileOpenItem, "&Open...", "Open an existing file", true},
+      {form->FileExportEfw2Item, "Export for SSA (EFW2)...",
+       "Write the W-2s to a wage file for the Social Security Administration", false},
       {form->FileExitItem, "E&xit", "Exit this application", true},
       {form->EditSocSecRates, "&Soc.Sec/Medicare Rates",
        "View or Change Soc.Sec/Medicare Rates used to verify W-2 entries", true},
@@ -320,6 +323,24 @@ TEST_F(MainFormTest, OpenOfACompleteFileShowsItsEmployeesAndACancelledOpenShowsT
   EXPECT_EQ(launcher.calls[1].file, form->ActiveFile());
   EXPECT_EQ(form->CurrentFileName(), path);
   EXPECT_EQ(form->ActiveFile()->RecPos(), 1280);  // GoFirst made the first employee current
+}
+
+TEST_F(MainFormTest, TheSsaExportIsOfferedWhileAFileIsOpen) {
+  const std::string path = DataFile("acme.qmr");
+  MakeCompleteFile(path);
+  auto form = MakeForm();
+  dialog.answers.push_back(path);
+  form->FileOpen();
+  ASSERT_TRUE(form->FileExportEfw2Item->isEnabled());
+  form->FileExportEfw2Item->trigger();
+  ASSERT_EQ(launcher.calls.size(), 2u);
+  EXPECT_EQ(launcher.calls[1].target, LaunchTarget::ExportEfw2);
+  EXPECT_EQ(launcher.calls[1].file, form->ActiveFile());
+  auto holder = TQuillmarFormFile::Create(DataFile("locked.qmr"));
+  dialog.answers.push_back(DataFile("locked.qmr"));
+  boxes.Answer(MsgOk);
+  form->FileOpenItem->trigger();  // fails: no file is open afterwards
+  EXPECT_FALSE(form->FileExportEfw2Item->isEnabled());
 }
 
 TEST_F(MainFormTest, ACancelledOpenWithoutAFileShowsTheNoFileMessage) {

@@ -42,6 +42,7 @@ public:
   void PrintW3(TQuillmarFormFile&, TQuillmarRegistry&) override { ADD_FAILURE() << "W-3 print"; }
   void PrintW2s(TQuillmarFormFile&, TQuillmarRegistry&) override { ADD_FAILURE() << "W-2 print"; }
   void PrintMailingLabels(TQuillmarFormFile&, TQuillmarRegistry&) override { ADD_FAILURE() << "labels"; }
+  void ExportEfw2(TQuillmarFormFile&, TQuillmarRegistry&) override { ADD_FAILURE() << "EFW2 export"; }
 
   std::function<void(TFormW3&)> type;
   int shown = 0;

@@ -39,6 +39,7 @@ TEST(DesktopRegistration, RegisterInstallWritesTheMimePackageAndTheDesktopEntry)
             "Name=Quillmar\n"
             "Comment=W-2 wage statements and the W-3 transmittal\n"
             "Exec=\"/opt/Tolvane/Quillmar/Quillmar\" %f\n"
+            "Icon=tolvane-quillmar\n"
             "MimeType=application/x-quillmar;\n"
             "Terminal=false\n"
             "Categories=Office;Finance;\n"

@@ -1,0 +1,142 @@
+#include "efw2/Efw2Export.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "settings/QuillmarRegistry.h"
+#include "platform/CodePage.h"
+#include "data/EntryRules.h"
+#include "platform/QuillmarError.h"
+#include "data/QuillmarFormFile.h"
+#include "efw2/Efw2Rules.h"
+#include "efw2/Efw2WageFile.h"
+#include "platform/AtomicFile.h"
+#include "platform/MessageBoxes.h"
+#include "rules/SumToW3.h"
+
+namespace {
+
+constexpr const char* kDefaultFileName = "W2REPORT";
+
+// The placeholder of a new file, and any record like it: no SSN, no name, no amount.
+bool IsBlank(const W2Record& w2) {
+  if (!TrimText(w2.SocSecNum.Str()).empty() || !TrimText(w2.FirstName.Str()).empty() ||
+      !TrimText(w2.MiddleInitial.Str()).empty() || !TrimText(w2.LastName.Str()).empty()) {
+    return false;
+  }
+  const Currency amounts[] = {
+      w2.Wages,           w2.FedTax,          w2.SSWages,         w2.SSTax,
+      w2.MedWage,         w2.MedTax,          w2.SSTips,          w2.AllocTips,
+      w2.AdvEIC,          w2.DepCare,         w2.NonQualPlans,    w2.Box12[0].Amount,
+      w2.Box12[1].Amount, w2.Box12[2].Amount, w2.Box12[3].Amount, w2.Box14aAmount,
+      w2.Box14bAmount,    w2.Box14cAmount,    w2.ST1StateWage,    w2.ST1StateTax,
+      w2.ST1LocalWage,    w2.ST1LocalTax,     w2.ST2StateWage,    w2.ST2StateTax,
+      w2.ST2LocalWage,    w2.ST2LocalTax};
+  for (const Currency amount : amounts) {
+    if (amount != 0) return false;
+  }
+  return true;
+}
+
+std::string Summary(const Efw2WageFile& wageFile, const std::string& path) {
+  using namespace efw2;
+  const std::size_t count = wageFile.W2Count();
+  std::string text = "The SSA wage file of " + std::to_string(count) +
+                     (count == 1 ? " W-2" : " W-2s") + " was written to\r" + Utf8ToCp1252(path) +
+                     "\r";
+  const std::pair<const char*, RwAmount> boxes[] = {{"Box 1 Wages", kBox1},
+                                                    {"Box 2 Federal Tax", kBox2},
+                                                    {"Box 3 Social Security Wage", kBox3},
+                                                    {"Box 4 Social Security Tax", kBox4},
+                                                    {"Box 5 Medicare Wage", kBox5},
+                                                    {"Box 6 Medicare Tax", kBox6},
+                                                    {"Box 7 Social Security Tips", kBox7}};
+  for (const auto& [label, box] : boxes) {
+    text += std::string("\r") + label + ": " +
+            FormatAmount(static_cast<Currency>(wageFile.Total(box)) * 100);
+  }
+  text +=
+      "\r\rTest the file with AccuWage Online and upload it through the SSA's Business Services "
+      "Online (www.ssa.gov/bso).";
+  return text;
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+  std::error_code error;
+  return std::filesystem::equivalent(a, b, error) && !error;
+}
+
+}  // namespace
+
+std::vector<W2Record> Efw2Employees(TQuillmarFormFile& file) {
+  std::vector<W2Record> employees;
+  const std::int64_t saved = file.Position();
+  struct RestorePosition {
+    TQuillmarFormFile& file;
+    std::int64_t position;
+    ~RestorePosition() { file.Seek(position); }
+  } restore{file, saved};
+  employees.reserve(static_cast<std::size_t>(file.NameIndex().Count()));
+  for (const SortedKeyList::Entry& entry : file.NameIndex().Entries()) {
+    TRecordBuffer record{};
+    file.Seek(entry.Object->Offset);
+    if (file.Read(record.bytes, sizeof record.bytes) != sizeof record.bytes) {
+      throw QuillmarError("A W-2 record of " + file.Path() + " cannot be read.");
+    }
+    if (record.w2.Void != 0 || IsBlank(record.w2)) continue;
+    employees.push_back(record.w2);
+  }
+  return employees;
+}
+
+bool WriteEfw2File(const std::string& path, const std::string& records) {
+  return WriteFileAtomically(path, records);
+}
+
+std::optional<std::string> ExportForSsa(TQuillmarFormFile& file, TQuillmarRegistry& registry,
+                                        const Efw2ExportSeams& seams) {
+  // The W-3 totals are the ones the file's totals are compared with.
+  SumToW3(file);
+  Efw2Input input;
+  input.W3 = file.W3Rec.w3;
+  input.Submitter = LoadSubmitter(registry, input.W3);
+  // A kind of employer chosen on the W-3 is shown; the one remembered for
+  // files without it stays remembered.
+  const int rememberedKind = input.Submitter.KindOfEmployer;
+  const int w3Kind = efw2::KindOfEmployerOf(input.W3);
+  const bool kindFromW3 = efw2::KindOfEmployerLetter(w3Kind).has_value();
+  if (kindFromW3) input.Submitter.KindOfEmployer = w3Kind;
+  if (!seams.SubmitterDialog.Execute(input.Submitter, kindFromW3)) return std::nullopt;
+  if (kindFromW3) input.Submitter.KindOfEmployer = rememberedKind;
+  SaveSubmitter(registry, input.Submitter);
+
+  input.Rates.TaxYear = input.W3.TaxYear;
+  registry.ReadRatesForYear(input.Rates);
+  input.Employees = Efw2Employees(file);
+  const Efw2WageFile wageFile(input);
+  if (!wageFile.Findings().empty())
+    seams.ShowReport(Efw2ReportLines(input.W3, wageFile.Findings()));
+  if (wageFile.HasErrors()) return std::nullopt;
+
+  FileDialogRequest request;
+  request.title = "Export for SSA (EFW2)";
+  request.initialDir = std::filesystem::path(file.Path()).parent_path().string();
+  request.initialFile = kDefaultFileName;
+  request.filters = {{"All Files", "*.*"}};
+  request.save = true;
+  const std::optional<std::string> chosen = seams.FileDialog.Execute(request);
+  if (!chosen) return std::nullopt;
+  if (SameFile(*chosen, file.Path())) {
+    ShowMessage("The SSA wage file cannot be written over the open data file " +
+                    Utf8ToCp1252(*chosen) + ".",
+                MsgIcon::Error);
+    return std::nullopt;
+  }
+  if (!WriteEfw2File(*chosen, wageFile.Records())) {
+    ShowMessage("The SSA wage file could not be written to " + Utf8ToCp1252(*chosen) + ".",
+                MsgIcon::Error);
+    return std::nullopt;
+  }
+  ShowMessage(Summary(wageFile, *chosen), MsgIcon::Information);
+  return chosen;
+}

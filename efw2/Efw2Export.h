@@ -1,0 +1,52 @@
+#pragma once
+// File, Export for SSA (EFW2): the submitter data, the checks over every W-2
+// and the W-3, the report of what they found, the file, and a summary of
+// what it holds.
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "data/W2Record.h"
+#include "efw2/Efw2Submitter.h"
+#include "platform/FileDialog.h"
+
+class TQuillmarFormFile;
+class TQuillmarRegistry;
+
+// The dialog in which the user confirms or changes the submitter data.
+class IEfw2SubmitterDialog {
+ public:
+  virtual ~IEfw2SubmitterDialog() = default;
+  // Shows `submitter` for editing and stores what the user confirmed; false
+  // when the user cancels. With `kindFromW3` the W-3 record has chosen the
+  // kind of employer: the dialog shows it and offers no choice.
+  virtual bool Execute(Efw2Submitter& submitter, bool kindFromW3) = 0;
+};
+
+// Shows the lines of a report in the error report window, modally.
+using Efw2ReportSink = std::function<void(const std::vector<std::string>& lines)>;
+
+struct Efw2ExportSeams {
+  IEfw2SubmitterDialog& SubmitterDialog;
+  IFileDialog& FileDialog;
+  Efw2ReportSink ShowReport;
+};
+
+// The W-2s to report: every record of the name index in its order, without
+// void records and without the blank placeholder. The file position is
+// restored. A record that cannot be read whole throws QuillmarError.
+std::vector<W2Record> Efw2Employees(TQuillmarFormFile& file);
+
+// Writes the records to `path` through a temporary file that is renamed over
+// it: an error part way leaves no half file under the name. False on error.
+bool WriteEfw2File(const std::string& path, const std::string& records);
+
+// Recomputes the W-3 totals, asks for the submitter data (and remembers it),
+// checks, shows the findings, asks where to write the file (W2REPORT in the
+// data file's folder at first), writes it and sums it up in a message.
+// Returns the path written; nothing when the user cancelled or an error
+// stopped the export.
+std::optional<std::string> ExportForSsa(TQuillmarFormFile& file, TQuillmarRegistry& registry,
+                                        const Efw2ExportSeams& seams);

@@ -1,0 +1,99 @@
+#include "print/PrintReport.h"
+
+#include <cstdlib>
+#include <stdexcept>
+
+#include "platform/MulDiv.h"
+
+PrinterFont ReplaceDefaultFont(PrinterFont font) {
+  if (font.name == "MS Sans Serif" && std::abs(font.size) == 8) {
+    font.name = "Times New Roman";
+    font.size = -11;
+  }
+  return font;
+}
+
+UnprintableBorder BorderOf(const PrinterCaps& caps) {
+  return {(caps.physicalWidth - caps.pageWidth) / 2, (caps.physicalHeight - caps.pageHeight) / 2};
+}
+
+std::int32_t MarginToDevice(std::int32_t hundredths, std::int32_t dpi, std::int32_t border) {
+  const std::int32_t fromEdge = MulDiv(hundredths, dpi, 100);
+  return border > fromEdge ? 0 : fromEdge - border;
+}
+
+TPrintReport::TPrintReport(IPrinterDevice& printer, IPrinterSetupDialog* printerSetupDialog,
+                           FontDialog* fontDialog, const std::string& title, std::int32_t topMargin,
+                           std::int32_t bottomMargin, std::int32_t leftMargin,
+                           std::int32_t rightMargin, bool sixLinesPerInch, bool noPrinterDialog,
+                           bool noFontDialog)
+    : printer_(printer), sixLinesPerInch_(sixLinesPerInch) {
+  if ((!noPrinterDialog && !printerSetupDialog) || (!noFontDialog && !fontDialog)) {
+    throw std::logic_error("TPrintReport: a dialog to show is missing");
+  }
+  if (!noPrinterDialog && !printerSetupDialog->Execute(printer_)) {
+    cancelled_ = true;
+    return;
+  }
+  if (noFontDialog) {
+    printer_.SetFont(ReplaceDefaultFont(printer_.Font()));
+  } else {
+    fontDialog->Options = {
+        .printerFonts = true, .ansiOnly = true, .effects = true, .forceFontExist = true};
+    fontDialog->SetFont(ReplaceDefaultFont(printer_.Font()));
+    if (!fontDialog->Execute(printer_)) {
+      cancelled_ = true;
+      return;
+    }
+    printer_.SetFont(fontDialog->Font());
+  }
+
+  const PrinterCaps caps = printer_.Caps();
+  dpiX_ = caps.logPixelsX;
+  dpiY_ = caps.logPixelsY;
+  const UnprintableBorder border = BorderOf(caps);
+  top_ = MarginToDevice(topMargin, dpiY_, border.y);
+  bottom_ = MarginToDevice(bottomMargin, dpiY_, border.y);
+  left_ = MarginToDevice(leftMargin, dpiX_, border.x);
+  right_ = MarginToDevice(rightMargin, dpiX_, border.x);
+  textWidth_ = caps.pageWidth - left_ - right_;
+  textHeight_ = caps.pageHeight - top_ - bottom_;
+  currentLinePosition_ = top_;
+
+  linePitch_ = sixLinesPerInch_ ? (dpiY_ + 3) / 6
+                                : MulDiv(std::abs(MulDiv(printer_.Font().size, dpiY_, 72)), 9, 8);
+
+  // A printer that cannot start the job has told the user why; the creator
+  // then prints nothing, as after a cancel.
+  if (!printer_.BeginDoc(title)) cancelled_ = true;
+}
+
+TPrintReport::~TPrintReport() {
+  if (!cancelled_) printer_.EndDoc();
+}
+
+int TPrintReport::ColumnX(int column) const { return left_ + MulDiv(dpiX_, column - 1, 10); }
+
+int TPrintReport::LineY(int line) const { return top_ + MulDiv(dpiY_, line - 1, 6); }
+
+void TPrintReport::PrintTextAt(int column, int line, const std::string& text) {
+  if (cancelled_ || text.empty()) return;
+  printer_.TextOut(ColumnX(column), LineY(line), text);
+}
+
+void TPrintReport::PrintAmountAt(int column, int line, Currency amount, bool allowNegative,
+                                 bool printZero, bool rightAlign) {
+  if (cancelled_) return;
+  if (!allowNegative && amount < 0) return;
+  if (!printZero && amount > -50 && amount < 50) return;
+  const std::string text = FormatAmount(amount);
+  int x = ColumnX(column);
+  if (rightAlign) x = x - printer_.TextWidth(text) + MulDiv(dpiX_, 3, 40);
+  printer_.TextOut(x, LineY(line), text);
+}
+
+void TPrintReport::StartNewPage() {
+  if (cancelled_) return;
+  printer_.NewPage();
+  currentLinePosition_ = top_;
+}

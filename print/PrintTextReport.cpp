@@ -1,0 +1,124 @@
+#include "print/PrintTextReport.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <string_view>
+
+#include "platform/Clock.h"
+#include "platform/DateTimeText.h"
+#include "platform/MulDiv.h"
+
+namespace {
+
+bool IsBreakCharacter(char c) { return c == ' ' || c == '-' || c == '/' || c == '\\'; }
+
+// How many leading characters of `text` (wider than `width`) go on one output
+// line: the fit count stepped back to the last break character within it
+// (which stays on the line), or the fit count itself when the fitting part has
+// none; at least one character, so that every line prints in full.
+std::size_t WrapLength(IPrinterDevice& printer, const std::string& text, int width) {
+  int fit = 0;
+  if (!printer.FitCount(text, width, fit)) {
+    const int textWidth = std::max(1, printer.TextWidth(text));
+    fit = static_cast<int>(static_cast<long long>(text.size()) * width / textWidth);
+    if (fit == 0) fit = 40;
+  }
+  const std::size_t count =
+      std::clamp<std::size_t>(static_cast<std::size_t>(std::max(fit, 0)), 1, text.size());
+  for (std::size_t i = count; i > 0; --i) {
+    if (IsBreakCharacter(text[i - 1])) return i;
+  }
+  // No break character within the fitting part: break at the fit count.
+  return count;
+}
+
+// One text report job, in device units of the printable area.
+class TextReportJob {
+ public:
+  explicit TextReportJob(IPrinterDevice& printer) : printer_(printer) {
+    const PrinterCaps caps = printer_.Caps();
+    pageWidth_ = caps.pageWidth;
+    pageHeight_ = caps.pageHeight;
+    leftMargin_ = caps.logPixelsX - caps.physicalOffsetX;
+    topMargin_ = caps.logPixelsY - caps.physicalOffsetY;
+    textWidth_ = caps.pageWidth - 2 * leftMargin_;
+    textHeight_ = caps.pageHeight - 2 * topMargin_;
+    lineHeight_ = MulDiv(std::abs(MulDiv(printer_.Font().size, caps.logPixelsY, 72)), 9, 8);
+    currentY_ = topMargin_;
+    footerText_ = "Printed: " + DateTimeText(Clock().Now()) + "     Page ";
+  }
+
+  bool Start() { return printer_.BeginDoc(kTextReportTitle); }
+
+  void PrintLine(const std::string& line) {
+    if (printer_.TextWidth(line) <= textWidth_) {
+      PrintOutputLine(line);
+      return;
+    }
+    std::string_view remaining = line;
+    while (!remaining.empty()) {
+      const std::string rest(remaining);
+      if (printer_.TextWidth(rest) <= textWidth_) {
+        PrintOutputLine(rest);
+        break;
+      }
+      const std::size_t length = WrapLength(printer_, rest, textWidth_);
+      PrintOutputLine(rest.substr(0, length));
+      remaining.remove_prefix(length);
+    }
+  }
+
+  void Finish() {
+    if (usedHeight_ != 0) PrintFooter();
+    printer_.EndDoc();
+  }
+
+ private:
+  void PrintOutputLine(const std::string& text) {
+    // The page that the last line filled is turned only now that another line
+    // comes, so a report that fills its last page exactly ends without a blank one.
+    if (pageFull_) {
+      printer_.NewPage();
+      pageFull_ = false;
+    }
+    if (!text.empty()) printer_.TextOut(leftMargin_, currentY_, text);
+    currentY_ += lineHeight_;
+    usedHeight_ += lineHeight_;
+    if (usedHeight_ + lineHeight_ > textHeight_) {
+      PrintFooter();
+      pageFull_ = true;
+      usedHeight_ = 0;
+      currentY_ = topMargin_;
+    }
+  }
+
+  void PrintFooter() {
+    const std::string footer = footerText_ + std::to_string(printer_.PageNumber());
+    const int width = printer_.TextWidth(footer);
+    const int x = width > pageWidth_ ? leftMargin_ : (pageWidth_ - width) / 2;
+    printer_.TextOut(x, pageHeight_ - 2 * lineHeight_, footer);
+  }
+
+  IPrinterDevice& printer_;
+  int pageWidth_ = 0, pageHeight_ = 0;
+  int leftMargin_ = 0, topMargin_ = 0;
+  int textWidth_ = 0, textHeight_ = 0;
+  int lineHeight_ = 0;
+  int currentY_ = 0;
+  int usedHeight_ = 0;
+  bool pageFull_ = false;
+  std::string footerText_;
+};
+
+}  // namespace
+
+void PrintTextReport(const std::vector<std::string>& lines, IPrinterDevice& printer,
+                     IPrinterSetupDialog& printerSetupDialog, FontDialog& fontDialog) {
+  if (lines.empty()) return;
+  if (!printerSetupDialog.Execute(printer)) return;
+  if (fontDialog.Execute(printer)) printer.SetFont(fontDialog.Font());
+  TextReportJob job(printer);
+  if (!job.Start()) return;
+  for (const std::string& line : lines) job.PrintLine(line);
+  job.Finish();
+}

@@ -1,0 +1,20 @@
+#pragma once
+// Prints lines of text on plain paper: one-inch margins, long lines wrapped at
+// a space, "-", "/" or "\", a new page when the page is full, and the footer
+// "Printed: <date and time>     Page <n>" at the foot of every page.
+
+#include <string>
+#include <vector>
+
+#include "platform/PrintDialogs.h"
+#include "platform/PrinterDevice.h"
+
+// The job title of a text report.
+inline constexpr const char* kTextReportTitle = "Quillmar";
+
+// Shows the printer set-up dialog, then the font dialog (its font prints the
+// report; Cancel keeps the printer's font), and prints the lines as one job.
+// No lines: nothing is shown or printed. Cancel in the set-up dialog: nothing
+// is printed.
+void PrintTextReport(const std::vector<std::string>& lines, IPrinterDevice& printer,
+                     IPrinterSetupDialog& printerSetupDialog, FontDialog& fontDialog);

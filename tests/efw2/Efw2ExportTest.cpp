@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+
+#include "settings/QuillmarRegistry.h"
+#include "data/QuillmarFormFile.h"
+#include "efw2/Efw2Export.h"
+#include "platform/AtomicFile.h"
+#include "tests/efw2/Efw2Reader.h"
+#include "tests/efw2/Efw2Samples.h"
+#include "tests/support/ScriptedMessageBoxes.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Records what it is shown; `answer` changes the data as the user would (empty: Cancel).
+struct ScriptedSubmitterDialog final : IEfw2SubmitterDialog {
+  bool Execute(Efw2Submitter& submitter, bool kindFromW3) override {
+    shown.push_back(submitter);
+    kindsFromW3.push_back(kindFromW3);
+    if (answer) answer(submitter);
+    return static_cast<bool>(answer);
+  }
+  std::function<void(Efw2Submitter&)> answer;
+  std::vector<Efw2Submitter> shown;
+  std::vector<bool> kindsFromW3;
+};
+
+struct ScriptedSaveDialog final : IFileDialog {
+  std::optional<std::string> Execute(const FileDialogRequest& request) override {
+    requests.push_back(request);
+    EXPECT_LT(requests.size(), answers.size() + 1) << "unexpected file dialog";
+    return requests.size() <= answers.size() ? answers[requests.size() - 1] : std::nullopt;
+  }
+  std::vector<std::optional<std::string>> answers;
+  std::vector<FileDialogRequest> requests;
+};
+
+class Efw2ExportTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    registry.WriteRatesForYear(Rates2025());
+    W2Record jane = JanePublic();
+    SetCode(jane.Box12[1], " ", "0");
+    WriteDataFile(dataPath, SampleW3(), {jane});
+    file = TQuillmarFormFile::Create(dataPath);
+    submitterDialog.answer = [](Efw2Submitter& s) { s.UserId = "AB12CD34"; };
+  }
+  std::optional<std::string> Export() {
+    return ExportForSsa(
+        *file, registry,
+        {submitterDialog, fileDialog,
+         [this](const std::vector<std::string>& lines) { reports.push_back(lines); }});
+  }
+
+  TempDir dir;
+  TQuillmarRegistry registry{dir.Path() / "config"};
+  ScriptedMessageBoxes boxes;
+  ScriptedSubmitterDialog submitterDialog;
+  ScriptedSaveDialog fileDialog;
+  std::vector<std::vector<std::string>> reports;
+  const std::string dataPath = dir.File("acme.qmr");
+  const std::string reportPath = dir.File("W2REPORT");
+  std::unique_ptr<TQuillmarFormFile> file;
+};
+
+}  // namespace
+
+TEST_F(Efw2ExportTest, WritesTheFileSumsItUpAndRemembersTheSubmitter) {
+  fileDialog.answers.push_back(reportPath);
+  boxes.Answer(MsgOk);
+  EXPECT_EQ(Export(), reportPath);
+  ASSERT_EQ(submitterDialog.shown.size(), 1u);
+  EXPECT_EQ(submitterDialog.shown[0].Name, "Acme Tools, Inc.");  // from the W-3 at first
+  EXPECT_EQ(submitterDialog.shown[0].UserId, "");
+  EXPECT_TRUE(submitterDialog.kindsFromW3[0]);
+  EXPECT_TRUE(reports.empty());
+  ASSERT_EQ(fileDialog.requests.size(), 1u);
+  EXPECT_EQ(fileDialog.requests[0].initialDir, dir.Path().string());
+  EXPECT_EQ(fileDialog.requests[0].initialFile, "W2REPORT");
+  EXPECT_TRUE(fileDialog.requests[0].save);
+  const std::vector<Efw2ReadRecord> records = ReadEfw2(ReadWholeFile(reportPath).value());
+  ASSERT_EQ(records.size(), 5u);
+  EXPECT_EQ(records[0]["UserId"], "AB12CD34");
+  EXPECT_EQ(boxes.Texts(),
+            std::vector<std::string>{
+                "The SSA wage file of 1 W-2 was written to\r" + reportPath +
+                "\r\rBox 1 Wages: 52340.15\rBox 2 Federal Tax: 4812.00\rBox 3 Social Security "
+                "Wage: 55000.00\rBox 4 Social Security Tax: 3410.00\rBox 5 Medicare Wage: "
+                "55000.00\rBox 6 Medicare Tax: 797.50\rBox 7 Social Security Tips: 0.00\r\rTest "
+                "the file with AccuWage Online and upload it through the SSA's Business Services "
+                "Online (www.ssa.gov/bso)."});
+  submitterDialog.answer = nullptr;  // Cancel: nothing more happens
+  EXPECT_EQ(Export(), std::nullopt);
+  ASSERT_EQ(submitterDialog.shown.size(), 2u);
+  EXPECT_EQ(submitterDialog.shown[1].UserId, "AB12CD34");
+  EXPECT_EQ(fileDialog.requests.size(), 1u);
+}
+
+TEST_F(Efw2ExportTest, ErrorsAreReportedAndNoFileIsWritten) {
+  submitterDialog.answer = [](Efw2Submitter& s) { s.UserId = "short"; };
+  EXPECT_EQ(Export(), std::nullopt);
+  ASSERT_EQ(reports.size(), 1u);
+  ASSERT_GE(reports[0].size(), 5u);
+  EXPECT_EQ(reports[0][2], "1 error: the file is not written until they are corrected.");
+  EXPECT_EQ(reports[0][4],
+            "Error:   Submitter: BSO User ID must be the 8 letters and digits of a Business "
+            "Services Online User ID");
+  EXPECT_TRUE(fileDialog.requests.empty());
+  EXPECT_FALSE(fs::exists(reportPath));
+}
+
+TEST_F(Efw2ExportTest, AFailedWriteLeavesNothingHalfWrittenAndTheDataFileIsNeverATarget) {
+  fs::create_directory(reportPath);  // a folder of that name: the rename over it fails
+  fileDialog.answers.push_back(reportPath);
+  fileDialog.answers.push_back(dataPath);
+  boxes.Answer(MsgOk).Answer(MsgOk);
+  EXPECT_EQ(Export(), std::nullopt);
+  EXPECT_EQ(Export(), std::nullopt);
+  EXPECT_EQ(boxes.Texts(),
+            (std::vector<std::string>{
+                "The SSA wage file could not be written to " + reportPath + ".",
+                "The SSA wage file cannot be written over the open data file " + dataPath + "."}));
+  std::vector<std::string> names;
+  for (const fs::directory_entry& e : fs::directory_iterator(dir.Path()))
+    names.push_back(e.path().filename());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"W2REPORT", "acme.qmr", "config"}));
+  EXPECT_TRUE(fs::is_empty(reportPath));
+  EXPECT_EQ(fs::file_size(dataPath), 3u * 640);
+}
