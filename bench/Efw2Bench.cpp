@@ -38,7 +38,7 @@ Efw2Input MakeInput() {
   Put(w3.w3.State, "IL");
   Put(w3.w3.Zip, "62701");
   w3.w3.TaxYear = 2025;
-  w3.w3.Unused536[0] = 1;
+  w3.w3.KindOfEmployer = 1;
   Efw2Input input;
   input.W3 = w3.w3;
   input.Submitter.UserId = "AB12CD34";
@@ -72,7 +72,7 @@ Efw2Input MakeInput() {
     w2.SSTax = TaxProduct(wage, 62000);
     w2.MedTax = TaxProduct(wage, 14500);
     for (Box12Entry& line : w2.Box12) line.Code = ' ';
-    w2.Box12[0] = {'D', {}, Dollars(1000)};
+    w2.Box12[0] = {'D', 0, {}, Dollars(1000)};
     if (i % 10 == 0) w2.AllocTips = Dollars(250);
     input.Employees.push_back(w2);
   }

@@ -94,7 +94,7 @@ std::optional<char> EmploymentCode(std::int32_t kindOfPayer) {
   return kCodes[static_cast<std::size_t>(kindOfPayer)];
 }
 
-int KindOfEmployerOf(const W3Record& w3) { return w3.Unused536[0]; }
+int KindOfEmployerOf(const W3Record& w3) { return w3.KindOfEmployer; }
 
 std::optional<char> KindOfEmployerLetter(int kind) {
   static constexpr std::array<char, 5> kLetters = {'N', 'T', 'S', 'Y', 'F'};
@@ -121,7 +121,7 @@ std::string Box12Code(const Box12Entry& line) {
   if (line.Code == ' ' || line.Code == '\0') return {};
   std::string code(1, line.Code);
   // Two-letter codes keep their second letter in the byte after the first.
-  const char second = static_cast<char>(line.Pad1[0]);
+  const char second = static_cast<char>(line.Code2);
   if (second != '\0') code.push_back(second);
   return code;
 }

@@ -15,7 +15,7 @@ inline Currency Money(const char* text) { return *ParseAmount(text); }
 
 inline void SetCode(Box12Entry& line, const char* code, const char* amount) {
   line.Code = code[0];
-  line.Pad1[0] = static_cast<std::uint8_t>(code[1]);  // the second letter of a two-letter code
+  line.Code2 = code[1];  // the second letter of a two-letter code
   line.Amount = Money(amount);
 }
 
@@ -33,7 +33,7 @@ inline W3Record SampleW3() {
   w3.Contact = "Mary Smith";
   w3.Phone = "(217)555-1234";
   w3.EMail = "Payroll@Acme.example";
-  w3.Unused536[0] = 1;  // kind of employer: none apply
+  w3.KindOfEmployer = 1;  // kind of employer: none apply
   return w3;
 }
 

@@ -145,7 +145,7 @@ TEST(Efw2WageFile, EachErrorClassRefusesTheFile) {
     {[](Efw2Input& in) { in.W3.EmployerEIN = "07-1234567"; }, "W-3 Company",
      "Employer EIN 07-1234567 is not an EIN the SSA accepts"},
     {[](Efw2Input& in) { in.W3.EmployerName = ""; }, "W-3 Company", "Employer name is missing"},
-    {[](Efw2Input& in) { in.W3.Unused536[0] = 0; in.Submitter.KindOfEmployer = 0; }, "W-3 Company",
+    {[](Efw2Input& in) { in.W3.KindOfEmployer = 0; in.Submitter.KindOfEmployer = 0; }, "W-3 Company",
      "Kind of employer is not chosen"},
     {[](Efw2Input& in) { in.W3.KindOfPayer = 7; }, "W-3 Company", "Kind of payer 7 is unknown"},
     {[](Efw2Input& in) { in.Employees.clear(); }, "W-3 Company", "There are no W-2s to report: every W-2 is void or blank"},
