@@ -2,6 +2,7 @@
 
 #include "data/QuillmarFormFile.h"
 #include "platform/MessageBoxes.h"
+#include "print/KeepFilePosition.h"
 #include "print/W2Print.h"
 
 LabelPrinter::LabelPrinter(TPrintReport& report, const LabelStyle& style)
@@ -41,7 +42,7 @@ void PrintEmployeeLabels(TQuillmarFormFile& file, IPrinterDevice& printer,
                       false);
   if (report.Cancelled()) return;
   LabelPrinter labels(report, style);
-  const std::int64_t saved = file.Position();
+  const KeepFilePosition keep(file);
   TRecordBuffer record{};
   for (const SortedKeyList::Entry& entry : file.NameIndex().Entries()) {
     file.Seek(entry.Object->Offset);
@@ -55,7 +56,6 @@ void PrintEmployeeLabels(TQuillmarFormFile& file, IPrinterDevice& printer,
     }
     if (!record.w2.Void) labels.PrintOneLabel(record.w2);
   }
-  file.Seek(saved);
 }
 
 void PrintMailingLabels(TQuillmarFormFile& file, IPrinterDevice& printer,

@@ -6,6 +6,7 @@
 #include "data/QuillmarFormFile.h"
 #include "forms/W2FormPicture.h"
 #include "platform/MessageBoxes.h"
+#include "print/KeepFilePosition.h"
 #include "settings/QuillmarRegistry.h"
 
 namespace {
@@ -173,7 +174,7 @@ void PrintW2LineUp(TPrintReport& report, const W3Record& w3, const W2Record& sam
 
 void PrintW2Batch(TPrintReport& report, TQuillmarFormFile& file) {
   W2FormPrinter forms(report, file.W3Rec.w3);
-  const std::int64_t saved = file.Position();
+  const KeepFilePosition keep(file);
   // Each form is printed once the next printable one is known, so that a
   // bottom form begins a new sheet only when another form follows it.
   TRecordBuffer held{}, record{};
@@ -194,7 +195,6 @@ void PrintW2Batch(TPrintReport& report, TQuillmarFormFile& file) {
     holding = true;
   }
   if (holding) forms.PrintOneW2(held.w2, false);
-  file.Seek(saved);
 }
 
 void PrintAllW2s(TQuillmarFormFile& file, TQuillmarRegistry& registry, IPrinterDevice& printer,

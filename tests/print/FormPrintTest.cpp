@@ -47,11 +47,8 @@ class FormPrintTest : public ::testing::Test {
   void SetUp() override {
     file = TQuillmarFormFile::Create(dir.File("acme.qmr"));
     W3Record& w3 = file->W3Rec.w3;
-    w3.EmployerName = "ACME TOOL CO";
-    w3.Street = "1 MAIN ST";
-    w3.Town = "SPRINGFIELD";
-    w3.State = "IL";
-    w3.Zip = "62701";
+    w3.EmployerName = "ACME TOOL CO", w3.Street = "1 MAIN ST", w3.Town = "SPRINGFIELD";
+    w3.State = "IL", w3.Zip = "62701";
     printerDialog.otherwise = true;
   }
   // A W-2 saved to the file; `edit` fills its boxes.
@@ -60,14 +57,8 @@ class FormPrintTest : public ::testing::Test {
     ASSERT_TRUE(file->AddNew(kRecTypeW2));
     W2Record& w2 = file->WorkRec.w2;
     w2.SocSecNum = "123-45-" + std::to_string(1000 + serial++);
-    w2.FirstName = "PAT";
-    w2.LastName = last;
-    w2.StreetPOB = "1 ELM";
-    w2.City = "SPRINGFIELD";
-    w2.AddrState = "IL";
-    w2.Zip = "62701";
-    w2.Wages = 1000000;
-    w2.Void = isVoid;
+    w2.FirstName = "PAT", w2.LastName = last, w2.StreetPOB = "1 ELM", w2.City = "SPRINGFIELD";
+    w2.AddrState = "IL", w2.Zip = "62701", w2.Wages = 1000000, w2.Void = isVoid;
     if (edit) edit(w2);
     ASSERT_TRUE(file->SaveCurrent(false));
   }
@@ -96,24 +87,18 @@ TEST_F(FormPrintTest, FirstRunStoresTheMarginsLearnedFromThePrinter) {
   printer.SetCaps({kDpi, kDpi, 4800, 6396, 5100, 6600, 150, 102});
   setUp.lineUps = {false};
   PrintW2s();
-  EXPECT_EQ(setUp.shown.at(0).top.value, 50);
-  EXPECT_EQ(setUp.shown.at(0).left.value, 25);
+  EXPECT_EQ(MarginsOf(setUp.shown.at(0)), (FormMargins{50, 25, 25, 25}));
   EXPECT_EQ(registry.ReadFormMargins(FormKind::W2), (FormMargins{50, 17, 25, 25}));
   EXPECT_FALSE(registry.ReadFormMargins(FormKind::W3).Stored());
   // The next run opens on them.
   setUp.lineUps = {};
   PrintW2s();
   EXPECT_EQ(setUp.shown.back().top.minimum, 17);
-}
-
-TEST_F(FormPrintTest, StoredMarginsComeWithinTheDesignRangeBeforeTheMinimumDrops) {
+  // Stored values come within the design range before the minimum drops.
   registry.WriteFormMargins(FormKind::W3, {10, 8, 80, 20});
   FormSetUpValues values;
   LoadMargins(registry, FormKind::W3, values);
-  EXPECT_EQ(values.top.value, 25);
-  EXPECT_EQ(values.top.minimum, 8);
-  EXPECT_EQ(values.left.value, 75);
-  EXPECT_EQ(values.left.minimum, 20);
+  EXPECT_EQ(MarginsOf(values), (FormMargins{25, 8, 75, 20}));
 }
 
 TEST_F(FormPrintTest, ThreeSamplesAskForThePrinterOnceAndCancelSavesNothing) {
@@ -123,14 +108,14 @@ TEST_F(FormPrintTest, ThreeSamplesAskForThePrinterOnceAndCancelSavesNothing) {
   EXPECT_EQ(printer.Documents().size(), 4u);
   EXPECT_EQ(printerDialog.Shown(), 1);
   // A sample sheet: the sample on top and at the bottom, the real employer.
-  std::vector<int> ssnLines;
+  std::vector<std::pair<std::string, int>> lines;
   for (const RecordedText& t : printer.Documents().at(0).pages.at(0).texts) {
-    if (t.text == "999-99-9999") ssnLines.push_back(t.y);
-    if (t.text == "ACME TOOL CO") {
-      EXPECT_EQ(t.x, X(2));
-    }
+    if (t.text == "999-99-9999" || t.text == "ACME TOOL CO") lines.emplace_back(t.text, t.y);
   }
-  EXPECT_EQ(ssnLines, (std::vector<int>{150 + Y(11), 150 + Y(11 + 33)}));
+  EXPECT_EQ(lines, (std::vector<std::pair<std::string, int>>{{"ACME TOOL CO", 150 + Y(5)},
+                                                             {"999-99-9999", 150 + Y(11)},
+                                                             {"ACME TOOL CO", 150 + Y(5 + 33)},
+                                                             {"999-99-9999", 150 + Y(11 + 33)}}));
   EXPECT_EQ(printer.Documents().at(3).title, "Quillmar ACME TOOL CO");
 
   const TempDir other;
@@ -142,9 +127,7 @@ TEST_F(FormPrintTest, ThreeSamplesAskForThePrinterOnceAndCancelSavesNothing) {
 }
 
 TEST_F(FormPrintTest, SheetsHoldTwoFormsAndNoEmptySheetFollowsTrailingVoids) {
-  Add("ADAMS");
-  Add("CARTER");
-  Add("BAKER");
+  for (const char* name : {"ADAMS", "CARTER", "BAKER"}) Add(name);
   Add("YOUNG", true);
   Add("ZEBB", true);
   setUp.lineUps = {false};
@@ -159,11 +142,7 @@ TEST_F(FormPrintTest, SheetsHoldTwoFormsAndNoEmptySheetFollowsTrailingVoids) {
 
 TEST_F(FormPrintTest, AmountCellsLeaveTinyAndNegativeAmountsBlank) {
   const RecordedPage page = OneW2([](W2Record& w2) {
-    w2.Wages = 0;
-    w2.FedTax = -120000;
-    w2.SSWages = 40;
-    w2.SSTax = 100;
-    w2.MedWage = 12345678000;
+    w2.Wages = 0, w2.FedTax = -120000, w2.SSWages = 40, w2.SSTax = 100, w2.MedWage = 12345678000;
   });
   const auto at = At(page);
   EXPECT_EQ(at.at("0.01"), (std::pair{X(65), 150 + Y(5)}));
@@ -172,22 +151,16 @@ TEST_F(FormPrintTest, AmountCellsLeaveTinyAndNegativeAmountsBlank) {
 }
 
 TEST_F(FormPrintTest, NamesAndForeignAddressLines) {
-  struct Case {
-    std::string country, expected;
-  };
-  for (const Case& c : {Case{"UK", "United Kingdom SW1A 1AA"}, Case{"QQ", "QQ  SW1A 1AA"}}) {
+  for (const auto& [country, expected] :
+       {std::pair{"UK", "United Kingdom SW1A 1AA"}, {"QQ", "QQ  SW1A 1AA"}}) {
     printer = RecordingPrinter();
     const auto at = At(OneW2([&](W2Record& w2) {
-      w2.FirstName = "MARY-ELIZABETH";
-      w2.MiddleInitial = "ANNE";
-      w2.Zip = "";
-      w2.AddrState = "LONDON";
-      w2.PostCode = "SW1A 1AA";
-      w2.Country = c.country;
+      w2.FirstName = "MARY-ELIZABETH", w2.MiddleInitial = "ANNE", w2.Zip = "";
+      w2.AddrState = "LONDON", w2.PostCode = "SW1A 1AA", w2.Country = country;
     }));
     EXPECT_EQ(at.at("MARY-ELIZABETH AN"), (std::pair{X(2), 150 + Y(13)}));
     EXPECT_EQ(at.at("LONDON"), (std::pair{X(2), 150 + Y(17)}));
-    EXPECT_EQ(at.at(c.expected), (std::pair{X(2), 150 + Y(18)}));
+    EXPECT_EQ(at.at(expected), (std::pair{X(2), 150 + Y(18)}));
   }
 }
 
@@ -203,16 +176,12 @@ TEST_F(FormPrintTest, ShortRecordIsReportedAndSkipped) {
                 "File READ error in 640 byte record beginning 1280 bytes from start of file when "
                 "trying to print W-2 form for ADAMS, PAT No W-2 form can be printed for that "
                 "employee."});
-  EXPECT_EQ(printer.Pages().size(), 1u);
-  EXPECT_TRUE(printer.Pages()[0].texts.empty());
+  EXPECT_TRUE(printer.Pages().at(0).texts.empty());
 }
 
 TEST_F(FormPrintTest, W3MarksAddressShiftAndPhoneParts) {
   W3Record& w3 = file->W3Rec.w3;
-  w3.KindOfPayer = 4;
-  w3.TPSickPayKind = 1;
-  w3.Phone = "(555)123-4567";
-  w3.Fax = "555-1234";
+  w3.KindOfPayer = 4, w3.TPSickPayKind = 1, w3.Phone = "(555)123-4567", w3.Fax = "555-1234";
   setUp.lineUps = {true, false};
   PrintW3(*file, registry, printer, {setUp, printerDialog, fontDialog});
   ASSERT_EQ(printer.Documents().size(), 2u);
@@ -221,17 +190,15 @@ TEST_F(FormPrintTest, W3MarksAddressShiftAndPhoneParts) {
   for (const RecordedText& t : printer.Pages().at(0).texts) {
     grid.emplace(std::pair{t.x / 60 + 1, (t.y - 150) / 100 + 1}, t.text);
   }
+  // clang-format off
   const std::multimap<std::pair<int, int>, std::string> expected{
-      {{20, 5}, "X"},         {{31, 5}, "X"},
-      {{1, 7}, "0"},          {{1, 11}, "ACME TOOL CO"},
-      {{1, 13}, "1 MAIN ST"}, {{1, 14}, "SPRINGFIELD"},
-      {{1, 15}, "IL 62701"},  {{38, 25}, "555"},
-      {{43, 25}, "123"},      {{47, 25}, "4567"},
-      {{43, 27}, "555"},      {{47, 27}, "1234"}};
+      {{20, 5}, "X"}, {{31, 5}, "X"}, {{1, 7}, "0"}, {{1, 11}, "ACME TOOL CO"},
+      {{1, 13}, "1 MAIN ST"}, {{1, 14}, "SPRINGFIELD"}, {{1, 15}, "IL 62701"}, {{38, 25}, "555"},
+      {{43, 25}, "123"}, {{47, 25}, "4567"}, {{43, 27}, "555"}, {{47, 27}, "1234"}};
+  // clang-format on
   EXPECT_EQ(grid, expected);
 
-  w3.Suite = "SUITE 9";
-  w3.Phone = "12-34";
+  w3.Suite = "SUITE 9", w3.Phone = "12-34";
   printer = RecordingPrinter();
   {
     TPrintReport report(printer, nullptr, nullptr, "t", 50, 25, 25, 25, true, true, true);
@@ -245,9 +212,7 @@ TEST_F(FormPrintTest, W3MarksAddressShiftAndPhoneParts) {
 
 TEST_F(FormPrintTest, LabelSheetsFillAndOverflow) {
   struct Case {
-    int style, employees;
-    std::size_t sheets;
-    int lastCol, lastLine;
+    int style, employees, sheets, lastCol, lastLine;
   };
   for (const Case& c : {Case{0, 21, 2, 2, 2}, Case{1, 14, 1, 44, 3 + 6 * 8}}) {
     SCOPED_TRACE(c.style);
@@ -258,14 +223,13 @@ TEST_F(FormPrintTest, LabelSheetsFillAndOverflow) {
     printerDialog.Answer(true);
     fontDialog.Answer(true);
     PrintEmployeeLabels(*file, printer, printerDialog, fontDialog, c.style);
-    ASSERT_EQ(printer.Pages().size(), c.sheets);
-    const LabelStyle& style = kLabelStyles[static_cast<std::size_t>(c.style)];
-    const int top = MarginToDevice(style.topBottomMargin, kDpi, 150);
-    const RecordedText& last = printer.Pages().back().texts.at(
-        printer.Pages().back().texts.size() - 4);  // its name line, before street, city, state
-    EXPECT_EQ(last.text, "PAT  N" + std::to_string(100 + c.employees - 1));
-    EXPECT_EQ(last.x, X(c.lastCol));
-    EXPECT_EQ(last.y, top + Y(c.lastLine));
+    ASSERT_EQ(printer.Pages().size(), std::size_t(c.sheets));
+    const int top = MarginToDevice(kLabelStyles[std::size_t(c.style)].topBottomMargin, kDpi, 150);
+    // The last label's name line ("PAT", no middle initial), before street, city and state.
+    const std::vector<RecordedText>& texts = printer.Pages().back().texts;
+    EXPECT_EQ(texts.at(texts.size() - 4).text, "PAT  N" + std::to_string(99 + c.employees));
+    EXPECT_EQ(At(printer.Pages().back()).at("PAT  N" + std::to_string(99 + c.employees)),
+              (std::pair{X(c.lastCol), top + Y(c.lastLine)}));
   }
 }
 
