@@ -3,8 +3,13 @@
 #include "data/QuillmarFormFile.h"
 #include "platform/MessageBoxes.h"
 #include "platform/qt/QtFileDialog.h"
+#include "print/LabelPrint.h"
+#include "print/W2Print.h"
+#include "print/W3Print.h"
 #include "screens/DlgEfw2Export.h"
 #include "screens/DlgSocSecMed.h"
+#include "screens/DlgW2Setup.h"
+#include "screens/Dlglabel.h"
 #include "screens/W2InputForm.h"
 #include "screens/W3InputForm.h"
 
@@ -18,7 +23,7 @@ bool QtScreenLauncher::Available(LaunchTarget target) const {
     case LaunchTarget::PrintW3:
     case LaunchTarget::PrintW2s:
     case LaunchTarget::MailingLabels:
-      break;
+      return printer_ && printerSetup_ && font_;
   }
   return false;
 }
@@ -56,8 +61,20 @@ void QtScreenLauncher::ExportEfw2(TQuillmarFormFile& file, TQuillmarRegistry& re
   ExportForSsa(file, registry, {submitterDialog, fileDialog, showReport});
 }
 
-// The screens and print runs below are not part of this build: Available()
-// says so, and the main window neither enables their menu items nor calls them.
-void QtScreenLauncher::PrintW3(TQuillmarFormFile&, TQuillmarRegistry&) {}
-void QtScreenLauncher::PrintW2s(TQuillmarFormFile&, TQuillmarRegistry&) {}
-void QtScreenLauncher::PrintMailingLabels(TQuillmarFormFile&, TQuillmarRegistry&) {}
+void QtScreenLauncher::PrintW3(TQuillmarFormFile& file, TQuillmarRegistry& registry) {
+  if (!Available(LaunchTarget::PrintW3)) return;
+  TFormW2PrintSetUp setUp(parent_);
+  ::PrintW3(file, registry, *printer_, {setUp, *printerSetup_, *font_});
+}
+
+void QtScreenLauncher::PrintW2s(TQuillmarFormFile& file, TQuillmarRegistry& registry) {
+  if (!Available(LaunchTarget::PrintW2s)) return;
+  TFormW2PrintSetUp setUp(parent_);
+  PrintAllW2s(file, registry, *printer_, {setUp, *printerSetup_, *font_});
+}
+
+void QtScreenLauncher::PrintMailingLabels(TQuillmarFormFile& file, TQuillmarRegistry&) {
+  if (!Available(LaunchTarget::MailingLabels)) return;
+  TFormLabelSelect styleDialog(parent_);
+  ::PrintMailingLabels(file, *printer_, styleDialog, *printerSetup_, *font_);
+}

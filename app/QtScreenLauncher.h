@@ -3,6 +3,7 @@
 
 #include "app/ScreenLauncher.h"
 #include "efw2/Efw2Export.h"
+#include "platform/PrintDialogs.h"
 #include "screens/ErrorReportView.h"
 
 class QWidget;
@@ -26,7 +27,19 @@ public:
   // in a message box.
   void SetReportWindow(IErrorReportView* window) { reportWindow_ = window; }
 
+  // The program's one printer and its printer and font dialogs (not owned),
+  // for the W-2, W-3 and label print runs. Without them the print runs are
+  // not available.
+  void SetPrinting(IPrinterDevice* printer, IPrinterSetupDialog* printerSetup, FontDialog* font) {
+    printer_ = printer;
+    printerSetup_ = printerSetup;
+    font_ = font;
+  }
+
 private:
   QWidget* parent_;
+  IPrinterDevice* printer_ = nullptr;
+  IPrinterSetupDialog* printerSetup_ = nullptr;
+  FontDialog* font_ = nullptr;
   IErrorReportView* reportWindow_ = nullptr;
 };

@@ -47,6 +47,8 @@ int main(int argc, char* argv[]) {
   QtPrinterDevice printer;
   QtPrinterSetupDialog printerSetupDialog;
   QtFontDialog fontDialog;
+  // Before the window is built: it enables its Print items by what the launcher has.
+  launcher.SetPrinting(&printer, &printerSetupDialog, &fontDialog);
   int result = 0;
   {
     TMainForm window(settings, fileDialog, launcher, desktop);
@@ -57,6 +59,7 @@ int main(int argc, char* argv[]) {
     window.show();
     result = app.exec();
     launcher.SetReportWindow(nullptr);
+    launcher.SetPrinting(nullptr, nullptr, nullptr);
   }
   SetMessageBoxes(nullptr);
   return result;

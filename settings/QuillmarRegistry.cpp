@@ -174,3 +174,30 @@ bool TQuillmarRegistry::WriteRatesForYear(const SocSecMedicareRates& rates) {
                RegValue::Dword("MedicareHasMaxWage", rates.MedicareHasMaxWage ? 1u : 0u)});
   return true;
 }
+
+const char* TQuillmarRegistry::MarginsKeyOf(FormKind kind) {
+  return kind == FormKind::W2 ? kW2MarginsKey : kW3MarginsKey;
+}
+
+FormMargins TQuillmarRegistry::ReadFormMargins(FormKind kind) {
+  SetRootKey(RegRoot::CurrentUser);
+  FormMargins margins;
+  if (!OpenKey(MarginsKeyOf(kind), false)) return margins;
+  OpenKeyScope scope(*this);
+  const auto read = [this](const char* name) { return ValueExists(name) ? ReadInteger(name) : 0; };
+  margins.Top = read("Top");
+  margins.Bottom = read("Bottom");
+  margins.Left = read("Left");
+  margins.Right = read("Right");
+  return margins;
+}
+
+void TQuillmarRegistry::WriteFormMargins(FormKind kind, const FormMargins& margins) {
+  SetRootKey(RegRoot::CurrentUser);
+  if (!OpenKey(MarginsKeyOf(kind), true)) return;
+  OpenKeyScope scope(*this);
+  WriteValues({RegValue::Dword("Top", static_cast<std::uint32_t>(margins.Top)),
+               RegValue::Dword("Bottom", static_cast<std::uint32_t>(margins.Bottom)),
+               RegValue::Dword("Left", static_cast<std::uint32_t>(margins.Left)),
+               RegValue::Dword("Right", static_cast<std::uint32_t>(margins.Right))});
+}

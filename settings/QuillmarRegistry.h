@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "settings/FormMargins.h"
 #include "settings/InstallValues.h"
 #include "platform/Registry.h"
 
@@ -63,6 +64,13 @@ public:
   // Writes the five values of the year, creating its key. False (nothing
   // written) when the key cannot be created or opened.
   bool WriteRatesForYear(const SocSecMedicareRates& rates);
+  // The margins of a form kind (W2Margins or W3Margins of the current user).
+  // A missing key or value reads as 0, so a set never stored is not Stored().
+  FormMargins ReadFormMargins(FormKind kind);
+  // Writes the four values in one change of the hive, creating the key;
+  // nothing when it cannot be created.
+  void WriteFormMargins(FormKind kind, const FormMargins& margins);
+  static const char* MarginsKeyOf(FormKind kind);
   // The key of one year's rates.
   static std::string RatesKeyOf(std::int32_t taxYear);
 };

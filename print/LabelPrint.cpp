@@ -1,0 +1,67 @@
+#include "print/LabelPrint.h"
+
+#include "data/QuillmarFormFile.h"
+#include "platform/MessageBoxes.h"
+#include "print/KeepFilePosition.h"
+#include "print/W2Print.h"
+
+LabelPrinter::LabelPrinter(TPrintReport& report, const LabelStyle& style)
+    : report_(report), style_(style) {
+  cursor_.line = style_.firstLine;
+}
+
+void LabelPrinter::PrintOneLabel(const W2Record& w2) {
+  if (++cursor_.count > style_.labelsPerSheet) {
+    report_.StartNewPage();
+    cursor_ = {1, kLabelLeftColumn, style_.firstLine};
+  }
+  const int c = cursor_.column, l = cursor_.line;
+  report_.PrintTextAt(c, l,
+                      w2.FirstName.Str() + " " + w2.MiddleInitial.Str() + " " + w2.LastName.Str());
+  report_.PrintTextAt(
+      c, l + 1, w2.Suite.Empty() ? w2.StreetPOB.Str() : w2.Suite.Str() + ", " + w2.StreetPOB.Str());
+  report_.PrintTextAt(c, l + 2, w2.City.Str());
+  const AddressTail tail = EmployeeAddressTail(w2, 35);
+  report_.PrintTextAt(c, l + 3, tail.stateLine);
+  report_.PrintTextAt(c, l + 4, tail.countryLine);
+
+  if (cursor_.count % 2 == 1) {
+    cursor_.column = kLabelRightColumn;
+  } else {
+    cursor_.column = kLabelLeftColumn;
+    cursor_.line += style_.rowStep;
+  }
+}
+
+void PrintEmployeeLabels(TQuillmarFormFile& file, IPrinterDevice& printer,
+                         IPrinterSetupDialog& printerSetup, FontDialog& font, int styleIndex) {
+  if (styleIndex < 0 || styleIndex >= static_cast<int>(kLabelStyles.size())) return;
+  const LabelStyle& style = kLabelStyles[static_cast<std::size_t>(styleIndex)];
+  TPrintReport report(printer, &printerSetup, &font, "W-2 Mailing Labels", style.topBottomMargin,
+                      style.topBottomMargin, kLabelSideMargin, kLabelSideMargin, true, false,
+                      false);
+  if (report.Cancelled()) return;
+  LabelPrinter labels(report, style);
+  const KeepFilePosition keep(file);
+  TRecordBuffer record{};
+  for (const SortedKeyList::Entry& entry : file.NameIndex().Entries()) {
+    file.Seek(entry.Object->Offset);
+    if (file.Read(record.bytes, sizeof record.bytes) < sizeof record.bytes) {
+      ShowMessage("File READ error in " + std::to_string(TQuillmarFormFile::RecSize()) +
+                      " byte record beginning " + std::to_string(entry.Object->Offset) +
+                      " bytes from start of file when trying to print W-2 label for " + entry.Key +
+                      " No label can be printed for that employee.",
+                  MsgIcon::Error);
+      continue;
+    }
+    if (!record.w2.Void) labels.PrintOneLabel(record.w2);
+  }
+}
+
+void PrintMailingLabels(TQuillmarFormFile& file, IPrinterDevice& printer,
+                        ILabelStyleDialog& styleDialog, IPrinterSetupDialog& printerSetup,
+                        FontDialog& font) {
+  if (const std::optional<int> style = styleDialog.Execute()) {
+    PrintEmployeeLabels(file, printer, printerSetup, font, *style);
+  }
+}

@@ -1,0 +1,110 @@
+// The W-2, W-3 and label runs through the QPrinter backend into a PDF file,
+// read back with poppler's pdftotext: the boxes land the stated distances
+// from the margins on the sheet.
+
+#include <gtest/gtest.h>
+
+#include <QPageSize>
+#include <fstream>
+#include <regex>
+#include <sstream>
+
+#include "data/QuillmarFormFile.h"
+#include "platform/ScriptedPrintDialogs.h"
+#include "platform/qt/QtPrinterDevice.h"
+#include "print/LabelPrint.h"
+#include "print/W2Print.h"
+#include "print/W3Print.h"
+#include "settings/QuillmarRegistry.h"
+#include "tests/support/ScriptedMessageBoxes.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+
+struct OkSetUp final : IFormSetUpDialog {
+  bool Execute(FormSetUpValues& values) override { return !(values.lineUpRequired = false); }
+};
+
+class PdfFormsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    printer.Printer().setPageSize(QPageSize(QPageSize::Letter));
+    // A quarter inch unprintable all round.
+    printer.SetPdfOutput(QString::fromStdString(dir.File("out.pdf")), 600,
+                         QMarginsF(18, 18, 18, 18));
+    W3Record& w3 = file->W3Rec.w3;
+    w3.EmployerName = "ACME", w3.Street = "1 MAIN ST", w3.Town = "SPRINGFIELD";
+    w3.TotWages = 555555500;
+    printerDialog.otherwise = true;
+    fontDialog.Answer(true);
+    for (const auto& [first, wages] : {std::pair{"ANN", 123456700}, {"BOB", 234567800}}) {
+      ASSERT_TRUE(file->AddNew(kRecTypeW2));
+      file->WorkRec.w2.SocSecNum = std::to_string(wages).substr(0, 3) + "-45-6789";
+      file->WorkRec.w2.FirstName = first, file->WorkRec.w2.Wages = wages;
+      ASSERT_TRUE(file->SaveCurrent(false));
+    }
+  }
+  // Where the word starts, in inches from the sheet's top-left corner; its
+  // sheet from 1.
+  std::tuple<double, double, int> At(const std::string& wanted) {
+    const std::string html = dir.File("out.html");
+    EXPECT_EQ(std::system(("pdftotext -bbox '" + dir.File("out.pdf") + "' '" + html + "'").c_str()),
+              0);
+    std::stringstream text;
+    text << std::ifstream(html).rdbuf();
+    const std::string doc = text.str();
+    const std::regex item(
+        R"re(<page |<word xMin="([0-9.]+)" yMin="([0-9.]+)"[^>]*>([^<]*)</word>)re");
+    int page = 0;
+    for (auto it = std::sregex_iterator(doc.begin(), doc.end(), item); it != std::sregex_iterator();
+         ++it) {
+      if ((*it)[1].length() == 0) ++page;
+      if ((*it)[3] == wanted) return {std::stod((*it)[1]) / 72, std::stod((*it)[2]) / 72, page};
+    }
+    ADD_FAILURE() << wanted << " not printed";
+    return {};
+  }
+
+  TempDir dir;
+  ScriptedMessageBoxes boxes;
+  TQuillmarRegistry registry{dir.Path()};
+  std::unique_ptr<TQuillmarFormFile> file = TQuillmarFormFile::Create(dir.File("acme.qmr"));
+  QtPrinterDevice printer{false};
+  OkSetUp setUp;
+  ScriptedPrinterSetupDialog printerDialog;
+  ScriptedFontDialog fontDialog;
+};
+
+constexpr double kPixel = 1.0 / 600;
+
+TEST_F(PdfFormsTest, W2BoxOneAndTheBottomForm) {
+  registry.WriteFormMargins(FormKind::W2, {50, 25, 31, 25});
+  PrintAllW2s(*file, registry, printer, {setUp, printerDialog, fontDialog});
+  const auto [x, y, sheet] = At("12345.67");
+  const auto [bottomX, bottomY, bottomSheet] = At("23456.78");
+  EXPECT_NEAR(x, 0.31 + 4.6, kPixel);
+  EXPECT_NEAR(y, 0.50 + 2 / 6.0, kPixel);
+  EXPECT_NEAR(bottomY - y, 5.5, kPixel);
+  EXPECT_EQ(bottomSheet, sheet);
+}
+
+TEST_F(PdfFormsTest, W3TotalsAndAddress) {
+  registry.WriteFormMargins(FormKind::W3, {60, 25, 40, 25});
+  PrintW3(*file, registry, printer, {setUp, printerDialog, fontDialog});
+  const auto [x, y, sheet] = At("55555.55");
+  EXPECT_NEAR(x, 0.40 + 3.7, kPixel);
+  EXPECT_NEAR(y, 0.60 + 2 / 6.0, kPixel);
+  EXPECT_NEAR(std::get<1>(At("SPRINGFIELD")), 0.60 + 13 / 6.0, kPixel);  // line 14
+}
+
+TEST_F(PdfFormsTest, LabelsTwoAcross) {
+  PrintEmployeeLabels(*file, printer, printerDialog, fontDialog, 0);
+  const auto [x, y, sheet] = At("ANN");
+  const auto [rightX, rightY, rightSheet] = At("BOB");
+  EXPECT_NEAR(x, 0.35, kPixel);
+  EXPECT_NEAR(y, 0.5 + 1 / 6.0, kPixel);
+  EXPECT_NEAR(rightX - x, 4.2, kPixel);
+  EXPECT_NEAR(rightY, y, kPixel);
+}
+
+}  // namespace

@@ -1,0 +1,79 @@
+// The line-up set-up dialog and the label-size dialog: their texts, the
+// spin box rules, and what closing them with OK gives the print runs.
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTimer>
+
+#include "screens/DlgW2Setup.h"
+#include "screens/Dlglabel.h"
+
+namespace {
+
+QStringList LabelTexts(const QWidget& dialog) {
+  QStringList texts;
+  for (const QLabel* label : dialog.findChildren<QLabel*>()) texts << label->text();
+  return texts;
+}
+
+TEST(PrintSetUpDialog, ShowsItsTextsAndTakesTheUsersMarginsWithinRange) {
+  TFormW2PrintSetUp dialog;
+  EXPECT_EQ(dialog.windowTitle(), "Lineup for printed forms");
+  EXPECT_EQ(LabelTexts(dialog),
+            (QStringList{"TOP Margin in 100ths of an inch  (Suggest 50 = 0.5\" (1/2 inch))",
+                         "LEFT Margin in 100ths of an inch  (Suggest 25 to 31 = 0.25\" to 0.3125\" "
+                         "(1/4 to 5/16 inch))",
+                         "(Returns here afterwards)",
+                         "Tip: If short of forms use plain paper for the lineup and hold result to "
+                         "the light with a form behind it.",
+                         "When line up is satisfactory clear check mark at \"Print Line Up "
+                         "Sample\" and click OK, do not click Cancel unless you wish to abandon "
+                         "printing."}));
+  EXPECT_EQ(dialog.CheckBoxLineUpRequd->text(), "Print Line Up Sample");
+
+  FormSetUpValues values;
+  values.top.minimum = 17;  // learned from a printer
+  QTimer::singleShot(0, &dialog, [&] {
+    EXPECT_EQ(dialog.SpinEditTOP->value(), 50);
+    EXPECT_EQ(dialog.SpinEditTOP->minimum(), 17);
+    EXPECT_TRUE(dialog.CheckBoxLineUpRequd->isChecked());
+    dialog.SpinEditTOP->setValue(20);
+    dialog.SpinEditLEFT->setValue(90);
+    dialog.CheckBoxLineUpRequd->setChecked(false);
+    dialog.BitBtnOK->click();
+  });
+  ASSERT_TRUE(dialog.Execute(values));
+  EXPECT_EQ(values.top.value, 20);
+  EXPECT_EQ(values.left.value, 75);
+  EXPECT_FALSE(values.lineUpRequired);
+
+  QTimer::singleShot(0, &dialog, [&] { dialog.close(); });  // the close box counts as Cancel
+  EXPECT_FALSE(dialog.Execute(values));
+}
+
+TEST(LabelStyleDialog, OffersFourSizesWithNoneChosenAndOkNeedsAChoice) {
+  TFormLabelSelect dialog;
+  EXPECT_EQ(dialog.windowTitle(), "Select label style");
+  EXPECT_EQ(dialog.RadioGroupLabelType->title(), "What size label ?");
+  QStringList items;
+  for (const QRadioButton* button : dialog.LabelTypeButtons) items << button->text();
+  EXPECT_EQ(items, (QStringList{"4\" x 1\",  2 across, 10 down, 20 per sheet",
+                                "4\" x 1 1/3\",  2 across, 7 down, 14 per sheet",
+                                "4\" x 1 1/2\",  2 across, 7 down, 14 per sheet",
+                                "4\" x 2\",  2 across, 5 down, 10 per sheet"}));
+  QTimer::singleShot(0, &dialog, [&] { dialog.BitBtnOK->click(); });
+  EXPECT_EQ(dialog.Execute(), std::nullopt);  // nothing chosen at open
+  QTimer::singleShot(0, &dialog, [&] {
+    dialog.LabelTypeButtons[2]->click();
+    dialog.BitBtnOK->click();
+  });
+  EXPECT_EQ(dialog.Execute(), 2);
+}
+
+}  // namespace
