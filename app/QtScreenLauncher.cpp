@@ -1,9 +1,15 @@
 #include "app/QtScreenLauncher.h"
 
+#include <QPageSize>
+#include <memory>
+
 #include "data/QuillmarFormFile.h"
 #include "platform/MessageBoxes.h"
 #include "platform/qt/QtFileDialog.h"
+#include "platform/qt/QtPrinterDevice.h"
+#include "print/PlainPaperW2.h"
 #include "screens/DlgEfw2Export.h"
+#include "screens/DlgPlainPaperW2.h"
 #include "screens/DlgSocSecMed.h"
 #include "screens/W2InputForm.h"
 #include "screens/W3InputForm.h"
@@ -15,6 +21,9 @@ bool QtScreenLauncher::Available(LaunchTarget target) const {
     case LaunchTarget::W3Screen:
     case LaunchTarget::ExportEfw2:
       return true;
+    case LaunchTarget::PlainPaperW2s:
+    case LaunchTarget::PlainPaperW3:
+      return printer_ != nullptr && printerSetupDialog_ != nullptr;
     case LaunchTarget::PrintW3:
     case LaunchTarget::PrintW2s:
     case LaunchTarget::MailingLabels:
@@ -54,6 +63,24 @@ void QtScreenLauncher::ExportEfw2(TQuillmarFormFile& file, TQuillmarRegistry& re
     };
   }
   ExportForSsa(file, registry, {submitterDialog, fileDialog, showReport});
+}
+
+void QtScreenLauncher::PrintPlainPaperW2s(TQuillmarFormFile& file) {
+  if (!printer_ || !printerSetupDialog_) return;
+  QtPlainPaperDialog dialog(parent_);
+  // One PDF file per employee: a letter-size QPrinter of its own for each.
+  const PdfDeviceFactory makeDevice = [](const std::string& path) {
+    auto device = std::make_unique<QtPrinterDevice>(false);
+    device->Printer().setPageSize(QPageSize(QPageSize::Letter));
+    device->SetPdfOutput(QString::fromStdString(path), 600, QMarginsF(18, 18, 18, 18));
+    return std::unique_ptr<IPrinterDevice>(std::move(device));
+  };
+  RunPlainPaperW2s(file, dialog, *printer_, *printerSetupDialog_, makeDevice);
+}
+
+void QtScreenLauncher::PrintPlainPaperW3(TQuillmarFormFile& file) {
+  if (!printer_ || !printerSetupDialog_) return;
+  RunPlainPaperW3(file, *printer_, *printerSetupDialog_);
 }
 
 // The screens and print runs below are not part of this build: Available()

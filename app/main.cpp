@@ -54,6 +54,7 @@ int main(int argc, char* argv[]) {
     // Created once, hidden until the edit check shows its report in it.
     TFormErrorReport errorReport(printer, printerSetupDialog, fontDialog, &window);
     launcher.SetReportWindow(&errorReport);
+    launcher.SetPrinting(printer, printerSetupDialog, fontDialog);
     window.show();
     result = app.exec();
     launcher.SetReportWindow(nullptr);

@@ -9,6 +9,7 @@
 #include "data/EntryRules.h"
 #include "data/QuillmarFormFile.h"
 #include "forms/W3FormPicture.h"
+#include "platform/CodePage.h"
 #include "platform/MessageBoxes.h"
 #include "print/PrintReport.h"
 #include "rules/KindOfPayer.h"
@@ -536,15 +537,15 @@ bool PrintPlainPaperW3(IPrinterDevice& printer, const W3Record& w3) {
   const FormPicture& picture = W3FormPicture();
   const double top = kW3PictureLineOffset, left = 0.5 + kW3PictureColOffset;
   const double right = 83.5 + kW3PictureColOffset, bottom = 28 + kW3PictureLineOffset;
-  const PlainFormGeometry g(printer.Caps(), left, top - 2, right, 0);
+  const PlainFormGeometry g(printer.Caps(), left, top - 3.5, right, 0);
   const PrinterFont sans = PlainTextFont();
-  DrawTextAt(printer, Bold(sans, 12), g.X(left), g.Y(top - 1.9),
+  DrawTextAt(printer, Bold(sans, 12), g.X(left), g.Y(top - 3.3),
              "Form W-3 Transmittal of Wage and Tax Statements");
   if (w3.TaxYear > 0) {
-    DrawTextAt(printer, Bold(sans, 14), g.X(left + 0.62 * (right - left)), g.Y(top - 2),
+    DrawTextAt(printer, Bold(sans, 14), g.X(left + 0.62 * (right - left)), g.Y(top - 3.5),
                std::to_string(w3.TaxYear));
   }
-  DrawTextAt(printer, Bold(sans, 10), g.X(left), g.Y(top - 0.9),
+  DrawTextAt(printer, Bold(sans, 10), g.X(left), g.Y(top - 1.8),
              "For the employer's records; do not file");
   DrawBoxes(printer, g, picture.boxes, {});
   for (const W3LayoutRow& row : W3Layout()) {
@@ -589,8 +590,9 @@ void RunPlainPaperW2s(TQuillmarFormFile& file, IPlainPaperDialog& dialog, IPrint
   const W3Record w3 = file.W3Rec.w3;
   const std::vector<W2Record> employees = PrintableW2s(file);
   if (employees.empty()) {
-    ShowMessage("There are no W-2 forms to print: the file holds no employee whose W-2 is not void.",
-                MsgIcon::Information);
+    ShowMessage(
+        "There are no W-2 forms to print: the file holds no employee whose W-2 is not void.",
+        MsgIcon::Information);
     return;
   }
   if (choice.onePdfPerEmployee) {

@@ -78,7 +78,7 @@ std::string EmployeeCopiesFileName(const W2Record& w2, int taxYear);
 // A printer device that prints into the PDF file at `path`.
 using PdfDeviceFactory = std::function<std::unique_ptr<IPrinterDevice>(const std::string& path)>;
 
-// One PDF per employee in `folder`, each with that employee's copies B, C
+// One PDF per employee in `folder` (a UTF-8 path), each with that employee's copies B, C
 // and 2. Two employees whose names give the same file name get " (2)", " (3)"
 // ... after the second and later. Returns the paths of the files written.
 std::vector<std::string> PrintPlainPaperW2PerEmployee(const PdfDeviceFactory& makeDevice,

@@ -66,6 +66,8 @@ public:
     Record(LaunchTarget::MailingLabels, &file);
   }
   void ExportEfw2(TQuillmarFormFile& file, TQuillmarRegistry&) override { Record(LaunchTarget::ExportEfw2, &file); }
+  void PrintPlainPaperW2s(TQuillmarFormFile& file) override { Record(LaunchTarget::PlainPaperW2s, &file); }
+  void PrintPlainPaperW3(TQuillmarFormFile& file) override { Record(LaunchTarget::PlainPaperW3, &file); }
   std::vector<LaunchTarget> Targets() const {
     std::vector<LaunchTarget> t;
     for (const Call& c : calls) t.push_back(c.target);
