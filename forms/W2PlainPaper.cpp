@@ -199,7 +199,8 @@ enum Box2007 : int {
   Count2007
 };
 
-PlainW2Layout Make2007() {
+// From 2011 box 9 is no longer used: it keeps its place, captioned "9" alone.
+PlainW2Layout Make2007(const char* box9Caption) {
   PlainW2Layout layout;
   layout.name = "2007";
   constexpr double kL = 1, kMid = 41, kCol2 = 61, kR = 81;
@@ -226,7 +227,7 @@ PlainW2Layout Make2007() {
   set(B6, Span(kCol2, kRow5, kR, kRow7), "6 Medicare tax withheld");
   set(B7, Span(kMid, kRow7, kCol2, kRowD), "7 Social security tips");
   set(B8, Span(kCol2, kRow7, kR, kRowD), "8 Allocated tips");
-  set(B9, Span(kMid, kRowD, kCol2, kRowE), "9 Advance EIC payment");
+  set(B9, Span(kMid, kRowD, kCol2, kRowE), box9Caption);
   set(B10, Span(kCol2, kRowD, kR, kRowE), "10 Dependent care benefits");
   set(B11, Span(kMid, kRowE, kCol2, kRow13), "11 Nonqualified plans");
   set(B12a, Span(kCol2, kRowE, kR, kRow13), "12a See instructions for box 12");
@@ -324,13 +325,6 @@ PlainW2Layout Make2007() {
   return layout;
 }
 
-// From 2011 box 9 is no longer used; it keeps its place, without a caption text.
-PlainW2Layout Make2011() {
-  PlainW2Layout layout = Make2007();
-  layout.boxes[B9].caption = "9";
-  return layout;
-}
-
 }  // namespace
 
 const PlainW2Layout& PlainW2Layout2001() {
@@ -339,12 +333,12 @@ const PlainW2Layout& PlainW2Layout2001() {
 }
 
 const PlainW2Layout& PlainW2Layout2007() {
-  static const PlainW2Layout layout = Make2007();
+  static const PlainW2Layout layout = Make2007("9 Advance EIC payment");
   return layout;
 }
 
 const PlainW2Layout& PlainW2LayoutForYear(int taxYear) {
-  static const PlainW2Layout from2011 = Make2011();
+  static const PlainW2Layout from2011 = Make2007("9");
   if (taxYear > 0 && taxYear <= 2006) return PlainW2Layout2001();
   if (taxYear > 0 && taxYear <= 2010) return PlainW2Layout2007();
   return from2011;

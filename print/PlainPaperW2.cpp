@@ -357,25 +357,22 @@ void DrawPlainW2(IPrinterDevice& printer, const PlainW2Layout& layout, const W2R
   const PlainFormGeometry g(printer.Caps(), layout.left, layout.top, layout.right, sheetHalf);
   DrawBoxes(printer, g, layout.boxes, layout.labels);
   const int pen = PenWidth(printer.Caps());
-  for (const PlainW2Item& item : layout.items) {
-    const DeviceRect r = ToDevice(g, item.rect);
-    const std::string text = PlainItemText(item, w2, w3);
-    switch (item.kind) {
-      case PlainItemKind::Text:
-        printer.SetFont(PlainTextFont());
-        DrawItem(printer, r, text, false);
-        break;
-      case PlainItemKind::Amount:
-        printer.SetFont(PlainAmountFont());
-        DrawItem(printer, r, text, true);
-        break;
-      case PlainItemKind::Check:
-        printer.DrawRectangle(r.left, r.top, r.right, r.bottom, pen);
-        if (!text.empty()) {
-          printer.SetFont(PlainAmountFont());
-          printer.TextOut((r.left + r.right - printer.TextWidth(text)) / 2, r.top, text);
-        }
-        break;
+  // One pass per font: a printer measures each font anew when it changes.
+  for (const PlainItemKind kind :
+       {PlainItemKind::Text, PlainItemKind::Amount, PlainItemKind::Check}) {
+    printer.SetFont(kind == PlainItemKind::Text ? PlainTextFont() : PlainAmountFont());
+    for (const PlainW2Item& item : layout.items) {
+      if (item.kind != kind) continue;
+      const DeviceRect r = ToDevice(g, item.rect);
+      const std::string text = PlainItemText(item, w2, w3);
+      if (kind != PlainItemKind::Check) {
+        DrawItem(printer, r, text, kind == PlainItemKind::Amount);
+        continue;
+      }
+      printer.DrawRectangle(r.left, r.top, r.right, r.bottom, pen);
+      if (!text.empty()) {
+        printer.TextOut((r.left + r.right - printer.TextWidth(text)) / 2, r.top, text);
+      }
     }
   }
   DrawFooter(printer, g, layout.left, layout.right, layout.bottom, w3.TaxYear, kFormTitle, copy);
@@ -417,11 +414,17 @@ bool PrintPlainPaperW2s(IPrinterDevice& printer, const std::vector<W2Record>& em
 }
 
 std::string EmployeeCopiesFileName(const W2Record& w2, int taxYear) {
-  std::string name = Trimmed(w2.LastName.Str());
-  const std::string first = Trimmed(w2.FirstName.Str());
-  if (!first.empty()) name += (name.empty() ? "" : " ") + first;
-  name += (name.empty() ? "" : " ") + std::string("W-2");
-  if (taxYear > 0) name += " " + std::to_string(taxYear);
+  std::string name;
+  // The parts of the name, one space between two.
+  const auto add = [&name](const std::string& part) {
+    if (part.empty()) return;
+    if (!name.empty()) name.push_back(' ');
+    name.append(part);
+  };
+  add(Trimmed(w2.LastName.Str()));
+  add(Trimmed(w2.FirstName.Str()));
+  add("W-2");
+  if (taxYear > 0) add(std::to_string(taxYear));
   for (char& c : name) {
     if (Forbidden(static_cast<unsigned char>(c))) c = '_';
   }
