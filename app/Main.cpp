@@ -167,6 +167,13 @@ void TMainForm::BuildMenu() {
   print->addSeparator();
   PrintMailingLabels = AddItem(print, "Mailing Labels", "Print Employee Mailing Labels",
                                &TMainForm::PrintMailingLabelsClick);
+  print->addSeparator();
+  PrintPlainPaperW2s = AddItem(print, "W-2 Employee Copies (plain paper)...",
+                               "Print the employees' Copies B, C and 2 with the form drawn, or one PDF per employee",
+                               &TMainForm::PrintPlainPaperW2sClick);
+  PrintPlainPaperW3 = AddItem(print, "W-3 for your records (plain paper)",
+                              "Print the W-3 with its totals, drawn on plain paper, for the employer's records",
+                              &TMainForm::PrintPlainPaperW3Click);
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   HelpContentsItem = AddItem(help, "&Contents", "Display the help contents screen", nullptr);
@@ -181,7 +188,8 @@ void TMainForm::BuildMenu() {
   const std::pair<QAction*, LaunchTarget> targets[] = {
       {EditSocSecRates, LaunchTarget::RatesScreen}, {EditW3Company, LaunchTarget::W3Screen},
       {EditW2Employee, LaunchTarget::W2Screen},     {PrintW3Company, LaunchTarget::PrintW3},
-      {PrintW2Employees, LaunchTarget::PrintW2s},   {PrintMailingLabels, LaunchTarget::MailingLabels}};
+      {PrintW2Employees, LaunchTarget::PrintW2s},   {PrintMailingLabels, LaunchTarget::MailingLabels},
+      {PrintPlainPaperW2s, LaunchTarget::PlainPaperW2s}, {PrintPlainPaperW3, LaunchTarget::PlainPaperW3}};
   for (const auto& [action, target] : targets) action->setEnabled(launcher_.Available(target));
 }
 
@@ -262,6 +270,8 @@ bool TMainForm::CanLaunch(LaunchTarget target) {
     case LaunchTarget::PrintW2s: what = "Printing the W-2 forms"; break;
     case LaunchTarget::MailingLabels: what = "Printing mailing labels"; break;
     case LaunchTarget::ExportEfw2: what = "The export for the SSA"; break;
+    case LaunchTarget::PlainPaperW2s: what = "Printing the W-2 employee copies on plain paper"; break;
+    case LaunchTarget::PlainPaperW3: what = "Printing the W-3 on plain paper"; break;
   }
   ShowMessage(std::string(what) + " is not available in this version of Quillmar.", MsgIcon::Information);
   return false;
@@ -371,6 +381,16 @@ void TMainForm::PrintW3CompanyClick() {
 void TMainForm::PrintW2EmployeesClick() {
   if (!RequireFile()) return;
   if (CanLaunch(LaunchTarget::PrintW2s)) launcher_.PrintW2s(*activeFile_, *appRegistry_);
+}
+
+void TMainForm::PrintPlainPaperW2sClick() {
+  if (!RequireFile()) return;
+  if (CanLaunch(LaunchTarget::PlainPaperW2s)) launcher_.PrintPlainPaperW2s(*activeFile_);
+}
+
+void TMainForm::PrintPlainPaperW3Click() {
+  if (!RequireFile()) return;
+  if (CanLaunch(LaunchTarget::PlainPaperW3)) launcher_.PrintPlainPaperW3(*activeFile_);
 }
 
 void TMainForm::PrintMailingLabelsClick() {

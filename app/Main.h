@@ -48,6 +48,8 @@ public:
   void PrintW2EmployeesClick();
   void PrintMailingLabelsClick();
   void FileExportEfw2Click();
+  void PrintPlainPaperW2sClick();
+  void PrintPlainPaperW3Click();
   void HelpAbout();
   void ShowNoFileMessage();
 
@@ -80,6 +82,8 @@ public:
   QAction* PrintW3Company = nullptr;
   QAction* PrintW2Employees = nullptr;
   QAction* PrintMailingLabels = nullptr;
+  QAction* PrintPlainPaperW2s = nullptr;
+  QAction* PrintPlainPaperW3 = nullptr;
   QAction* HelpContentsItem = nullptr;
   QAction* HelpSearchItem = nullptr;
   QAction* HelpHowToUseItem = nullptr;

@@ -1,12 +1,18 @@
 #include "app/QtScreenLauncher.h"
 
+#include <QPageSize>
+#include <memory>
+
 #include "data/QuillmarFormFile.h"
 #include "platform/MessageBoxes.h"
 #include "platform/qt/QtFileDialog.h"
+#include "platform/qt/QtPrinterDevice.h"
+#include "print/PlainPaperW2.h"
 #include "print/LabelPrint.h"
 #include "print/W2Print.h"
 #include "print/W3Print.h"
 #include "screens/DlgEfw2Export.h"
+#include "screens/DlgPlainPaperW2.h"
 #include "screens/DlgSocSecMed.h"
 #include "screens/DlgW2Setup.h"
 #include "screens/Dlglabel.h"
@@ -20,6 +26,9 @@ bool QtScreenLauncher::Available(LaunchTarget target) const {
     case LaunchTarget::W3Screen:
     case LaunchTarget::ExportEfw2:
       return true;
+    case LaunchTarget::PlainPaperW2s:
+    case LaunchTarget::PlainPaperW3:
+      return printer_ != nullptr && printerSetup_ != nullptr;
     case LaunchTarget::PrintW3:
     case LaunchTarget::PrintW2s:
     case LaunchTarget::MailingLabels:
@@ -77,4 +86,22 @@ void QtScreenLauncher::PrintMailingLabels(TQuillmarFormFile& file, TQuillmarRegi
   if (!Available(LaunchTarget::MailingLabels)) return;
   TFormLabelSelect styleDialog(parent_);
   ::PrintMailingLabels(file, *printer_, styleDialog, *printerSetup_, *font_);
+}
+
+void QtScreenLauncher::PrintPlainPaperW2s(TQuillmarFormFile& file) {
+  if (!printer_ || !printerSetup_) return;
+  QtPlainPaperDialog dialog(parent_);
+  // One PDF file per employee: a letter-size QPrinter of its own for each.
+  const PdfDeviceFactory makeDevice = [](const std::string& path) {
+    auto device = std::make_unique<QtPrinterDevice>(false);
+    device->Printer().setPageSize(QPageSize(QPageSize::Letter));
+    device->SetPdfOutput(QString::fromStdString(path), 600, QMarginsF(18, 18, 18, 18));
+    return std::unique_ptr<IPrinterDevice>(std::move(device));
+  };
+  RunPlainPaperW2s(file, dialog, *printer_, *printerSetup_, makeDevice);
+}
+
+void QtScreenLauncher::PrintPlainPaperW3(TQuillmarFormFile& file) {
+  if (!printer_ || !printerSetup_) return;
+  RunPlainPaperW3(file, *printer_, *printerSetup_);
 }

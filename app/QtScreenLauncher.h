@@ -4,6 +4,7 @@
 #include "app/ScreenLauncher.h"
 #include "efw2/Efw2Export.h"
 #include "platform/PrintDialogs.h"
+#include "platform/PrinterDevice.h"
 #include "screens/ErrorReportView.h"
 
 class QWidget;
@@ -21,6 +22,8 @@ public:
   void PrintW2s(TQuillmarFormFile& file, TQuillmarRegistry& registry) override;
   void PrintMailingLabels(TQuillmarFormFile& file, TQuillmarRegistry& registry) override;
   void ExportEfw2(TQuillmarFormFile& file, TQuillmarRegistry& registry) override;
+  void PrintPlainPaperW2s(TQuillmarFormFile& file) override;
+  void PrintPlainPaperW3(TQuillmarFormFile& file) override;
   // The error report window, where the W-2 edit check and the wage file's
   // checks show their findings (not owned). Without one the W-2 screen says
   // that its check is not available and the wage file's findings are shown
@@ -28,7 +31,7 @@ public:
   void SetReportWindow(IErrorReportView* window) { reportWindow_ = window; }
 
   // The program's one printer and its printer and font dialogs (not owned),
-  // for the W-2, W-3 and label print runs. Without them the print runs are
+  // for the print runs (pre-printed forms, labels, plain paper). Without them the print runs are
   // not available.
   void SetPrinting(IPrinterDevice* printer, IPrinterSetupDialog* printerSetup, FontDialog* font) {
     printer_ = printer;

@@ -14,6 +14,8 @@ enum class LaunchTarget {
   PrintW2s,
   MailingLabels,
   ExportEfw2,
+  PlainPaperW2s,
+  PlainPaperW3,
 };
 
 class IScreenLauncher {
@@ -38,4 +40,8 @@ public:
   virtual void PrintMailingLabels(TQuillmarFormFile& file, TQuillmarRegistry& registry) = 0;
   // The submitter dialog, the checks and the SSA's wage file (EFW2).
   virtual void ExportEfw2(TQuillmarFormFile& file, TQuillmarRegistry& registry) = 0;
+  // The employee copies drawn on plain paper, to the printer or one PDF per employee.
+  virtual void PrintPlainPaperW2s(TQuillmarFormFile& file) = 0;
+  // The W-3 drawn on plain paper for the employer's records, with its totals brought up to date.
+  virtual void PrintPlainPaperW3(TQuillmarFormFile& file) = 0;
 };

@@ -59,6 +59,8 @@ public:
   void PrintW2s(TQuillmarFormFile&, TQuillmarRegistry&) override {}
   void PrintMailingLabels(TQuillmarFormFile&, TQuillmarRegistry&) override {}
   void ExportEfw2(TQuillmarFormFile&, TQuillmarRegistry&) override {}
+  void PrintPlainPaperW2s(TQuillmarFormFile&) override {}
+  void PrintPlainPaperW3(TQuillmarFormFile&) override {}
 };
 
 class WideDesktop final : public IDesktop {

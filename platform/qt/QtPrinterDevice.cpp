@@ -4,6 +4,7 @@
 #include <QFontInfo>
 #include <QPainter>
 #include <QPrinterInfo>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -56,6 +57,7 @@ void QtPrinterDevice::SetPdfOutput(const QString& path, int dpi, const QMarginsF
   printer_.setPageMargins(margins, QPageLayout::Point);
   metrics_.reset();
   advances_.reset();
+  measured_.clear();
 }
 
 PrinterCaps QtPrinterDevice::Caps() const {
@@ -91,6 +93,7 @@ bool QtPrinterDevice::BeginDoc(const std::string& title) {
   painterFontSet_ = false;
   metrics_.reset();
   advances_.reset();
+  measured_.clear();
   return true;
 }
 
@@ -114,10 +117,28 @@ void QtPrinterDevice::NewPage() {
 
 void QtPrinterDevice::SetFont(const PrinterFont& font) {
   if (font == font_) return;
+  // Keep the measures of the font left, and take those of a font used before.
+  if (metrics_) {
+    const auto known = std::find_if(measured_.begin(), measured_.end(),
+                                    [&](const MeasuredFont& m) { return m.font == font_; });
+    if (known == measured_.end()) {
+      measured_.push_back({font_, qfont_, *metrics_, advances_});
+    } else {
+      known->advances = advances_;
+    }
+  }
   font_ = font;
   metrics_.reset();
   advances_.reset();
   painterFontSet_ = false;
+  for (const MeasuredFont& m : measured_) {
+    if (m.font == font) {
+      qfont_ = m.qfont;
+      metrics_.emplace(m.metrics);
+      advances_ = m.advances;
+      break;
+    }
+  }
 }
 
 const QFontMetricsF& QtPrinterDevice::Metrics() {

@@ -11,6 +11,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "platform/PrinterDevice.h"
 
@@ -70,4 +71,12 @@ class QtPrinterDevice final : public IPrinterDevice {
   int page_ = 0;
   bool failed_ = false;
   std::optional<std::array<double, 256>> advances_;
+  // The fonts measured in this job, so that going back to one measures nothing anew.
+  struct MeasuredFont {
+    PrinterFont font;
+    QFont qfont;
+    QFontMetricsF metrics;
+    std::optional<std::array<double, 256>> advances;
+  };
+  std::vector<MeasuredFont> measured_;
 };

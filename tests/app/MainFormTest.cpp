@@ -66,6 +66,8 @@ public:
     Record(LaunchTarget::MailingLabels, &file);
   }
   void ExportEfw2(TQuillmarFormFile& file, TQuillmarRegistry&) override { Record(LaunchTarget::ExportEfw2, &file); }
+  void PrintPlainPaperW2s(TQuillmarFormFile& file) override { Record(LaunchTarget::PlainPaperW2s, &file); }
+  void PrintPlainPaperW3(TQuillmarFormFile& file) override { Record(LaunchTarget::PlainPaperW3, &file); }
   std::vector<LaunchTarget> Targets() const {
     std::vector<LaunchTarget> t;
     for (const Call& c : calls) t.push_back(c.target);
@@ -170,6 +172,10 @@ TEST_F(MainFormTest, MenusCarryTheirCaptionsHintsAndStates) {
       {form->PrintW3Company, "W-3 &Company Information", "Print W-3 Form (Company Information and W-2 Totals)",
        true},
       {form->PrintMailingLabels, "Mailing Labels", "Print Employee Mailing Labels", true},
+      {form->PrintPlainPaperW2s, "W-2 Employee Copies (plain paper)...",
+       "Print the employees' Copies B, C and 2 with the form drawn, or one PDF per employee", true},
+      {form->PrintPlainPaperW3, "W-3 for your records (plain paper)",
+       "Print the W-3 with its totals, drawn on plain paper, for the employer's records", true},
       {form->HelpContentsItem, "&Contents", "Display the help contents screen", false},
       {form->HelpSearchItem, "&Search for Help On...", "Search help file for a topic", false},
       {form->HelpHowToUseItem, "&How to Use Help", "Help on using the help system", false},

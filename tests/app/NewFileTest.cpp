@@ -43,6 +43,8 @@ public:
   void PrintW2s(TQuillmarFormFile&, TQuillmarRegistry&) override { ADD_FAILURE() << "W-2 print"; }
   void PrintMailingLabels(TQuillmarFormFile&, TQuillmarRegistry&) override { ADD_FAILURE() << "labels"; }
   void ExportEfw2(TQuillmarFormFile&, TQuillmarRegistry&) override { ADD_FAILURE() << "EFW2 export"; }
+  void PrintPlainPaperW2s(TQuillmarFormFile&) override { ADD_FAILURE() << "plain-paper W-2s"; }
+  void PrintPlainPaperW3(TQuillmarFormFile&) override { ADD_FAILURE() << "plain-paper W-3"; }
 
   std::function<void(TFormW3&)> type;
   int shown = 0;

@@ -1,0 +1,627 @@
+#include "print/PlainPaperW2.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <set>
+
+#include "data/Currency.h"
+#include "data/EntryRules.h"
+#include "data/QuillmarFormFile.h"
+#include "forms/W3FormPicture.h"
+#include "platform/CodePage.h"
+#include "platform/MessageBoxes.h"
+#include "print/PrintReport.h"
+#include "rules/KindOfPayer.h"
+#include "rules/SumToW3.h"
+
+namespace {
+
+// The sheet: US letter, two forms of 5 1/2 inches each, every form a quarter
+// inch from the left edge and half an inch below the top of its half. A form
+// is scaled to at most 8 inches wide so that it fits any printer's strip.
+constexpr int kLeftMargin = 25;  // hundredths of an inch from the paper's edge
+constexpr int kTopMargin = 50;
+constexpr double kHalfSheetInches = 5.5;
+constexpr double kFormWidthInches = 8.0;
+
+constexpr double kCaptionPad = 0.15;   // columns from a box's left edge
+constexpr double kCaptionTop = 0.1;    // lines below a box's top edge
+constexpr double kCaptionStep = 0.55;  // lines between the lines of a caption
+
+const std::string kFormTitle = "Form W-2 Wage and Tax Statement";
+const std::string kDepartment = "Department of the Treasury - Internal Revenue Service";
+
+int PenWidth(const PrinterCaps& caps) { return std::max(1, caps.logPixelsX / 150); }
+
+// A text cut to what fits into `width` pixels in the current font.
+std::string CutTo(IPrinterDevice& printer, const std::string& text, int width) {
+  if (printer.TextWidth(text) <= width) return text;
+  int fit = 0;
+  if (!printer.FitCount(text, std::max(0, width), fit)) {
+    // Without a fit count, shorten until it fits.
+    std::string cut = text;
+    while (!cut.empty() && printer.TextWidth(cut) > width) cut.pop_back();
+    return cut;
+  }
+  return text.substr(0,
+                     static_cast<std::size_t>(std::clamp(fit, 0, static_cast<int>(text.size()))));
+}
+
+std::string Amount(Currency value) {
+  // Zero (less than half a cent) and negative amounts leave the box blank.
+  if (value < 50) return "";
+  return FormatAmount(value);
+}
+
+// Suite and street on one line, the suite first.
+std::string SuiteAndStreet(const std::string& suite, const std::string& street) {
+  return suite.empty() ? street : suite + ", " + street;
+}
+
+bool Domestic(const W2Record& w2) {
+  return !w2.Zip.Empty() || (w2.PostCode.Empty() && w2.Country.Empty());
+}
+
+// Box 12's code: its letter and, for a two-letter code, the letter stored in
+// the byte after it.
+std::string Box12Code(const Box12Entry& entry) {
+  char bytes[2];
+  std::memcpy(bytes, &entry, 2);
+  std::string code;
+  if (bytes[0] != ' ' && bytes[0] != '\0') code += bytes[0];
+  if (!code.empty() && bytes[1] != ' ' && bytes[1] != '\0') code += bytes[1];
+  return code;
+}
+
+void DrawCaption(IPrinterDevice& printer, const PlainFormGeometry& g, const FormBox& box) {
+  if (box.caption.empty()) return;
+  const DeviceRect r = ToDevice(g, box.rect);
+  const int x = g.X(box.rect.col + kCaptionPad);
+  std::size_t start = 0;
+  for (int line = 0; start <= box.caption.size(); ++line) {
+    const std::size_t end = std::min(box.caption.find('\n', start), box.caption.size());
+    const std::string part = box.caption.substr(start, end - start);
+    printer.TextOut(x, g.Y(box.rect.line + kCaptionTop + line * kCaptionStep),
+                    CutTo(printer, part, r.right - x));
+    start = end + 1;
+  }
+}
+
+void DrawBoxes(IPrinterDevice& printer, const PlainFormGeometry& g,
+               const std::vector<FormBox>& boxes, const std::vector<FormBox>& labels) {
+  const int pen = PenWidth(printer.Caps());
+  for (const FormBox& box : boxes) {
+    const DeviceRect r = ToDevice(g, box.rect);
+    printer.DrawRectangle(r.left, r.top, r.right, r.bottom, pen);
+  }
+  printer.SetFont(PlainCaptionFont());
+  for (const FormBox& box : boxes) DrawCaption(printer, g, box);
+  for (const FormBox& label : labels) DrawCaption(printer, g, label);
+}
+
+// A text from the rectangle's left edge, or an amount to its right edge; cut
+// at the rectangle either way.
+void DrawItem(IPrinterDevice& printer, const DeviceRect& r, const std::string& text,
+              bool rightAligned) {
+  if (text.empty()) return;
+  const std::string shown = CutTo(printer, text, r.right - r.left);
+  const int x = rightAligned ? r.right - printer.TextWidth(shown) : r.left;
+  printer.TextOut(x, r.top, shown);
+}
+
+void DrawTextAt(IPrinterDevice& printer, const PrinterFont& font, int x, int y,
+                const std::string& text) {
+  printer.SetFont(font);
+  printer.TextOut(x, y, text);
+}
+
+PrinterFont Bold(PrinterFont font, int size) {
+  font.size = size;
+  font.style |= FontBold;
+  return font;
+}
+
+// The form's name, year and copy below its boxes.
+void DrawFooter(IPrinterDevice& printer, const PlainFormGeometry& g, double left, double right,
+                double bottom, int taxYear, const std::string& title, const PlainCopy& copy) {
+  const PrinterFont sans = PlainTextFont();
+  const int y = g.Y(bottom + 0.3);
+  DrawTextAt(printer, Bold(sans, 11), g.X(left), y, title);
+  if (taxYear > 0) {
+    DrawTextAt(printer, Bold(sans, 14), g.X(left + 0.42 * (right - left)), y,
+               std::to_string(taxYear));
+  }
+  PrinterFont small = sans;
+  small.size = 7;
+  printer.SetFont(small);
+  DrawTextAt(printer, small, g.X(right) - printer.TextWidth(kDepartment), y, kDepartment);
+  const int copyY = g.Y(bottom + 1.5);
+  const PrinterFont copyFont = Bold(sans, 8);
+  DrawTextAt(printer, copyFont, g.X(left), copyY, copy.name);
+  const int textX = g.X(left) + printer.TextWidth(copy.name + "  ");
+  PrinterFont plain = sans;
+  plain.size = 8;
+  DrawTextAt(printer, plain, textX, copyY, copy.text);
+}
+
+// A dashed line across the sheet where the two halves meet.
+void DrawCutLine(IPrinterDevice& printer) {
+  const PrinterCaps caps = printer.Caps();
+  const UnprintableBorder border = BorderOf(caps);
+  const int y = static_cast<int>(std::lround(kHalfSheetInches * caps.logPixelsY)) - border.y;
+  const int dash = caps.logPixelsX / 10;
+  const int gap = caps.logPixelsX / 20;
+  const int pen = PenWidth(caps);
+  for (int x = 0; x < caps.pageWidth; x += dash + gap) {
+    printer.DrawLine(x, y, std::min(x + dash, caps.pageWidth), y, pen);
+  }
+}
+
+// The copies of one employee from the top of a fresh sheet.
+void PrintEmployee(IPrinterDevice& printer, const PlainW2Layout& layout, const W2Record& w2,
+                   const W3Record& w3, const std::vector<PlainCopy>& copies, bool firstSheet) {
+  for (std::size_t i = 0; i < copies.size(); ++i) {
+    const int half = static_cast<int>(i % 2);
+    if (half == 0 && !(firstSheet && i == 0)) printer.NewPage();
+    if (half == 0) DrawCutLine(printer);
+    DrawPlainW2(printer, layout, w2, w3, copies[i], half);
+  }
+}
+
+// "/" and "\" and the other characters Windows refuses, control characters too.
+bool Forbidden(unsigned char c) {
+  return c < 32 || c == 127 || std::strchr("/\\:*?\"<>|", c) != nullptr;
+}
+
+std::string Trimmed(const std::string& text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return "";
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace
+
+std::vector<PlainCopy> PlainPaperCopies(bool withCopyD) {
+  std::vector<PlainCopy> copies = {
+      {"Copy B", "To Be Filed With Employee's FEDERAL Tax Return"},
+      {"Copy C", "For EMPLOYEE'S RECORDS"},
+      {"Copy 2", "To Be Filed With Employee's State, City, or Local Income Tax Return"},
+      {"Copy 2", "To Be Filed With Employee's State, City, or Local Income Tax Return"},
+  };
+  if (withCopyD) copies.push_back({"Copy D", "For Employer"});
+  return copies;
+}
+
+PrinterFont PlainCaptionFont() {
+  return PrinterFont{.name = "Liberation Sans", .size = 5, .charset = kAnsiCharset};
+}
+
+PrinterFont PlainTextFont() {
+  return PrinterFont{.name = "Liberation Sans", .size = 9, .charset = kAnsiCharset};
+}
+
+PrinterFont PlainAmountFont() {
+  return PrinterFont{.name = "Liberation Mono", .size = 9, .charset = kAnsiCharset};
+}
+
+PlainFormGeometry::PlainFormGeometry(const PrinterCaps& caps, double formLeft, double formTop,
+                                     double formRight, int sheetHalf)
+    : formLeft_(formLeft), formTop_(formTop) {
+  const UnprintableBorder border = BorderOf(caps);
+  const double scale = std::min(1.0, kFormWidthInches * 10 / (formRight - formLeft));
+  pxPerCol_ = caps.logPixelsX * scale / 10;
+  pxPerLine_ = caps.logPixelsY * scale / 6;
+  originX_ = MarginToDevice(kLeftMargin, caps.logPixelsX, border.x);
+  originY_ = MarginToDevice(kTopMargin, caps.logPixelsY, border.y) +
+             sheetHalf * kHalfSheetInches * caps.logPixelsY;
+}
+
+int PlainFormGeometry::X(double col) const {
+  return static_cast<int>(std::lround(originX_ + (col - formLeft_) * pxPerCol_));
+}
+
+int PlainFormGeometry::Y(double line) const {
+  return static_cast<int>(std::lround(originY_ + (line - formTop_) * pxPerLine_));
+}
+
+DeviceRect ToDevice(const PlainFormGeometry& g, const GridRect& rect) {
+  return DeviceRect{g.X(rect.col), g.Y(rect.line), g.X(rect.col + rect.cols),
+                    g.Y(rect.line + rect.lines)};
+}
+
+std::string PlainItemText(const PlainW2Item& item, const W2Record& w2, const W3Record& w3) {
+  using enum W2Field;
+  switch (item.field) {
+    case ControlNum:
+      return w2.ControlNum > 0 ? std::to_string(w2.ControlNum) : "";
+    case SocSecNum:
+      return w2.SocSecNum.Str();
+    case FirstName:
+      return w2.MiddleInitial.Empty() ? w2.FirstName.Str()
+                                      : w2.FirstName.Str() + " " + w2.MiddleInitial.Str();
+    case LastName:
+      return w2.LastName.Str();
+    case Suite:
+      return SuiteAndStreet(w2.Suite.Str(), w2.StreetPOB.Str());
+    case City:
+      return w2.City.Str();
+    case AddrState:
+      return Domestic(w2) ? w2.AddrState.Str() + "  " + w2.Zip.Str() : w2.AddrState.Str();
+    case Country: {
+      if (Domestic(w2)) return "";
+      const std::string name = CountryName(w2.Country.Str());
+      return (name.empty() ? w2.Country.Str() + " " : name) + " " + w2.PostCode.Str();
+    }
+    case Wages:
+      return Amount(w2.Wages);
+    case FedTax:
+      return Amount(w2.FedTax);
+    case SSWages:
+      return Amount(w2.SSWages);
+    case SSTax:
+      return Amount(w2.SSTax);
+    case MedWage:
+      return Amount(w2.MedWage);
+    case MedTax:
+      return Amount(w2.MedTax);
+    case SSTips:
+      return Amount(w2.SSTips);
+    case AllocTips:
+      return Amount(w2.AllocTips);
+    case AdvEIC:
+      return Amount(w2.AdvEIC);
+    case DepCare:
+      return Amount(w2.DepCare);
+    case NonQualPlans:
+      return Amount(w2.NonQualPlans);
+    case Box12aCode:
+      return Box12Code(w2.Box12[0]);
+    case Box12bCode:
+      return Box12Code(w2.Box12[1]);
+    case Box12cCode:
+      return Box12Code(w2.Box12[2]);
+    case Box12dCode:
+      return Box12Code(w2.Box12[3]);
+    case Box12aAmount:
+      return Amount(w2.Box12[0].Amount);
+    case Box12bAmount:
+      return Amount(w2.Box12[1].Amount);
+    case Box12cAmount:
+      return Amount(w2.Box12[2].Amount);
+    case Box12dAmount:
+      return Amount(w2.Box12[3].Amount);
+    case StatEmpl:
+      return w2.StatEmpl ? "X" : "";
+    case RetirePlan:
+      return w2.RetirePlan ? "X" : "";
+    case TPSickPay:
+      return w2.TPSickPay ? "X" : "";
+    case Box14aLabel:
+      return w2.Box14aLabel.Str();
+    case Box14aAmount:
+      return Amount(w2.Box14aAmount);
+    case Box14bLabel:
+      return w2.Box14bLabel.Str();
+    case Box14bAmount:
+      return Amount(w2.Box14bAmount);
+    case Box14cLabel:
+      return w2.Box14cLabel.Str();
+    case Box14cAmount:
+      return Amount(w2.Box14cAmount);
+    case ST1State:
+      return w2.ST1State.Str();
+    case ST1StateID:
+      return w2.ST1StateID.Str();
+    case ST1StateWage:
+      return Amount(w2.ST1StateWage);
+    case ST1StateTax:
+      return Amount(w2.ST1StateTax);
+    case ST1LocalWage:
+      return Amount(w2.ST1LocalWage);
+    case ST1LocalTax:
+      return Amount(w2.ST1LocalTax);
+    case ST1LocName:
+      return w2.ST1LocName.Str();
+    case ST2State:
+      return w2.ST2State.Str();
+    case ST2StateID:
+      return w2.ST2StateID.Str();
+    case ST2StateWage:
+      return Amount(w2.ST2StateWage);
+    case ST2StateTax:
+      return Amount(w2.ST2StateTax);
+    case ST2LocalWage:
+      return Amount(w2.ST2LocalWage);
+    case ST2LocalTax:
+      return Amount(w2.ST2LocalTax);
+    case ST2LocName:
+      return w2.ST2LocName.Str();
+    case EmployerEIN:
+      return w3.EmployerEIN.Str();
+    case EmployerName:
+      return w3.EmployerName.Str();
+    case EmployerSuite:
+      return SuiteAndStreet(w3.Suite.Str(), w3.Street.Str());
+    case EmployerTown:
+      return w3.Town.Str();
+    case EmployerState:
+      return w3.State.Str() + "  " + w3.Zip.Str();
+    default:
+      return "";
+  }
+}
+
+void DrawPlainW2(IPrinterDevice& printer, const PlainW2Layout& layout, const W2Record& w2,
+                 const W3Record& w3, const PlainCopy& copy, int sheetHalf) {
+  const PlainFormGeometry g(printer.Caps(), layout.left, layout.top, layout.right, sheetHalf);
+  DrawBoxes(printer, g, layout.boxes, layout.labels);
+  const int pen = PenWidth(printer.Caps());
+  // One pass per font: a printer measures each font anew when it changes.
+  for (const PlainItemKind kind :
+       {PlainItemKind::Text, PlainItemKind::Amount, PlainItemKind::Check}) {
+    printer.SetFont(kind == PlainItemKind::Text ? PlainTextFont() : PlainAmountFont());
+    for (const PlainW2Item& item : layout.items) {
+      if (item.kind != kind) continue;
+      const DeviceRect r = ToDevice(g, item.rect);
+      const std::string text = PlainItemText(item, w2, w3);
+      if (kind != PlainItemKind::Check) {
+        DrawItem(printer, r, text, kind == PlainItemKind::Amount);
+        continue;
+      }
+      printer.DrawRectangle(r.left, r.top, r.right, r.bottom, pen);
+      if (!text.empty()) {
+        printer.TextOut((r.left + r.right - printer.TextWidth(text)) / 2, r.top, text);
+      }
+    }
+  }
+  DrawFooter(printer, g, layout.left, layout.right, layout.bottom, w3.TaxYear, kFormTitle, copy);
+}
+
+std::vector<W2Record> PrintableW2s(TQuillmarFormFile& file) {
+  std::vector<W2Record> records;
+  const std::int64_t saved = file.Position();
+  for (const SortedKeyList::Entry& entry : file.NameIndex().Entries()) {
+    W2Record record{};
+    file.Seek(entry.Object->Offset);
+    if (file.Read(&record, sizeof record) != sizeof record) {
+      ShowMessage("File READ error in " + std::to_string(sizeof record) +
+                      " byte record beginning " + std::to_string(entry.Object->Offset) +
+                      " bytes from start of file when trying to print W-2 form for " + entry.Key +
+                      " No W-2 form can be printed for that employee.",
+                  MsgIcon::Error);
+      continue;
+    }
+    if (record.Void) continue;
+    records.push_back(record);
+  }
+  file.Seek(saved);
+  return records;
+}
+
+bool PrintPlainPaperW2s(IPrinterDevice& printer, const std::vector<W2Record>& employees,
+                        const W3Record& w3, bool withCopyD) {
+  if (!printer.BeginDoc(("Quillmar W-2 employee copies " + w3.EmployerName.Str()).substr(0, 67))) {
+    return false;
+  }
+  const PlainW2Layout& layout = PlainW2LayoutForYear(w3.TaxYear);
+  const std::vector<PlainCopy> copies = PlainPaperCopies(withCopyD);
+  for (std::size_t i = 0; i < employees.size(); ++i) {
+    PrintEmployee(printer, layout, employees[i], w3, copies, i == 0);
+  }
+  printer.EndDoc();
+  return true;
+}
+
+std::string EmployeeCopiesFileName(const W2Record& w2, int taxYear) {
+  std::string name;
+  // The parts of the name, one space between two.
+  const auto add = [&name](const std::string& part) {
+    if (part.empty()) return;
+    if (!name.empty()) name.push_back(' ');
+    name.append(part);
+  };
+  add(Trimmed(w2.LastName.Str()));
+  add(Trimmed(w2.FirstName.Str()));
+  add("W-2");
+  if (taxYear > 0) add(std::to_string(taxYear));
+  for (char& c : name) {
+    if (Forbidden(static_cast<unsigned char>(c))) c = '_';
+  }
+  // A name may not start with a dot (hidden on Linux).
+  if (name[0] == '.') name[0] = '_';
+  return name + ".pdf";
+}
+
+std::vector<std::string> PrintPlainPaperW2PerEmployee(const PdfDeviceFactory& makeDevice,
+                                                      const std::string& folder,
+                                                      const std::vector<W2Record>& employees,
+                                                      const W3Record& w3) {
+  std::vector<std::string> written;
+  std::set<std::string> taken;
+  const PlainW2Layout& layout = PlainW2LayoutForYear(w3.TaxYear);
+  const std::vector<PlainCopy> copies = PlainPaperCopies(false);
+  for (const W2Record& w2 : employees) {
+    const std::string base = EmployeeCopiesFileName(w2, w3.TaxYear);
+    std::string name = base;
+    for (int n = 2; taken.count(name) != 0; ++n) {
+      name = base.substr(0, base.size() - 4) + " (" + std::to_string(n) + ").pdf";
+    }
+    taken.insert(name);
+    const std::string path =
+        folder.empty() || folder.back() == '/' ? folder + name : folder + "/" + name;
+    std::unique_ptr<IPrinterDevice> device = makeDevice(path);
+    if (!device || !device->BeginDoc("W-2 " + Trimmed(w2.LastName.Str()))) break;
+    PrintEmployee(*device, layout, w2, w3, copies, true);
+    device->EndDoc();
+    written.push_back(path);
+  }
+  return written;
+}
+
+namespace {
+
+std::string W3ItemText(const W3LayoutRow& row, const W3Record& w3) {
+  using enum W3Field;
+  switch (row.field) {
+    case ControlNum:
+      return w3.ControlNum > 0 ? std::to_string(w3.ControlNum) : "";
+    case W2Count:
+      return std::to_string(w3.W2Count);
+    case Establishment:
+      return w3.Establishment.Str();
+    case EmployerEIN:
+      return w3.EmployerEIN.Str();
+    case EmployerName:
+      return w3.EmployerName.Str();
+    case OtherEIN:
+      return w3.OtherEIN.Str();
+    case StateForID:
+      return w3.StateForID.Str();
+    case StateID:
+      return w3.StateID.Str();
+    case Contact:
+      return w3.Contact.Str();
+    case Phone:
+      return w3.Phone.Str();
+    case EMail:
+      return w3.EMail.Str();
+    case Fax:
+      return w3.Fax.Str();
+    case TPSickPayUseOnly:
+      return w3.TPSickPayUseOnly.Str();
+    case TaxWheldTPSickPay:
+      return Amount(w3.TaxWheldTPSickPay);
+    case TotWages:
+      return Amount(w3.TotWages);
+    case TotFedTax:
+      return Amount(w3.TotFedTax);
+    case TotSSWages:
+      return Amount(w3.TotSSWages);
+    case TotSSTax:
+      return Amount(w3.TotSSTax);
+    case TotMedWages:
+      return Amount(w3.TotMedWages);
+    case TotMedTax:
+      return Amount(w3.TotMedTax);
+    case TotSSTips:
+      return Amount(w3.TotSSTips);
+    case TotAllocTips:
+      return Amount(w3.TotAllocTips);
+    case TotAdvEIC:
+      return Amount(w3.TotAdvEIC);
+    case TotDepCare:
+      return Amount(w3.TotDepCare);
+    case TotNonQualPlans:
+      return Amount(w3.TotNonQualPlans);
+    case TotDefComp:
+      return Amount(w3.TotDefComp);
+    case TotStateWages:
+      return Amount(w3.TotStateWages);
+    case TotStateIncTax:
+      return Amount(w3.TotStateIncTax);
+    case TotLocalWages:
+      return Amount(w3.TotLocalWages);
+    case TotLocalIncTax:
+      return Amount(w3.TotLocalIncTax);
+    default:
+      return "";
+  }
+}
+
+bool IsW3Total(W3Field field) {
+  return field >= W3Field::TaxWheldTPSickPay && field != W3Field::TPSickPayUseOnly;
+}
+
+}  // namespace
+
+bool PrintPlainPaperW3(IPrinterDevice& printer, const W3Record& w3) {
+  if (!printer.BeginDoc(("Quillmar W-3 " + w3.EmployerName.Str()).substr(0, 67))) return false;
+  const FormPicture& picture = W3FormPicture();
+  const double top = kW3PictureLineOffset, left = 0.5 + kW3PictureColOffset;
+  const double right = 83.5 + kW3PictureColOffset, bottom = 28 + kW3PictureLineOffset;
+  const PlainFormGeometry g(printer.Caps(), left, top - 3.5, right, 0);
+  const PrinterFont sans = PlainTextFont();
+  DrawTextAt(printer, Bold(sans, 12), g.X(left), g.Y(top - 3.3),
+             "Form W-3 Transmittal of Wage and Tax Statements");
+  if (w3.TaxYear > 0) {
+    DrawTextAt(printer, Bold(sans, 14), g.X(left + 0.62 * (right - left)), g.Y(top - 3.5),
+               std::to_string(w3.TaxYear));
+  }
+  DrawTextAt(printer, Bold(sans, 10), g.X(left), g.Y(top - 1.8),
+             "For the employer's records; do not file");
+  DrawBoxes(printer, g, picture.boxes, {});
+  for (const W3LayoutRow& row : W3Layout()) {
+    const GridRect cell = W3PrintCell(row.col, row.line, row.cols);
+    const GridRect& box = picture.boxes.at(static_cast<std::size_t>(row.box)).rect;
+    const bool total = IsW3Total(row.field);
+    // Totals run to their box's right edge.
+    const double end = total ? box.col + box.cols - 0.4 : cell.col + cell.cols;
+    printer.SetFont(total ? PlainAmountFont() : PlainTextFont());
+    DrawItem(printer, ToDevice(g, GridRect{cell.col, cell.line, end - cell.col, 1}),
+             W3ItemText(row, w3), total);
+  }
+  // The kind of payer in box b, the employer's address in box g.
+  printer.SetFont(PlainTextFont());
+  const auto boxRect = [&](W3Box id) {
+    return picture.boxes.at(static_cast<std::size_t>(id)).rect;
+  };
+  const GridRect kind = boxRect(W3Box::KindOfPayer);
+  DrawItem(printer, ToDevice(g, GridRect{kind.col + 1, kind.line + 1, kind.cols - 1.4, 1}),
+           KindOfPayerLabel(w3.TPSickPayKind, w3.KindOfPayer), false);
+  const GridRect address = boxRect(W3Box::Address);
+  const std::string lines[] = {SuiteAndStreet(w3.Suite.Str(), w3.Street.Str()), w3.Town.Str(),
+                               w3.State.Str() + "  " + w3.Zip.Str()};
+  for (int i = 0; i < 3; ++i) {
+    DrawItem(printer,
+             ToDevice(g, GridRect{address.col + 1, address.line + 1 + i, address.cols - 1.4, 1}),
+             lines[i], false);
+  }
+  PrinterFont small = sans;
+  small.size = 7;
+  printer.SetFont(small);
+  DrawTextAt(printer, small, g.X(right) - printer.TextWidth(kDepartment), g.Y(bottom + 0.3),
+             kDepartment);
+  printer.EndDoc();
+  return true;
+}
+
+void RunPlainPaperW2s(TQuillmarFormFile& file, IPlainPaperDialog& dialog, IPrinterDevice& printer,
+                      IPrinterSetupDialog& setupDialog, const PdfDeviceFactory& makeDevice) {
+  PlainPaperChoice choice;
+  if (!dialog.Execute(choice)) return;
+  const W3Record w3 = file.W3Rec.w3;
+  const std::vector<W2Record> employees = PrintableW2s(file);
+  if (employees.empty()) {
+    ShowMessage(
+        "There are no W-2 forms to print: the file holds no employee whose W-2 is not void.",
+        MsgIcon::Information);
+    return;
+  }
+  if (choice.onePdfPerEmployee) {
+    const std::vector<std::string> written =
+        PrintPlainPaperW2PerEmployee(makeDevice, choice.folder, employees, w3);
+    if (written.size() == employees.size()) {
+      ShowMessage(std::to_string(written.size()) + " PDF file" + (written.size() == 1 ? "" : "s") +
+                      " written to " + choice.folder + ".",
+                  MsgIcon::Information);
+    } else {
+      ShowMessage("Only " + std::to_string(written.size()) + " of " +
+                      std::to_string(employees.size()) + " PDF files could be written to " +
+                      choice.folder + ".",
+                  MsgIcon::Error);
+    }
+    return;
+  }
+  if (!setupDialog.Execute(printer)) return;
+  PrintPlainPaperW2s(printer, employees, w3, choice.copyD);
+}
+
+void RunPlainPaperW3(TQuillmarFormFile& file, IPrinterDevice& printer,
+                     IPrinterSetupDialog& setupDialog) {
+  SumToW3(file);
+  if (!file.ReadW3()) return;
+  const W3Record w3 = file.W3Rec.w3;
+  if (!setupDialog.Execute(printer)) return;
+  PrintPlainPaperW3(printer, w3);
+}

@@ -1,0 +1,113 @@
+#pragma once
+// The employee copies of the W-2 and the employer's W-3, drawn in full on
+// plain letter paper: boxes, captions and amounts, two W-2s to a sheet with a
+// cut line between them. Copy A is never printed here: it goes to the SSA in
+// the wage file or on the official form.
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "data/W2Record.h"
+#include "data/W3Record.h"
+#include "forms/W2PlainPaper.h"
+#include "platform/PrintDialogs.h"
+#include "platform/PrinterDevice.h"
+
+class TQuillmarFormFile;
+
+// One copy of the set: its name ("Copy B") and the text beside it.
+struct PlainCopy {
+  std::string name;
+  std::string text;
+};
+
+// The copies of one employee, in print order: B, C, 2, 2 and, when asked
+// for, D.
+std::vector<PlainCopy> PlainPaperCopies(bool withCopyD);
+
+// Fonts of the drawn forms.
+PrinterFont PlainCaptionFont();  // Liberation Sans, the captions
+PrinterFont PlainTextFont();     // Liberation Sans, names and addresses
+PrinterFont PlainAmountFont();   // Liberation Mono, the amounts
+
+// Where a drawn form lies on the printer, in device pixels: the form's grid
+// scaled to fit the sheet's width, from the top margin of its half sheet.
+class PlainFormGeometry {
+ public:
+  // `formLeft`/`formTop` and `formRight`: the form's outline on its grid;
+  // `sheetHalf` 0 for the top form, 1 for the bottom one.
+  PlainFormGeometry(const PrinterCaps& caps, double formLeft, double formTop, double formRight,
+                    int sheetHalf);
+  int X(double col) const;
+  int Y(double line) const;
+
+ private:
+  double originX_, originY_, formLeft_, formTop_, pxPerCol_, pxPerLine_;
+};
+
+// The device rectangle of a grid rectangle.
+struct DeviceRect {
+  int left = 0, top = 0, right = 0, bottom = 0;
+};
+DeviceRect ToDevice(const PlainFormGeometry& geometry, const GridRect& rect);
+
+// The text a W-2 item shows: the joined texts of the layout, amounts as
+// "%4.2f" (nothing for zero or a negative amount), "X" for a check box that
+// is set, box 12 codes of one or two letters.
+std::string PlainItemText(const PlainW2Item& item, const W2Record& w2, const W3Record& w3);
+
+// Draws one W-2 copy into the top (0) or bottom (1) half of the current sheet.
+void DrawPlainW2(IPrinterDevice& printer, const PlainW2Layout& layout, const W2Record& w2,
+                 const W3Record& w3, const PlainCopy& copy, int sheetHalf);
+
+// The W-2s to print: every non-void W-2 of the file in name order. The file
+// keeps its position.
+std::vector<W2Record> PrintableW2s(TQuillmarFormFile& file);
+
+// One job of every employee's copies, each employee on sheets of their own.
+// False when the printer could not start the job.
+bool PrintPlainPaperW2s(IPrinterDevice& printer, const std::vector<W2Record>& employees,
+                        const W3Record& w3, bool withCopyD);
+
+// "<last name> <first name> W-2 <year>.pdf", with every character that a file
+// name cannot hold (on Linux or Windows) replaced by "_".
+std::string EmployeeCopiesFileName(const W2Record& w2, int taxYear);
+
+// A printer device that prints into the PDF file at `path`.
+using PdfDeviceFactory = std::function<std::unique_ptr<IPrinterDevice>(const std::string& path)>;
+
+// One PDF per employee in `folder` (a UTF-8 path), each with that employee's copies B, C
+// and 2. Two employees whose names give the same file name get " (2)", " (3)"
+// ... after the second and later. Returns the paths of the files written.
+std::vector<std::string> PrintPlainPaperW2PerEmployee(const PdfDeviceFactory& makeDevice,
+                                                      const std::string& folder,
+                                                      const std::vector<W2Record>& employees,
+                                                      const W3Record& w3);
+
+// The W-3 of the file's year with its totals, for the employer's records.
+bool PrintPlainPaperW3(IPrinterDevice& printer, const W3Record& w3);
+
+// What the user chose in the dialog of the employee copies.
+struct PlainPaperChoice {
+  bool copyD = false;
+  bool onePdfPerEmployee = false;
+  std::string folder;  // for one PDF per employee
+};
+
+class IPlainPaperDialog {
+ public:
+  virtual ~IPlainPaperDialog() = default;
+  // Shows the choices, starting from `choice`. False on Cancel.
+  virtual bool Execute(PlainPaperChoice& choice) = 0;
+};
+
+// The menu's run of the employee copies: the dialog, then the printer set-up
+// and the job, or the PDFs into the chosen folder. Outcomes are shown to the user.
+void RunPlainPaperW2s(TQuillmarFormFile& file, IPlainPaperDialog& dialog, IPrinterDevice& printer,
+                      IPrinterSetupDialog& setupDialog, const PdfDeviceFactory& makeDevice);
+// The menu's run of the W-3 for the records: the totals brought up to date,
+// the printer set-up, the job.
+void RunPlainPaperW3(TQuillmarFormFile& file, IPrinterDevice& printer,
+                     IPrinterSetupDialog& setupDialog);
