@@ -29,6 +29,7 @@
 #include "screens/FileNavFrame.h"
 #include "screens/FormCanvas.h"
 #include "screens/LeaveFieldFilter.h"
+#include "screens/MaskCursor.h"
 #include "screens/PickIndex.h"
 #include "screens/W2ScreenLayout.h"
 #include "platform/qt/QtRecordText.h"
@@ -124,6 +125,7 @@ void TFormW2::BuildForm() {
   MaskEditSocSecNum = AddField<QLineEdit>("MaskEditSocSecNum");
   // A digit or a blank in each place; the blanks read as spaces.
   MaskEditSocSecNum->setInputMask(QStringLiteral("000-00-0000; "));
+  KeepCursorInTypedPart(MaskEditSocSecNum);
   EditFirstNameInitial = AddField<QLineEdit>("EditFirstNameInitial");
   EditLastName = AddField<QLineEdit>("EditLastName");
   EditSuite = AddField<QLineEdit>("EditSuite");
@@ -135,6 +137,7 @@ void TFormW2::BuildForm() {
   ComboBoxAddrState = AddField<QComboBox>("ComboBoxAddrState");
   MaskEditZip = AddField<QLineEdit>("MaskEditZip");
   MaskEditZip->setInputMask(QStringLiteral("00000-0000; "));
+  KeepCursorInTypedPart(MaskEditZip);
   EditPostCode = AddField<QLineEdit>("EditPostCode");
   ComboBoxCountry = AddField<QComboBox>("ComboBoxCountry");
   for (QWidget* foreign :
@@ -469,6 +472,7 @@ void TFormW2::ShowEmployee() {
   const W3Record& w3 = W3();
   W2Record& w2 = W2();
   rejectedField_ = nullptr;
+  refusedSsn_.clear();
 
   Label3->setText(QString::number(w3.TaxYear));
   LabelEmployerID->setText(FromRecordText(w3.EmployerEIN.Str()));
@@ -546,8 +550,17 @@ void TFormW2::MaskEditSocSecNumExit() {
     W2().SocSecNum = kSsnNotAvailable;
     return;
   }
-  // A bad number keeps the stored one; leaving the employee asks about it.
-  if (CheckSSN(text)) W2().SocSecNum = text;
+  // Refused once already: the user leaves it as it is, and leaving the
+  // employee asks about it.
+  if (text == refusedSsn_) return;
+  // A bad number keeps the stored one; the focus goes back for the user to fix it.
+  if (CheckSSN(text)) {
+    W2().SocSecNum = text;
+    refusedSsn_.clear();
+    return;
+  }
+  refusedSsn_ = text;
+  RejectField(MaskEditSocSecNum);
 }
 
 void TFormW2::EditFirstNameInitialExit() {
@@ -713,6 +726,8 @@ void TFormW2::FocusSsnToFix() {
   // leaving it unfixed reports the number again.
   if (MaskEditSocSecNum->hasFocus()) MaskEditSocSecNum->clearFocus();
   MaskEditSocSecNum->setFocus(Qt::OtherFocusReason);
+  // The user stays to fix it: leaving it unfixed reports it again.
+  refusedSsn_.clear();
 }
 
 void TFormW2::Navigate(const std::function<void()>& move) {

@@ -255,5 +255,7 @@ class TFormW2 final : public QDialog {
   std::map<const QWidget*, Committed> committed_;
   QWidget* rejectedField_ = nullptr;
   std::string rejectedText_;
+  // The SSN as last refused, for the employee shown; left unchanged it is not reported again.
+  std::string refusedSsn_;
   bool runningRules_ = false;
 };

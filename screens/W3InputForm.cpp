@@ -23,6 +23,7 @@
 #include "screens/DlgW3PayerKind.h"
 #include "screens/FormCanvas.h"
 #include "screens/LeaveFieldFilter.h"
+#include "screens/MaskCursor.h"
 #include "screens/W3ScreenLayout.h"
 #include "platform/qt/QtRecordText.h"
 #include "rules/KindOfPayer.h"
@@ -139,6 +140,7 @@ void TFormW3::BuildForm() {
   auto masked = [&](const char* name, const char* mask) {
     auto* edit = place(new QLineEdit(Canvas), name);
     edit->setInputMask(QString::fromLatin1(mask));
+    KeepCursorInTypedPart(edit);
     MarkAsEntry(edit);
     return edit;
   };
@@ -188,6 +190,8 @@ void TFormW3::BuildForm() {
   text("LabelTown", "Town:");
   EditTown = entry("EditTown", decltype(W3Record::Town)::Capacity);
   ComboBoxState = list("ComboBoxState");
+  // Typing stops at what the record keeps; a longer list entry shows cut to it.
+  ComboBoxState->lineEdit()->setMaxLength(decltype(W3Record::State)::Capacity);
   MaskEditZip = masked("MaskEditZip", kZipMask);
   MaskEditOtherEIN = masked("MaskEditOtherEIN", kEinMask);
   ComboBoxStateForID = list("ComboBoxStateForID");
@@ -219,6 +223,9 @@ void TFormW3::BuildForm() {
   BitBtnOK = place(new QPushButton(QStringLiteral("OK"), Canvas), "BitBtnOK");
   BitBtnOK->setDefault(true);
   BitBtnCancel = place(new QPushButton(QStringLiteral("Cancel"), Canvas), "BitBtnCancel");
+  // A click on Cancel leaves the field being typed in without its rule: the
+  // entries are dropped anyway, and a question of the rule would lose the click.
+  BitBtnCancel->setFocusPolicy(Qt::TabFocus);
 
   const std::array<QWidget*, 23> tabOrder = {
       EditTaxYear,      ButtonSSMedcareRates, EditControlNum,     ButtonPayer,          EditEstablishment,
@@ -368,16 +375,12 @@ void TFormW3::ButtonSSMedcareRatesClick() {
 }
 
 void TFormW3::ButtonPayerClick() {
-  const int tpSickPay = DlgKindOfPayer->TPSickPayIndex();
-  const int kindOfPayer = DlgKindOfPayer->KindOfPayerIndex();
-  if (RunModal(*DlgKindOfPayer) == QDialog::Accepted) {
-    LabelKindofPayer->setText(FromRecordText(
-        KindOfPayerLabel(DlgKindOfPayer->TPSickPayIndex(), DlgKindOfPayer->KindOfPayerIndex())));
-  } else {
-    // Back to what the dialog showed when it opened: the record's kind until
-    // the user confirms another, then the one the label shows.
-    DlgKindOfPayer->SetSelections(kindOfPayer, tpSickPay);
+  if (RunModal(*DlgKindOfPayer) != QDialog::Accepted) {
+    // Back to the record's kind, which the screen's OK stores; the label says so too.
+    DlgKindOfPayer->SetSelections(Rec().KindOfPayer, Rec().TPSickPayKind);
   }
+  LabelKindofPayer->setText(FromRecordText(
+      KindOfPayerLabel(DlgKindOfPayer->TPSickPayIndex(), DlgKindOfPayer->KindOfPayerIndex())));
 }
 
 void TFormW3::EditTaxYearExit() {
@@ -472,6 +475,7 @@ void TFormW3::ComboBoxStateForIDExit() {
     Accept(ComboBoxStateForID);
     return;
   }
+  const bool stateIDWasEnabled = EditStateID->isEnabled();
   ShowStateIDEnabled(true);
   std::string abbrev = text;
   if (!CheckStateAbbrev(abbrev)) {
@@ -481,6 +485,10 @@ void TFormW3::ComboBoxStateForIDExit() {
   ShowRecordText(ComboBoxStateForID, abbrev);
   Rec().StateForID = abbrev;
   Accept(ComboBoxStateForID);
+  // Tab passed the State ID field while it was disabled: it goes there now.
+  if (!stateIDWasEnabled && QApplication::focusWidget() == EditContact) {
+    EditStateID->setFocus(Qt::TabFocusReason);
+  }
 }
 
 void TFormW3::EditStateIDExit() { Rec().StateID = ShownText(EditStateID); }

@@ -435,12 +435,18 @@ TEST_F(W2ScreenTest, SsnRule) {
   EXPECT_EQ(Work().SocSecNum.Str(), "123-45-6780");
   EXPECT_TRUE(boxes.Shown().empty());
 
-  // A bad number: the SSN message; the stored number stays and the focus moves on.
+  // A bad number: the SSN message; the stored number stays and the focus comes
+  // back, the number selected for retyping. Left as it is, it is not reported
+  // again and the focus moves on (leaving the employee asks about it).
   boxes.Answer(MsgOk);
   TypeAndLeave(screen.MaskEditSocSecNum, "66612345");
   EXPECT_EQ(Shown(screen.MaskEditSocSecNum), "666-12-345 ");
   EXPECT_EQ(boxes.Texts(), Texts{ValidationMessageText(ValidationKind::SSN)});
   EXPECT_EQ(Work().SocSecNum.Str(), "123-45-6780");
+  EXPECT_EQ(QApplication::focusWidget(), screen.MaskEditSocSecNum);
+  EXPECT_EQ(screen.MaskEditSocSecNum->selectedText(), "666-12-345 ");
+  Leave();
+  EXPECT_EQ(boxes.Shown().size(), 1u);
   EXPECT_EQ(QApplication::focusWidget(), screen.EditFirstNameInitial);
 }
 

@@ -384,11 +384,12 @@ TEST_F(W3Screen, TheKindOfPayerDialogSetsTheLabelAndOkStoresIt) {
   choose(1, 2, true);
   EXPECT_EQ(form->LabelKindofPayer->text(), "943 (Agricultural) + Third-party sick pay");
   EXPECT_EQ(Work().KindOfPayer, 0) << "the record takes the choice on OK only";
-  // Cancel goes back to what the dialog showed when it opened, which the label shows.
+  // Cancel goes back to the record's kind, which the label shows.
   choose(0, 5, false);
-  EXPECT_EQ(form->LabelKindofPayer->text(), "943 (Agricultural) + Third-party sick pay");
-  EXPECT_EQ(form->DlgKindOfPayer->KindOfPayerIndex(), 2);
-  EXPECT_EQ(form->DlgKindOfPayer->TPSickPayIndex(), 1);
+  EXPECT_EQ(form->LabelKindofPayer->text(), "941");
+  EXPECT_EQ(form->DlgKindOfPayer->KindOfPayerIndex(), 0);
+  EXPECT_EQ(form->DlgKindOfPayer->TPSickPayIndex(), 0);
+  choose(1, 2, true);
 
   QTest::mouseClick(form->BitBtnOK, Qt::LeftButton);
   EXPECT_FALSE(form->isVisible());
@@ -436,6 +437,22 @@ TEST_F(W3Screen, XForTheStateOfTheIdEmptiesAndDisablesTheStateId) {
   EXPECT_TRUE(boxes.Shown().empty());
 }
 
+TEST_F(W3Screen, TabFromAStateInPlaceOfXGoesToTheStateIdItEnables) {
+  StoreW3([](W3Record& w3) {
+    w3.TaxYear = 2002;
+    w3.StateForID = "X";
+  });
+  const auto form = Open();
+  Type(form->ComboBoxStateForID, "IL");
+  QTest::keyClick(form->ComboBoxStateForID, Qt::Key_Tab);
+  EXPECT_EQ(Focus(), form->EditStateID);
+  QTest::keyClicks(Focus(), "IL-555");
+  QTest::keyClick(Focus(), Qt::Key_Tab);
+  EXPECT_EQ(Work().StateID.Str(), "IL-555");
+  EXPECT_EQ(Work().Contact.Str(), "");
+  EXPECT_EQ(Focus(), form->EditContact);
+}
+
 TEST_F(W3Screen, TheStateOfTheIdIsAStateAbbreviation) {
   StoreW3([](W3Record& w3) {
     w3.TaxYear = 2002;
@@ -476,6 +493,9 @@ TEST_F(W3Screen, TheAddressStateIsStoredAsChosenCutTo23Characters) {
   EXPECT_EQ(Work().State.Str(), "Canada, Europe, Africa ");
   TypeAndLeave(*form, form->ComboBoxState, "Ontario");
   EXPECT_EQ(Work().State.Str(), "Ontario");
+  // Typing stops at the 23 characters kept.
+  Type(form->ComboBoxState, "Canada, Europe, Africa and the Middle East");
+  EXPECT_EQ(form->ComboBoxState->currentText(), "Canada, Europe, Africa ");
   EXPECT_TRUE(boxes.Shown().empty());
 }
 
@@ -690,6 +710,20 @@ TEST_F(W3Screen, CancelLeavesTheFileByteForByteUnchanged) {
   file.reset();  // closing asks nothing: there is no change left
   EXPECT_EQ(FileBytes(path), before);
   EXPECT_TRUE(boxes.Shown().empty());
+}
+
+TEST_F(W3Screen, CancelClickedInAQuestionedTaxYearClosesWithoutTheQuestion) {
+  StoreCompleteW3();
+  const auto form = Open();
+  const std::string before = FileBytes(path);
+  Type(form->EditTaxYear, "1990");
+  QTest::mouseClick(form->BitBtnCancel, Qt::LeftButton);
+  EXPECT_TRUE(boxes.Shown().empty());
+  EXPECT_FALSE(form->isVisible());
+  EXPECT_EQ(form->result(), QDialog::Rejected);
+  EXPECT_EQ(Work().TaxYear, 2002);
+  file.reset();
+  EXPECT_EQ(FileBytes(path), before);
 }
 
 TEST_F(W3Screen, EscapeCancelsTheTypedEntry) {
