@@ -19,5 +19,7 @@ public:
   void PrintMailingLabels(TQuillmarFormFile& file, TQuillmarRegistry& registry) override;
 
 private:
+  void ReturnToMainWindow();
+
   QWidget* parent_;
 };

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 
 #include "rules/Box12Codes.h"
+#include "screens/ComboLists.h"
 #include "platform/qt/QtRecordText.h"
 
 TFrameBox12Item::TFrameBox12Item(QWidget* parent) : QFrame(parent) {
@@ -16,12 +17,9 @@ TFrameBox12Item::TFrameBox12Item(QWidget* parent) : QFrame(parent) {
   ComboBox1->setInsertPolicy(QComboBox::NoInsert);
   ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   ComboBox1->setMinimumContentsLength(60);
-  for (std::string_view line : Box12CodeLines) {
-    const QString text = FromRecordText(line);
-    ComboBox1->addItem(text);
-    // The longest descriptions do not fit the list; the tip shows them whole.
-    ComboBox1->setItemData(ComboBox1->count() - 1, text, Qt::ToolTipRole);
-  }
+  for (std::string_view line : Box12CodeLines) ComboBox1->addItem(FromRecordText(line));
+  // The longest descriptions are wider than the field: the list shows them whole.
+  ShowEntriesInFull(ComboBox1, true);
   ComboBox1->setCurrentIndex(-1);
   ComboBox1->setEditText(QString());
   // A chosen line shows from its code letter on, not from its end.

@@ -24,6 +24,7 @@
 #include "platform/MessageBoxes.h"
 #include "rules/W2EditCheck.h"
 #include "screens/Box12Frame.h"
+#include "screens/ComboLists.h"
 #include "screens/DlgW2Box12.h"
 #include "screens/ErrorReportView.h"
 #include "screens/FileNavFrame.h"
@@ -79,7 +80,6 @@ TFormW2::~TFormW2() {
   // The fields lose the focus while they are destroyed, after this object:
   // no on-leave rule may run then.
   delete leaveFilter_;
-  Canvas->removeEventFilter(this);
 }
 
 W2Record& TFormW2::W2() { return file_.WorkRec.w2; }
@@ -117,7 +117,6 @@ void TFormW2::BuildForm() {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   Canvas = new TFormCanvas(W2FormPicture(), this);
-  Canvas->installEventFilter(this);
   layout->addWidget(Canvas);
 
   EditControlNum = AddField<QLineEdit>("EditControlNum");
@@ -129,11 +128,8 @@ void TFormW2::BuildForm() {
   EditFirstNameInitial = AddField<QLineEdit>("EditFirstNameInitial");
   EditLastName = AddField<QLineEdit>("EditLastName");
   EditSuite = AddField<QLineEdit>("EditSuite");
-  EditSuite->setPlaceholderText(QStringLiteral("Suite"));
   EditStreetPOB = AddField<QLineEdit>("EditStreetPOB");
-  EditStreetPOB->setPlaceholderText(QStringLiteral("Street / P.O. Box"));
   EditCity = AddField<QLineEdit>("EditCity");
-  EditCity->setPlaceholderText(QStringLiteral("City"));
   ComboBoxAddrState = AddField<QComboBox>("ComboBoxAddrState");
   MaskEditZip = AddField<QLineEdit>("MaskEditZip");
   MaskEditZip->setInputMask(QStringLiteral("00000-0000; "));
@@ -208,6 +204,12 @@ void TFormW2::BuildForm() {
   LabelForeign->setText(QStringLiteral("Post Code & Country (if not USA)"));
   LabelForeign->setAutoFillBackground(true);
   LabelForeign->setStyleSheet(QStringLiteral("background-color: aqua;"));
+  const std::pair<const char*, const char*> addressLabels[] = {{"LabelSuite", "Suite"},
+                                                               {"LabelStreetPOB", "Street / P.O. Box"},
+                                                               {"LabelCity", "City"},
+                                                               {"LabelAddrState", "State"},
+                                                               {"LabelZip", "ZIP code"}};
+  for (const auto& [name, caption] : addressLabels) AddField<QLabel>(name)->setText(QString::fromLatin1(caption));
 
   FrameFileNav1 = new TFrameFileNav(Canvas);
   FrameFileNav1->setObjectName(QStringLiteral("FrameFileNav1"));
@@ -290,8 +292,10 @@ void TFormW2::BuildForm() {
   connect(BitBtnErrorCheck, &QPushButton::clicked, this, [this] { BitBtnErrorCheckClick(); });
   connect(BitBtnClose, &QPushButton::clicked, this, &QWidget::close);
 
-  resize(Canvas->sizeHint());
+  FitToWorkArea(DesktopWorkArea(*this));
 }
+
+void TFormW2::FitToWorkArea(const QRect& workArea) { FitFormWindow(*this, *Canvas, workArea); }
 
 void TFormW2::SetTabOrder() {
   const std::vector<QWidget*> order = {EditControlNum,
@@ -427,6 +431,8 @@ void TFormW2::FormCreate() {
   }
   for (const CountryEntry& country : CountryTable)
     ComboBoxCountry->addItem(FromRecordText(std::string(country.Name)));
+  for (QComboBox* combo : {ComboBoxAddrState, ComboBoxCountry, ComboBoxST1State, ComboBoxST2State})
+    ShowEntriesInFull(combo);
 
   ShowEmployee();
 }
@@ -516,6 +522,8 @@ void TFormW2::ShowEmployee() {
   EditST2LocName->setText(FromRecordText(w2.ST2LocName.Str()));
 
   for (auto& [field, committed] : committed_) committed.value = FieldText(field);
+  // A text longer than its field shows from its first character.
+  for (QLineEdit* edit : Canvas->findChildren<QLineEdit*>()) edit->setCursorPosition(0);
 }
 
 // --- On-leave rules ----------------------------------------------------------
@@ -838,14 +846,4 @@ void TFormW2::BitBtnErrorCheckClick() {
   if (w2.SSWages != ssWages) ShowAmount(EditSSWages, w2.SSWages);
   if (w2.MedWage != medWage) ShowAmount(EditMedWage, w2.MedWage);
   ErrorReportView->ShowReport(ErrorLines);
-}
-
-bool TFormW2::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == Canvas && event->type() == QEvent::Resize) {
-    // The fields' type grows and shrinks with the form: a line of the grid is 1/6 inch.
-    QFont font = Canvas->font();
-    font.setPixelSize(std::max(8, static_cast<int>(Canvas->Scale() / 6.0 * 0.72)));
-    Canvas->setFont(font);
-  }
-  return QDialog::eventFilter(watched, event);
 }

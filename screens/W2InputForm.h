@@ -45,6 +45,9 @@ class TFormW2 final : public QDialog {
   TFormW2(TQuillmarFormFile& file, TQuillmarRegistry& registry, QWidget* parent = nullptr);
   ~TFormW2() override;
 
+  // Opens at the largest size of the form's proportions that fits the work
+  // area (the desktop's, when the screen is made).
+  void FitToWorkArea(const QRect& workArea);
   // Fills every field from the working W-2 record and the employer block from
   // the W-3 record; may default state line 1 to the employer's state.
   void ShowEmployee();
@@ -181,9 +184,6 @@ class TFormW2 final : public QDialog {
  public slots:
   // Escape, the Close button and the window's close box all end here.
   void reject() override;
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // An amount field and where its amount lives in the W-2 record.

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,6 +20,7 @@
 #include "data/StateTable.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
+#include "screens/ComboLists.h"
 #include "screens/DlgSocSecMed.h"
 #include "screens/DlgW3PayerKind.h"
 #include "screens/FormCanvas.h"
@@ -114,6 +116,7 @@ TFormW3::TFormW3(TQuillmarFormFile& file, TQuillmarRegistry& registry, QWidget* 
 TFormW3::~TFormW3() {
   // The fields lose the focus as they go; that is no leaving by the user.
   closing_ = true;
+  Canvas->removeEventFilter(this);
 }
 
 W3Record& TFormW3::Rec() { return file_.WorkRec.w3; }
@@ -260,8 +263,55 @@ void TFormW3::BuildForm() {
   connect(BitBtnOK, &QPushButton::clicked, this, [this] { BitBtnOKClick(); });
   connect(BitBtnCancel, &QPushButton::clicked, this, [this] { BitBtnCancelClick(); });
 
-  // A little larger than the form's natural size, so that the fields show their text in full.
-  resize(Canvas->sizeHint() * 1.2);
+  KeepStateHintReadable();
+  FitToWorkArea(DesktopWorkArea(*this));
+}
+
+void TFormW3::FitToWorkArea(const QRect& workArea) { FitFormWindow(*this, *Canvas, workArea); }
+
+namespace {
+
+// Whether `text`, word-wrapped in the font, fits the rectangle.
+bool TextFits(const QFont& font, const QSize& room, const QString& text) {
+  const QRect needed = QFontMetrics(font).boundingRect(QRect(0, 0, room.width(), 1 << 20), Qt::TextWordWrap, text);
+  return needed.width() <= room.width() && needed.height() <= room.height();
+}
+
+QSize HintRoomAt(double pixelsPerInch) {
+  const GridRect place = W3ControlRect("LabelStateHint");
+  return QSize(static_cast<int>(place.cols / 10 * pixelsPerInch), static_cast<int>(place.lines / 6 * pixelsPerInch));
+}
+
+}  // namespace
+
+void TFormW3::KeepStateHintReadable() {
+  // The screen is never made smaller than the size at which the hint fits in
+  // the desktop's small font.
+  QFont small = Canvas->font();
+  small.setPixelSize(SmallFontPixelSize());
+  double pixelsPerInch = 72;
+  while (pixelsPerInch < 400 && !TextFits(small, HintRoomAt(pixelsPerInch), LabelStateHint->text())) pixelsPerInch += 1;
+  Canvas->setMinimumSize(Canvas->SizeAt(pixelsPerInch).expandedTo(Canvas->minimumSize()));
+  Canvas->installEventFilter(this);
+}
+
+void TFormW3::FitStateHint() {
+  // The largest type up to the fields' that keeps the hint inside its place.
+  QFont type = Canvas->font();
+  // Placed after this runs: the size of its place at the canvas's new size.
+  const QSize room = Canvas->ToWidget(W3ControlRect("LabelStateHint")).size();
+  int pixels = Canvas->FieldPixelSize();
+  for (; pixels > SmallFontPixelSize(); --pixels) {
+    type.setPixelSize(pixels);
+    if (TextFits(type, room, LabelStateHint->text())) break;
+  }
+  type.setPixelSize(pixels);
+  LabelStateHint->setFont(type);
+}
+
+bool TFormW3::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Canvas && event->type() == QEvent::Resize) FitStateHint();
+  return QDialog::eventFilter(watched, event);
 }
 
 void TFormW3::Watch(QWidget* field, void (TFormW3::*handler)()) {
@@ -284,6 +334,8 @@ void TFormW3::FormCreate() {
     ComboBoxStateForID->addItem(FromRecordText(std::string(state.Abbrev)));
     ComboBoxState->addItem(FromRecordText(std::string(state.Name)));
   }
+  ShowEntriesInFull(ComboBoxStateForID);
+  ShowEntriesInFull(ComboBoxState);
 
   clockYear_ = CurrentYear();
   LoadFromRecord();

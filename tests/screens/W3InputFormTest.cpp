@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -164,6 +165,41 @@ TEST_F(W3Screen, ShowsTheFormWithItsCaptionsListsMasksAndTabOrder) {
   EXPECT_TRUE(form->LabelWagesTips->autoFillBackground());
   EXPECT_EQ(form->LabelWagesTips->palette().color(QPalette::Window), QColor(Qt::white));
   EXPECT_TRUE(boxes.Shown().empty());
+}
+
+// The work areas of common desktops, one of them not at the origin.
+const QRect kWorkAreas[] = {QRect(0, 0, 800, 600), QRect(0, 0, 1024, 768), QRect(0, 0, 1280, 1024),
+                            QRect(0, 30, 1920, 1050)};
+
+TEST_F(W3Screen, OpensAsLargeAsTheWorkAreaAllowsReadableAtAnySize) {
+  const auto form = Open();
+  const FormPicture& picture = form->Canvas->Picture();
+  const double proportions = (picture.cols / 10) / (picture.lines / 6);
+  GridRect contact;
+  for (const FormBox& box : picture.boxes)
+    if (box.caption == "Contact person") contact = box.rect;
+  const auto check = [&] {
+    QApplication::processEvents();
+    EXPECT_GE(form->Canvas->CaptionPixelSize(), SmallFontPixelSize());
+    EXPECT_GE(QFontInfo(form->EditContact->font()).pixelSize(), SmallFontPixelSize());
+    QLabel* hint = form->LabelStateHint;
+    EXPECT_GE(QFontInfo(hint->font()).pixelSize(), SmallFontPixelSize());
+    EXPECT_LE(hint->heightForWidth(hint->width()), hint->height());
+    EXPECT_LE(hint->geometry().bottom(), form->Canvas->ToWidget(contact).top());
+    EXPECT_TRUE(form->Canvas->rect().contains(form->BitBtnCancel->geometry()));
+  };
+  for (const QRect& area : kWorkAreas) {
+    SCOPED_TRACE(area.width());
+    form->FitToWorkArea(area);
+    const QRect framed(form->pos(), form->size() + QSize(kFrameAllowanceWidth, kFrameAllowanceHeight));
+    EXPECT_TRUE(area.contains(framed)) << framed.width() << " x " << framed.height();
+    EXPECT_NEAR(double(form->width()) / form->height(), proportions, 0.01);
+    EXPECT_TRUE(framed.width() >= area.width() - 2 || framed.height() >= area.height() - 2) << "the largest that fits";
+    check();
+  }
+  EXPECT_LT(form->minimumWidth(), form->maximumWidth());
+  form->resize(form->minimumSize());
+  check();
 }
 
 TEST_F(W3Screen, ShowsTheStoredEntriesAndTheTotalsOfTheNonVoidW2s) {
