@@ -118,7 +118,7 @@ TEST(SumToW3, AFileWithoutAW3RecordIsLeftAlone) {
   TempDir dir;
   const std::string path = WriteFile(dir, {Blank(kRecTypeW2)}, Blank(kRecTypeW3));
   auto file = TQuillmarFormFile::Create(path);
-  // Such a file does not open; here record 1 stops being a W-3 record under the open file.
+  // Record 1 stops being a W-3 record under the open file (such a file does not open).
   {
     std::fstream out(path, std::ios::in | std::ios::out | std::ios::binary);
     out.seekp(kRecSize + 8);
