@@ -1,6 +1,7 @@
 #include "app/QtScreenLauncher.h"
 
 #include <QPageSize>
+#include <QWidget>
 #include <memory>
 
 #include "data/QuillmarFormFile.h"
@@ -18,6 +19,13 @@
 #include "screens/Dlglabel.h"
 #include "screens/W2InputForm.h"
 #include "screens/W3InputForm.h"
+
+// A screen that closes gives the keyboard back to the main window: a window
+// manager does not always do so by itself when a message box and its screen
+// close one right after the other.
+void QtScreenLauncher::ReturnToMainWindow() {
+  if (parent_ && parent_->isVisible()) parent_->activateWindow();
+}
 
 bool QtScreenLauncher::Available(LaunchTarget target) const {
   switch (target) {
@@ -41,17 +49,20 @@ void QtScreenLauncher::ShowRates(TQuillmarRegistry& registry, TQuillmarFormFile*
   const std::int32_t taxYear = activeFile ? activeFile->W3Rec.w3.TaxYear : 0;
   TFormSocSecMedicare screen(registry, taxYear, parent_);
   screen.exec();
+  ReturnToMainWindow();
 }
 
 void QtScreenLauncher::ShowW2(TQuillmarFormFile& file, TQuillmarRegistry& registry) {
   TFormW2 screen(file, registry, parent_);
   screen.ErrorReportView = reportWindow_;
   screen.exec();
+  ReturnToMainWindow();
 }
 
 void QtScreenLauncher::ShowW3(TQuillmarFormFile& file, TQuillmarRegistry& registry) {
   TFormW3 screen(file, registry, parent_);
   screen.exec();
+  ReturnToMainWindow();
 }
 
 void QtScreenLauncher::ExportEfw2(TQuillmarFormFile& file, TQuillmarRegistry& registry) {

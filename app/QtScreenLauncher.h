@@ -40,6 +40,8 @@ public:
   }
 
 private:
+  void ReturnToMainWindow();
+
   QWidget* parent_;
   IPrinterDevice* printer_ = nullptr;
   IPrinterSetupDialog* printerSetup_ = nullptr;

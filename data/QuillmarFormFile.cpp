@@ -126,6 +126,24 @@ int OpenExisting(const std::string& path) {
   return fd;
 }
 
+// Writes the records of a new data file at the start of the open file.
+bool WriteNewFileImage(int fd) {
+  TRecordBuffer image[3];
+  image[0].Clear();
+  image[0].header.LastSaved = NowDateTime();
+  image[0].header.RecType = kRecTypeHeader;
+  image[1] = image[0];
+  image[1].header.RecType = kRecTypeW3;
+  image[2] = image[0];
+  image[2].header.RecType = kRecTypeW2;
+  for (Box12Entry& line : image[2].w2.Box12) line.Code = ' ';
+  bool written = true;
+  for (int i = 0; i < 3 && written; ++i) {
+    written = WriteFull(fd, std::int64_t{i} * kRecSize, image[i].bytes, kRecSize);
+  }
+  return written && ::fdatasync(fd) == 0;
+}
+
 // Makes a new data file: header, empty W-3 record, blank placeholder W-2,
 // all with the same LastSaved. Returns the open, locked file; -1 when the
 // file exists already. Throws when it cannot be made; nothing is left behind then.
@@ -140,20 +158,7 @@ int CreateNew(const std::string& path) {
     ::close(fd);
     throw FileError("Cannot open file", path);
   }
-  TRecordBuffer image[3];
-  image[0].Clear();
-  image[0].header.LastSaved = NowDateTime();
-  image[0].header.RecType = kRecTypeHeader;
-  image[1] = image[0];
-  image[1].header.RecType = kRecTypeW3;
-  image[2] = image[0];
-  image[2].header.RecType = kRecTypeW2;
-  for (Box12Entry& line : image[2].w2.Box12) line.Code = ' ';
-  bool written = true;
-  for (int i = 0; i < 3 && written; ++i) {
-    written = WriteFull(fd, std::int64_t{i} * kRecSize, image[i].bytes, kRecSize);
-  }
-  if (!written || ::fdatasync(fd) != 0) {
+  if (!WriteNewFileImage(fd)) {
     ::unlink(path.c_str());
     ::close(fd);
     throw FileError("Cannot create file", path);
@@ -162,12 +167,37 @@ int CreateNew(const std::string& path) {
   return fd;
 }
 
+// An existing file is taken when it is a data file (a header record, then
+// the W-3 record) or empty, which becomes a new data file as a missing one
+// does. Anything else is refused before a byte of it is written: the file is
+// closed and left as it was.
+void TakeExistingFile(int fd, const std::string& path) {
+  struct stat st {};
+  if (::fstat(fd, &st) == 0 && st.st_size == 0) {
+    if (WriteNewFileImage(fd)) return;
+    (void)::ftruncate(fd, 0);
+    ::close(fd);
+    throw FileError("Cannot create file", path);
+  }
+  TRecordBuffer header;
+  TRecordBuffer w3;
+  const bool dataFile = ReadFull(fd, kHeaderOffset, header.bytes, kRecSize) == kRecSize &&
+                        ReadFull(fd, kW3Offset, w3.bytes, kRecSize) == kRecSize &&
+                        header.RecType() == kRecTypeHeader && w3.RecType() == kRecTypeW3;
+  if (dataFile) return;
+  ::close(fd);
+  throw QuillmarError(Utf8ToCp1252(path) + " is not a Quillmar data file.");
+}
+
 }  // namespace
 
 std::unique_ptr<TQuillmarFormFile> TQuillmarFormFile::Create(const std::string& path) {
   int fd = CreateNew(path);
-  if (fd < 0) fd = OpenExisting(path);
-  if (fd < 0) throw FileError("Cannot open file", path);
+  if (fd < 0) {
+    fd = OpenExisting(path);
+    if (fd < 0) throw FileError("Cannot open file", path);
+    TakeExistingFile(fd, path);
+  }
   std::unique_ptr<TQuillmarFormFile> file(new TQuillmarFormFile(path, fd));
   file->BuildIndexes();
   return file;

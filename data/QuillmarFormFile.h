@@ -24,10 +24,13 @@ class TQuillmarFormFile {
 public:
   // Opens the data file at `path` (a native file-system path), creating it
   // first with a header, an empty W-3 record and a blank placeholder W-2 when
-  // nothing exists there. The file is locked against other writers while the
-  // object lives. Throws QuillmarError: "Cannot open file <path>" when the
-  // file cannot be opened for reading and writing or another writer holds
-  // it, "Cannot create file <path>" when a new file cannot be made.
+  // nothing exists there or the file there is empty. The file is locked
+  // against other writers while the object lives. Throws QuillmarError:
+  // "Cannot open file <path>" when the file cannot be opened for reading and
+  // writing or another writer holds it, "Cannot create file <path>" when a
+  // new file cannot be made, "<path> is not a Quillmar data file." when
+  // record 0 is no header record or record 1 no W-3 record (that file is
+  // left untouched).
   static std::unique_ptr<TQuillmarFormFile> Create(const std::string& path);
   // Offers a pending change for saving, then closes the file. A failed save
   // is shown as a "Quillmar" error message.

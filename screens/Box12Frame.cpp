@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "screens/ComboLists.h"
 #include "platform/qt/QtRecordText.h"
 #include "rules/Box12Codes.h"
 
@@ -52,9 +53,9 @@ void TFrameBox12Item::SetCodeLines(const std::vector<std::string>& lines) {
   for (const std::string& line : lines) {
     const QString text = FromRecordText(line);
     ComboBox1->addItem(text);
-    // The longest descriptions do not fit the list; the tip shows them whole.
-    ComboBox1->setItemData(ComboBox1->count() - 1, text, Qt::ToolTipRole);
   }
+  // The longest descriptions are wider than the field: the list shows them whole.
+  ShowEntriesInFull(ComboBox1, true);
   ComboBox1->setCurrentIndex(-1);
   ComboBox1->setEditText(QString());
 }

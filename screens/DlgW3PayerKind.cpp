@@ -140,5 +140,11 @@ void TDlgKindOfPayer::FocusChanged(QWidget* old, QWidget* now) {
   const bool wasIn = old != nullptr && RadioGroupTPSickPay->isAncestorOf(old);
   const bool isIn = RadioGroupTPSickPay->isAncestorOf(now);
   if (isIn && !wasIn) RadioGroupTPSickPayEnter();
-  if (wasIn && !isIn) SetKindOfPayerEnabled();
+  if (wasIn && !isIn) {
+    SetKindOfPayerEnabled();
+    // Tab went on into the group that is disabled now: on to OK instead.
+    if (!RadioGroupKindOfPayer->isEnabled() && RadioGroupKindOfPayer->isAncestorOf(now)) {
+      BitBtnOK->setFocus(Qt::TabFocusReason);
+    }
+  }
 }

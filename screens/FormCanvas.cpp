@@ -1,6 +1,12 @@
 #include "screens/FormCanvas.h"
 
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <QLineEdit>
 #include <QPainter>
+#include <QScreen>
 #include <QResizeEvent>
 #include <algorithm>
 #include <cmath>
@@ -13,9 +19,33 @@ constexpr double kColsPerInch = 10.0;
 constexpr double kLinesPerInch = 6.0;
 // The size at which the screen shows the form when nothing else is asked: 96 pixels to the inch.
 constexpr double kNaturalScale = 96.0;
-
+// Captions are 0.075 inch high, the fields' type 0.72 of a grid line.
+constexpr double kCaptionInches = 0.075;
+constexpr double kFieldLineShare = 0.72;
 
 }  // namespace
+
+int SmallFontPixelSize() {
+  // A desktop that names no small font of its own gives its default font for
+  // it, which may be larger than its general font.
+  const int smallest = QFontInfo(QFontDatabase::systemFont(QFontDatabase::SmallestReadableFont)).pixelSize();
+  const int general = QFontInfo(QFontDatabase::systemFont(QFontDatabase::GeneralFont)).pixelSize();
+  return std::min(smallest, general);
+}
+
+QRect DesktopWorkArea(const QWidget& window) {
+  const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+  return screen ? screen->availableGeometry() : QRect();
+}
+
+void FitFormWindow(QWidget& window, const TFormCanvas& canvas, const QRect& workArea) {
+  const QSize room(workArea.width() - kFrameAllowanceWidth, workArea.height() - kFrameAllowanceHeight);
+  const QSize size = canvas.SizeToFit(room).expandedTo(canvas.minimumSize());
+  window.resize(size);
+  // move() places the frame's corner.
+  window.move(workArea.left() + std::max(0, (workArea.width() - size.width() - kFrameAllowanceWidth) / 2),
+              workArea.top() + std::max(0, (workArea.height() - size.height() - kFrameAllowanceHeight) / 2));
+}
 
 TFormCanvas::TFormCanvas(FormPicture picture, QWidget* parent)
     : QWidget(parent), picture_(std::move(picture)) {
@@ -44,9 +74,45 @@ QRect TFormCanvas::ToWidget(const GridRect& rect) const {
                static_cast<int>(std::lround(w)), static_cast<int>(std::lround(h)));
 }
 
-QSize TFormCanvas::sizeHint() const {
-  return QSize(static_cast<int>(picture_.cols / kColsPerInch * kNaturalScale),
-               static_cast<int>(picture_.lines / kLinesPerInch * kNaturalScale));
+QSize TFormCanvas::sizeHint() const { return SizeAt(kNaturalScale); }
+
+QSize TFormCanvas::SizeAt(double pixelsPerInch) const {
+  return QSize(static_cast<int>(picture_.cols / kColsPerInch * pixelsPerInch),
+               static_cast<int>(picture_.lines / kLinesPerInch * pixelsPerInch));
+}
+
+QSize TFormCanvas::SizeToFit(const QSize& room) const {
+  if (picture_.cols <= 0 || picture_.lines <= 0) return room;
+  const double byWidth = room.width() / (picture_.cols / kColsPerInch);
+  const double byHeight = room.height() / (picture_.lines / kLinesPerInch);
+  return SizeAt(std::min(byWidth, byHeight));
+}
+
+int TFormCanvas::CaptionPixelSize() const {
+  return std::max(SmallFontPixelSize(), static_cast<int>(Scale() * kCaptionInches));
+}
+
+int TFormCanvas::FieldPixelSize() const {
+  return std::max(SmallFontPixelSize(), static_cast<int>(Scale() / kLinesPerInch * kFieldLineShare));
+}
+
+void TFormCanvas::ScaleFieldFont() {
+  QFont type = font();
+  type.setPixelSize(FieldPixelSize());
+  setFont(type);
+  // A field with a style sheet of its own does not follow its parent's font;
+  // each placed child that has no font of its own gets it directly.
+  for (Placement& p : placements_) {
+    if (!p.scaledFont && p.child->testAttribute(Qt::WA_SetFont)) continue;
+    QFont childType = p.child->font();
+    childType.setPixelSize(type.pixelSize());
+    p.child->setFont(childType);
+    // The same for the text field inside a styled drop-down.
+    if (auto* combo = qobject_cast<QComboBox*>(p.child); combo && combo->lineEdit()) {
+      combo->lineEdit()->setFont(childType);
+    }
+    p.scaledFont = true;
+  }
 }
 
 void TFormCanvas::Place(QWidget* child, const GridRect& rect) {
@@ -60,6 +126,7 @@ void TFormCanvas::PlaceChildren() {
 
 void TFormCanvas::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
+  ScaleFieldFont();
   PlaceChildren();
 }
 
@@ -68,7 +135,7 @@ void TFormCanvas::paintEvent(QPaintEvent*) {
   painter.setRenderHint(QPainter::TextAntialiasing);
   const double s = Scale();
   QFont captionFont(QStringLiteral("Liberation Sans"));
-  captionFont.setPixelSize(std::max(6, static_cast<int>(s * 0.075)));
+  captionFont.setPixelSize(CaptionPixelSize());
   painter.setFont(captionFont);
   painter.setPen(QPen(Qt::black, std::max(1.0, s / 96.0)));
   for (const FormBox& box : picture_.boxes) {

@@ -23,18 +23,43 @@ public:
   const FormPicture& Picture() const { return picture_; }
 
   QSize sizeHint() const override;
+  // The size of the picture at `pixelsPerInch`.
+  QSize SizeAt(double pixelsPerInch) const;
+  // The largest size of the picture's proportions within `room`.
+  QSize SizeToFit(const QSize& room) const;
+  // The pixel size of the box captions at the current size: they grow with
+  // the form and are never smaller than the desktop's small font.
+  int CaptionPixelSize() const;
+  // The pixel size of the fields' type at the current size, with the same floor.
+  int FieldPixelSize() const;
 
 protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
 private:
+  void ScaleFieldFont();
   struct Placement {
     QWidget* child;
     GridRect rect;
+    bool scaledFont = false;  // its font is the one this canvas gives it
   };
   void PlaceChildren();
 
   FormPicture picture_;
   std::vector<Placement> placements_;
 };
+
+// The pixel size of the desktop's small font.
+int SmallFontPixelSize();
+
+// The room the window frame (title bar and borders) takes around a screen.
+inline constexpr int kFrameAllowanceWidth = 8;
+inline constexpr int kFrameAllowanceHeight = 36;
+
+// Sizes a form screen whose canvas fills the window to the largest size of
+// the form's proportions that fits `workArea` with its frame, and centres it
+// there. The window stays resizable.
+void FitFormWindow(QWidget& window, const TFormCanvas& canvas, const QRect& workArea);
+// The work area of the desktop the window is on.
+QRect DesktopWorkArea(const QWidget& window);

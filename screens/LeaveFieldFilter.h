@@ -4,7 +4,8 @@
 // another window, or a message box or drop-down popping up, is no leave).
 // A field that is typed into again after its handler ran counts as visited
 // again, so a commit before a button's action and a later leave never run the
-// handler twice for the same text.
+// handler twice for the same text. Handlers never run inside one another: a
+// leave while one runs (its message box open) is none.
 
 #include <QObject>
 #include <functional>
@@ -38,4 +39,5 @@ private:
   void RunIfDue(QObject* field);
 
   std::map<QObject*, Field> fields_;
+  bool running_ = false;  // a field's handler is running
 };

@@ -24,11 +24,13 @@
 #include "platform/MessageBoxes.h"
 #include "rules/W2EditCheck.h"
 #include "screens/Box12Frame.h"
+#include "screens/ComboLists.h"
 #include "screens/DlgW2Box12.h"
 #include "screens/ErrorReportView.h"
 #include "screens/FileNavFrame.h"
 #include "screens/FormCanvas.h"
 #include "screens/LeaveFieldFilter.h"
+#include "screens/MaskCursor.h"
 #include "screens/PickIndex.h"
 #include "screens/W2ScreenLayout.h"
 #include "platform/qt/QtRecordText.h"
@@ -80,7 +82,6 @@ TFormW2::~TFormW2() {
   // The fields lose the focus while they are destroyed, after this object:
   // no on-leave rule may run then.
   delete leaveFilter_;
-  Canvas->removeEventFilter(this);
 }
 
 W2Record& TFormW2::W2() { return file_.WorkRec.w2; }
@@ -118,7 +119,6 @@ void TFormW2::BuildForm() {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   Canvas = new TFormCanvas(W2FormPicture(), this);
-  Canvas->installEventFilter(this);
   layout->addWidget(Canvas);
 
   EditControlNum = AddField<QLineEdit>("EditControlNum");
@@ -126,17 +126,16 @@ void TFormW2::BuildForm() {
   MaskEditSocSecNum = AddField<QLineEdit>("MaskEditSocSecNum");
   // A digit or a blank in each place; the blanks read as spaces.
   MaskEditSocSecNum->setInputMask(QStringLiteral("000-00-0000; "));
+  KeepCursorInTypedPart(MaskEditSocSecNum);
   EditFirstNameInitial = AddField<QLineEdit>("EditFirstNameInitial");
   EditLastName = AddField<QLineEdit>("EditLastName");
   EditSuite = AddField<QLineEdit>("EditSuite");
-  EditSuite->setPlaceholderText(QStringLiteral("Suite"));
   EditStreetPOB = AddField<QLineEdit>("EditStreetPOB");
-  EditStreetPOB->setPlaceholderText(QStringLiteral("Street / P.O. Box"));
   EditCity = AddField<QLineEdit>("EditCity");
-  EditCity->setPlaceholderText(QStringLiteral("City"));
   ComboBoxAddrState = AddField<QComboBox>("ComboBoxAddrState");
   MaskEditZip = AddField<QLineEdit>("MaskEditZip");
   MaskEditZip->setInputMask(QStringLiteral("00000-0000; "));
+  KeepCursorInTypedPart(MaskEditZip);
   EditPostCode = AddField<QLineEdit>("EditPostCode");
   ComboBoxCountry = AddField<QComboBox>("ComboBoxCountry");
   for (QWidget* foreign :
@@ -207,6 +206,12 @@ void TFormW2::BuildForm() {
   LabelForeign->setText(QStringLiteral("Post Code & Country (if not USA)"));
   LabelForeign->setAutoFillBackground(true);
   LabelForeign->setStyleSheet(QStringLiteral("background-color: aqua;"));
+  const std::pair<const char*, const char*> addressLabels[] = {{"LabelSuite", "Suite"},
+                                                               {"LabelStreetPOB", "Street / P.O. Box"},
+                                                               {"LabelCity", "City"},
+                                                               {"LabelAddrState", "State"},
+                                                               {"LabelZip", "ZIP code"}};
+  for (const auto& [name, caption] : addressLabels) AddField<QLabel>(name)->setText(QString::fromLatin1(caption));
 
   FrameFileNav1 = new TFrameFileNav(Canvas);
   FrameFileNav1->setObjectName(QStringLiteral("FrameFileNav1"));
@@ -289,8 +294,10 @@ void TFormW2::BuildForm() {
   connect(BitBtnErrorCheck, &QPushButton::clicked, this, [this] { BitBtnErrorCheckClick(); });
   connect(BitBtnClose, &QPushButton::clicked, this, &QWidget::close);
 
-  resize(Canvas->sizeHint());
+  FitToWorkArea(DesktopWorkArea(*this));
 }
+
+void TFormW2::FitToWorkArea(const QRect& workArea) { FitFormWindow(*this, *Canvas, workArea); }
 
 void TFormW2::SetTabOrder() {
   const std::vector<QWidget*> order = {EditControlNum,
@@ -430,6 +437,8 @@ void TFormW2::FormCreate() {
   }
   for (const CountryEntry& country : CountryTable)
     ComboBoxCountry->addItem(FromRecordText(std::string(country.Name)));
+  for (QComboBox* combo : {ComboBoxAddrState, ComboBoxCountry, ComboBoxST1State, ComboBoxST2State})
+    ShowEntriesInFull(combo);
 
   ShowEmployee();
 }
@@ -475,6 +484,7 @@ void TFormW2::ShowEmployee() {
   const W3Record& w3 = W3();
   W2Record& w2 = W2();
   rejectedField_ = nullptr;
+  refusedSsn_.clear();
 
   Label3->setText(QString::number(w3.TaxYear));
   LabelEmployerID->setText(FromRecordText(w3.EmployerEIN.Str()));
@@ -519,6 +529,8 @@ void TFormW2::ShowEmployee() {
   EditST2LocName->setText(FromRecordText(w2.ST2LocName.Str()));
 
   for (auto& [field, committed] : committed_) committed.value = FieldText(field);
+  // A text longer than its field shows from its first character.
+  for (QLineEdit* edit : Canvas->findChildren<QLineEdit*>()) edit->setCursorPosition(0);
 }
 
 // --- On-leave rules ----------------------------------------------------------
@@ -553,8 +565,17 @@ void TFormW2::MaskEditSocSecNumExit() {
     W2().SocSecNum = kSsnNotAvailable;
     return;
   }
-  // A bad number keeps the stored one; leaving the employee asks about it.
-  if (CheckSSN(text, RulesForYear(W3().TaxYear).IdNumbers)) W2().SocSecNum = text;
+  // Refused once already: the user leaves it as it is, and leaving the
+  // employee asks about it.
+  if (text == refusedSsn_) return;
+  // A bad number keeps the stored one; the focus goes back for the user to fix it.
+  if (CheckSSN(text, RulesForYear(W3().TaxYear).IdNumbers)) {
+    W2().SocSecNum = text;
+    refusedSsn_.clear();
+    return;
+  }
+  refusedSsn_ = text;
+  RejectField(MaskEditSocSecNum);
 }
 
 void TFormW2::EditFirstNameInitialExit() {
@@ -724,6 +745,8 @@ void TFormW2::FocusSsnToFix() {
   // leaving it unfixed reports the number again.
   if (MaskEditSocSecNum->hasFocus()) MaskEditSocSecNum->clearFocus();
   MaskEditSocSecNum->setFocus(Qt::OtherFocusReason);
+  // The user stays to fix it: leaving it unfixed reports it again.
+  refusedSsn_.clear();
 }
 
 void TFormW2::Navigate(const std::function<void()>& move) {
@@ -835,14 +858,4 @@ void TFormW2::BitBtnErrorCheckClick() {
   if (w2.SSWages != ssWages) ShowAmount(EditSSWages, w2.SSWages);
   if (w2.MedWage != medWage) ShowAmount(EditMedWage, w2.MedWage);
   ErrorReportView->ShowReport(ErrorLines);
-}
-
-bool TFormW2::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == Canvas && event->type() == QEvent::Resize) {
-    // The fields' type grows and shrinks with the form: a line of the grid is 1/6 inch.
-    QFont font = Canvas->font();
-    font.setPixelSize(std::max(8, static_cast<int>(Canvas->Scale() / 6.0 * 0.72)));
-    Canvas->setFont(font);
-  }
-  return QDialog::eventFilter(watched, event);
 }

@@ -45,6 +45,9 @@ class TFormW2 final : public QDialog {
   TFormW2(TQuillmarFormFile& file, TQuillmarRegistry& registry, QWidget* parent = nullptr);
   ~TFormW2() override;
 
+  // Opens at the largest size of the form's proportions that fits the work
+  // area (the desktop's, when the screen is made).
+  void FitToWorkArea(const QRect& workArea);
   // Fills every field from the working W-2 record and the employer block from
   // the W-3 record; may default state line 1 to the employer's state.
   void ShowEmployee();
@@ -182,9 +185,6 @@ class TFormW2 final : public QDialog {
   // Escape, the Close button and the window's close box all end here.
   void reject() override;
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
   // An amount field and where its amount lives in the W-2 record.
   struct AmountBinding {
@@ -255,5 +255,7 @@ class TFormW2 final : public QDialog {
   std::map<const QWidget*, Committed> committed_;
   QWidget* rejectedField_ = nullptr;
   std::string rejectedText_;
+  // The SSN as last refused, for the employee shown; left unchanged it is not reported again.
+  std::string refusedSsn_;
   bool runningRules_ = false;
 };

@@ -6,15 +6,18 @@
 namespace {
 
 // A component and the item it shows, or its own place when it shows none.
+// A field may take fewer (or more) columns on the screen than its item's row
+// says (`cols`), keeping its print position.
 struct Component {
   std::string_view name;
   std::optional<W2Field> field;
   GridRect rect;
   W2Box box;
+  double cols = 0;
 };
 
-constexpr Component Shows(std::string_view name, W2Field field) {
-  return {name, field, {}, W2Box::None};
+constexpr Component Shows(std::string_view name, W2Field field, double cols = 0) {
+  return {name, field, {}, W2Box::None, cols};
 }
 
 constexpr Component Own(std::string_view name, GridRect rect, W2Box box) {
@@ -29,11 +32,12 @@ constexpr std::array kComponents = {
     Shows("MaskEditSocSecNum", W2Field::SocSecNum),
     Shows("EditFirstNameInitial", W2Field::FirstName),
     Shows("EditLastName", W2Field::LastName),
-    Shows("EditSuite", W2Field::Suite),
-    Shows("EditStreetPOB", W2Field::StreetPOB),
-    Shows("EditCity", W2Field::City),
-    Shows("ComboBoxAddrState", W2Field::AddrState),
-    Shows("MaskEditZip", W2Field::Zip),
+    // The address fields leave room for their labels.
+    Shows("EditSuite", W2Field::Suite, 7),
+    Shows("EditStreetPOB", W2Field::StreetPOB, 18),
+    Shows("EditCity", W2Field::City, 25),
+    Shows("ComboBoxAddrState", W2Field::AddrState, 16.5),
+    Shows("MaskEditZip", W2Field::Zip, 9),
     Shows("EditPostCode", W2Field::PostCode),
     Shows("ComboBoxCountry", W2Field::Country),
     Shows("EditWages", W2Field::Wages),
@@ -64,14 +68,15 @@ constexpr std::array kComponents = {
     Shows("Edit14b_amount", W2Field::Box14bAmount),
     Shows("Edit14c_label", W2Field::Box14cLabel),
     Shows("Edit14c_amount", W2Field::Box14cAmount),
-    Shows("ComboBoxST1State", W2Field::ST1State),
+    // The state drop-downs take the whole width before the state ID.
+    Shows("ComboBoxST1State", W2Field::ST1State, 3.95),
     Shows("EditST1StateID", W2Field::ST1StateID),
     Shows("EditST1StateWage", W2Field::ST1StateWage),
     Shows("EditST1StateTax", W2Field::ST1StateTax),
     Shows("EditST1LocalWage", W2Field::ST1LocalWage),
     Shows("EditST1LocalTax", W2Field::ST1LocalTax),
     Shows("EditST1LocName", W2Field::ST1LocName),
-    Shows("ComboBoxST2State", W2Field::ST2State),
+    Shows("ComboBoxST2State", W2Field::ST2State, 3.95),
     Shows("EditST2StateID", W2Field::ST2StateID),
     Shows("EditST2StateWage", W2Field::ST2StateWage),
     Shows("EditST2StateTax", W2Field::ST2StateTax),
@@ -90,6 +95,12 @@ constexpr std::array kComponents = {
     Shows("LabelEmployerAddress4", W2Field::EmployerState),
     // The caption of the foreign-address fields, under them in box f.
     Own("LabelForeign", GridRect{2, 19, 32, 1}, W2Box::F),
+    // The labels of the address fields, each after its field.
+    Own("LabelSuite", GridRect{9.3, 15, 5.5, 1}, W2Box::F),
+    Own("LabelStreetPOB", GridRect{33.3, 15, 12, 1}, W2Box::F),
+    Own("LabelCity", GridRect{27.3, 16, 6, 1}, W2Box::F),
+    Own("LabelAddrState", GridRect{18.8, 17, 5, 1}, W2Box::F),
+    Own("LabelZip", GridRect{33.3, 17, 8, 1}, W2Box::F),
 };
 
 const Component* Find(std::string_view name) {
@@ -108,7 +119,10 @@ std::optional<W2Field> W2FieldOfComponent(std::string_view component) {
 GridRect W2FieldRect(std::string_view component) {
   const Component* c = Find(component);
   if (!c) return GridRect{0, 0, 0, 0};
-  return c->field ? W2CellRect(*c->field) : c->rect;
+  if (!c->field) return c->rect;
+  GridRect rect = W2CellRect(*c->field);
+  if (c->cols > 0) rect.cols = c->cols;
+  return rect;
 }
 
 std::optional<GridRect> W2FieldBox(std::string_view component) {

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,10 +20,12 @@
 #include "data/StateTable.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
+#include "screens/ComboLists.h"
 #include "screens/DlgSocSecMed.h"
 #include "screens/DlgW3PayerKind.h"
 #include "screens/FormCanvas.h"
 #include "screens/LeaveFieldFilter.h"
+#include "screens/MaskCursor.h"
 #include "screens/W3ScreenLayout.h"
 #include "platform/qt/QtRecordText.h"
 #include "rules/KindOfPayer.h"
@@ -114,6 +117,7 @@ TFormW3::TFormW3(TQuillmarFormFile& file, TQuillmarRegistry& registry, QWidget* 
 TFormW3::~TFormW3() {
   // The fields lose the focus as they go; that is no leaving by the user.
   closing_ = true;
+  Canvas->removeEventFilter(this);
 }
 
 W3Record& TFormW3::Rec() { return file_.WorkRec.w3; }
@@ -140,6 +144,7 @@ void TFormW3::BuildForm() {
   auto masked = [&](const char* name, const char* mask) {
     auto* edit = place(new QLineEdit(Canvas), name);
     edit->setInputMask(QString::fromLatin1(mask));
+    KeepCursorInTypedPart(edit);
     MarkAsEntry(edit);
     return edit;
   };
@@ -189,6 +194,8 @@ void TFormW3::BuildForm() {
   text("LabelTown", "Town:");
   EditTown = entry("EditTown", decltype(W3Record::Town)::Capacity);
   ComboBoxState = list("ComboBoxState");
+  // Typing stops at what the record keeps; a longer list entry shows cut to it.
+  ComboBoxState->lineEdit()->setMaxLength(decltype(W3Record::State)::Capacity);
   MaskEditZip = masked("MaskEditZip", kZipMask);
   MaskEditOtherEIN = masked("MaskEditOtherEIN", kEinMask);
   ComboBoxStateForID = list("ComboBoxStateForID");
@@ -220,6 +227,9 @@ void TFormW3::BuildForm() {
   BitBtnOK = place(new QPushButton(QStringLiteral("OK"), Canvas), "BitBtnOK");
   BitBtnOK->setDefault(true);
   BitBtnCancel = place(new QPushButton(QStringLiteral("Cancel"), Canvas), "BitBtnCancel");
+  // A click on Cancel leaves the field being typed in without its rule: the
+  // entries are dropped anyway, and a question of the rule would lose the click.
+  BitBtnCancel->setFocusPolicy(Qt::TabFocus);
 
   const std::array<QWidget*, 23> tabOrder = {
       EditTaxYear,      ButtonSSMedcareRates, EditControlNum,     ButtonPayer,          EditEstablishment,
@@ -254,8 +264,55 @@ void TFormW3::BuildForm() {
   connect(BitBtnOK, &QPushButton::clicked, this, [this] { BitBtnOKClick(); });
   connect(BitBtnCancel, &QPushButton::clicked, this, [this] { BitBtnCancelClick(); });
 
-  // A little larger than the form's natural size, so that the fields show their text in full.
-  resize(Canvas->sizeHint() * 1.2);
+  KeepStateHintReadable();
+  FitToWorkArea(DesktopWorkArea(*this));
+}
+
+void TFormW3::FitToWorkArea(const QRect& workArea) { FitFormWindow(*this, *Canvas, workArea); }
+
+namespace {
+
+// Whether `text`, word-wrapped in the font, fits the rectangle.
+bool TextFits(const QFont& font, const QSize& room, const QString& text) {
+  const QRect needed = QFontMetrics(font).boundingRect(QRect(0, 0, room.width(), 1 << 20), Qt::TextWordWrap, text);
+  return needed.width() <= room.width() && needed.height() <= room.height();
+}
+
+QSize HintRoomAt(double pixelsPerInch) {
+  const GridRect place = W3ControlRect("LabelStateHint");
+  return QSize(static_cast<int>(place.cols / 10 * pixelsPerInch), static_cast<int>(place.lines / 6 * pixelsPerInch));
+}
+
+}  // namespace
+
+void TFormW3::KeepStateHintReadable() {
+  // The screen is never made smaller than the size at which the hint fits in
+  // the desktop's small font.
+  QFont small = Canvas->font();
+  small.setPixelSize(SmallFontPixelSize());
+  double pixelsPerInch = 72;
+  while (pixelsPerInch < 400 && !TextFits(small, HintRoomAt(pixelsPerInch), LabelStateHint->text())) pixelsPerInch += 1;
+  Canvas->setMinimumSize(Canvas->SizeAt(pixelsPerInch).expandedTo(Canvas->minimumSize()));
+  Canvas->installEventFilter(this);
+}
+
+void TFormW3::FitStateHint() {
+  // The largest type up to the fields' that keeps the hint inside its place.
+  QFont type = Canvas->font();
+  // Placed after this runs: the size of its place at the canvas's new size.
+  const QSize room = Canvas->ToWidget(W3ControlRect("LabelStateHint")).size();
+  int pixels = Canvas->FieldPixelSize();
+  for (; pixels > SmallFontPixelSize(); --pixels) {
+    type.setPixelSize(pixels);
+    if (TextFits(type, room, LabelStateHint->text())) break;
+  }
+  type.setPixelSize(pixels);
+  LabelStateHint->setFont(type);
+}
+
+bool TFormW3::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Canvas && event->type() == QEvent::Resize) FitStateHint();
+  return QDialog::eventFilter(watched, event);
 }
 
 void TFormW3::Watch(QWidget* field, void (TFormW3::*handler)()) {
@@ -288,6 +345,8 @@ void TFormW3::FormCreate() {
     ComboBoxStateForID->addItem(FromRecordText(std::string(state.Abbrev)));
     ComboBoxState->addItem(FromRecordText(std::string(state.Name)));
   }
+  ShowEntriesInFull(ComboBoxStateForID);
+  ShowEntriesInFull(ComboBoxState);
 
   clockYear_ = CurrentYear();
   LoadFromRecord();
@@ -378,19 +437,15 @@ void TFormW3::ButtonSSMedcareRatesClick() {
 }
 
 void TFormW3::ButtonPayerClick() {
-  const int tpSickPay = DlgKindOfPayer->TPSickPayIndex();
-  const int kindOfPayer = DlgKindOfPayer->KindOfPayerIndex();
-  const int kindOfEmployer = DlgKindOfPayer->KindOfEmployerValue();
   // The items of the year as it stands on the screen.
   DlgKindOfPayer->SetTaxYear(Rec().TaxYear);
-  if (RunModal(*DlgKindOfPayer) == QDialog::Accepted) {
-    LabelKindofPayer->setText(PayerLabel(Rec().TaxYear, DlgKindOfPayer->TPSickPayIndex(),
-                                         DlgKindOfPayer->KindOfPayerIndex(), DlgKindOfPayer->KindOfEmployerValue()));
-  } else {
-    // Back to what the dialog showed when it opened: the record's kind until
-    // the user confirms another, then the one the label shows.
-    DlgKindOfPayer->SetSelections(kindOfPayer, tpSickPay, kindOfEmployer);
+  if (RunModal(*DlgKindOfPayer) != QDialog::Accepted) {
+    // Back to the record's kind, which the screen's OK stores; the label says so too.
+    DlgKindOfPayer->SetSelections(Rec().KindOfPayer, Rec().TPSickPayKind, Rec().KindOfEmployer);
   }
+  LabelKindofPayer->setText(PayerLabel(Rec().TaxYear, DlgKindOfPayer->TPSickPayIndex(),
+                                       DlgKindOfPayer->KindOfPayerIndex(),
+                                       DlgKindOfPayer->KindOfEmployerValue()));
 }
 
 void TFormW3::EditTaxYearExit() {
@@ -485,6 +540,7 @@ void TFormW3::ComboBoxStateForIDExit() {
     Accept(ComboBoxStateForID);
     return;
   }
+  const bool stateIDWasEnabled = EditStateID->isEnabled();
   ShowStateIDEnabled(true);
   std::string abbrev = text;
   if (!CheckStateAbbrev(abbrev)) {
@@ -494,6 +550,10 @@ void TFormW3::ComboBoxStateForIDExit() {
   ShowRecordText(ComboBoxStateForID, abbrev);
   Rec().StateForID = abbrev;
   Accept(ComboBoxStateForID);
+  // Tab passed the State ID field while it was disabled: it goes there now.
+  if (!stateIDWasEnabled && QApplication::focusWidget() == EditContact) {
+    EditStateID->setFocus(Qt::TabFocusReason);
+  }
 }
 
 void TFormW3::EditStateIDExit() { Rec().StateID = ShownText(EditStateID); }

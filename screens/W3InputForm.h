@@ -37,6 +37,10 @@ public:
   // drives the dialog without blocking.
   std::function<int(QDialog&)> RunModal = [](QDialog& dialog) { return dialog.exec(); };
 
+  // Opens at the largest size of the form's proportions that fits the work
+  // area (the desktop's, when the screen is made).
+  void FitToWorkArea(const QRect& workArea);
+
   // The year of the system clock, taken when the screen was created.
   int ClockYear() const { return clockYear_; }
   // Asks "Verification of Tax Year" when the year lies outside the clock year
@@ -117,6 +121,7 @@ public:
   TFormSocSecMedicare* FormSocSecMedicare = nullptr;
 
 protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
@@ -126,6 +131,9 @@ private:
   void LoadFromRecord();
   W3Record& Rec();
   void SetRatesCaption(const QString& yearText);
+  // The box 15 hint stays inside its place, in a readable type, at any size.
+  void KeepStateHintReadable();
+  void FitStateHint();
   void ShowStateIDEnabled(bool enabled);
   // A rejected entry: the focus goes back to the field, and OK stays refused
   // until the field holds an accepted entry.

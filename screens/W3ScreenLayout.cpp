@@ -58,7 +58,8 @@ std::vector<W3ControlPlace> MakePlaces() {
       Shows("MaskEditOtherEIN", W3Field::OtherEIN),
       Shows("ComboBoxStateForID", W3Field::StateForID),
       Shows("EditStateID", W3Field::StateID),
-      Own("LabelStateHint", 1, 22.1, 35, 1.8),
+      // The whole of the box below box 15, clear of the caption of the box below it.
+      Own("LabelStateHint", 0.7, 22.05, 35.6, 1.9),
       Shows("EditContact", W3Field::Contact),
       Shows("MaskEditPhone", W3Field::Phone),
       Shows("EditEMail", W3Field::EMail),

@@ -10,4 +10,5 @@ $SUDO apt-get install -y -q --no-install-recommends \
   qt6-base-dev libgl-dev qt6-qpa-plugins \
   fonts-liberation poppler-utils \
   libgtest-dev libgmock-dev libbenchmark-dev libssl-dev \
-  clang-format git
+  clang-format git \
+  xvfb openbox xdotool

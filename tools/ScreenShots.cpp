@@ -63,9 +63,13 @@ public:
   void PrintPlainPaperW3(TQuillmarFormFile&) override {}
 };
 
+// The desktop the pictures show: the screens open as large as it allows.
+constexpr int kDesktopWidth = 1280;
+constexpr int kDesktopHeight = 1024;
+
 class WideDesktop final : public IDesktop {
 public:
-  WorkArea GetWorkArea() const override { return {1280, 1024}; }
+  WorkArea GetWorkArea() const override { return {kDesktopWidth, kDesktopHeight}; }
 };
 
 void FillExampleCompany(TQuillmarFormFile& file) {
@@ -151,11 +155,13 @@ int main(int argc, char* argv[]) {
     SumToW3(*file);  // as the main window does before it opens the W-3 screen
     {
       TFormW3 w3(*file, registry);
+      w3.FitToWorkArea(QRect(0, 0, kDesktopWidth, kDesktopHeight));
       ok = Save(w3, out / "w3-screen.png") && ok;
     }
     file->GoFirst();
     {
       TFormW2 w2(*file, registry);
+      w2.FitToWorkArea(QRect(0, 0, kDesktopWidth, kDesktopHeight));
       ok = Save(w2, out / "w2-screen.png") && ok;
     }
     file->WorkRec = file->OrigRec;  // nothing of the pictures is kept

@@ -130,6 +130,25 @@ TEST_F(FileAccessTest, FolderOrSpecialFileInItsPlaceIsRefused) {
   EXPECT_EQ(OpenError(fifo), "Cannot open file " + fifo);
 }
 
+// Refused untouched and left closed; a data file opens; an empty one becomes a new data file.
+TEST_F(FileAccessTest, OnlyADataFileOrAnEmptyFileOpens) {
+  Open().reset();
+  const std::string made = FileBytes(path);
+  std::string kinds[3] = {made, made, made};
+  kinds[0][8] = 48;         // record 0 a W-2
+  kinds[1][640 + 8] = 16;   // record 1 a header
+  kinds[2][640 + 9] = 1;    // record 1 of kind 288
+  const std::string notes = dir.File("notes.qmr");
+  for (const std::string& bytes : {std::string(2000, 'x'), made.substr(0, 1), made.substr(0, 1279), kinds[0],
+                                   kinds[1], kinds[2], made.substr(0, 1280), made, std::string()}) {
+    std::ofstream(notes, std::ios::binary | std::ios::trunc) << bytes;
+    const bool dataFile = bytes.size() >= 1280 && bytes.compare(8, 1, made, 8, 1) == 0 &&
+                          bytes.compare(640 + 8, 2, made, 640 + 8, 2) == 0;
+    EXPECT_EQ(OpenError(notes), dataFile || bytes.empty() ? "opened" : notes + " is not a Quillmar data file.");
+    EXPECT_EQ(FileBytes(notes), bytes.empty() ? made : bytes) << bytes.size();
+  }
+}
+
 TEST_F(FileAccessTest, FileThatCannotBeMadeIsReported) {
   const std::string missing = dir.File("no-such-folder/acme.qmr");
   EXPECT_EQ(OpenError(missing), "Cannot create file " + missing);

@@ -116,9 +116,14 @@ TEST(SumToW3, VoidRecordsBox12CodesAndBothStateLines) {
 TEST(SumToW3, AFileWithoutAW3RecordIsLeftAlone) {
   ScriptedMessageBoxes boxes;
   TempDir dir;
-  TRecordBuffer notW3 = Blank(kRecTypeW2);
-  const std::string path = WriteFile(dir, {Blank(kRecTypeW2)}, notW3);
+  const std::string path = WriteFile(dir, {Blank(kRecTypeW2)}, Blank(kRecTypeW3));
   auto file = TQuillmarFormFile::Create(path);
+  // Record 1 stops being a W-3 record under the open file (such a file does not open).
+  {
+    std::fstream out(path, std::ios::in | std::ios::out | std::ios::binary);
+    out.seekp(kRecSize + 8);
+    out.put(static_cast<char>(kRecTypeW2));
+  }
   SumToW3(*file);
   EXPECT_EQ(ReadRecord(path, 1).header.RecType, kRecTypeW2);
 }

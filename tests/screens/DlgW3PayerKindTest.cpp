@@ -79,6 +79,15 @@ TEST_F(PayerDialog, OnlyThirdPartySickPayDisablesTheKindOfPayerOnLeavingItsGroup
   EXPECT_TRUE(dialog.RadioGroupKindOfPayer->isEnabled());
 }
 
+TEST_F(PayerDialog, TabFromOnlyThirdPartySickPayGoesOnToOkAndCancel) {
+  QTest::mouseClick(dialog.TPSickPayButtons[2], Qt::LeftButton);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_FALSE(dialog.RadioGroupKindOfPayer->isEnabled());
+  EXPECT_EQ(QApplication::focusWidget(), dialog.BitBtnOK);
+  QTest::keyClick(dialog.BitBtnOK, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), dialog.BitBtnCancel);
+}
+
 TEST_F(PayerDialog, SelectionsComeFromTheRecordAndAnIndexOutOfRangeSelectsNothing) {
   dialog.SetSelections(3, 2);
   EXPECT_EQ(dialog.KindOfPayerIndex(), 3);

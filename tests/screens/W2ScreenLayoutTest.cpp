@@ -65,6 +65,7 @@ const std::vector<std::string> kComponents = {
     "EditST2StateTax", "EditST2LocalWage", "EditST2LocalTax", "EditST2LocName", "FrameFileNav1",
     "PanelButtons", "Label3", "LabelEmployerID", "LabelEmployerName", "LabelEmployerAddress1",
     "LabelEmployerAddress2", "LabelEmployerAddress3", "LabelEmployerAddress4", "LabelForeign",
+    "LabelSuite", "LabelStreetPOB", "LabelCity", "LabelAddrState", "LabelZip",
 };
 
 TEST(W2ScreenLayout, KnowsEveryComponentOfTheScreenAndNothingElse) {

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -165,6 +166,28 @@ TEST_F(W3Screen, ShowsTheFormWithItsCaptionsListsMasksAndTabOrder) {
   EXPECT_TRUE(form->LabelWagesTips->autoFillBackground());
   EXPECT_EQ(form->LabelWagesTips->palette().color(QPalette::Window), QColor(Qt::white));
   EXPECT_TRUE(boxes.Shown().empty());
+}
+
+TEST_F(W3Screen, OpensAsLargeAsTheWorkAreaAllowsReadableAtAnySize) {
+  const auto form = Open();
+  const FormPicture& picture = form->Canvas->Picture();
+  ASSERT_EQ(picture.boxes.at(12).caption, "Contact person");
+  for (const QRect& area : {QRect(0, 0, 800, 600), QRect(0, 0, 1280, 1024), QRect(0, 30, 1920, 1050), QRect()}) {
+    // The last, empty area: the smallest size the screen can be made.
+    form->FitToWorkArea(area);
+    const QRect framed(form->pos(), form->size() + QSize(kFrameAllowanceWidth, kFrameAllowanceHeight));
+    if (!area.isNull()) {
+      EXPECT_TRUE(area.contains(framed)) << framed.width() << " x " << framed.height();
+      EXPECT_TRUE(framed.width() >= area.width() - 2 || framed.height() >= area.height() - 2) << "the largest";
+      EXPECT_NEAR(double(form->width()) / form->height(), (picture.cols / 10) / (picture.lines / 6), 0.01);
+    }
+    const QLabel* hint = form->LabelStateHint;
+    EXPECT_GE(form->Canvas->CaptionPixelSize(), SmallFontPixelSize());
+    EXPECT_GE(QFontInfo(hint->font()).pixelSize(), SmallFontPixelSize());
+    EXPECT_LE(hint->heightForWidth(hint->width()), hint->height());
+    EXPECT_LE(hint->geometry().bottom(), form->Canvas->ToWidget(picture.boxes.at(12).rect).top());
+    EXPECT_TRUE(form->Canvas->rect().contains(form->BitBtnCancel->geometry()));
+  }
 }
 
 TEST_F(W3Screen, ShowsTheStoredEntriesAndTheTotalsOfTheNonVoidW2s) {
@@ -385,11 +408,12 @@ TEST_F(W3Screen, TheKindOfPayerDialogSetsTheLabelAndOkStoresIt) {
   choose(1, 2, true);
   EXPECT_EQ(form->LabelKindofPayer->text(), "943 (Agricultural) + Third-party sick pay");
   EXPECT_EQ(Work().KindOfPayer, 0) << "the record takes the choice on OK only";
-  // Cancel goes back to what the dialog showed when it opened, which the label shows.
+  // Cancel goes back to the record's kind, which the label shows.
   choose(0, 5, false);
-  EXPECT_EQ(form->LabelKindofPayer->text(), "943 (Agricultural) + Third-party sick pay");
-  EXPECT_EQ(form->DlgKindOfPayer->KindOfPayerIndex(), 2);
-  EXPECT_EQ(form->DlgKindOfPayer->TPSickPayIndex(), 1);
+  EXPECT_EQ(form->LabelKindofPayer->text(), "941");
+  EXPECT_EQ(form->DlgKindOfPayer->KindOfPayerIndex(), 0);
+  EXPECT_EQ(form->DlgKindOfPayer->TPSickPayIndex(), 0);
+  choose(1, 2, true);
 
   QTest::mouseClick(form->BitBtnOK, Qt::LeftButton);
   EXPECT_FALSE(form->isVisible());
@@ -437,6 +461,16 @@ TEST_F(W3Screen, XForTheStateOfTheIdEmptiesAndDisablesTheStateId) {
   EXPECT_TRUE(boxes.Shown().empty());
 }
 
+TEST_F(W3Screen, TabFromAStateInPlaceOfXGoesToTheStateIdItEnables) {
+  StoreW3([](W3Record& w3) { w3.StateForID = "X"; });
+  const auto form = Open();
+  Type(form->ComboBoxStateForID, "IL");
+  QTest::keyClick(form->ComboBoxStateForID, Qt::Key_Tab);
+  QTest::keyClicks(Focus(), "IL-555");
+  QTest::keyClick(Focus(), Qt::Key_Tab);
+  EXPECT_EQ(Work().StateID.Str(), "IL-555");
+}
+
 TEST_F(W3Screen, TheStateOfTheIdIsAStateAbbreviation) {
   StoreW3([](W3Record& w3) {
     w3.TaxYear = 2002;
@@ -477,6 +511,9 @@ TEST_F(W3Screen, TheAddressStateIsStoredAsChosenCutTo23Characters) {
   EXPECT_EQ(Work().State.Str(), "Canada, Europe, Africa ");
   TypeAndLeave(*form, form->ComboBoxState, "Ontario");
   EXPECT_EQ(Work().State.Str(), "Ontario");
+  // Typing stops at the 23 characters kept.
+  Type(form->ComboBoxState, "Canada, Europe, Africa and the Middle East");
+  EXPECT_EQ(form->ComboBoxState->currentText(), "Canada, Europe, Africa ");
   EXPECT_TRUE(boxes.Shown().empty());
 }
 
@@ -691,6 +728,15 @@ TEST_F(W3Screen, CancelLeavesTheFileByteForByteUnchanged) {
   file.reset();  // closing asks nothing: there is no change left
   EXPECT_EQ(FileBytes(path), before);
   EXPECT_TRUE(boxes.Shown().empty());
+}
+
+TEST_F(W3Screen, CancelClickedInAQuestionedTaxYearClosesWithoutTheQuestion) {
+  StoreCompleteW3();
+  const auto form = Open();
+  Type(form->EditTaxYear, "1990");
+  QTest::mouseClick(form->BitBtnCancel, Qt::LeftButton);
+  EXPECT_TRUE(boxes.Shown().empty());
+  EXPECT_TRUE(file->WorkRec.SameBytes(file->OrigRec));
 }
 
 TEST_F(W3Screen, EscapeCancelsTheTypedEntry) {
