@@ -1,20 +1,20 @@
 // The registry store on its hive files: keys, typed values, errors, read-only
 // hives and damaged files.
 
-#include "platform/Registry.h"
-
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
-#include <functional>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "platform/AtomicFile.h"
+#include "platform/Registry.h"
 #include "platform/RegistryError.h"
 #include "tests/support/TempDir.h"
 
@@ -288,6 +288,41 @@ TEST(Registry, ANewHiveGetsTheUsersPermissionsAndAnExistingOneKeepsItsOwn) {
   fs::permissions(hive, fs::perms::owner_read | fs::perms::owner_write);
   registry.WriteString("A", "1");
   EXPECT_EQ(fs::status(hive).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+}
+
+// The bytes this process has read from files so far.
+std::uint64_t BytesReadSoFar() {
+  std::ifstream io("/proc/self/io");
+  std::string field;
+  std::uint64_t value = 0;
+  while (io >> field >> value && field != "rchar:") {
+  }
+  return value;
+}
+
+TEST(Registry, ReadsAHiveOncePerChangeOfItsFile) {
+  TempDir dir;
+  std::string text = "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\K]\n";
+  for (int i = 0; i < 10000; ++i)
+    text += "\"V" + std::to_string(i) + "\"=\"" + std::string(60, 'x') + "\"\n";
+  WriteText(dir.Path() / "system.reg", text);
+  usleep(300000);  // until the file's change time lies in the past
+  Registry registry(dir.Path());
+  registry.SetRootKey(RegRoot::LocalMachine);
+  ASSERT_TRUE(registry.OpenKey("\\K", false));
+  const std::uint64_t before = BytesReadSoFar();
+  for (int i = 0; i < 100; ++i) ASSERT_EQ(registry.ReadString("V" + std::to_string(i)).size(), 60u);
+  EXPECT_LT(BytesReadSoFar() - before, text.size());
+}
+
+TEST(Registry, AWriteRemovesTheTemporaryFileOfAKilledWriter) {
+  TempDir dir;
+  const fs::path left = dir.Path() / "system.reg.new-4242-7";
+  WriteText(left, "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\K]\n\"A\"=\"ha");
+  Registry registry(dir.Path());
+  registry.SetRootKey(RegRoot::LocalMachine);
+  ASSERT_TRUE(registry.OpenKey("\\K", true));
+  EXPECT_FALSE(fs::exists(left));
 }
 
 }  // namespace
