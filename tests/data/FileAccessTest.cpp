@@ -1,7 +1,8 @@
 // Who may open a data file, and what happens when the disk refuses a write.
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
+
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>

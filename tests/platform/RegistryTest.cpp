@@ -1,20 +1,21 @@
 // The registry store on its hive files: keys, typed values, errors, read-only
 // hives and damaged files.
 
-#include <fcntl.h>
+#include "platform/Registry.h"
+
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <functional>
+#include <fstream>
 #include <sstream>
 
 #include "platform/AtomicFile.h"
-#include "platform/Registry.h"
 #include "platform/RegistryError.h"
 #include "tests/support/TempDir.h"
 
