@@ -208,7 +208,7 @@ std::unique_ptr<TQuillmarFormFile> TQuillmarFormFile::Create(const std::string& 
   std::unique_ptr<TQuillmarFormFile> file(new TQuillmarFormFile(path, fd, st.st_mode & 0666));
   if (made >= 0) {
     // A journal beside a brand-new file belongs to an earlier file of that name.
-    file->journal_.Remove();
+    file->journal_.Discard();
   } else if (!file->journal_.Recover(fd, file->Size())) {
     throw FileError("Cannot open file", path);
   }
@@ -230,6 +230,8 @@ TQuillmarFormFile::~TQuillmarFormFile() {
     }
   } catch (...) {
   }
+  // The journal goes while the file is still locked.
+  journal_.Close();
   ::close(fd_);
 }
 
@@ -276,7 +278,7 @@ void TQuillmarFormFile::WriteRecord(std::int64_t offset, const TRecordBuffer& re
   position_ = offset;
   if (WriteFull(fd_, offset, record.bytes, kRecSize) && ::fdatasync(fd_) == 0) {
     position_ += kRecSize;
-    journal_.Remove();
+    journal_.Done();
     return;
   }
   // The record is put back as it was: a part of a new record left at the
@@ -286,7 +288,7 @@ void TQuillmarFormFile::WriteRecord(std::int64_t offset, const TRecordBuffer& re
   const bool restored =
       (Size() <= sizeBefore || ::ftruncate(fd_, static_cast<off_t>(sizeBefore)) == 0) &&
       WriteFull(fd_, offset, before.bytes, beforeBytes) && ::fdatasync(fd_) == 0;
-  if (restored) journal_.Remove();
+  if (restored) journal_.Done();
   throw FileError("Cannot write file", path_);
 }
 

@@ -77,6 +77,7 @@ TRecordJournal::TRecordJournal(const std::string& dataPath, mode_t mode)
 }
 
 TRecordJournal::~TRecordJournal() {
+  if (fd_ >= 0) ::close(fd_);
   if (folder_ >= 0) ::close(folder_);
 }
 
@@ -87,21 +88,41 @@ bool TRecordJournal::Write(std::int64_t offset, const unsigned char* record) {
   std::memcpy(image + kRecordAt, record, kRecSize);
   PutLE(image + kCrcAt, Crc32(image, kCrcAt), 4);
 
-  const int fd = ::openat(folder_, name_.c_str(),
-                          O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, mode_);
-  if (fd < 0) return false;
-  bool ok = WriteAll(fd, 0, image, sizeof image) && ::fdatasync(fd) == 0;
-  ok = ::close(fd) == 0 && ok;
-  if (!ok) {
-    Remove();
+  // A record that did not reach the data file is kept for the next open.
+  if (pending_) return false;
+  const bool made = fd_ < 0;
+  if (made) {
+    fd_ = ::openat(folder_, name_.c_str(),
+                   O_RDWR | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, mode_);
+    if (fd_ < 0) return false;
+  }
+  if (!WriteAll(fd_, 0, image, sizeof image) || ::fdatasync(fd_) != 0) {
+    Discard();
     return false;
   }
-  // The journal's name must be on the disk before the record is written.
-  ::fsync(folder_);
+  // A new journal's name must be on the disk before the record is written.
+  if (made) ::fsync(folder_);
+  pending_ = true;
   return true;
 }
 
-void TRecordJournal::Remove() { ::unlinkat(folder_, name_.c_str(), 0); }
+void TRecordJournal::Done() {
+  // Not synced: should the old journal come back after a power cut, its
+  // record is the one on the disk already, and the next save overwrites it
+  // before it writes anything else.
+  const unsigned char cleared[sizeof kMagic] = {};
+  if (WriteAll(fd_, 0, cleared, sizeof cleared)) pending_ = false;
+}
+
+void TRecordJournal::Close() {
+  if (fd_ >= 0 && !pending_) Discard();
+}
+
+void TRecordJournal::Discard() {
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
+  ::unlinkat(folder_, name_.c_str(), 0);
+}
 
 bool TRecordJournal::Recover(int dataFd, std::int64_t dataSize) {
   const int fd =
@@ -123,8 +144,10 @@ bool TRecordJournal::Recover(int dataFd, std::int64_t dataSize) {
   const bool whole = got == kJournalSize && std::memcmp(image, kMagic, sizeof kMagic) == 0 &&
                      GetLE(image + kCrcAt, 4) == Crc32(image, kCrcAt) && IsRecordPlace(offset) &&
                      offset <= dataSize;
-  if (whole && !(WriteAll(dataFd, offset, image + kRecordAt, kRecSize) && ::fdatasync(dataFd) == 0))
+  if (whole &&
+      !(WriteAll(dataFd, offset, image + kRecordAt, kRecSize) && ::fdatasync(dataFd) == 0)) {
     return false;
-  Remove();
+  }
+  Discard();
   return true;
 }

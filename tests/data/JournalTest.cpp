@@ -1,6 +1,6 @@
 // The journal beside a data file: a whole one completes its save when the
-// file is opened next, a torn or foreign one is thrown away, and a save that
-// finishes leaves none.
+// file is opened next, a torn, cleared or foreign one is thrown away, and
+// none is left once the file is closed.
 
 #include <gtest/gtest.h>
 
@@ -37,6 +37,9 @@ TEST_F(JournalTest, WholeJournalCompletesItsSaveOnOpen) {
   EXPECT_FALSE(std::filesystem::exists(path + "-journal"));
   AddEmployee(*file, "111-11-1111", "Ann", "", "Zeller");
   EXPECT_EQ(FileBytes(path).size(), 2560u);
+  // A save leaves the journal cleared while the file is open; closing removes it.
+  EXPECT_EQ(FileBytes(path + "-journal").substr(0, 8), std::string(8, '\0'));
+  file.reset();
   EXPECT_FALSE(std::filesystem::exists(path + "-journal"));
 }
 
@@ -44,6 +47,8 @@ TEST_F(JournalTest, TornOrForeignJournalIsThrownAway) {
   const std::string whole = JournalOfRecord2();
   std::string flipped = whole;
   flipped[400] ^= 1;
+  std::string cleared = whole;
+  cleared.replace(0, 8, 8, '\0');
   const std::string shortFile = dir.File("short.qmr");
   WriteBytes(shortFile, std::string(700, 'x'));  // too short for the journal's record
   Open().reset();
@@ -52,6 +57,7 @@ TEST_F(JournalTest, TornOrForeignJournalIsThrownAway) {
   } cases[] = {{path, whole.substr(0, whole.size() - 1)},
                {path, whole.substr(0, 16)},
                {path, flipped},
+               {path, cleared},
                {path, whole + "x"},
                {path, ""},
                {shortFile, whole}};
