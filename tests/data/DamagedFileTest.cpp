@@ -110,26 +110,18 @@ TEST_F(DamagedFileTest, AnyFileOpensAndWalksInEveryOrder) {
   }
 }
 
-// A record is written only at its own place: the one after a cut-off W-3
-// (at 641), or a header met among the W-2s, has none.
+// A record is written only at its own place: one after a cut-off W-3 has none.
 TEST_F(DamagedFileTest, RecordOutOfItsPlaceIsRefusedAndNothingWritten) {
-  std::string headerAmongW2s = std::string(3 * kRecSize, '\0');
-  headerAmongW2s[2 * kRecSize + 8] = static_cast<char>(kRecTypeHeader);
-  for (const std::string& bytes : {std::string(641, '\0'), headerAmongW2s}) {
-    SCOPED_TRACE(std::to_string(bytes.size()) + " bytes");
-    std::ofstream(path, std::ios::binary) << bytes;
-    auto file = Open();
-    file->WorkRec.w3.EmployerName = "Acme";
-    boxes.Answer(MsgOk).Answer(MsgNo);
-    EXPECT_FALSE(file->SaveCurrent(false));
-    EXPECT_TRUE(file->SaveRefused());
-    ASSERT_FALSE(boxes.Shown().empty());
-    EXPECT_EQ(boxes.Shown().back().text,
-              "The file is damaged: this record is not in its place, cannot save changes");
-    EXPECT_EQ(boxes.Shown().back().caption, "W-2/W-3 Update Program");
-    file.reset();
-    EXPECT_EQ(FileBytes(path), bytes);
-  }
+  std::ofstream(path, std::ios::binary) << std::string(641, '\0');
+  auto file = Open();
+  file->WorkRec.w3.EmployerName = "Acme";
+  boxes.Answer(MsgOk).Answer(MsgNo);
+  EXPECT_FALSE(file->SaveCurrent(false));
+  ASSERT_EQ(boxes.Shown().size(), 1u);
+  EXPECT_EQ(boxes.Shown().back().text,
+            "The file is damaged: this record is not in its place, cannot save changes");
+  file.reset();
+  EXPECT_EQ(FileBytes(path), std::string(641, '\0'));
 }
 
 }  // namespace

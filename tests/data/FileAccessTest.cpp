@@ -236,47 +236,12 @@ TEST_F(FileAccessTest, SavedRecordIsOnTheDiskBeforeSaveReturns) {
   EXPECT_EQ(RecordOf(bytes, 2).substr(61, 7), "\x06Zeller");
 }
 
-// A new file gets its name only when it is whole: a program that opens it
-// at the same moment as another creates it never sees it empty.
-TEST_F(FileAccessTest, ProgramsCreatingTheSameFileAtOnceNeverSeeItUnfinished) {
-  for (int round = 0; round < 20; ++round) {
-    const std::string name = dir.File("race" + std::to_string(round) + ".qmr");
-    int go[2];  // the children start together when it closes
-    ASSERT_EQ(pipe(go), 0);
-    pid_t children[3];
-    for (pid_t& child : children) {
-      child = fork();
-      if (child != 0) continue;
-      close(go[1]);
-      char none = 0;
-      (void)!read(go[0], &none, 1);
-      try {
-        _exit(TQuillmarFormFile::Create(name)->Size() == 1920 ? 0 : 1);
-      } catch (const QuillmarError& error) {
-        const std::string text = error.what();
-        _exit(text == "Cannot create file " + name || text == "Cannot open file " + name ? 0 : 2);
-      }
-    }
-    close(go[0]);
-    close(go[1]);
-    for (pid_t child : children) {
-      int status = 0;
-      waitpid(child, &status, 0);
-      EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
-          << "round " << round << ": " << status;
-    }
-    EXPECT_EQ(FileBytes(name).size(), 1920u);
-  }
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 20);
-}
-
 TEST_F(FileAccessTest, TemporaryFilesOfAKilledMakerAreRemovedOthersKept) {
-  const std::string dead = path + ".new-99999-1", live = path + ".new-1-1",
-                    mine = path + ".new-notes";
+  const std::string dead = path + ".new-99999-1", live = path + ".new-1-1", mine = path + ".new-x";
   for (const std::string& name : {dead, live, mine}) std::ofstream(name) << "x";
   const int held = open(live.c_str(), O_RDWR);
   struct flock lock {};
-  lock.l_type = F_WRLCK;
+  lock.l_type = F_WRLCK;  // held by a maker at work
   ASSERT_EQ(fcntl(held, F_OFD_SETLK, &lock), 0);
   Open().reset();
   EXPECT_FALSE(std::filesystem::exists(dead));
