@@ -1,6 +1,7 @@
 #include "data/RecordJournal.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <array>
@@ -90,6 +91,9 @@ bool TRecordJournal::Write(std::int64_t offset, const unsigned char* record) {
 
   // A record that did not reach the data file is kept for the next open.
   if (pending_) return false;
+  // A journal that someone took away must be made anew, or a crash would find none.
+  struct stat st {};
+  if (fd_ >= 0 && ::fstat(fd_, &st) == 0 && st.st_nlink == 0) Discard();
   const bool made = fd_ < 0;
   if (made) {
     fd_ = ::openat(folder_, name_.c_str(),
