@@ -27,7 +27,7 @@ TEST(CrashTest, SavesKilledAtRandomMomentsLoseNothing) {
   ScriptedMessageBoxes boxes;
   const unsigned kills = EnvNumber("QUILLMAR_CRASH_KILLS", 300);
   const unsigned seed = EnvNumber("QUILLMAR_CRASH_SEED", std::random_device{}());
-  std::printf("crash test: %u kills, QUILLMAR_CRASH_SEED=%u\n", kills, seed);
+  std::fprintf(stderr, "crash test: %u kills, QUILLMAR_CRASH_SEED=%u\n", kills, seed);
   std::mt19937 rng(seed);
   const std::string path = dir.File("acme.qmr");
   std::vector<std::uint32_t> generations(9, 0);  // of the W-3 and 8 W-2s
