@@ -6,13 +6,15 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <string_view>
 #include <vector>
 
+#include "platform/AsciiText.h"
+#include "platform/AtomicFile.h"
 #include "platform/CodePage.h"
 #include "platform/QuillmarError.h"
-#include "platform/AsciiText.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
 
@@ -20,6 +22,8 @@ namespace {
 
 constexpr const char* kNewSsnOnFile = "SSN for new record is already on file, cannot save changes";
 constexpr const char* kChangedSsnOnFile = "SSN was changed and new number already on file, cannot save changes";
+constexpr const char* kOutOfPlace =
+    "The file is damaged: this record is not in its place, cannot save changes";
 constexpr const char* kSameNameIntro = "There is more than one employee with the same name, ";
 constexpr const char* kSameNameNext = "click Yes to select this employee, No to see next";
 constexpr const char* kSameNameLast = "THIS IS THE LAST ONE, click OK to select this employee";
@@ -126,9 +130,9 @@ int OpenExisting(const std::string& path) {
   return fd;
 }
 
-// Writes the records of a new data file at the start of the open file.
-bool WriteNewFileImage(int fd) {
-  TRecordBuffer image[3];
+// The records of a new data file: header, empty W-3 record, blank
+// placeholder W-2, all with the same LastSaved.
+void MakeNewFileImage(TRecordBuffer (&image)[3]) {
   image[0].Clear();
   image[0].header.LastSaved = NowDateTime();
   image[0].header.RecType = kRecTypeHeader;
@@ -137,6 +141,12 @@ bool WriteNewFileImage(int fd) {
   image[2] = image[0];
   image[2].header.RecType = kRecTypeW2;
   for (Box12Entry& line : image[2].w2.Box12) line.Code = ' ';
+}
+
+// Writes the records of a new data file at the start of the open file and syncs it.
+bool WriteNewFileImage(int fd) {
+  TRecordBuffer image[3];
+  MakeNewFileImage(image);
   bool written = true;
   for (int i = 0; i < 3 && written; ++i) {
     written = WriteFull(fd, std::int64_t{i} * kRecSize, image[i].bytes, kRecSize);
@@ -144,37 +154,58 @@ bool WriteNewFileImage(int fd) {
   return written && ::fdatasync(fd) == 0;
 }
 
+// Gives the finished file `temp` the name `path` only if that name is free:
+// 0, or the errno (EEXIST when the name is taken).
+int LinkIfFree(const std::string& temp, const std::string& path) {
+  if (::link(temp.c_str(), path.c_str()) == 0) {
+    ::unlink(temp.c_str());
+    return 0;
+  }
+  if (errno != EPERM && errno != EOPNOTSUPP && errno != ENOSYS) return errno;
+  // A file system without hard links (FAT, some network shares).
+  if (::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE) == 0) return 0;
+  if (errno != EINVAL && errno != ENOSYS) return errno;
+  // Neither: the name is tested just before; the file still appears whole.
+  struct stat st {};
+  if (::lstat(path.c_str(), &st) == 0) return EEXIST;
+  return ::rename(temp.c_str(), path.c_str()) == 0 ? 0 : errno;
+}
+
 // Makes a new data file: header, empty W-3 record, blank placeholder W-2,
-// all with the same LastSaved. Returns the open, locked file; -1 when the
-// file exists already. Throws when it cannot be made; nothing is left behind then.
+// all with the same LastSaved. The file is written whole and synced under a
+// temporary name beside it, locked, and only then given its name, so nobody
+// ever sees it empty or half written. Returns the open, locked file; -1 when
+// another program made the file first. Throws when it cannot be made;
+// nothing is left behind then.
 int CreateNew(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
-  if (fd < 0) {
-    if (errno == EEXIST) return -1;
-    throw FileError("Cannot create file", path);
-  }
-  if (!LockAgainstWriters(fd)) {
-    // Someone else opened the brand-new file first: it is theirs now.
+  for (int attempt = 0; attempt < 10; ++attempt) {
+    const std::string temp = TempFileName(path).string();
+    const int fd = ::open(temp.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
+    if (fd < 0 && errno == EEXIST) continue;
+    if (fd < 0) throw FileError("Cannot create file", path);
+    const bool written = LockAgainstWriters(fd) && WriteNewFileImage(fd);
+    const int linked = written ? LinkIfFree(temp, path) : EIO;
+    if (linked == 0) {
+      SyncFolderOf(path);
+      return fd;
+    }
+    ::unlink(temp.c_str());
     ::close(fd);
-    throw FileError("Cannot open file", path);
+    if (linked == EEXIST) return -1;
+    // ENOENT: the temporary file was taken for a leftover before it was locked.
+    if (linked != ENOENT) break;
   }
-  if (!WriteNewFileImage(fd)) {
-    ::unlink(path.c_str());
-    ::close(fd);
-    throw FileError("Cannot create file", path);
-  }
-  SyncFolderOf(path);
-  return fd;
+  throw FileError("Cannot create file", path);
 }
 
 // An existing file is taken when it is a data file (a header record, then
 // the W-3 record) or empty, which becomes a new data file as a missing one
 // does. Anything else is refused before a byte of it is written: the file is
-// closed and left as it was.
-void TakeExistingFile(int fd, const std::string& path) {
+// closed and left as it was. True when the empty file was made a new data file.
+bool TakeExistingFile(int fd, const std::string& path) {
   struct stat st {};
   if (::fstat(fd, &st) == 0 && st.st_size == 0) {
-    if (WriteNewFileImage(fd)) return;
+    if (WriteNewFileImage(fd)) return true;
     (void)::ftruncate(fd, 0);
     ::close(fd);
     throw FileError("Cannot create file", path);
@@ -184,7 +215,7 @@ void TakeExistingFile(int fd, const std::string& path) {
   const bool dataFile = ReadFull(fd, kHeaderOffset, header.bytes, kRecSize) == kRecSize &&
                         ReadFull(fd, kW3Offset, w3.bytes, kRecSize) == kRecSize &&
                         header.RecType() == kRecTypeHeader && w3.RecType() == kRecTypeW3;
-  if (dataFile) return;
+  if (dataFile) return false;
   ::close(fd);
   throw QuillmarError(Utf8ToCp1252(path) + " is not a Quillmar data file.");
 }
@@ -192,18 +223,35 @@ void TakeExistingFile(int fd, const std::string& path) {
 }  // namespace
 
 std::unique_ptr<TQuillmarFormFile> TQuillmarFormFile::Create(const std::string& path) {
-  int fd = CreateNew(path);
-  if (fd < 0) {
-    fd = OpenExisting(path);
-    if (fd < 0) throw FileError("Cannot open file", path);
-    TakeExistingFile(fd, path);
+  // A maker killed part way leaves its temporary file (even one that has the
+  // file's name already): nobody holds it any more.
+  RemoveLeftoverTempFiles(path);
+  struct stat st {};
+  const bool exists = ::lstat(path.c_str(), &st) == 0 || errno != ENOENT;
+  const int made = exists ? -1 : CreateNew(path);
+  const int fd = made >= 0 ? made : OpenExisting(path);
+  // Made by another program at the same moment, which holds it.
+  if (fd < 0 && !exists) throw FileError("Cannot create file", path);
+  if (fd < 0) throw FileError("Cannot open file", path);
+  // An existing file must be a data file, or empty (it becomes a new one).
+  const bool madeNew = made >= 0 || TakeExistingFile(fd, path);
+  if (::fstat(fd, &st) != 0) {
+    ::close(fd);
+    throw FileError("Cannot open file", path);
   }
-  std::unique_ptr<TQuillmarFormFile> file(new TQuillmarFormFile(path, fd));
+  std::unique_ptr<TQuillmarFormFile> file(new TQuillmarFormFile(path, fd, st.st_mode & 0666));
+  if (madeNew) {
+    // A journal beside a brand-new file belongs to an earlier file of that name.
+    file->journal_.Discard();
+  } else if (!file->journal_.Recover(fd, file->Size())) {
+    throw FileError("Cannot open file", path);
+  }
   file->BuildIndexes();
   return file;
 }
 
-TQuillmarFormFile::TQuillmarFormFile(std::string path, int fd) : path_(std::move(path)), fd_(fd) {}
+TQuillmarFormFile::TQuillmarFormFile(std::string path, int fd, mode_t mode)
+    : path_(std::move(path)), fd_(fd), journal_(path_, mode) {}
 
 TQuillmarFormFile::~TQuillmarFormFile() {
   try {
@@ -216,6 +264,8 @@ TQuillmarFormFile::~TQuillmarFormFile() {
     }
   } catch (...) {
   }
+  // The journal goes while the file is still locked.
+  journal_.Close();
   ::close(fd_);
 }
 
@@ -251,12 +301,29 @@ std::size_t TQuillmarFormFile::ReadAt(std::int64_t offset, TRecordBuffer& record
   return n;
 }
 
-// The whole record, then to the disk before returning: a saved record
-// survives a crash or power loss.
+// The whole record through the journal, then to the disk before returning:
+// a saved record survives a crash or power loss, and a save cut off by one
+// leaves the record either as it was or whole as saved.
 void TQuillmarFormFile::WriteRecord(std::int64_t offset, const TRecordBuffer& record) {
-  Seek(offset);
-  Write(record.bytes, kRecSize);
-  if (::fdatasync(fd_) != 0) throw FileError("Cannot write file", path_);
+  const std::int64_t sizeBefore = Size();
+  TRecordBuffer before;
+  const std::size_t beforeBytes = ReadFull(fd_, offset, before.bytes, kRecSize);
+  if (!journal_.Write(offset, record.bytes)) throw FileError("Cannot write file", path_);
+  position_ = offset;
+  if (WriteFull(fd_, offset, record.bytes, kRecSize) && ::fdatasync(fd_) == 0) {
+    position_ += kRecSize;
+    journal_.Done();
+    return;
+  }
+  // The record is put back as it was: a part of a new record left at the
+  // end would be a second copy of this employee once the same save is tried
+  // again. Should that fail too, the journal completes the record on the
+  // next open.
+  const bool restored =
+      (Size() <= sizeBefore || ::ftruncate(fd_, static_cast<off_t>(sizeBefore)) == 0) &&
+      WriteFull(fd_, offset, before.bytes, beforeBytes) && ::fdatasync(fd_) == 0;
+  if (restored) journal_.Done();
+  throw FileError("Cannot write file", path_);
 }
 
 // ---- opening ----
@@ -336,15 +403,16 @@ bool TQuillmarFormFile::SaveCurrent(bool ask) {
   const std::uint16_t kind = record.RecType();
   if (kind == kRecTypeW2) return SaveW2(record);
 
-  // The header and the W-3 have their fixed places; a record of another kind
-  // (or one met among the W-2s of a damaged file) is rewritten where it is.
-  std::int64_t at = recPos_;
-  if (kind == kRecTypeHeader && at < kFirstW2Offset) at = kHeaderOffset;
-  if (kind == kRecTypeW3 && at < kFirstW2Offset) at = kW3Offset;
+  // The header and the W-3 are written only at their own places; a record
+  // of another kind has none (it is one met in a damaged file).
+  const std::int64_t at = recPos_;
+  if (!(kind == kRecTypeHeader && at == kHeaderOffset) &&
+      !(kind == kRecTypeW3 && at == kW3Offset)) {
+    return Refuse(kOutOfPlace);
+  }
   WriteRecord(at, record);
-  recPos_ = at;
   OrigRec = WorkRec = record;
-  if (kind == kRecTypeW3 && at == kW3Offset) W3Rec = record;
+  if (kind == kRecTypeW3) W3Rec = record;
   return true;
 }
 
@@ -390,16 +458,7 @@ bool TQuillmarFormFile::SaveW2(TRecordBuffer& record) {
   if (entry == nullptr) {
     if (ssnTaken) return Refuse(kNewSsnOnFile);
     const std::int64_t at = AppendOffset();
-    const std::int64_t sizeBefore = Size();
-    try {
-      WriteRecord(at, record);
-    } catch (const QuillmarError&) {
-      // Whatever part of the record reached the file is taken off again:
-      // a record left whole would otherwise be a second copy of this
-      // employee once the same save is tried again.
-      if (Size() > sizeBefore && ::ftruncate(fd_, static_cast<off_t>(sizeBefore)) == 0) ::fdatasync(fd_);
-      throw;
-    }
+    WriteRecord(at, record);
     // Only a record that is on the disk goes into the indexes.
     entries_.push_back(TQuillmarFileOfs{at});
     entry = &entries_.back();

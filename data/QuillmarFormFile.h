@@ -7,8 +7,13 @@
 //
 // A record reaches the disk only through SaveCurrent. Every operation that
 // replaces the current record first offers a pending change for saving; when
-// that save is refused (duplicate Social Security number), the operation does
-// not go ahead and SaveRefused() tells the caller so.
+// that save is refused (duplicate Social Security number, or a record that
+// is not in its place in a damaged file), the operation does not go ahead and
+// SaveRefused() tells the caller so.
+//
+// A save cannot be torn by a crash: every record goes through the file's
+// journal (see TRecordJournal), which the next open completes. A new file
+// appears under its name only whole.
 
 #include <cstddef>
 #include <cstdint>
@@ -18,6 +23,7 @@
 
 #include "data/QuillmarFileOfs.h"
 #include "data/RecordBuffer.h"
+#include "data/RecordJournal.h"
 #include "data/SortedKeyList.h"
 
 class TQuillmarFormFile {
@@ -28,9 +34,10 @@ public:
   // against other writers while the object lives. Throws QuillmarError:
   // "Cannot open file <path>" when the file cannot be opened for reading and
   // writing or another writer holds it, "Cannot create file <path>" when a
-  // new file cannot be made, "<path> is not a Quillmar data file." when
-  // record 0 is no header record or record 1 no W-3 record (that file is
-  // left untouched).
+  // new file cannot be made (or another program made it at the same moment
+  // and holds it), "<path> is not a Quillmar data file." when record 0 is no
+  // header record or record 1 no W-3 record (that file is left untouched).
+  // A save that a crash cut off is completed from the journal first.
   static std::unique_ptr<TQuillmarFormFile> Create(const std::string& path);
   // Offers a pending change for saving, then closes the file. A failed save
   // is shown as a "Quillmar" error message.
@@ -48,9 +55,12 @@ public:
   void Write(const void* buffer, std::size_t count);
 
   // Writes the current record when WorkRec differs from OrigRec, asking first
-  // when `ask` is true (No discards the change). False when the save was
-  // refused for a duplicate Social Security number: nothing written, WorkRec
-  // kept. A failed write throws QuillmarError and changes nothing in memory.
+  // when `ask` is true (No discards the change). A record is written only at
+  // its own place: the header at 0, the W-3 at 640, a W-2 at 1280 + 640 k.
+  // False when the save was refused (a duplicate Social Security number, or
+  // a record out of its place): nothing written, WorkRec kept. A failed write
+  // throws QuillmarError, changes nothing in memory and leaves the record on
+  // disk as it was.
   bool SaveCurrent(bool ask);
   // Whether the last operation (a save, move, lookup, AddNew or ReadW3)
   // stopped because its save was refused.
@@ -103,7 +113,7 @@ public:
 private:
   enum class Move { First, Last, Next, Prev };
 
-  TQuillmarFormFile(std::string path, int fd);
+  TQuillmarFormFile(std::string path, int fd, mode_t mode);
   void BuildIndexes();
   bool Go(Move move);
   bool GoInIndex(Move move, bool byName);
@@ -122,6 +132,7 @@ private:
 
   std::string path_;
   int fd_;
+  TRecordJournal journal_;
   std::int64_t position_ = 0;
   int nameIdxPos_ = 0;
   int ssnIdxPos_ = 0;

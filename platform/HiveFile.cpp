@@ -6,6 +6,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
+#include <ctime>
 #include <optional>
 
 #include "platform/AtomicFile.h"
@@ -45,6 +47,15 @@ private:
   int fd_ = -1;
 };
 
+// How long after its last change a file's state alone tells a later change:
+// far beyond the clock tick of any file system, and a network file server's
+// small clock difference.
+constexpr std::int64_t kSettleNanos = 100'000'000;
+
+bool SameTime(const timespec& a, const timespec& b) {
+  return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+}
+
 }  // namespace
 
 HiveFile::HiveFile(std::filesystem::path file, std::vector<RegRoot> roots)
@@ -52,21 +63,53 @@ HiveFile::HiveFile(std::filesystem::path file, std::vector<RegRoot> roots)
 
 const RegHive& HiveFile::Load() const {
   struct stat st {};
-  std::optional<std::string> text;
-  if (::stat(file_.c_str(), &st) == 0 && S_ISREG(st.st_mode)) text = ReadWholeFile(file_);
-  if (!text) {
-    cache_ = RegHive(roots_);
-    cacheValid_ = false;
+  if (::stat(file_.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+    Forget();
     return cache_;
   }
-  // The file's size and time cannot tell a changed hive for certain (a copy
-  // that keeps its time, an inode used again within one clock tick): only
-  // the parsing is saved when the text is the same.
-  if (cacheValid_ && *text == cacheText_) return cache_;
-  cache_ = RegHive::Parse(*text, roots_);
-  cacheText_ = std::move(*text);
-  cacheValid_ = true;
+  if (cacheValid_ && cacheSettled_ && st.st_dev == cacheDev_ && st.st_ino == cacheIno_ &&
+      st.st_size == cacheSize_ && SameTime(st.st_mtim, cacheMtime_) &&
+      SameTime(st.st_ctim, cacheCtime_)) {
+    return cache_;
+  }
+  std::optional<std::string> text = ReadWholeFile(file_);
+  if (!text) {
+    Forget();
+    return cache_;
+  }
+  Remember(std::move(*text), st);
   return cache_;
+}
+
+void HiveFile::Remember(std::string text, const struct stat& st) const {
+  // The same text again (a copy put back, a change undone) needs no parsing.
+  if (!cacheValid_ || text != cacheText_) cache_ = RegHive::Parse(text, roots_);
+  cacheText_ = std::move(text);
+  cacheValid_ = true;
+  Stamp(st);
+}
+
+void HiveFile::Stamp(const struct stat& st) const {
+  cacheDev_ = st.st_dev;
+  cacheIno_ = st.st_ino;
+  cacheSize_ = st.st_size;
+  cacheMtime_ = st.st_mtim;
+  cacheCtime_ = st.st_ctim;
+  // Any later change of the file gets a later change time, unless it falls
+  // within the clock tick of this one: until that tick is clearly over, the
+  // text is compared as well.
+  timespec now{};
+  ::clock_gettime(CLOCK_REALTIME, &now);
+  const auto nanos = [](const timespec& t) {
+    return std::int64_t{t.tv_sec} * 1000000000 + t.tv_nsec;
+  };
+  cacheSettled_ = nanos(now) - nanos(st.st_ctim) > kSettleNanos;
+}
+
+void HiveFile::Forget() const {
+  cache_ = RegHive(roots_);
+  cacheValid_ = false;
+  cacheText_.clear();
 }
 
 bool HiveFile::Writable() const {
@@ -97,16 +140,32 @@ bool HiveFile::Update(const std::function<void(RegHive&)>& change) {
   HiveLock lock(file_);
   if (!lock.Held()) return false;
 
+  // A writer killed part way left its temporary file: every writer holds
+  // the lock while it has one.
+  RemoveLeftoverTempFiles(file_);
+
   // Another writer may have changed the hive since it was last read here.
   RegHive hive(roots_);
   struct stat st {};
   if (::stat(file_.c_str(), &st) == 0) {
-    const std::optional<std::string> text = ReadWholeFile(file_);
+    std::optional<std::string> text = ReadWholeFile(file_);
     if (!text) return false;  // a hive that cannot be read must not be overwritten
-    hive = RegHive::Parse(*text, roots_);
+    if (cacheValid_ && *text == cacheText_) {
+      hive = std::move(cache_);
+    } else {
+      hive = RegHive::Parse(*text, roots_);
+    }
   }
+  Forget();
   change(hive);
-  if (!WriteFileAtomically(file_, hive.Serialize())) return false;
-  cacheValid_ = false;
+  std::string text = hive.Serialize();
+  if (!WriteFileAtomically(file_, text)) return false;
+  // Nobody else writes while the lock is held: what is on disk now is this.
+  if (::stat(file_.c_str(), &st) == 0) {
+    cache_ = std::move(hive);
+    cacheText_ = std::move(text);
+    cacheValid_ = true;
+    Stamp(st);
+  }
   return true;
 }

@@ -4,7 +4,13 @@
 // beside the hive, on the hive as it is on disk at that moment, and written
 // back atomically, so two stores (in this or another running program) never
 // lose each other's writes and a crash never leaves a torn hive.
+//
+// The hive is read and parsed once per change of the file: a file whose
+// identity, size and change time are those of the last read is not read
+// again once that change time lies clearly in the past (a change within the
+// same tick of the file system's clock could keep it; the text tells then).
 
+#include <sys/stat.h>
 #include <sys/types.h>
 
 #include <ctime>
@@ -22,7 +28,7 @@ public:
   const std::filesystem::path& File() const { return file_; }
 
   // The hive as it is on disk now; an empty hive when the file is missing or
-  // cannot be read. Valid until the next call.
+  // cannot be read. Valid until the next call of Load or Update.
   const RegHive& Load() const;
 
   // Whether a change may be tried: the hive file (when it exists) and its
@@ -40,8 +46,20 @@ private:
   std::filesystem::path file_;
   std::vector<RegRoot> roots_;
 
-  // The last hive read, and the text it was read from.
+  // Makes `text`, read from the file as `st` describes it, the cached hive.
+  void Remember(std::string text, const struct stat& st) const;
+  // Notes the file's state `st` as that of the cached text.
+  void Stamp(const struct stat& st) const;
+  void Forget() const;
+
+  // The last hive read, the text it was read from and the file's state then.
   mutable RegHive cache_;
   mutable bool cacheValid_ = false;
+  mutable bool cacheSettled_ = false;  // the file's state alone tells a change
   mutable std::string cacheText_;
+  mutable dev_t cacheDev_ = 0;
+  mutable ino_t cacheIno_ = 0;
+  mutable off_t cacheSize_ = 0;
+  mutable timespec cacheMtime_{};
+  mutable timespec cacheCtime_{};
 };

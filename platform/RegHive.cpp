@@ -1,8 +1,10 @@
 #include "platform/RegHive.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <stdexcept>
+#include <unordered_set>
 
 #include "platform/AsciiText.h"
 
@@ -28,6 +30,14 @@ bool IsBelow(std::string_view path, std::string_view parent) {
   if (parent.empty()) return !path.empty();
   return path.size() > parent.size() && path[parent.size()] == '\\' &&
          EqualsNoCase(path.substr(0, parent.size()), parent);
+}
+
+// The key of a key path in RegHive's map: the root, then the path in upper case.
+std::string KeyOf(RegRoot root, std::string_view path) {
+  std::string key(1, static_cast<char>('0' + static_cast<int>(root)));
+  key += '\\';
+  for (char c : path) key += UpperAscii(c);
+  return key;
 }
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
@@ -121,7 +131,48 @@ bool ParseHexBytes(std::string_view s, std::string& out) {
   }
 }
 
-bool ParseValueData(std::string_view s, RegValue& value) {
+void AppendUtf8(std::string& out, std::uint32_t cp) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else if (cp < 0x10000) {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (cp >> 18));
+    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
+
+// UTF-16 little-endian bytes as UTF-8; a surrogate without its partner
+// becomes U+FFFD.
+std::string Utf16LeToUtf8(std::string_view bytes) {
+  std::string out;
+  out.reserve(bytes.size() / 2);
+  const auto unit = [&](std::size_t i) -> std::uint32_t {
+    return static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8);
+  };
+  for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+    std::uint32_t cp = unit(i);
+    if (cp >= 0xD800 && cp < 0xDC00 && i + 3 < bytes.size() && unit(i + 2) >= 0xDC00 &&
+        unit(i + 2) < 0xE000) {
+      cp = 0x10000 + ((cp - 0xD800) << 10) + (unit(i + 2) - 0xDC00);
+      i += 2;
+    } else if (cp >= 0xD800 && cp < 0xE000) {
+      cp = 0xFFFD;
+    }
+    AppendUtf8(out, cp);
+  }
+  return out;
+}
+
+// `utf16`: the hive came in UTF-16, so its hex text data is UTF-16 too.
+bool ParseValueData(std::string_view s, RegValue& value, bool utf16) {
   std::size_t pos = 0;
   if (!s.empty() && s[0] == '"') {
     if (!ParseQuoted(s, pos, value.data)) return false;
@@ -144,6 +195,11 @@ bool ParseValueData(std::string_view s, RegValue& value) {
   }
   if (s.empty() || s[0] != ':') return false;
   if (!ParseHexBytes(s.substr(1), value.data)) return false;
+  constexpr std::uint32_t kMultiSz = 7;
+  if (utf16 && (type == RegSz || type == RegExpandSz || type == kMultiSz) &&
+      value.data.size() % 2 == 0) {
+    value.data = Utf16LeToUtf8(value.data);
+  }
   if ((type == RegSz || type == RegExpandSz) && !value.data.empty() && value.data.back() == '\0') {
     value.data.pop_back();
   }
@@ -166,7 +222,16 @@ bool IsHexValueLine(std::string_view line) {
   return !rest.empty() && rest[0] == '=' && StartsWithNoCase(TrimLeft(rest.substr(1)), "hex");
 }
 
-bool ParseValueLine(std::string_view line, RegValue& value) {
+// A line that carries on the hex data of the line before it: hex digits,
+// commas and blanks, perhaps ending in a backslash itself.
+bool IsHexContinuation(std::string_view line) {
+  line = TrimRight(TrimLeft(line));
+  if (!line.empty() && line.back() == '\\') line.remove_suffix(1);
+  return std::all_of(line.begin(), line.end(),
+                     [](char c) { return HexDigit(c) >= 0 || c == ',' || IsBlank(c); });
+}
+
+bool ParseValueLine(std::string_view line, RegValue& value, bool utf16) {
   std::string_view s = TrimRight(TrimLeft(line));
   std::size_t pos = 0;
   value = RegValue{};
@@ -178,7 +243,7 @@ bool ParseValueLine(std::string_view line, RegValue& value) {
   }
   s = TrimLeft(s.substr(pos));
   if (s.empty() || s[0] != '=') return false;
-  return ParseValueData(TrimLeft(s.substr(1)), value);
+  return ParseValueData(TrimLeft(s.substr(1)), value, utf16);
 }
 
 std::string SerializeValue(const RegValue& value) {
@@ -236,6 +301,12 @@ bool RegHive::Holds(RegRoot root) const {
 
 RegHive RegHive::Parse(std::string_view text, std::vector<RegRoot> roots) {
   RegHive hive(std::move(roots));
+  std::string decoded;
+  const bool utf16 = text.substr(0, 2) == "\xFF\xFE";
+  if (utf16) {
+    decoded = Utf16LeToUtf8(text.substr(2));
+    text = decoded;
+  }
   if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
   const std::vector<std::string_view> lines = SplitLines(text);
 
@@ -285,22 +356,21 @@ RegHive RegHive::Parse(std::string_view text, std::vector<RegRoot> roots) {
       if (understood) {
         rawSection = nullptr;
         current = hive.FindSection(root, path);
-        if (!current) {
-          hive.sections_.push_back({true, root, path, {}, {}});
-          current = &hive.sections_.back();
-        }
+        if (!current) current = &hive.AddSection(hive.sections_.end(), {true, root, path, {}, {}});
       } else {
-        hive.sections_.push_back({false, RegRoot::LocalMachine, {}, std::string(lines[i]), {}});
-        rawSection = &hive.sections_.back();
+        rawSection = &hive.AddSection(
+            hive.sections_.end(), {false, RegRoot::LocalMachine, {}, std::string(lines[i]), {}});
         current = nullptr;
       }
       continue;
     }
-    // A value, possibly continued over several lines ("hex:..,\").
+    // A value, possibly continued over several lines ("hex:..,\"), but
+    // never into the next value or key.
     std::vector<std::string> physical{std::string(lines[i])};
     std::string joined(trimmed);
     if (IsHexValueLine(trimmed)) {
-      while (!joined.empty() && joined.back() == '\\' && i + 1 < lines.size()) {
+      while (!joined.empty() && joined.back() == '\\' && i + 1 < lines.size() &&
+             IsHexContinuation(lines[i + 1])) {
         joined.pop_back();
         ++i;
         physical.emplace_back(lines[i]);
@@ -308,7 +378,7 @@ RegHive RegHive::Parse(std::string_view text, std::vector<RegRoot> roots) {
       }
     }
     RegValue value;
-    if (current && trimmed.front() != ';' && ParseValueLine(joined, value)) {
+    if (current && trimmed.front() != ';' && ParseValueLine(joined, value, utf16)) {
       current->entries.push_back({true, std::move(value), {}});
     } else {
       keepRaw(std::move(physical));
@@ -322,16 +392,16 @@ std::string RegHive::Serialize() const {
   out += "\n\n";
   for (const std::string& line : preamble_) out += line + "\n";
   if (!preamble_.empty()) out += "\n";
-  for (const Section& section : sections_) {
-    if (section.parsed) {
+  for (const auto& section : sections_) {
+    if (section->parsed) {
       out += '[';
-      out += RegRootName(section.root);
-      if (!section.path.empty()) out += "\\" + section.path;
+      out += RegRootName(section->root);
+      if (!section->path.empty()) out += "\\" + section->path;
       out += "]\n";
     } else {
-      out += section.rawHeader + "\n";
+      out += section->rawHeader + "\n";
     }
-    for (const Entry& entry : section.entries) {
+    for (const Entry& entry : section->entries) {
       if (entry.isValue) {
         out += SerializeValue(entry.value) + "\n";
       } else {
@@ -344,10 +414,21 @@ std::string RegHive::Serialize() const {
 }
 
 RegHive::Section* RegHive::FindSection(RegRoot root, std::string_view path) {
-  for (Section& section : sections_) {
-    if (section.parsed && section.root == root && EqualsNoCase(section.path, path)) return &section;
+  const auto it = keys_.find(KeyOf(root, path));
+  return it == keys_.end() ? nullptr : it->second;
+}
+
+RegHive::Section& RegHive::AddSection(Sections::iterator at, Section section) {
+  Section& added = **sections_.insert(at, std::make_unique<Section>(std::move(section)));
+  if (added.parsed) {
+    keys_[KeyOf(added.root, added.path)] = &added;
+    const std::string_view path(added.path);
+    for (std::size_t slash = path.find('\\'); slash != std::string_view::npos;
+         slash = path.find('\\', slash + 1)) {
+      keys_.try_emplace(KeyOf(added.root, path.substr(0, slash)), nullptr);
+    }
   }
-  return nullptr;
+  return added;
 }
 
 const RegHive::Section* RegHive::FindSection(RegRoot root, std::string_view path) const {
@@ -356,11 +437,7 @@ const RegHive::Section* RegHive::FindSection(RegRoot root, std::string_view path
 
 bool RegHive::KeyExists(RegRoot root, std::string_view path) const {
   if (!Holds(root)) return false;
-  if (path.empty()) return true;
-  return std::any_of(sections_.begin(), sections_.end(), [&](const Section& section) {
-    return section.parsed && section.root == root &&
-           (EqualsNoCase(section.path, path) || IsBelow(section.path, path));
-  });
+  return path.empty() || keys_.count(KeyOf(root, path)) > 0;
 }
 
 void RegHive::CreateKey(RegRoot root, std::string_view path) {
@@ -373,31 +450,29 @@ void RegHive::CreateKey(RegRoot root, std::string_view path) {
   // reads as a tree.
   auto insertAt = sections_.end();
   for (auto it = sections_.begin(); it != sections_.end(); ++it) {
-    if (it->parsed && it->root == root && (EqualsNoCase(it->path, parent) || IsBelow(it->path, parent))) {
+    const Section& s = **it;
+    if (s.parsed && s.root == root && (EqualsNoCase(s.path, parent) || IsBelow(s.path, parent)))
       insertAt = it + 1;
-    }
   }
-  sections_.insert(insertAt, Section{true, root, std::string(path), {}, {}});
+  AddSection(insertAt, Section{true, root, std::string(path), {}, {}});
 }
 
 RegHive::Section& RegHive::EnsureSection(RegRoot root, std::string_view path) {
   CreateKey(root, path);
   if (Section* section = FindSection(root, path)) return *section;
   // The root itself: values directly under it live in a section of its own.
-  sections_.push_back(Section{true, root, {}, {}, {}});
-  return sections_.back();
+  return AddSection(sections_.end(), Section{true, root, {}, {}, {}});
 }
 
 std::vector<std::string> RegHive::SubKeyNames(RegRoot root, std::string_view path) const {
   std::vector<std::string> names;
-  for (const Section& section : sections_) {
-    if (!section.parsed || section.root != root || !IsBelow(section.path, path)) continue;
-    std::string_view rest(section.path);
+  std::unordered_set<std::string> seen;
+  for (const auto& section : sections_) {
+    if (!section->parsed || section->root != root || !IsBelow(section->path, path)) continue;
+    std::string_view rest(section->path);
     if (!path.empty()) rest.remove_prefix(path.size() + 1);
     const std::string_view name = rest.substr(0, rest.find('\\'));
-    const bool known = std::any_of(names.begin(), names.end(),
-                                   [&](const std::string& n) { return EqualsNoCase(n, name); });
-    if (!known) names.emplace_back(name);
+    if (seen.insert(KeyOf(root, name)).second) names.emplace_back(name);
   }
   return names;
 }
@@ -439,9 +514,9 @@ void RegHive::SetValue(RegRoot root, std::string_view path, const RegValue& valu
 
 std::size_t RegHive::UnreadableLineCount() const {
   std::size_t count = preamble_.size();
-  for (const Section& section : sections_) {
-    if (!section.parsed) ++count;
-    for (const Entry& entry : section.entries) count += entry.rawLines.size();
+  for (const auto& section : sections_) {
+    if (!section->parsed) ++count;
+    for (const Entry& entry : section->entries) count += entry.rawLines.size();
   }
   return count;
 }

@@ -13,9 +13,16 @@
 // A line that cannot be understood (a typing slip in a hand-edited file, a
 // key of another root, a deletion entry) is ignored on reading but written
 // back verbatim, in its place, so that nothing in the file is lost.
+//
+// A file in UTF-16 (little-endian, with its byte-order mark, as the Windows
+// registry editor exports) is read as well; its text values, the hex(1),
+// hex(2) and hex(7) data included, are kept as UTF-8 like every other text,
+// and the hive is written back in the format above.
 
+#include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/RegValue.h"
@@ -29,6 +36,8 @@ class RegHive {
 public:
   // An empty hive holding the given roots.
   explicit RegHive(std::vector<RegRoot> roots);
+  RegHive(RegHive&&) = default;
+  RegHive& operator=(RegHive&&) = default;
 
   static RegHive Parse(std::string_view text, std::vector<RegRoot> roots);
   std::string Serialize() const;
@@ -67,11 +76,19 @@ private:
     std::vector<Entry> entries;
   };
 
+  using Sections = std::vector<std::unique_ptr<Section>>;
+
   Section* FindSection(RegRoot root, std::string_view path);
   const Section* FindSection(RegRoot root, std::string_view path) const;
   Section& EnsureSection(RegRoot root, std::string_view path);
+  // Puts the section in the file at `at`; a readable key goes into keys_
+  // with the keys above it.
+  Section& AddSection(Sections::iterator at, Section section);
 
   std::vector<RegRoot> roots_;
   std::vector<std::string> preamble_;  // unreadable lines before the first key
-  std::vector<Section> sections_;
+  Sections sections_;                  // in the order of the file
+  // Every key there is, by root and upper-case path: its section, or
+  // nullptr for a key that only its subkeys imply.
+  std::unordered_map<std::string, Section*> keys_;
 };

@@ -123,4 +123,27 @@ TEST_F(DamagedFileTest, AnyFileOpensAndWalksInEveryOrder) {
   }
 }
 
+// A record is written only at its own place: one after a cut-off W-3 has none.
+TEST_F(DamagedFileTest, RecordOutOfItsPlaceIsRefusedAndNothingWritten) {
+  // A header record where the first W-2 belongs.
+  TRecordBuffer header, w3;
+  header.Clear();
+  header.header.RecType = kRecTypeHeader;
+  w3.Clear();
+  w3.header.RecType = kRecTypeW3;
+  const std::string before = BytesOf(header) + BytesOf(w3) + BytesOf(header);
+  std::ofstream(path, std::ios::binary) << before;
+  auto file = Open();
+  ASSERT_TRUE(file->GoFirst());
+  ASSERT_EQ(file->WorkRec.RecType(), kRecTypeHeader);
+  file->WorkRec.w3.EmployerName = "Acme";
+  boxes.Answer(MsgOk).Answer(MsgNo);
+  EXPECT_FALSE(file->SaveCurrent(false));
+  ASSERT_EQ(boxes.Shown().size(), 1u);
+  EXPECT_EQ(boxes.Shown().back().text,
+            "The file is damaged: this record is not in its place, cannot save changes");
+  file.reset();
+  EXPECT_EQ(FileBytes(path), before);
+}
+
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -252,6 +253,20 @@ TEST_F(FileAccessTest, SavedRecordIsOnTheDiskBeforeSaveReturns) {
   ASSERT_EQ(bytes.size(), 2560u);
   EXPECT_EQ(RecordOf(bytes, 3), BytesOf(file->OrigRec));
   EXPECT_EQ(RecordOf(bytes, 2).substr(61, 7), "\x06Zeller");
+}
+
+TEST_F(FileAccessTest, TemporaryFilesOfAKilledMakerAreRemovedOthersKept) {
+  const std::string dead = path + ".new-99999-1", live = path + ".new-1-1", mine = path + ".new-x";
+  for (const std::string& name : {dead, live, mine}) std::ofstream(name) << "x";
+  const int held = open(live.c_str(), O_RDWR);
+  struct flock lock {};
+  lock.l_type = F_WRLCK;  // held by a maker at work
+  ASSERT_EQ(fcntl(held, F_OFD_SETLK, &lock), 0);
+  Open().reset();
+  EXPECT_FALSE(std::filesystem::exists(dead));
+  EXPECT_TRUE(std::filesystem::exists(live));
+  EXPECT_TRUE(std::filesystem::exists(mine));
+  close(held);
 }
 
 }  // namespace

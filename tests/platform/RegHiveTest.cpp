@@ -230,4 +230,28 @@ TEST(RegHive, ALaterValueOfTheSameNameWins) {
   EXPECT_EQ(ParseSystem(hive.Serialize()).FindValue(RegRoot::LocalMachine, "K", "a")->data, "third");
 }
 
+// The last line of hex data ends in a backslash, but another value follows.
+TEST(RegHive, ContinuationEndsWithItsValue) {
+  const RegHive hive = ParseSystem(
+      "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\K]\n\"Rate\"=hex:01,\\\n\"Top\"=dword:00000032\n");
+  ASSERT_NE(hive.FindValue(RegRoot::LocalMachine, "K", "Top"), nullptr);
+  EXPECT_EQ(hive.FindValue(RegRoot::LocalMachine, "K", "Top")->data, std::string("2\0\0\0", 4));
+  EXPECT_EQ(hive.UnreadableLineCount(), 1u);  // the cut value, kept as it stands
+  EXPECT_NE(hive.Serialize().find("\"Rate\"=hex:01,\\\n\"Top\""), std::string::npos);
+}
+
+TEST(RegHive, ReadsAUtf16ExportAndWritesItBackAsText) {
+  const std::u16string exported =
+      u"\uFEFFWindows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\K]\r\n"
+      u"\"Name\"=\"Jos\u00e9 "
+      u"\U0001F600\"\r\n\"Path\"=hex(2):25,00,41,00,25,00,00,00\r\n\"Top\"=dword:00000032\r\n";
+  std::string bytes;
+  for (char16_t unit : exported) bytes += {char(unit & 0xFF), char(unit >> 8)};
+  const RegHive hive = ParseSystem(bytes);
+  EXPECT_EQ(hive.UnreadableLineCount(), 0u);
+  EXPECT_EQ(hive.Serialize(),
+            "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\K]\n\"Name\"=\"Jos\xC3\xA9 \xF0\x9F\x98\x80\"\n"
+            "\"Path\"=hex(2):25,41,25,00\n\"Top\"=dword:00000032\n\n");
+}
+
 }  // namespace

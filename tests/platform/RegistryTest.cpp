@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstring>
@@ -288,6 +289,36 @@ TEST(Registry, ANewHiveGetsTheUsersPermissionsAndAnExistingOneKeepsItsOwn) {
   fs::permissions(hive, fs::perms::owner_read | fs::perms::owner_write);
   registry.WriteString("A", "1");
   EXPECT_EQ(fs::status(hive).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+}
+
+// The bytes this process has read from files so far.
+long BytesReadSoFar() {
+  long rchar = 0;
+  std::ifstream("/proc/self/io").ignore(7) >> rchar;  // "rchar: "
+  return rchar;
+}
+
+TEST(Registry, ReadsAHiveOncePerChangeOfItsFile) {
+  TempDir dir;
+  std::string text = "REGEDIT4\n\n[HKEY_CURRENT_USER\\K]\n";
+  for (int i = 0; i < 10000; ++i)
+    text += "\"V" + std::to_string(i) + "\"=\"" + std::string(60, 'x') + "\"\n";
+  WriteText(dir.Path() / "user.reg", text);
+  usleep(300000);  // until the file's change time lies in the past
+  Registry registry(dir.Path());
+  ASSERT_TRUE(registry.OpenKey("\\K", false));
+  const long before = BytesReadSoFar();
+  for (int i = 0; i < 100; ++i) ASSERT_EQ(registry.ReadString("V" + std::to_string(i)).size(), 60u);
+  EXPECT_LT(BytesReadSoFar() - before, static_cast<long>(text.size()));
+}
+
+TEST(Registry, AWriteRemovesTheTemporaryFileOfAKilledWriter) {
+  TempDir dir;
+  const fs::path left = dir.Path() / "user.reg.new-4242-7";
+  WriteText(left, "REGEDIT4\n");
+  Registry registry(dir.Path());
+  ASSERT_TRUE(registry.OpenKey("\\K", true));
+  EXPECT_FALSE(fs::exists(left));
 }
 
 }  // namespace
