@@ -137,6 +137,12 @@ const RecordedText* FindInside(const RecordedPage& page, const std::string& text
   return nullptr;
 }
 
+bool Outlined(const RecordedPage& page, const DeviceRect& r) {
+  return std::any_of(page.rectangles.begin(), page.rectangles.end(), [&r](const auto& d) {
+    return d.left == r.left && d.top == r.top && d.right == r.right && d.bottom == r.bottom;
+  });
+}
+
 class PlainW2Layouts : public testing::TestWithParam<int> {};
 
 TEST_P(PlainW2Layouts, EveryBoxCarriesItsCaptionAndTheRecordsValueInsideItsRectangle) {
@@ -152,12 +158,7 @@ TEST_P(PlainW2Layouts, EveryBoxCarriesItsCaptionAndTheRecordsValueInsideItsRecta
   for (const FormBox& box : layout.boxes) {
     SCOPED_TRACE(box.caption);
     const DeviceRect r = ToDevice(g, box.rect);
-    bool outlined = false;
-    for (const RecordedRectangle& drawn : page.rectangles) {
-      outlined |= drawn.left == r.left && drawn.top == r.top && drawn.right == r.right &&
-                  drawn.bottom == r.bottom;
-    }
-    EXPECT_TRUE(outlined);
+    EXPECT_TRUE(Outlined(page, r));
     if (box.caption.empty()) continue;
     const std::string firstLine = box.caption.substr(0, box.caption.find('\n'));
     const RecordedText* caption = FindInside(page, firstLine, r);
@@ -292,47 +293,35 @@ TEST(PlainPaperW2, FileNameOfAnEmployeesCopies) {
 
 // Every item of the W-3 filled, each total an amount of ten characters of its
 // own, and what each item must show.
-struct W3Sample {
-  W3Record w3{};
-  std::map<std::pair<PlainW3Text, W3Field>, std::string> shown;
-};
+using W3Shown = std::map<std::pair<PlainW3Text, W3Field>, std::string>;
 
-W3Sample FullW3(int taxYear) {
-  W3Sample s;
-  W3Record& w = s.w3 = Employer(taxYear);
+W3Record FullW3(int taxYear, W3Shown& shown) {
+  W3Record w = Employer(taxYear);
   w.ControlNum = 815;
   w.W2Count = 12;
   w.KindOfPayer = kForm944;
   w.KindOfEmployer = 2;
-  Set(w.Establishment, "0007");
-  Set(w.OtherEIN, "98-7654321");
-  Set(w.StateForID, "OH");
-  Set(w.StateID, "OH-5551234");
-  Set(w.Contact, "JANE ROE");
-  Set(w.Phone, "937-555-0100");
-  Set(w.Fax, "937-555-0199");
-  Set(w.EMail, "pay@acme.example");
-  Set(w.TPSickPayUseOnly, "SICK PAY CO");
   using enum W3Field;
-  const auto field = [&s](W3Field f, const std::string& text) {
-    s.shown[{PlainW3Text::Field, f}] = text;
+  const auto field = [&](W3Field f, const std::string& text) {
+    shown[{PlainW3Text::Field, f}] = text;
   };
-  for (const auto& [f, text] :
-       std::vector<std::pair<W3Field, std::string>>{{ControlNum, "815"},
-                                                    {W2Count, "12"},
-                                                    {Establishment, "0007"},
-                                                    {EmployerEIN, "12-3456789"},
-                                                    {EmployerName, "ACME TOOL AND DIE"},
-                                                    {OtherEIN, "98-7654321"},
-                                                    {StateForID, "OH"},
-                                                    {StateID, "OH-5551234"},
-                                                    {Contact, "JANE ROE"},
-                                                    {Phone, "937-555-0100"},
-                                                    {Fax, "937-555-0199"},
-                                                    {EMail, "pay@acme.example"},
-                                                    {TPSickPayUseOnly, "SICK PAY CO"}}) {
-    field(f, text);
-  }
+  const auto text = [&field](auto& member, W3Field f, const char* value) {
+    Set(member, value);
+    field(f, value);
+  };
+  text(w.Establishment, Establishment, "0007");
+  text(w.OtherEIN, OtherEIN, "98-7654321");
+  text(w.StateForID, StateForID, "OH");
+  text(w.StateID, StateID, "OH-5551234");
+  text(w.Contact, Contact, "JANE ROE");
+  text(w.Phone, Phone, "937-555-0100");
+  text(w.Fax, Fax, "937-555-0199");
+  text(w.EMail, EMail, "pay@acme.example");
+  text(w.TPSickPayUseOnly, TPSickPayUseOnly, "SICK PAY CO");
+  field(ControlNum, "815");
+  field(W2Count, "12");
+  field(EmployerEIN, "12-3456789");
+  field(EmployerName, "ACME TOOL AND DIE");
   Currency* totals[] = {
       &w.TaxWheldTPSickPay, &w.TotWages,        &w.TotFedTax,  &w.TotSSWages,    &w.TotSSTax,
       &w.TotMedWages,       &w.TotMedTax,       &w.TotSSTips,  &w.TotAllocTips,  &w.TotAdvEIC,
@@ -343,12 +332,12 @@ W3Sample FullW3(int taxYear) {
     field(static_cast<W3Field>(static_cast<int>(TaxWheldTPSickPay) + i),
           std::to_string(1000000 + i) + ".80");
   }
-  s.shown[{PlainW3Text::KindOfPayer, Count}] = "944";
-  s.shown[{PlainW3Text::KindOfEmployer, Count}] = "501c non-govt.";
-  s.shown[{PlainW3Text::SuiteAndStreet, Count}] = "UNIT 3, 500 MILL RD";
-  s.shown[{PlainW3Text::Town, Count}] = "DAYTON";
-  s.shown[{PlainW3Text::StateAndZip, Count}] = "OH  45402";
-  return s;
+  shown[{PlainW3Text::KindOfPayer, Count}] = "944";
+  shown[{PlainW3Text::KindOfEmployer, Count}] = "501c non-govt.";
+  shown[{PlainW3Text::SuiteAndStreet, Count}] = "UNIT 3, 500 MILL RD";
+  shown[{PlainW3Text::Town, Count}] = "DAYTON";
+  shown[{PlainW3Text::StateAndZip, Count}] = "OH  45402";
+  return w;
 }
 
 class PlainW3Layouts : public testing::TestWithParam<int> {};
@@ -357,20 +346,16 @@ TEST_P(PlainW3Layouts, EveryBoxCarriesItsCaptionAndTheRecordsValueInsideItsRecta
   const int year = GetParam();
   const PlainW3Layout& layout = PlainW3LayoutForYear(year);
   EXPECT_STREQ(layout.name, year <= 2006 ? "2001" : "2007");
-  const W3Sample sample = FullW3(year);
+  W3Shown shown;
+  const W3Record w3 = FullW3(year, shown);
   RecordingPrinter printer(RecordingPrinter::LetterCaps(kDpi));
-  ASSERT_TRUE(PrintPlainPaperW3(printer, sample.w3));
+  ASSERT_TRUE(PrintPlainPaperW3(printer, w3));
   const RecordedPage& page = printer.Pages().at(0);
   const PlainFormGeometry g(printer.Caps(), layout.left, layout.top - 3.5, layout.right, 0);
   for (const FormBox& box : layout.boxes) {
     SCOPED_TRACE(box.caption);
     const DeviceRect r = ToDevice(g, box.rect);
-    EXPECT_EQ(std::count_if(page.rectangles.begin(), page.rectangles.end(),
-                            [&r](const RecordedRectangle& d) {
-                              return d.left == r.left && d.top == r.top && d.right == r.right &&
-                                     d.bottom == r.bottom;
-                            }),
-              1);
+    EXPECT_TRUE(Outlined(page, r));
     if (box.caption.empty()) continue;
     // The 2001 picture's long captions are cut at their box; the current form's fit.
     const std::string line = box.caption.substr(0, box.caption.find('\n'));
@@ -382,9 +367,9 @@ TEST_P(PlainW3Layouts, EveryBoxCarriesItsCaptionAndTheRecordsValueInsideItsRecta
     ASSERT_NE(drawn, page.texts.end());
     EXPECT_EQ(drawn->font.name, "Liberation Sans");
   }
-  std::map<std::pair<PlainW3Text, W3Field>, std::string> missing = sample.shown;
+  W3Shown missing = shown;
   for (const PlainW3Item& item : layout.items) {
-    const std::string& expected = sample.shown.at({item.text, item.field});
+    const std::string& expected = shown.at({item.text, item.field});
     SCOPED_TRACE(expected);
     EXPECT_EQ(missing.erase({item.text, item.field}), 1u);
     const DeviceRect box = ToDevice(g, layout.boxes.at(static_cast<std::size_t>(item.box)).rect);
