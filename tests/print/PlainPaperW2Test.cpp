@@ -367,6 +367,15 @@ TEST_P(PlainW3Layouts, EveryBoxCarriesItsCaptionAndTheRecordsValueInsideItsRecta
     ASSERT_NE(drawn, page.texts.end());
     EXPECT_EQ(drawn->font.name, "Liberation Sans");
   }
+  // No box overlaps another.
+  for (const FormBox& a : layout.boxes) {
+    for (const FormBox& b : layout.boxes) {
+      const GridRect &p = a.rect, &q = b.rect;
+      EXPECT_TRUE(&a == &b || p.col + p.cols <= q.col + 1e-9 || q.col + q.cols <= p.col + 1e-9 ||
+                  p.line + p.lines <= q.line + 1e-9 || q.line + q.lines <= p.line + 1e-9)
+          << a.caption << " / " << b.caption;
+    }
+  }
   W3Shown missing = shown;
   for (const PlainW3Item& item : layout.items) {
     const std::string& expected = shown.at({item.text, item.field});
