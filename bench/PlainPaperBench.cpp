@@ -1,7 +1,8 @@
 // The W-2 employee copies of 1,000 employees drawn on plain paper into one
 // PDF, next to its floor: the same texts, boxes and lines, recorded once and
 // then drawn one by one with QPainter on the same kind of QPrinter (and a
-// second floor of the texts alone).
+// second floor of the texts alone), and next to the pre-printed run of the
+// same employees to the same PDF backend.
 
 #include <benchmark/benchmark.h>
 #include <unistd.h>
@@ -11,14 +12,20 @@
 #include <QPainter>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "data/QuillmarFormFile.h"
+#include "platform/MessageBoxes.h"
 #include "platform/RecordingPrinter.h"
+#include "platform/ScriptedPrintDialogs.h"
 #include "platform/qt/QtPrinterDevice.h"
 #include "platform/qt/QtRecordText.h"
 #include "print/PlainPaperW2.h"
+#include "print/W2Print.h"
+#include "settings/QuillmarRegistry.h"
 
 namespace {
 
@@ -157,14 +164,72 @@ void BM_Floor_QPainterPdf_TextsOnly(benchmark::State& state) {
 }
 BENCHMARK(BM_Floor_QPainterPdf_TextsOnly)->Unit(benchmark::kMillisecond)->Iterations(3);
 
+class QuietBoxes final : public IMessageBoxes {
+ public:
+  MsgButton Show(const MessageBoxRequest&) override { return MsgOk; }
+};
+
+// OK with the line-up sample cleared: straight to the real job.
+struct PrintNow final : IFormSetUpDialog {
+  bool Execute(FormSetUpValues& values) override {
+    values.lineUpRequired = false;
+    return true;
+  }
+};
+
+// A data file of the same employer and employees, made once.
+const std::string& DataFile() {
+  static const std::string path = [] {
+    const std::string file =
+        (std::filesystem::path(PdfPath()).parent_path() / "employees.qmr").string();
+    std::ofstream out(file, std::ios::binary);
+    TRecordBuffer record;
+    record.Clear();
+    record.header.RecType = kRecTypeHeader;
+    out.write(reinterpret_cast<const char*>(record.bytes), kRecSize);
+    record.Clear();
+    record.w3 = Employer();
+    record.w3.RecType = kRecTypeW3;
+    out.write(reinterpret_cast<const char*>(record.bytes), kRecSize);
+    for (const W2Record& w2 : Employees()) {
+      record.Clear();
+      record.w2 = w2;
+      record.w2.RecType = kRecTypeW2;
+      out.write(reinterpret_cast<const char*>(record.bytes), kRecSize);
+    }
+    return file;
+  }();
+  return path;
+}
+
+// The floor of the run as a whole: the pre-printed W-2s of the same
+// employees, with the margins of a fresh set-up.
+void BM_Floor_PrePrintedW2s_Pdf(benchmark::State& state) {
+  auto file = TQuillmarFormFile::Create(DataFile());
+  TQuillmarRegistry registry(std::filesystem::path(PdfPath()).parent_path());
+  PrintNow setUp;
+  ScriptedPrinterSetupDialog printerSetup;
+  printerSetup.otherwise = true;
+  ScriptedFontDialog font;
+  for (auto _ : state) {
+    QtPrinterDevice printer(false);
+    UsePdf(printer);
+    PrintAllW2s(*file, registry, printer, {setUp, printerSetup, font});
+  }
+}
+BENCHMARK(BM_Floor_PrePrintedW2s_Pdf)->Unit(benchmark::kMillisecond)->Iterations(3);
+
 }  // namespace
 
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QApplication app(argc, argv);
+  QuietBoxes boxes;
+  SetMessageBoxes(&boxes);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
+  SetMessageBoxes(nullptr);
   std::filesystem::remove_all(std::filesystem::path(PdfPath()).parent_path());
   return 0;
 }

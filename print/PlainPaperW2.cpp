@@ -8,7 +8,7 @@
 #include "data/Currency.h"
 #include "data/EntryRules.h"
 #include "data/QuillmarFormFile.h"
-#include "forms/W3FormPicture.h"
+#include "forms/W3PlainPaper.h"
 #include "platform/CodePage.h"
 #include "platform/MessageBoxes.h"
 #include "print/PrintReport.h"
@@ -461,9 +461,9 @@ std::vector<std::string> PrintPlainPaperW2PerEmployee(const PdfDeviceFactory& ma
 
 namespace {
 
-std::string W3ItemText(const W3LayoutRow& row, const W3Record& w3) {
+std::string W3FieldText(W3Field field, const W3Record& w3) {
   using enum W3Field;
-  switch (row.field) {
+  switch (field) {
     case ControlNum:
       return w3.ControlNum > 0 ? std::to_string(w3.ControlNum) : "";
     case W2Count:
@@ -529,17 +529,32 @@ std::string W3ItemText(const W3LayoutRow& row, const W3Record& w3) {
   }
 }
 
-bool IsW3Total(W3Field field) {
-  return field >= W3Field::TaxWheldTPSickPay && field != W3Field::TPSickPayUseOnly;
+std::string W3ItemText(const PlainW3Item& item, const W3Record& w3) {
+  switch (item.text) {
+    case PlainW3Text::Field:
+      return W3FieldText(item.field, w3);
+    case PlainW3Text::KindOfPayer:
+      return KindOfPayerLabel(w3.TPSickPayKind, w3.KindOfPayer);
+    case PlainW3Text::KindOfEmployer:
+      return w3.KindOfEmployer >= 1 && w3.KindOfEmployer <= kKindOfEmployerCount
+                 ? KindOfEmployerItems[w3.KindOfEmployer - 1]
+                 : "";
+    case PlainW3Text::SuiteAndStreet:
+      return SuiteAndStreet(w3.Suite.Str(), w3.Street.Str());
+    case PlainW3Text::Town:
+      return w3.Town.Str();
+    case PlainW3Text::StateAndZip:
+      return w3.State.Str() + "  " + w3.Zip.Str();
+  }
+  return "";
 }
 
 }  // namespace
 
 bool PrintPlainPaperW3(IPrinterDevice& printer, const W3Record& w3) {
   if (!printer.BeginDoc(("Quillmar W-3 " + w3.EmployerName.Str()).substr(0, 67))) return false;
-  const FormPicture& picture = W3FormPicture();
-  const double top = kW3PictureLineOffset, left = 0.5 + kW3PictureColOffset;
-  const double right = 83.5 + kW3PictureColOffset, bottom = 28 + kW3PictureLineOffset;
+  const PlainW3Layout& layout = PlainW3LayoutForYear(w3.TaxYear);
+  const double top = layout.top, left = layout.left, right = layout.right;
   const PlainFormGeometry g(printer.Caps(), left, top - 3.5, right, 0);
   const PrinterFont sans = PlainTextFont();
   DrawTextAt(printer, Bold(sans, 12), g.X(left), g.Y(top - 3.3),
@@ -550,37 +565,20 @@ bool PrintPlainPaperW3(IPrinterDevice& printer, const W3Record& w3) {
   }
   DrawTextAt(printer, Bold(sans, 10), g.X(left), g.Y(top - 1.8),
              "For the employer's records; do not file");
-  DrawBoxes(printer, g, picture.boxes, {});
-  for (const W3LayoutRow& row : W3Layout()) {
-    const GridRect cell = W3PrintCell(row.col, row.line, row.cols);
-    const GridRect& box = picture.boxes.at(static_cast<std::size_t>(row.box)).rect;
-    const bool total = IsW3Total(row.field);
-    // Totals run to their box's right edge.
-    const double end = total ? box.col + box.cols - 0.4 : cell.col + cell.cols;
-    printer.SetFont(total ? PlainAmountFont() : PlainTextFont());
-    DrawItem(printer, ToDevice(g, GridRect{cell.col, cell.line, end - cell.col, 1}),
-             W3ItemText(row, w3), total);
-  }
-  // The kind of payer in box b, the employer's address in box g.
-  printer.SetFont(PlainTextFont());
-  const auto boxRect = [&](W3Box id) {
-    return picture.boxes.at(static_cast<std::size_t>(id)).rect;
-  };
-  const GridRect kind = boxRect(W3Box::KindOfPayer);
-  DrawItem(printer, ToDevice(g, GridRect{kind.col + 1, kind.line + 1, kind.cols - 1.4, 1}),
-           KindOfPayerLabel(w3.TPSickPayKind, w3.KindOfPayer), false);
-  const GridRect address = boxRect(W3Box::Address);
-  const std::string lines[] = {SuiteAndStreet(w3.Suite.Str(), w3.Street.Str()), w3.Town.Str(),
-                               w3.State.Str() + "  " + w3.Zip.Str()};
-  for (int i = 0; i < 3; ++i) {
-    DrawItem(printer,
-             ToDevice(g, GridRect{address.col + 1, address.line + 1 + i, address.cols - 1.4, 1}),
-             lines[i], false);
+  DrawBoxes(printer, g, layout.boxes, {});
+  // One pass per font: a printer measures each font anew when it changes.
+  for (const PlainItemKind kind : {PlainItemKind::Text, PlainItemKind::Amount}) {
+    printer.SetFont(kind == PlainItemKind::Text ? PlainTextFont() : PlainAmountFont());
+    for (const PlainW3Item& item : layout.items) {
+      if (item.kind != kind) continue;
+      DrawItem(printer, ToDevice(g, item.rect), W3ItemText(item, w3),
+               kind == PlainItemKind::Amount);
+    }
   }
   PrinterFont small = sans;
   small.size = 7;
   printer.SetFont(small);
-  DrawTextAt(printer, small, g.X(right) - printer.TextWidth(kDepartment), g.Y(bottom + 0.3),
+  DrawTextAt(printer, small, g.X(right) - printer.TextWidth(kDepartment), g.Y(layout.bottom + 0.3),
              kDepartment);
   printer.EndDoc();
   return true;
