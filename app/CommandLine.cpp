@@ -39,4 +39,3 @@ std::string CompleteNewFileExtension(const std::string& fileName) {
   if (extension == ".   ") return fileName.substr(0, fileName.size() - 4) + ".qmr";
   return fileName;
 }
-

@@ -2,9 +2,7 @@
 
 #include "platform/MessageBoxes.h"
 
-void ShowErrorMessage(const std::exception& error) {
-  ShowMessage(error.what(), MsgIcon::Error);
-}
+void ShowErrorMessage(const std::exception& error) { ShowMessage(error.what(), MsgIcon::Error); }
 
 bool RunGuarded(const std::function<void()>& handler) {
   try {

@@ -15,15 +15,15 @@
 #include <filesystem>
 
 #include "app/CommandLine.h"
-#include "platform/FilePaths.h"
 #include "app/ErrorDisplay.h"
+#include "data/QuillmarFormFile.h"
+#include "data/SocSecMedicareRates.h"
+#include "platform/FilePaths.h"
+#include "platform/MessageBoxes.h"
+#include "rules/SumToW3.h"
 #include "settings/InstallCheck.h"
 #include "settings/QuillmarRegistry.h"
 #include "settings/RateTableSeeding.h"
-#include "data/QuillmarFormFile.h"
-#include "platform/MessageBoxes.h"
-#include "data/SocSecMedicareRates.h"
-#include "rules/SumToW3.h"
 
 namespace {
 
@@ -127,7 +127,8 @@ QAction* TMainForm::AddItem(QMenu* menu, const char* caption, const char* hint,
   QAction* action = menu->addAction(QString::fromUtf8(caption));
   action->setStatusTip(QString::fromUtf8(hint));
   if (handler) {
-    connect(action, &QAction::triggered, this, [this, handler] { RunGuarded([&] { (this->*handler)(); }); });
+    connect(action, &QAction::triggered, this,
+            [this, handler] { RunGuarded([&] { (this->*handler)(); }); });
   }
   return action;
 }
@@ -137,9 +138,10 @@ void TMainForm::BuildMenu() {
   FileNewItem = AddItem(file, "&New", "Create a new file", &TMainForm::FileNew);
   FileOpenItem = AddItem(file, "&Open...", "Open an existing file", &TMainForm::FileOpen);
   file->addSeparator();
-  FileExportEfw2Item = AddItem(file, "Export for SSA (EFW2)...",
-                               "Write the W-2s to a wage file for the Social Security Administration",
-                               &TMainForm::FileExportEfw2Click);
+  FileExportEfw2Item =
+      AddItem(file, "Export for SSA (EFW2)...",
+              "Write the W-2s to a wage file for the Social Security Administration",
+              &TMainForm::FileExportEfw2Click);
   FileExportEfw2Item->setEnabled(false);
   file->addSeparator();
   FileExitItem = AddItem(file, "E&xit", "Exit this application", &TMainForm::FileExit);
@@ -153,9 +155,9 @@ void TMainForm::BuildMenu() {
                           "Enter, View, or Change Company Information. View W-2 Totals",
                           &TMainForm::EditW3CompanyClick);
   edit->addSeparator();
-  EditW2Employee = AddItem(edit, "W-2 &Employee Information",
-                           "Enter, View, or Change Employee W-2 Information",
-                           &TMainForm::EditW2EmployeeClick);
+  EditW2Employee =
+      AddItem(edit, "W-2 &Employee Information", "Enter, View, or Change Employee W-2 Information",
+              &TMainForm::EditW2EmployeeClick);
 
   QMenu* print = menuBar()->addMenu(QStringLiteral("Print"));
   PrintW3Company = AddItem(print, "W-3 &Company Information",
@@ -168,12 +170,14 @@ void TMainForm::BuildMenu() {
   PrintMailingLabels = AddItem(print, "Mailing Labels", "Print Employee Mailing Labels",
                                &TMainForm::PrintMailingLabelsClick);
   print->addSeparator();
-  PrintPlainPaperW2s = AddItem(print, "W-2 Employee Copies (plain paper)...",
-                               "Print the employees' Copies B, C and 2 with the form drawn, or one PDF per employee",
-                               &TMainForm::PrintPlainPaperW2sClick);
-  PrintPlainPaperW3 = AddItem(print, "W-3 for your records (plain paper)",
-                              "Print the W-3 with its totals, drawn on plain paper, for the employer's records",
-                              &TMainForm::PrintPlainPaperW3Click);
+  PrintPlainPaperW2s =
+      AddItem(print, "W-2 Employee Copies (plain paper)...",
+              "Print the employees' Copies B, C and 2 with the form drawn, or one PDF per employee",
+              &TMainForm::PrintPlainPaperW2sClick);
+  PrintPlainPaperW3 =
+      AddItem(print, "W-3 for your records (plain paper)",
+              "Print the W-3 with its totals, drawn on plain paper, for the employer's records",
+              &TMainForm::PrintPlainPaperW3Click);
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   HelpContentsItem = AddItem(help, "&Contents", "Display the help contents screen", nullptr);
@@ -186,10 +190,14 @@ void TMainForm::BuildMenu() {
 
   // Screens and print runs that this build does not have are disabled.
   const std::pair<QAction*, LaunchTarget> targets[] = {
-      {EditSocSecRates, LaunchTarget::RatesScreen}, {EditW3Company, LaunchTarget::W3Screen},
-      {EditW2Employee, LaunchTarget::W2Screen},     {PrintW3Company, LaunchTarget::PrintW3},
-      {PrintW2Employees, LaunchTarget::PrintW2s},   {PrintMailingLabels, LaunchTarget::MailingLabels},
-      {PrintPlainPaperW2s, LaunchTarget::PlainPaperW2s}, {PrintPlainPaperW3, LaunchTarget::PlainPaperW3}};
+      {EditSocSecRates, LaunchTarget::RatesScreen},
+      {EditW3Company, LaunchTarget::W3Screen},
+      {EditW2Employee, LaunchTarget::W2Screen},
+      {PrintW3Company, LaunchTarget::PrintW3},
+      {PrintW2Employees, LaunchTarget::PrintW2s},
+      {PrintMailingLabels, LaunchTarget::MailingLabels},
+      {PrintPlainPaperW2s, LaunchTarget::PlainPaperW2s},
+      {PrintPlainPaperW3, LaunchTarget::PlainPaperW3}};
   for (const auto& [action, target] : targets) action->setEnabled(launcher_.Available(target));
 }
 
@@ -201,7 +209,8 @@ QToolButton* TMainForm::AddSpeedButton(const char* hint, int icon, void (TMainFo
   button->setStatusTip(fullHint);
   button->setAutoRaise(true);
   if (handler) {
-    connect(button, &QToolButton::clicked, this, [this, handler] { RunGuarded([&] { (this->*handler)(); }); });
+    connect(button, &QToolButton::clicked, this,
+            [this, handler] { RunGuarded([&] { (this->*handler)(); }); });
   }
   SpeedBar->addWidget(button);
   return button;
@@ -263,17 +272,36 @@ bool TMainForm::CanLaunch(LaunchTarget target) {
   // lacks are disabled.
   const char* what = "";
   switch (target) {
-    case LaunchTarget::RatesScreen: what = "The Soc.Sec/Medicare rates screen"; break;
-    case LaunchTarget::W3Screen: what = "The W-3 company screen"; break;
-    case LaunchTarget::W2Screen: what = "The W-2 employee screen"; break;
-    case LaunchTarget::PrintW3: what = "Printing the W-3"; break;
-    case LaunchTarget::PrintW2s: what = "Printing the W-2 forms"; break;
-    case LaunchTarget::MailingLabels: what = "Printing mailing labels"; break;
-    case LaunchTarget::ExportEfw2: what = "The export for the SSA"; break;
-    case LaunchTarget::PlainPaperW2s: what = "Printing the W-2 employee copies on plain paper"; break;
-    case LaunchTarget::PlainPaperW3: what = "Printing the W-3 on plain paper"; break;
+    case LaunchTarget::RatesScreen:
+      what = "The Soc.Sec/Medicare rates screen";
+      break;
+    case LaunchTarget::W3Screen:
+      what = "The W-3 company screen";
+      break;
+    case LaunchTarget::W2Screen:
+      what = "The W-2 employee screen";
+      break;
+    case LaunchTarget::PrintW3:
+      what = "Printing the W-3";
+      break;
+    case LaunchTarget::PrintW2s:
+      what = "Printing the W-2 forms";
+      break;
+    case LaunchTarget::MailingLabels:
+      what = "Printing mailing labels";
+      break;
+    case LaunchTarget::ExportEfw2:
+      what = "The export for the SSA";
+      break;
+    case LaunchTarget::PlainPaperW2s:
+      what = "Printing the W-2 employee copies on plain paper";
+      break;
+    case LaunchTarget::PlainPaperW3:
+      what = "Printing the W-3 on plain paper";
+      break;
   }
-  ShowMessage(std::string(what) + " is not available in this version of Quillmar.", MsgIcon::Information);
+  ShowMessage(std::string(what) + " is not available in this version of Quillmar.",
+              MsgIcon::Information);
   return false;
 }
 
@@ -299,7 +327,8 @@ void TMainForm::ShowProcessingCaption() {
 void TMainForm::FileNew() {
   FileDialogRequest request;
   request.title = openMode_ ? "Open" : "New";
-  request.filters = {{"W2 Files", "*.qmr"}, {"Paywick Configuration Files", "*.cnf"}, {"All Files", "*.*"}};
+  request.filters = {
+      {"W2 Files", "*.qmr"}, {"Paywick Configuration Files", "*.cnf"}, {"All Files", "*.*"}};
   request.filterIndex = 0;
   request.initialDir = lastW2Dir_;
   std::optional<std::string> chosen = fileDialog_.Execute(request);
@@ -395,7 +424,8 @@ void TMainForm::PrintPlainPaperW3Click() {
 
 void TMainForm::PrintMailingLabelsClick() {
   if (!RequireFile()) return;
-  if (CanLaunch(LaunchTarget::MailingLabels)) launcher_.PrintMailingLabels(*activeFile_, *appRegistry_);
+  if (CanLaunch(LaunchTarget::MailingLabels))
+    launcher_.PrintMailingLabels(*activeFile_, *appRegistry_);
 }
 
 void TMainForm::FileExportEfw2Click() {

@@ -23,16 +23,16 @@ class TQuillmarRegistry;
 // What the main window needs from its surroundings; the program passes the
 // real ones, tests their own.
 struct MainFormSettings {
-  std::string registryFolder;           // folder of the registry hives
-  std::string programPath;              // path of the running program (the installation check)
-  std::string desktopDataFolder;        // $XDG_DATA_HOME, for the desktop registration
-  std::vector<std::string> arguments;   // command-line arguments, program name excluded
+  std::string registryFolder;          // folder of the registry hives
+  std::string programPath;             // path of the running program (the installation check)
+  std::string desktopDataFolder;       // $XDG_DATA_HOME, for the desktop registration
+  std::vector<std::string> arguments;  // command-line arguments, program name excluded
 };
 
 class TMainForm final : public QMainWindow {
   Q_OBJECT
 
-public:
+ public:
   TMainForm(MainFormSettings settings, IFileDialog& fileDialog, IScreenLauncher& launcher,
             const IDesktop& desktop, QWidget* parent = nullptr);
   ~TMainForm() override;  // FormDestroy
@@ -89,16 +89,17 @@ public:
   QAction* HelpHowToUseItem = nullptr;
   QAction* HelpAboutItem = nullptr;
 
-protected:
+ protected:
   bool event(QEvent* e) override;
   void showEvent(QShowEvent* e) override;
 
-private:
+ private:
   void FormCreate();
   void BuildTitlePanel();
   void BuildMenu();
   void BuildSpeedBar();
-  QAction* AddItem(QMenu* menu, const char* caption, const char* hint, void (TMainForm::*handler)());
+  QAction* AddItem(QMenu* menu, const char* caption, const char* hint,
+                   void (TMainForm::*handler)());
   QToolButton* AddSpeedButton(const char* hint, int icon, void (TMainForm::*handler)());
   bool HasFile() const;
   // True with a file open; otherwise shows the no-file message.

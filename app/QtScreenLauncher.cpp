@@ -8,8 +8,8 @@
 #include "platform/MessageBoxes.h"
 #include "platform/qt/QtFileDialog.h"
 #include "platform/qt/QtPrinterDevice.h"
-#include "print/PlainPaperW2.h"
 #include "print/LabelPrint.h"
+#include "print/PlainPaperW2.h"
 #include "print/W2Print.h"
 #include "print/W3Print.h"
 #include "screens/DlgEfw2Export.h"
@@ -70,7 +70,9 @@ void QtScreenLauncher::ExportEfw2(TQuillmarFormFile& file, TQuillmarRegistry& re
   QtFileDialog fileDialog(parent_);
   Efw2ReportSink showReport;
   if (reportWindow_) {
-    showReport = [this](const std::vector<std::string>& lines) { reportWindow_->ShowReport(lines); };
+    showReport = [this](const std::vector<std::string>& lines) {
+      reportWindow_->ShowReport(lines);
+    };
   } else {
     showReport = [](const std::vector<std::string>& lines) {
       std::string text;

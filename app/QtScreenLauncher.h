@@ -10,7 +10,7 @@
 class QWidget;
 
 class QtScreenLauncher final : public IScreenLauncher {
-public:
+ public:
   explicit QtScreenLauncher(QWidget* parent = nullptr) : parent_(parent) {}
   void SetParent(QWidget* parent) { parent_ = parent; }
 
@@ -39,7 +39,7 @@ public:
     font_ = font;
   }
 
-private:
+ private:
   void ReturnToMainWindow();
 
   QWidget* parent_;

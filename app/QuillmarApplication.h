@@ -5,7 +5,7 @@
 #include <QApplication>
 
 class TQuillmarApplication final : public QApplication {
-public:
+ public:
   TQuillmarApplication(int& argc, char** argv);
   bool notify(QObject* receiver, QEvent* event) override;
 };

@@ -19,7 +19,7 @@ enum class LaunchTarget {
 };
 
 class IScreenLauncher {
-public:
+ public:
   virtual ~IScreenLauncher() = default;
 
   // Whether this build of the program has the screen or print run. The main

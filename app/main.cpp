@@ -1,14 +1,15 @@
 // Quillmar: prepares the year-end W-2 wage statements and the W-3 transmittal.
 
+#include "app/Main.h"
+
 #include <cstdlib>
 #include <string>
 #include <vector>
 
-#include "app/Main.h"
 #include "app/QtScreenLauncher.h"
 #include "app/QuillmarApplication.h"
-#include "platform/ProgramPath.h"
 #include "platform/MessageBoxes.h"
+#include "platform/ProgramPath.h"
 #include "platform/qt/QtDesktop.h"
 #include "platform/qt/QtFileDialog.h"
 #include "platform/qt/QtMessageBoxes.h"
@@ -38,7 +39,8 @@ int main(int argc, char* argv[]) {
   settings.desktopDataFolder = XdgFolder("XDG_DATA_HOME", "/.local/share");
   settings.programPath = RunningProgramPath();
   const QStringList arguments = QApplication::arguments();
-  for (qsizetype i = 1; i < arguments.size(); ++i) settings.arguments.push_back(arguments[i].toStdString());
+  for (qsizetype i = 1; i < arguments.size(); ++i)
+    settings.arguments.push_back(arguments[i].toStdString());
 
   QtFileDialog fileDialog(nullptr);
   QtScreenLauncher launcher;

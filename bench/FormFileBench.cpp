@@ -22,7 +22,7 @@ namespace {
 
 // Nothing here should ask; should anything ask, it gets the first button.
 class QuietBoxes final : public IMessageBoxes {
-public:
+ public:
   MsgButton Show(const MessageBoxRequest& request) override {
     for (MsgButton b : {MsgYes, MsgOk, MsgNo, MsgCancel}) {
       if (request.buttons & b) return b;
@@ -33,9 +33,10 @@ public:
 
 // The benchmark files, made once per size in a folder removed at the end.
 class BenchFiles {
-public:
+ public:
   BenchFiles() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "quillmar-bench-XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "quillmar-bench-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
     folder_ = pattern;
     SetMessageBoxes(&boxes_);
@@ -53,14 +54,17 @@ public:
   }
 
   // The name key of employee i, as the file holds it.
-  static std::string NameKey(int i) { return "LAST" + std::to_string(Scramble(i)) + ", FIRST" + std::to_string(i); }
+  static std::string NameKey(int i) {
+    return "LAST" + std::to_string(Scramble(i)) + ", FIRST" + std::to_string(i);
+  }
 
-private:
+ private:
   // Names in an order unrelated to the file order.
   static unsigned Scramble(int i) { return (static_cast<unsigned>(i) * 2654435761u) % 1000003u; }
 
   std::string Write(int employees) {
-    const std::string path = (folder_ / ("employees-" + std::to_string(employees) + ".qmr")).string();
+    const std::string path =
+        (folder_ / ("employees-" + std::to_string(employees) + ".qmr")).string();
     std::ofstream out(path, std::ios::binary);
     TRecordBuffer record;
     record.Clear();
@@ -74,7 +78,8 @@ private:
       record.Clear();
       record.w2.RecType = kRecTypeW2;
       char ssn[16];
-      std::snprintf(ssn, sizeof ssn, "%03d-%02d-%04d", 100 + i / 1000000, (i / 10000) % 100, i % 10000);
+      std::snprintf(ssn, sizeof ssn, "%03d-%02d-%04d", 100 + i / 1000000, (i / 10000) % 100,
+                    i % 10000);
       record.w2.SocSecNum = ssn;
       record.w2.LastName = "Last" + std::to_string(Scramble(i));
       record.w2.FirstName = "First" + std::to_string(i);

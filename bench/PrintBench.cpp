@@ -16,10 +16,10 @@
 
 #include "platform/MessageBoxes.h"
 #include "platform/MulDiv.h"
-#include "platform/qt/QtRecordText.h"
 #include "platform/RecordingPrinter.h"
 #include "platform/ScriptedPrintDialogs.h"
 #include "platform/qt/QtPrinterDevice.h"
+#include "platform/qt/QtRecordText.h"
 #include "print/PrintTextReport.h"
 
 namespace {

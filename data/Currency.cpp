@@ -8,7 +8,8 @@ namespace {
 __extension__ typedef __int128 Int128;
 __extension__ typedef unsigned __int128 UInt128;
 
-constexpr std::uint64_t kMaxMagnitude = static_cast<std::uint64_t>(std::numeric_limits<Currency>::max());
+constexpr std::uint64_t kMaxMagnitude =
+    static_cast<std::uint64_t>(std::numeric_limits<Currency>::max());
 // Exponents are clamped to this size: far beyond any Currency, far below
 // any overflow of the arithmetic on them.
 constexpr std::int64_t kExponentClamp = 1'000'000'000;
@@ -117,8 +118,8 @@ std::optional<std::uint64_t> RoundDigits(const std::string& digits, std::int64_t
 std::string FormatFixed(Currency value, int decimals, int width) {
   if (decimals < 0) decimals = 0;
   if (decimals > 4) decimals = 4;
-  const std::uint64_t magnitude =
-      value < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+  const std::uint64_t magnitude = value < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(value)
+                                            : static_cast<std::uint64_t>(value);
   const std::uint64_t divisor = Pow10(4 - decimals);
   std::uint64_t shown = magnitude / divisor;
   if (divisor > 1 && (magnitude % divisor) * 2 >= divisor) ++shown;  // half away from zero
@@ -185,16 +186,19 @@ Currency TaxProduct(Currency wage, Currency ratePercent) {
   constexpr Int128 kDivisor = 1'000'000;
   const Int128 product = static_cast<Int128>(wage) * ratePercent;
   const bool negative = product < 0;
-  const UInt128 magnitude = negative ? static_cast<UInt128>(-product) : static_cast<UInt128>(product);
+  const UInt128 magnitude =
+      negative ? static_cast<UInt128>(-product) : static_cast<UInt128>(product);
   UInt128 quotient = magnitude / kDivisor;
   const UInt128 remainder = magnitude % kDivisor;
   if (remainder * 2 > kDivisor || (remainder * 2 == kDivisor && (quotient & 1) != 0)) ++quotient;
 
   if (negative) {
     const UInt128 lowest = UInt128{kMaxMagnitude} + 1;
-    return quotient >= lowest ? std::numeric_limits<Currency>::min() : -static_cast<Currency>(quotient);
+    return quotient >= lowest ? std::numeric_limits<Currency>::min()
+                              : -static_cast<Currency>(quotient);
   }
-  return quotient > kMaxMagnitude ? std::numeric_limits<Currency>::max() : static_cast<Currency>(quotient);
+  return quotient > kMaxMagnitude ? std::numeric_limits<Currency>::max()
+                                  : static_cast<Currency>(quotient);
 }
 
 std::optional<double> PlainDecimalValue(std::string_view text) {

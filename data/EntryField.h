@@ -6,7 +6,7 @@
 #include <string>
 
 class IEntryField {
-public:
+ public:
   virtual ~IEntryField() = default;
   // The text as typed, in the records' code page (Windows-1252).
   virtual std::string Text() const = 0;

@@ -13,15 +13,16 @@
 
 #include "platform/AsciiText.h"
 #include "platform/AtomicFile.h"
-#include "platform/CodePage.h"
-#include "platform/QuillmarError.h"
 #include "platform/Clock.h"
+#include "platform/CodePage.h"
 #include "platform/MessageBoxes.h"
+#include "platform/QuillmarError.h"
 
 namespace {
 
 constexpr const char* kNewSsnOnFile = "SSN for new record is already on file, cannot save changes";
-constexpr const char* kChangedSsnOnFile = "SSN was changed and new number already on file, cannot save changes";
+constexpr const char* kChangedSsnOnFile =
+    "SSN was changed and new number already on file, cannot save changes";
 constexpr const char* kOutOfPlace =
     "The file is damaged: this record is not in its place, cannot save changes";
 constexpr const char* kSameNameIntro = "There is more than one employee with the same name, ";
@@ -42,7 +43,8 @@ std::size_t ReadFull(int fd, std::int64_t offset, void* buffer, std::size_t coun
   auto* out = static_cast<unsigned char*>(buffer);
   std::size_t done = 0;
   while (done < count && offset >= 0) {
-    const ssize_t n = ::pread(fd, out + done, count - done, static_cast<off_t>(offset) + static_cast<off_t>(done));
+    const ssize_t n = ::pread(fd, out + done, count - done,
+                              static_cast<off_t>(offset) + static_cast<off_t>(done));
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) break;
     done += static_cast<std::size_t>(n);
@@ -55,7 +57,8 @@ bool WriteFull(int fd, std::int64_t offset, const void* buffer, std::size_t coun
   const auto* in = static_cast<const unsigned char*>(buffer);
   std::size_t done = 0;
   while (done < count) {
-    const ssize_t n = ::pwrite(fd, in + done, count - done, static_cast<off_t>(offset) + static_cast<off_t>(done));
+    const ssize_t n = ::pwrite(fd, in + done, count - done,
+                               static_cast<off_t>(offset) + static_cast<off_t>(done));
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) return false;
     done += static_cast<std::size_t>(n);
@@ -74,7 +77,8 @@ bool LockAgainstWriters(int fd) {
 
 void SyncFolderOf(const std::string& path) {
   const std::size_t slash = path.find_last_of('/');
-  const std::string folder = slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
+  const std::string folder =
+      slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
   const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (dir < 0) return;
   ::fsync(dir);
@@ -377,8 +381,9 @@ std::string TQuillmarFormFile::MakeNameKey(const W2Record& record) {
 }
 
 TQuillmarFileOfs* TQuillmarFormFile::EntryAt(std::int64_t offset) {
-  const auto it = std::lower_bound(entries_.begin(), entries_.end(), offset,
-                                   [](const TQuillmarFileOfs& e, std::int64_t o) { return e.Offset < o; });
+  const auto it =
+      std::lower_bound(entries_.begin(), entries_.end(), offset,
+                       [](const TQuillmarFileOfs& e, std::int64_t o) { return e.Offset < o; });
   return it != entries_.end() && it->Offset == offset ? &*it : nullptr;
 }
 
@@ -535,10 +540,18 @@ bool TQuillmarFormFile::Go(Move move) {
   if (last < first) return false;
   std::int64_t target = 0;
   switch (move) {
-    case Move::First: target = first; break;
-    case Move::Last: target = last; break;
-    case Move::Next: target = std::clamp(recPos_ + kRecSize, first, last); break;
-    case Move::Prev: target = std::clamp(recPos_ - kRecSize, first, last); break;
+    case Move::First:
+      target = first;
+      break;
+    case Move::Last:
+      target = last;
+      break;
+    case Move::Next:
+      target = std::clamp(recPos_ + kRecSize, first, last);
+      break;
+    case Move::Prev:
+      target = std::clamp(recPos_ - kRecSize, first, last);
+      break;
   }
   if ((move == Move::Next || move == Move::Prev) && target == recPos_) return false;
   return MoveTo(target);
@@ -550,10 +563,18 @@ bool TQuillmarFormFile::GoInIndex(Move move, bool byName) {
   const int count = index.Count();
   int target = -1;
   switch (move) {
-    case Move::First: target = 0; break;
-    case Move::Last: target = count - 1; break;
-    case Move::Next: target = idxPos + 1; break;
-    case Move::Prev: target = idxPos - 1; break;
+    case Move::First:
+      target = 0;
+      break;
+    case Move::Last:
+      target = count - 1;
+      break;
+    case Move::Next:
+      target = idxPos + 1;
+      break;
+    case Move::Prev:
+      target = idxPos - 1;
+      break;
   }
   if (target < 0 || target >= count) return false;
   return MoveToEntry(index, idxPos, target);
@@ -563,16 +584,19 @@ int TQuillmarFormFile::PickSameName(int position, const std::string& key) {
   int first = position;
   int last = position;
   while (first > 0 && SortedKeyList::CompareKeys(nameIndex_.Key(first - 1), key) == 0) --first;
-  while (last + 1 < nameIndex_.Count() && SortedKeyList::CompareKeys(nameIndex_.Key(last + 1), key) == 0) ++last;
+  while (last + 1 < nameIndex_.Count() &&
+         SortedKeyList::CompareKeys(nameIndex_.Key(last + 1), key) == 0)
+    ++last;
   if (first == last) return first;
   for (int i = first; i <= last; ++i) {
     TRecordBuffer record;
     ReadAt(nameIndex_.Object(i)->Offset, record);
     const W2Record& w2 = record.w2;
-    const std::string text = std::string(kSameNameIntro) + (i < last ? kSameNameNext : kSameNameLast) + "\r\r" +
-                             w2.SocSecNum.Str() + "\r" + w2.FirstName.Str() + " " + w2.MiddleInitial.Str() + " " +
-                             w2.LastName.Str() + "\r" + w2.Suite.Str() + "\r" + w2.StreetPOB.Str() + "\r" +
-                             w2.City.Str();
+    const std::string text = std::string(kSameNameIntro) +
+                             (i < last ? kSameNameNext : kSameNameLast) + "\r\r" +
+                             w2.SocSecNum.Str() + "\r" + w2.FirstName.Str() + " " +
+                             w2.MiddleInitial.Str() + " " + w2.LastName.Str() + "\r" +
+                             w2.Suite.Str() + "\r" + w2.StreetPOB.Str() + "\r" + w2.City.Str();
     if (i == last) {
       AskUpdate(text, MsgIcon::Question, MsgOk);
     } else if (AskUpdate(text, MsgIcon::Question, MsgYes | MsgNo) == MsgYes) {

@@ -27,7 +27,7 @@
 #include "data/SortedKeyList.h"
 
 class TQuillmarFormFile {
-public:
+ public:
   // Opens the data file at `path` (a native file-system path), creating it
   // first with a header, an empty W-3 record and a blank placeholder W-2 when
   // nothing exists there or the file there is empty. The file is locked
@@ -110,7 +110,7 @@ public:
   // Navigation order: 0 entry sequence, 1 name, 2 Social Security number.
   int IndexMode = 0;
 
-private:
+ private:
   enum class Move { First, Last, Next, Prev };
 
   TQuillmarFormFile(std::string path, int fd, mode_t mode);

@@ -16,8 +16,9 @@ int SortedKeyList::CompareKeys(std::string_view a, std::string_view b) {
 }
 
 bool SortedKeyList::Find(std::string_view key, int& index) const {
-  const auto it = std::lower_bound(entries_.begin(), entries_.end(), key,
-                                   [](const Entry& e, std::string_view k) { return CompareKeys(e.Key, k) < 0; });
+  const auto it = std::lower_bound(
+      entries_.begin(), entries_.end(), key,
+      [](const Entry& e, std::string_view k) { return CompareKeys(e.Key, k) < 0; });
   index = static_cast<int>(it - entries_.begin());
   return it != entries_.end() && CompareKeys(it->Key, key) == 0;
 }
@@ -34,7 +35,8 @@ void SortedKeyList::Delete(int index) { entries_.erase(entries_.begin() + index)
 int SortedKeyList::IndexOfObject(std::string_view key, const TQuillmarFileOfs* object) const {
   int index = 0;
   if (Find(key, index)) {
-    for (int i = index; i < Count() && CompareKeys(entries_[static_cast<std::size_t>(i)].Key, key) == 0; ++i) {
+    for (int i = index;
+         i < Count() && CompareKeys(entries_[static_cast<std::size_t>(i)].Key, key) == 0; ++i) {
       if (entries_[static_cast<std::size_t>(i)].Object == object) return i;
     }
   }
@@ -54,8 +56,9 @@ void SortedKeyList::Load(std::vector<Entry> scanned) {
   } else {
     // The first one scanned stays, later equals are dropped.
     std::stable_sort(scanned.begin(), scanned.end(), less);
-    const auto last = std::unique(scanned.begin(), scanned.end(),
-                                  [](const Entry& a, const Entry& b) { return CompareKeys(a.Key, b.Key) == 0; });
+    const auto last =
+        std::unique(scanned.begin(), scanned.end(),
+                    [](const Entry& a, const Entry& b) { return CompareKeys(a.Key, b.Key) == 0; });
     scanned.erase(last, scanned.end());
   }
   entries_ = std::move(scanned);

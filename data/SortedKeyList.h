@@ -14,7 +14,7 @@
 #include "data/QuillmarFileOfs.h"
 
 class SortedKeyList {
-public:
+ public:
   enum class Duplicates { Accept, Ignore };
 
   struct Entry {
@@ -28,8 +28,12 @@ public:
   static int CompareKeys(std::string_view a, std::string_view b);
 
   int Count() const { return static_cast<int>(entries_.size()); }
-  const std::string& Key(int index) const { return entries_.at(static_cast<std::size_t>(index)).Key; }
-  TQuillmarFileOfs* Object(int index) const { return entries_.at(static_cast<std::size_t>(index)).Object; }
+  const std::string& Key(int index) const {
+    return entries_.at(static_cast<std::size_t>(index)).Key;
+  }
+  TQuillmarFileOfs* Object(int index) const {
+    return entries_.at(static_cast<std::size_t>(index)).Object;
+  }
   const std::vector<Entry>& Entries() const { return entries_; }
 
   // True and the position of the first entry with an equal key; otherwise
@@ -49,7 +53,7 @@ public:
   void Load(std::vector<Entry> scanned);
   void Clear() { entries_.clear(); }
 
-private:
+ private:
   Duplicates duplicates_;
   std::vector<Entry> entries_;
 };

@@ -15,8 +15,8 @@ struct W2Record {
   DateTime LastSaved;
   std::uint16_t RecType;  // 48
   std::uint8_t Pad10[2];
-  std::int32_t ControlNum;  // box a
-  std::uint8_t Void;        // Boolean: left out of the totals, the edit check and printing
+  std::int32_t ControlNum;    // box a
+  std::uint8_t Void;          // Boolean: left out of the totals, the edit check and printing
   ShortString<11> SocSecNum;  // 999-99-9999, key of the SSN index
   ShortString<15> FirstName;
   ShortString<15> MiddleInitial;
@@ -29,18 +29,18 @@ struct W2Record {
   ShortString<15> PostCode;  // foreign postal code
   ShortString<2> Country;    // foreign country code, empty for the USA
   std::uint8_t Pad205[3];
-  Currency Wages;         // box 1
-  Currency FedTax;        // box 2
-  Currency SSWages;       // box 3
-  Currency SSTax;         // box 4
-  Currency MedWage;       // box 5
-  Currency MedTax;        // box 6
-  Currency SSTips;        // box 7
-  Currency AllocTips;     // box 8
-  Currency AdvEIC;        // box 9
-  Currency DepCare;       // box 10
-  Currency NonQualPlans;  // box 11
-  Box12Entry Box12[4];    // lines a, b, c, d
+  Currency Wages;           // box 1
+  Currency FedTax;          // box 2
+  Currency SSWages;         // box 3
+  Currency SSTax;           // box 4
+  Currency MedWage;         // box 5
+  Currency MedTax;          // box 6
+  Currency SSTips;          // box 7
+  Currency AllocTips;       // box 8
+  Currency AdvEIC;          // box 9
+  Currency DepCare;         // box 10
+  Currency NonQualPlans;    // box 11
+  Box12Entry Box12[4];      // lines a, b, c, d
   std::uint8_t StatEmpl;    // Boolean, box 13
   std::uint8_t RetirePlan;  // Boolean, box 13
   std::uint8_t TPSickPay;   // Boolean, box 13
@@ -55,10 +55,10 @@ struct W2Record {
   ShortString<2> ST1State;  // box 15, line 1
   ShortString<16> ST1StateID;
   std::uint8_t Pad452[4];
-  Currency ST1StateWage;  // box 16
-  Currency ST1StateTax;   // box 17
-  Currency ST1LocalWage;  // box 18
-  Currency ST1LocalTax;   // box 19
+  Currency ST1StateWage;      // box 16
+  Currency ST1StateTax;       // box 17
+  Currency ST1LocalWage;      // box 18
+  Currency ST1LocalTax;       // box 19
   ShortString<6> ST1LocName;  // box 20
   ShortString<2> ST2State;    // line 2
   ShortString<16> ST2StateID;

@@ -3,16 +3,16 @@
 #include <filesystem>
 #include <system_error>
 
-#include "settings/QuillmarRegistry.h"
-#include "platform/CodePage.h"
 #include "data/EntryRules.h"
-#include "platform/QuillmarError.h"
 #include "data/QuillmarFormFile.h"
 #include "efw2/Efw2Rules.h"
 #include "efw2/Efw2WageFile.h"
 #include "platform/AtomicFile.h"
+#include "platform/CodePage.h"
 #include "platform/MessageBoxes.h"
+#include "platform/QuillmarError.h"
 #include "rules/SumToW3.h"
+#include "settings/QuillmarRegistry.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <utility>
 #include <vector>
 
-#include "settings/QuillmarRegistry.h"
 #include "data/W3Record.h"
 #include "platform/RegistryError.h"
+#include "settings/QuillmarRegistry.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <stdexcept>
 #include <unordered_map>
 
-#include "platform/AsciiText.h"
 #include "data/EntryRules.h"
 #include "efw2/Efw2Rules.h"
 #include "efw2/Efw2Text.h"
+#include "platform/AsciiText.h"
 
 using namespace efw2;
 

@@ -12,11 +12,11 @@
 #include <string>
 #include <vector>
 
+#include "data/SocSecMedicareRates.h"
 #include "data/W2Record.h"
 #include "data/W3Record.h"
 #include "efw2/Efw2Layout.h"
 #include "efw2/Efw2Submitter.h"
-#include "data/SocSecMedicareRates.h"
 
 enum class Efw2Severity { Error, Warning };
 

@@ -6,7 +6,9 @@
 #include <string>
 #include <string_view>
 
-constexpr char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+constexpr char UpperAscii(char c) {
+  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 inline std::string UpperCaseAscii(std::string_view text) {
   std::string upper(text);

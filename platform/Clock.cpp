@@ -5,7 +5,7 @@
 namespace {
 
 class SystemClock final : public IClock {
-public:
+ public:
   std::chrono::system_clock::time_point Now() const override {
     return std::chrono::system_clock::now();
   }
@@ -44,8 +44,8 @@ DateTime ToDateTime(std::chrono::system_clock::time_point t) {
   const long days = DaysFrom1899(tm.tm_year + 1900, static_cast<unsigned>(tm.tm_mon + 1),
                                  static_cast<unsigned>(tm.tm_mday));
   const auto sinceSecond = t - std::chrono::floor<std::chrono::seconds>(t);
-  const double millis =
-      static_cast<double>(std::chrono::duration_cast<std::chrono::milliseconds>(sinceSecond).count());
+  const double millis = static_cast<double>(
+      std::chrono::duration_cast<std::chrono::milliseconds>(sinceSecond).count());
   const double secondsOfDay = tm.tm_hour * 3600.0 + tm.tm_min * 60.0 + tm.tm_sec + millis / 1000.0;
   return static_cast<double>(days) + secondsOfDay / 86400.0;
 }

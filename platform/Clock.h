@@ -6,9 +6,8 @@
 
 #include "platform/DateTime.h"
 
-
 class IClock {
-public:
+ public:
   virtual ~IClock() = default;
   virtual std::chrono::system_clock::time_point Now() const = 0;
 };

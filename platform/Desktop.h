@@ -7,7 +7,7 @@ struct WorkArea {
 };
 
 class IDesktop {
-public:
+ public:
   virtual ~IDesktop() = default;
   virtual WorkArea GetWorkArea() const = 0;
 };

@@ -15,13 +15,13 @@ struct FileDialogRequest {
   std::string title;
   std::string initialDir;  // empty: the dialog's own choice
   std::vector<FileDialogFilter> filters;
-  int filterIndex = 0;     // the filter selected when the dialog opens
+  int filterIndex = 0;      // the filter selected when the dialog opens
   std::string initialFile;  // the file name the dialog proposes; empty: none
   bool save = false;        // a dialog that saves: it asks before replacing a file
 };
 
 class IFileDialog {
-public:
+ public:
   virtual ~IFileDialog() = default;
   // The chosen path (it need not exist: typing a new name is how a new file
   // is made), or nothing when the user cancels.

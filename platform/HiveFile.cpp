@@ -20,7 +20,7 @@ bool WritableEntry(const std::filesystem::path& path, const struct stat& st) {
 
 // An exclusive lock on the hive's lock file, held while it lives.
 class HiveLock {
-public:
+ public:
   explicit HiveLock(const std::filesystem::path& hive) {
     std::filesystem::path lockFile = hive;
     lockFile += ".lock";
@@ -43,7 +43,7 @@ public:
 
   bool Held() const { return fd_ >= 0; }
 
-private:
+ private:
   int fd_ = -1;
 };
 

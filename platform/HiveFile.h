@@ -22,7 +22,7 @@
 #include "platform/RegHive.h"
 
 class HiveFile {
-public:
+ public:
   HiveFile(std::filesystem::path file, std::vector<RegRoot> roots);
 
   const std::filesystem::path& File() const { return file_; }
@@ -42,7 +42,7 @@ public:
   // written.
   bool Update(const std::function<void(RegHive&)>& change);
 
-private:
+ private:
   std::filesystem::path file_;
   std::vector<RegRoot> roots_;
 

@@ -5,7 +5,7 @@
 namespace {
 
 class NoMessageBoxes final : public IMessageBoxes {
-public:
+ public:
   MsgButton Show(const MessageBoxRequest& request) override {
     throw std::logic_error("no message box service installed for: " + request.text);
   }

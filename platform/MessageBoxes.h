@@ -26,7 +26,7 @@ struct MessageBoxRequest {
 };
 
 class IMessageBoxes {
-public:
+ public:
   virtual ~IMessageBoxes() = default;
   // Shows the box and returns the button pressed (one of request.buttons).
   virtual MsgButton Show(const MessageBoxRequest& request) = 0;

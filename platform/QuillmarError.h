@@ -7,6 +7,6 @@
 #include <string>
 
 class QuillmarError : public std::runtime_error {
-public:
+ public:
   using std::runtime_error::runtime_error;
 };

@@ -190,7 +190,8 @@ bool ParseValueData(std::string_view s, RegValue& value, bool utf16) {
   std::uint32_t type = RegBinary;
   if (!s.empty() && s[0] == '(') {
     const std::size_t close = s.find(')');
-    if (close == std::string_view::npos || !ParseHexNumber(s.substr(1, close - 1), 8, type)) return false;
+    if (close == std::string_view::npos || !ParseHexNumber(s.substr(1, close - 1), 8, type))
+      return false;
     s.remove_prefix(close + 1);
   }
   if (s.empty() || s[0] != ':') return false;
@@ -286,9 +287,12 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
 
 const char* RegRootName(RegRoot root) {
   switch (root) {
-    case RegRoot::LocalMachine: return "HKEY_LOCAL_MACHINE";
-    case RegRoot::CurrentUser: return "HKEY_CURRENT_USER";
-    case RegRoot::ClassesRoot: return "HKEY_CLASSES_ROOT";
+    case RegRoot::LocalMachine:
+      return "HKEY_LOCAL_MACHINE";
+    case RegRoot::CurrentUser:
+      return "HKEY_CURRENT_USER";
+    case RegRoot::ClassesRoot:
+      return "HKEY_CLASSES_ROOT";
   }
   return "";
 }
@@ -441,10 +445,12 @@ bool RegHive::KeyExists(RegRoot root, std::string_view path) const {
 }
 
 void RegHive::CreateKey(RegRoot root, std::string_view path) {
-  if (!Holds(root)) throw std::logic_error(std::string("the hive does not hold ") + RegRootName(root));
+  if (!Holds(root))
+    throw std::logic_error(std::string("the hive does not hold ") + RegRootName(root));
   if (path.empty() || FindSection(root, path)) return;
   const std::size_t slash = path.rfind('\\');
-  const std::string_view parent = slash == std::string_view::npos ? std::string_view() : path.substr(0, slash);
+  const std::string_view parent =
+      slash == std::string_view::npos ? std::string_view() : path.substr(0, slash);
   if (!parent.empty()) CreateKey(root, parent);
   // Place the new key after its parent's other subkeys, so that the file
   // reads as a tree.
@@ -483,14 +489,16 @@ std::vector<std::string> RegHive::ValueNames(RegRoot root, std::string_view path
   if (!section) return names;
   for (const Entry& entry : section->entries) {
     if (!entry.isValue) continue;
-    const bool known = std::any_of(names.begin(), names.end(),
-                                   [&](const std::string& n) { return EqualsNoCase(n, entry.value.name); });
+    const bool known = std::any_of(names.begin(), names.end(), [&](const std::string& n) {
+      return EqualsNoCase(n, entry.value.name);
+    });
     if (!known) names.push_back(entry.value.name);
   }
   return names;
 }
 
-const RegValue* RegHive::FindValue(RegRoot root, std::string_view path, std::string_view name) const {
+const RegValue* RegHive::FindValue(RegRoot root, std::string_view path,
+                                   std::string_view name) const {
   const Section* section = FindSection(root, path);
   if (!section) return nullptr;
   // A name given twice: the later line counts, as when the file is imported.

@@ -33,7 +33,7 @@ enum class RegRoot { LocalMachine, CurrentUser, ClassesRoot };
 const char* RegRootName(RegRoot root);
 
 class RegHive {
-public:
+ public:
   // An empty hive holding the given roots.
   explicit RegHive(std::vector<RegRoot> roots);
   RegHive(RegHive&&) = default;
@@ -61,7 +61,7 @@ public:
   // The number of lines that were kept verbatim because they could not be read.
   std::size_t UnreadableLineCount() const;
 
-private:
+ private:
   // A value, or lines that were not understood and are kept as they stood.
   struct Entry {
     bool isValue = false;

@@ -13,7 +13,9 @@ HiveFile& Registry::HiveOf(RegRoot root) const {
   return root == RegRoot::CurrentUser ? userHive_ : systemHive_;
 }
 
-const std::filesystem::path& Registry::HiveFileOf(RegRoot root) const { return HiveOf(root).File(); }
+const std::filesystem::path& Registry::HiveFileOf(RegRoot root) const {
+  return HiveOf(root).File();
+}
 
 void Registry::SetRootKey(RegRoot root) {
   CloseKey();
@@ -30,7 +32,8 @@ bool Registry::ResolvePath(const std::string& key, std::string& path) const {
   }
   if (!rest.empty() && rest.back() == '\\') rest.remove_suffix(1);
   // Every component must have a name.
-  if (!rest.empty() && (rest.front() == '\\' || rest.find("\\\\") != std::string_view::npos)) return false;
+  if (!rest.empty() && (rest.front() == '\\' || rest.find("\\\\") != std::string_view::npos))
+    return false;
   if (base.empty()) {
     path = std::string(rest);
   } else {
@@ -82,7 +85,8 @@ bool Registry::ValueExists(const std::string& name) const {
 }
 
 const RegValue& Registry::RequireValue(const std::string& name) const {
-  const RegValue* value = open_ ? HiveOf(root_).Load().FindValue(root_, currentPath_, name) : nullptr;
+  const RegValue* value =
+      open_ ? HiveOf(root_).Load().FindValue(root_, currentPath_, name) : nullptr;
   if (!value) throw RegistryError::GetDataFailed(name);
   return *value;
 }
@@ -106,7 +110,8 @@ bool Registry::ReadBool(const std::string& name) const { return ReadInteger(name
 
 void Registry::ReadBinaryData(const std::string& name, void* buffer, std::size_t size) const {
   const RegValue& value = RequireValue(name);
-  if (value.type != RegBinary || value.data.size() != size) throw RegistryError::InvalidDataType(name);
+  if (value.type != RegBinary || value.data.size() != size)
+    throw RegistryError::InvalidDataType(name);
   value.data.copy(static_cast<char*>(buffer), size);
 }
 

@@ -24,7 +24,7 @@
 #include "platform/RegValue.h"
 
 class Registry {
-public:
+ public:
   explicit Registry(std::filesystem::path folder);
   virtual ~Registry();
   Registry(const Registry&) = delete;
@@ -76,7 +76,7 @@ public:
   // are written or none. The error names the first value.
   void WriteValues(const std::vector<RegValue>& values);
 
-private:
+ private:
   HiveFile& HiveOf(RegRoot root) const;
   // The full path of `key`, or false when it names no valid key.
   bool ResolvePath(const std::string& key, std::string& path) const;

@@ -7,7 +7,7 @@
 #include "platform/QuillmarError.h"
 
 class RegistryError : public QuillmarError {
-public:
+ public:
   using QuillmarError::QuillmarError;
 
   // A value that is missing, or a read without an open key.

@@ -77,7 +77,8 @@ void CheckAddress(const W2Record& w2, ReportLines& lines) {
 void CheckDeferredCompensation(const W2Record& w2, std::int32_t taxYear, ReportLines& lines) {
   const bool deferred =
       std::any_of(std::begin(w2.Box12), std::end(w2.Box12), [taxYear](const Box12Entry& entry) {
-        return entry.Amount != 0 && IsDeferredCompensationCode(Box12CodeOf(entry, taxYear), taxYear);
+        return entry.Amount != 0 &&
+               IsDeferredCompensationCode(Box12CodeOf(entry, taxYear), taxYear);
       });
   if (!deferred) return;
   lines.emplace_back("You have Deferred Compensation entries, most of these plans reduce");

@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "data/W2Record.h"
 #include "data/SocSecMedicareRates.h"
+#include "data/W2Record.h"
 
 using ReportLines = std::vector<std::string>;
 

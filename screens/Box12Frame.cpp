@@ -5,9 +5,9 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "screens/ComboLists.h"
 #include "platform/qt/QtRecordText.h"
 #include "rules/Box12Codes.h"
+#include "screens/ComboLists.h"
 
 TFrameBox12Item::TFrameBox12Item(QWidget* parent) : QFrame(parent) {
   ComboBox1 = new QComboBox(this);

@@ -13,17 +13,17 @@
 #include <algorithm>
 #include <optional>
 
-#include "settings/QuillmarRegistry.h"
 #include "data/Currency.h"
 #include "data/EntryRules.h"
-#include "rules/RateChecks.h"
 #include "platform/AsciiText.h"
 #include "platform/MessageBoxes.h"
 #include "platform/RegistryError.h"
+#include "platform/qt/QtRecordText.h"
+#include "rules/RateChecks.h"
+#include "screens/DialogButtons.h"
 #include "screens/LeaveFieldFilter.h"
 #include "screens/LineEditField.h"
-#include "platform/qt/QtRecordText.h"
-#include "screens/DialogButtons.h"
+#include "settings/QuillmarRegistry.h"
 
 namespace {
 
@@ -69,7 +69,8 @@ void TFormSocSecMedicare::BuildForm() {
   setWindowTitle(QStringLiteral("Soc.Sec. & Medicare"));
   auto* layout = new QVBoxLayout(this);
 
-  auto* heading = new QLabel(QStringLiteral("Social Security and Medicare Rates (used to verify W-2 entries)"));
+  auto* heading =
+      new QLabel(QStringLiteral("Social Security and Medicare Rates (used to verify W-2 entries)"));
   QFont headingFont = heading->font();
   headingFont.setBold(true);
   heading->setFont(headingFont);
@@ -102,7 +103,8 @@ void TFormSocSecMedicare::BuildForm() {
   EditSocSecRate = makeEdit("EditSocSecRate");
   socSecGrid->addWidget(new QLabel(QStringLiteral("Maximum Wage")), 0, 0);
   socSecGrid->addWidget(EditSocSecMaxWage, 0, 1);
-  socSecGrid->addWidget(new QLabel(QStringLiteral("Employee Rate (Percent of Wage to Maximum)")), 1, 0);
+  socSecGrid->addWidget(new QLabel(QStringLiteral("Employee Rate (Percent of Wage to Maximum)")), 1,
+                        0);
   socSecGrid->addWidget(EditSocSecRate, 1, 1);
   socSecGrid->addWidget(new QLabel(QStringLiteral("%")), 1, 2);
   layout->addWidget(socSec);
@@ -114,9 +116,10 @@ void TFormSocSecMedicare::BuildForm() {
   EditMedMaxWage = makeEdit("EditMedMaxWage");
   medWageGrid->addWidget(CheckBoxUseMedMax, 0, 0);
   medWageGrid->addWidget(EditMedMaxWage, 1, 0);
-  medWageGrid->addWidget(NoteLabel("Maximum wage was eliminated in 1994, use provision for maximum only if SSA "
-                                   "restore this in a future year."),
-                         0, 1, 2, 1);
+  medWageGrid->addWidget(
+      NoteLabel("Maximum wage was eliminated in 1994, use provision for maximum only if SSA "
+                "restore this in a future year."),
+      0, 1, 2, 1);
   layout->addWidget(medWage);
 
   auto* medRate = new QGroupBox(QStringLiteral("Medicare Rate"));
@@ -127,7 +130,8 @@ void TFormSocSecMedicare::BuildForm() {
   medRateGrid->addWidget(new QLabel(QStringLiteral("%")), 0, 2);
   layout->addWidget(medRate);
 
-  layout->addWidget(NoteLabel("Note that years prior to 2002 cannot be modified as correctly set by author"));
+  layout->addWidget(
+      NoteLabel("Note that years prior to 2002 cannot be modified as correctly set by author"));
 
   layout->addLayout(NewOkCancelRow(BitBtnOK, BitBtnCancel));
 
@@ -158,28 +162,33 @@ void TFormSocSecMedicare::FormCreate() {
     const QSignalBlocker blocker(ComboBoxTaxYear);
     ComboBoxTaxYear->clear();
     for (const std::string& year : years) ComboBoxTaxYear->addItem(FromRecordText(year));
-    const int selected = openFileTaxYear_ >= kFirstRatesTaxYear
-                             ? ComboBoxTaxYear->findText(QString::number(openFileTaxYear_), Qt::MatchExactly)
-                             : ComboBoxTaxYear->count() - 1;
+    const int selected =
+        openFileTaxYear_ >= kFirstRatesTaxYear
+            ? ComboBoxTaxYear->findText(QString::number(openFileTaxYear_), Qt::MatchExactly)
+            : ComboBoxTaxYear->count() - 1;
     ComboBoxTaxYear->setCurrentIndex(selected);
   }
   rates_ = SocSecMedicareRates{};
   if (ComboBoxTaxYear->currentIndex() >= 0) LoadYear(YearText());
 }
 
-std::string TFormSocSecMedicare::YearText() const { return RecordText(ComboBoxTaxYear->currentText()); }
+std::string TFormSocSecMedicare::YearText() const {
+  return RecordText(ComboBoxTaxYear->currentText());
+}
 
 void TFormSocSecMedicare::ShowYearText(const std::string& text) {
   if (YearText() == text) return;  // leaves the text being typed alone
   const QSignalBlocker blocker(ComboBoxTaxYear);
-  const int index = ComboBoxTaxYear->findText(FromRecordText(text), Qt::MatchExactly | Qt::MatchCaseSensitive);
+  const int index =
+      ComboBoxTaxYear->findText(FromRecordText(text), Qt::MatchExactly | Qt::MatchCaseSensitive);
   ComboBoxTaxYear->setCurrentIndex(index);
   if (index < 0) ComboBoxTaxYear->setEditText(FromRecordText(text));
 }
 
 void TFormSocSecMedicare::LoadYear(const std::string& yearText) {
   CheckBoxUseMedMax->setEnabled(true);
-  for (QLineEdit* edit : {EditSocSecMaxWage, EditSocSecRate, EditMedMaxWage, EditMedRate}) edit->setReadOnly(false);
+  for (QLineEdit* edit : {EditSocSecMaxWage, EditSocSecRate, EditMedMaxWage, EditMedRate})
+    edit->setReadOnly(false);
 
   const std::optional<std::int32_t> year = RatesTaxYear(yearText);
   const bool invalid = !year;
@@ -208,7 +217,8 @@ void TFormSocSecMedicare::LoadYear(const std::string& yearText) {
     if (*year < kFirstEditableRatesYear) LockFields();
   }
   loadedYearText_ = YearText();
-  for (QLineEdit* edit : {EditSocSecMaxWage, EditSocSecRate, EditMedMaxWage, EditMedRate}) edit->setModified(false);
+  for (QLineEdit* edit : {EditSocSecMaxWage, EditSocSecRate, EditMedMaxWage, EditMedRate})
+    edit->setModified(false);
 
   if (!readError.empty()) ShowMessage(readError, MsgIcon::Error);
   if (invalid) {
@@ -264,9 +274,9 @@ void TFormSocSecMedicare::OfferSave() {
   if (!modified && CheckBoxUseMedMax->isChecked() == rates_.MedicareHasMaxWage) return;
 
   const std::string year = std::to_string(rates_.TaxYear);
-  const MsgButton answer =
-      MessageBoxes().Show({"Save ?", "Save Changes to Social Security and/or Medicare Rates for " + year,
-                           MsgIcon::Question, MsgYes | MsgNo, false});
+  const MsgButton answer = MessageBoxes().Show(
+      {"Save ?", "Save Changes to Social Security and/or Medicare Rates for " + year,
+       MsgIcon::Question, MsgYes | MsgNo, false});
   if (answer != MsgYes || !CheckComplete()) return;
 
   if (CheckBoxUseMedMax->isChecked() && rates_.MedicareMaxWage < kLowestMedicareMaxWage) {
@@ -318,7 +328,8 @@ bool TFormSocSecMedicare::CheckComplete() {
 
 void TFormSocSecMedicare::LockFields() {
   CheckBoxUseMedMax->setEnabled(false);
-  for (QLineEdit* edit : {EditSocSecMaxWage, EditSocSecRate, EditMedMaxWage, EditMedRate}) edit->setReadOnly(true);
+  for (QLineEdit* edit : {EditSocSecMaxWage, EditSocSecRate, EditMedMaxWage, EditMedRate})
+    edit->setReadOnly(true);
 }
 
 void TFormSocSecMedicare::BitBtnOKClick() {

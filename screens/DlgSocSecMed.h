@@ -20,7 +20,7 @@ class TQuillmarRegistry;
 class TFormSocSecMedicare final : public QDialog {
   Q_OBJECT
 
-public:
+ public:
   // `openFileTaxYear`: the tax year of the open data file's W-3 record, 0
   // when no file is open. A year after 1997 opens that year when it is on
   // file and no year at all when it is not; otherwise (no file, or an earlier
@@ -57,7 +57,7 @@ public:
   QPushButton* BitBtnOK = nullptr;
   QPushButton* BitBtnCancel = nullptr;
 
-private:
+ private:
   enum class ModalResult { None, Ok };
 
   void BuildForm();
@@ -72,7 +72,7 @@ private:
   TQuillmarRegistry& registry_;
   std::int32_t openFileTaxYear_;
   LeaveFieldFilter* leaveFilter_ = nullptr;
-  SocSecMedicareRates rates_;    // the working record of the shown year
-  std::string loadedYearText_;   // the year text as it stood when the year was last loaded
+  SocSecMedicareRates rates_;   // the working record of the shown year
+  std::string loadedYearText_;  // the year text as it stood when the year was last loaded
   ModalResult modalResult_ = ModalResult::None;
 };

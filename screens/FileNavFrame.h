@@ -9,7 +9,7 @@ class QPushButton;
 class TFrameFileNav : public QFrame {
   Q_OBJECT
 
-public:
+ public:
   explicit TFrameFileNav(QWidget* parent = nullptr);
 
   // In tab order. BitBtnNext is the default button of the window (Enter presses it).

@@ -6,8 +6,8 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPainter>
-#include <QScreen>
 #include <QResizeEvent>
+#include <QScreen>
 #include <algorithm>
 #include <cmath>
 
@@ -28,7 +28,8 @@ constexpr double kFieldLineShare = 0.72;
 int SmallFontPixelSize() {
   // A desktop that names no small font of its own gives its default font for
   // it, which may be larger than its general font.
-  const int smallest = QFontInfo(QFontDatabase::systemFont(QFontDatabase::SmallestReadableFont)).pixelSize();
+  const int smallest =
+      QFontInfo(QFontDatabase::systemFont(QFontDatabase::SmallestReadableFont)).pixelSize();
   const int general = QFontInfo(QFontDatabase::systemFont(QFontDatabase::GeneralFont)).pixelSize();
   return std::min(smallest, general);
 }
@@ -39,12 +40,15 @@ QRect DesktopWorkArea(const QWidget& window) {
 }
 
 void FitFormWindow(QWidget& window, const TFormCanvas& canvas, const QRect& workArea) {
-  const QSize room(workArea.width() - kFrameAllowanceWidth, workArea.height() - kFrameAllowanceHeight);
+  const QSize room(workArea.width() - kFrameAllowanceWidth,
+                   workArea.height() - kFrameAllowanceHeight);
   const QSize size = canvas.SizeToFit(room).expandedTo(canvas.minimumSize());
   window.resize(size);
   // move() places the frame's corner.
-  window.move(workArea.left() + std::max(0, (workArea.width() - size.width() - kFrameAllowanceWidth) / 2),
-              workArea.top() + std::max(0, (workArea.height() - size.height() - kFrameAllowanceHeight) / 2));
+  window.move(
+      workArea.left() + std::max(0, (workArea.width() - size.width() - kFrameAllowanceWidth) / 2),
+      workArea.top() +
+          std::max(0, (workArea.height() - size.height() - kFrameAllowanceHeight) / 2));
 }
 
 TFormCanvas::TFormCanvas(FormPicture picture, QWidget* parent)
@@ -93,7 +97,8 @@ int TFormCanvas::CaptionPixelSize() const {
 }
 
 int TFormCanvas::FieldPixelSize() const {
-  return std::max(SmallFontPixelSize(), static_cast<int>(Scale() / kLinesPerInch * kFieldLineShare));
+  return std::max(SmallFontPixelSize(),
+                  static_cast<int>(Scale() / kLinesPerInch * kFieldLineShare));
 }
 
 void TFormCanvas::ScaleFieldFont() {
@@ -143,7 +148,8 @@ void TFormCanvas::paintEvent(QPaintEvent*) {
     painter.drawRect(r);
     if (!box.caption.empty()) {
       const QRect textArea = r.adjusted(2, 1, -2, -1);
-      painter.drawText(textArea, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, FromRecordText(box.caption));
+      painter.drawText(textArea, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                       FromRecordText(box.caption));
     }
   }
   // A title fills the height of its rectangle.

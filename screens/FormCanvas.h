@@ -11,7 +11,7 @@
 class TFormCanvas final : public QWidget {
   Q_OBJECT
 
-public:
+ public:
   explicit TFormCanvas(FormPicture picture, QWidget* parent = nullptr);
 
   // Keeps `child` (a child of this canvas) in `rect` of the grid.
@@ -33,11 +33,11 @@ public:
   // The pixel size of the fields' type at the current size, with the same floor.
   int FieldPixelSize() const;
 
-protected:
+ protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
-private:
+ private:
   void ScaleFieldFont();
   struct Placement {
     QWidget* child;

@@ -17,7 +17,7 @@ class QWidget;
 class LeaveFieldFilter final : public QObject {
   Q_OBJECT
 
-public:
+ public:
   explicit LeaveFieldFilter(QObject* parent = nullptr);
 
   void Watch(QLineEdit* field, std::function<void()> onLeave);
@@ -28,10 +28,10 @@ public:
   // the field's value stored.
   void CommitFocusedField();
 
-protected:
+ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+ private:
   struct Field {
     std::function<void()> onLeave;
     bool due = false;

@@ -9,13 +9,13 @@
 class QLineEdit;
 
 class LineEditField final : public IEntryField {
-public:
+ public:
   explicit LineEditField(QLineEdit* edit) : edit_(edit) {}
 
   std::string Text() const override;
   // Gives the field the focus with its text selected, ready to be retyped.
   void SetFocus() override;
 
-private:
+ private:
   QLineEdit* edit_;
 };

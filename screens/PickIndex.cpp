@@ -19,7 +19,8 @@ constexpr int kModeSsn = 2;
 
 }  // namespace
 
-TFormW2PickList::TFormW2PickList(TQuillmarFormFile& file, QWidget* parent) : QDialog(parent), file_(file) {
+TFormW2PickList::TFormW2PickList(TQuillmarFormFile& file, QWidget* parent)
+    : QDialog(parent), file_(file) {
   setWindowTitle(QStringLiteral("Employees in this W-2 File"));
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 

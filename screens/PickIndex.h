@@ -24,7 +24,7 @@ class TQuillmarFormFile;
 class TFormW2PickList : public QDialog {
   Q_OBJECT
 
-public:
+ public:
   explicit TFormW2PickList(TQuillmarFormFile& file, QWidget* parent = nullptr);
 
   // Remembers the file's IndexMode, sets the radio group to it, clears the
@@ -50,10 +50,10 @@ public:
   std::array<QRadioButton*, 3> RadioItems{};
   QPushButton* BitBtnCancel = nullptr;
 
-protected:
+ protected:
   void showEvent(QShowEvent* event) override;
 
-private:
+ private:
   // Fills the list with the keys of the index the file's IndexMode chooses.
   void FillList();
 

@@ -15,14 +15,19 @@
 #include <optional>
 #include <type_traits>
 
-#include "settings/QuillmarRegistry.h"
 #include "data/CountryTable.h"
 #include "data/EntryRules.h"
 #include "data/QuillmarFormFile.h"
 #include "data/RecordKind.h"
 #include "data/StateTable.h"
 #include "platform/MessageBoxes.h"
+#include "platform/qt/QtRecordText.h"
+#include "rules/Box12Codes.h"
+#include "rules/TaxYearRules.h"
+#include "rules/W2AutoFill.h"
 #include "rules/W2EditCheck.h"
+#include "rules/W2ForeignAddress.h"
+#include "rules/W2StateLines.h"
 #include "screens/Box12Frame.h"
 #include "screens/ComboLists.h"
 #include "screens/DlgW2Box12.h"
@@ -33,12 +38,7 @@
 #include "screens/MaskCursor.h"
 #include "screens/PickIndex.h"
 #include "screens/W2ScreenLayout.h"
-#include "platform/qt/QtRecordText.h"
-#include "rules/Box12Codes.h"
-#include "rules/TaxYearRules.h"
-#include "rules/W2AutoFill.h"
-#include "rules/W2ForeignAddress.h"
-#include "rules/W2StateLines.h"
+#include "settings/QuillmarRegistry.h"
 
 namespace {
 
@@ -48,7 +48,6 @@ const char* const kSsnSetMessage =
     "error)";
 const char* const kFixSsnQuestion =
     "Do you wish to fix the SSN error before leaving this employee ?";
-
 
 // An entry field of this screen as the entry rules see it; a rejected entry
 // goes back to the screen, which gives the field the focus again.
@@ -63,7 +62,6 @@ class ScreenEntryField final : public IEntryField {
   QLineEdit* edit_;
   std::function<void()> reject_;
 };
-
 
 constexpr std::size_t Box12AmountOffset(int line) {
   return offsetof(W2Record, Box12) + static_cast<std::size_t>(line) * sizeof(Box12Entry) +
@@ -206,12 +204,14 @@ void TFormW2::BuildForm() {
   LabelForeign->setText(QStringLiteral("Post Code & Country (if not USA)"));
   LabelForeign->setAutoFillBackground(true);
   LabelForeign->setStyleSheet(QStringLiteral("background-color: aqua;"));
-  const std::pair<const char*, const char*> addressLabels[] = {{"LabelSuite", "Suite"},
-                                                               {"LabelStreetPOB", "Street / P.O. Box"},
-                                                               {"LabelCity", "City"},
-                                                               {"LabelAddrState", "State"},
-                                                               {"LabelZip", "ZIP code"}};
-  for (const auto& [name, caption] : addressLabels) AddField<QLabel>(name)->setText(QString::fromLatin1(caption));
+  const std::pair<const char*, const char*> addressLabels[] = {
+      {"LabelSuite", "Suite"},
+      {"LabelStreetPOB", "Street / P.O. Box"},
+      {"LabelCity", "City"},
+      {"LabelAddrState", "State"},
+      {"LabelZip", "ZIP code"}};
+  for (const auto& [name, caption] : addressLabels)
+    AddField<QLabel>(name)->setText(QString::fromLatin1(caption));
 
   FrameFileNav1 = new TFrameFileNav(Canvas);
   FrameFileNav1->setObjectName(QStringLiteral("FrameFileNav1"));
@@ -427,7 +427,8 @@ void TFormW2::FormCreate() {
 
   // The box 12 codes of the year; two letters only in a year that has them.
   box12Dialog_->SetTaxYear(W3().TaxYear);
-  for (QLineEdit* code : box12Codes_) code->setMaxLength(HasTwoLetterBox12Codes(W3().TaxYear) ? 2 : 1);
+  for (QLineEdit* code : box12Codes_)
+    code->setMaxLength(HasTwoLetterBox12Codes(W3().TaxYear) ? 2 : 1);
 
   ErrorLines.clear();
 

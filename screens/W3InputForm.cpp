@@ -15,11 +15,15 @@
 
 #include "data/Currency.h"
 #include "data/EntryRules.h"
-#include "platform/AsciiText.h"
 #include "data/QuillmarFormFile.h"
 #include "data/StateTable.h"
+#include "platform/AsciiText.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
+#include "platform/qt/QtRecordText.h"
+#include "rules/KindOfPayer.h"
+#include "rules/TaxYearCheck.h"
+#include "rules/TaxYearRules.h"
 #include "screens/ComboLists.h"
 #include "screens/DlgSocSecMed.h"
 #include "screens/DlgW3PayerKind.h"
@@ -27,10 +31,6 @@
 #include "screens/LeaveFieldFilter.h"
 #include "screens/MaskCursor.h"
 #include "screens/W3ScreenLayout.h"
-#include "platform/qt/QtRecordText.h"
-#include "rules/KindOfPayer.h"
-#include "rules/TaxYearCheck.h"
-#include "rules/TaxYearRules.h"
 
 namespace {
 
@@ -47,13 +47,12 @@ constexpr const char* kMultipleStates = "X";
 constexpr const char* kRatesCaptionTail = " Soc.Sec. && Medicare Rates";
 constexpr const char* kEMailWarning = "Check EMail address, format may be invalid";
 constexpr const char* kBox13Warning =
-    "Your Kind of Payer setting says you do not have any Third Party Sick Pay yet there is an entry in Box 13 "
+    "Your Kind of Payer setting says you do not have any Third Party Sick Pay yet there is an "
+    "entry in Box 13 "
     "(For Third Party Sick Pay use only)";
 // How much of an e-mail address after its "@" is searched for a ".".
 constexpr std::size_t kEMailDomainSearch = 40;
 constexpr int kNoTPSickPay = 0;
-
-
 
 // The text of a field as the rules see it: a masked field with its literals
 // and its blank places as spaces.
@@ -63,13 +62,13 @@ std::string ShownText(const QLineEdit* edit) { return RecordText(edit->displayTe
 // entry. A rule that rejects asks for the focus back; the screen gives it
 // (TFormW3::Reject), so that the field's next leave runs its rule again.
 class ScreenField final : public IEntryField {
-public:
+ public:
   explicit ScreenField(QLineEdit* edit) : edit_(edit) {}
   std::string Text() const override { return ShownText(edit_); }
   void SetFocus() override { rejected_ = true; }
   bool Rejected() const { return rejected_; }
 
-private:
+ private:
   QLineEdit* edit_;
   bool rejected_ = false;
 };
@@ -200,13 +199,15 @@ void TFormW3::BuildForm() {
   MaskEditOtherEIN = masked("MaskEditOtherEIN", kEinMask);
   ComboBoxStateForID = list("ComboBoxStateForID");
   EditStateID = entry("EditStateID", decltype(W3Record::StateID)::Capacity);
-  LabelStateHint = text("LabelStateHint", " If multiple W-2 States, State = X and leave State ID# empty ");
+  LabelStateHint =
+      text("LabelStateHint", " If multiple W-2 States, State = X and leave State ID# empty ");
   LabelStateHint->setWordWrap(true);
   EditContact = entry("EditContact", decltype(W3Record::Contact)::Capacity);
   MaskEditPhone = masked("MaskEditPhone", kPhoneMask);
   EditEMail = entry("EditEMail", decltype(W3Record::EMail)::Capacity);
   MaskEditFax = masked("MaskEditFax", kPhoneMask);
-  EditTPSickPayUseOnly = entry("EditTPSickPayUseOnly", decltype(W3Record::TPSickPayUseOnly)::Capacity);
+  EditTPSickPayUseOnly =
+      entry("EditTPSickPayUseOnly", decltype(W3Record::TPSickPayUseOnly)::Capacity);
   EditTaxWheldTPSickPay = entry("EditTaxWheldTPSickPay", 32);
   LabelWagesTips = total("LabelWagesTips");
   LabelFedTax = total("LabelFedTax");
@@ -231,12 +232,29 @@ void TFormW3::BuildForm() {
   // entries are dropped anyway, and a question of the rule would lose the click.
   BitBtnCancel->setFocusPolicy(Qt::TabFocus);
 
-  const std::array<QWidget*, 23> tabOrder = {
-      EditTaxYear,      ButtonSSMedcareRates, EditControlNum,     ButtonPayer,          EditEstablishment,
-      MaskEditEmployerFedID, EditEmployerName, EditSuite,         EditStreet,           EditTown,
-      ComboBoxState,    MaskEditZip,          MaskEditOtherEIN,   ComboBoxStateForID,   EditStateID,
-      EditContact,      MaskEditPhone,        EditEMail,          MaskEditFax,          EditTPSickPayUseOnly,
-      EditTaxWheldTPSickPay, BitBtnOK,        BitBtnCancel};
+  const std::array<QWidget*, 23> tabOrder = {EditTaxYear,
+                                             ButtonSSMedcareRates,
+                                             EditControlNum,
+                                             ButtonPayer,
+                                             EditEstablishment,
+                                             MaskEditEmployerFedID,
+                                             EditEmployerName,
+                                             EditSuite,
+                                             EditStreet,
+                                             EditTown,
+                                             ComboBoxState,
+                                             MaskEditZip,
+                                             MaskEditOtherEIN,
+                                             ComboBoxStateForID,
+                                             EditStateID,
+                                             EditContact,
+                                             MaskEditPhone,
+                                             EditEMail,
+                                             MaskEditFax,
+                                             EditTPSickPayUseOnly,
+                                             EditTaxWheldTPSickPay,
+                                             BitBtnOK,
+                                             BitBtnCancel};
   for (std::size_t i = 0; i + 1 < tabOrder.size(); ++i) setTabOrder(tabOrder[i], tabOrder[i + 1]);
 
   leaveFilter_ = new LeaveFieldFilter(this);
@@ -259,7 +277,8 @@ void TFormW3::BuildForm() {
   Watch(MaskEditFax, &TFormW3::MaskEditFaxExit);
   Watch(EditTPSickPayUseOnly, &TFormW3::EditTPSickPayUseOnlyExit);
   Watch(EditTaxWheldTPSickPay, &TFormW3::EditTaxWheldTPSickPayExit);
-  connect(ButtonSSMedcareRates, &QPushButton::clicked, this, [this] { ButtonSSMedcareRatesClick(); });
+  connect(ButtonSSMedcareRates, &QPushButton::clicked, this,
+          [this] { ButtonSSMedcareRatesClick(); });
   connect(ButtonPayer, &QPushButton::clicked, this, [this] { ButtonPayerClick(); });
   connect(BitBtnOK, &QPushButton::clicked, this, [this] { BitBtnOKClick(); });
   connect(BitBtnCancel, &QPushButton::clicked, this, [this] { BitBtnCancelClick(); });
@@ -274,13 +293,15 @@ namespace {
 
 // Whether `text`, word-wrapped in the font, fits the rectangle.
 bool TextFits(const QFont& font, const QSize& room, const QString& text) {
-  const QRect needed = QFontMetrics(font).boundingRect(QRect(0, 0, room.width(), 1 << 20), Qt::TextWordWrap, text);
+  const QRect needed =
+      QFontMetrics(font).boundingRect(QRect(0, 0, room.width(), 1 << 20), Qt::TextWordWrap, text);
   return needed.width() <= room.width() && needed.height() <= room.height();
 }
 
 QSize HintRoomAt(double pixelsPerInch) {
   const GridRect place = W3ControlRect("LabelStateHint");
-  return QSize(static_cast<int>(place.cols / 10 * pixelsPerInch), static_cast<int>(place.lines / 6 * pixelsPerInch));
+  return QSize(static_cast<int>(place.cols / 10 * pixelsPerInch),
+               static_cast<int>(place.lines / 6 * pixelsPerInch));
 }
 
 }  // namespace
@@ -291,7 +312,8 @@ void TFormW3::KeepStateHintReadable() {
   QFont small = Canvas->font();
   small.setPixelSize(SmallFontPixelSize());
   double pixelsPerInch = 72;
-  while (pixelsPerInch < 400 && !TextFits(small, HintRoomAt(pixelsPerInch), LabelStateHint->text())) pixelsPerInch += 1;
+  while (pixelsPerInch < 400 && !TextFits(small, HintRoomAt(pixelsPerInch), LabelStateHint->text()))
+    pixelsPerInch += 1;
   Canvas->setMinimumSize(Canvas->SizeAt(pixelsPerInch).expandedTo(Canvas->minimumSize()));
   Canvas->installEventFilter(this);
 }
@@ -358,7 +380,8 @@ void TFormW3::LoadFromRecord() {
   SetRatesCaption(QString::number(w3.TaxYear));
   EditControlNum->setText(QString::number(w3.ControlNum));
   DlgKindOfPayer->SetSelections(w3.KindOfPayer, w3.TPSickPayKind, w3.KindOfEmployer);
-  LabelKindofPayer->setText(PayerLabel(w3.TaxYear, w3.TPSickPayKind, w3.KindOfPayer, w3.KindOfEmployer));
+  LabelKindofPayer->setText(
+      PayerLabel(w3.TaxYear, w3.TPSickPayKind, w3.KindOfPayer, w3.KindOfEmployer));
   LabelW2Count->setText(QString::number(w3.W2Count));
   EditEstablishment->setText(FromRecordText(w3.Establishment.Str()));
   MaskEditEmployerFedID->setText(FromRecordText(w3.EmployerEIN.Str()));
@@ -385,16 +408,25 @@ void TFormW3::LoadFromRecord() {
   EditTaxWheldTPSickPay->setText(QString::fromStdString(FormatAmount(w3.TaxWheldTPSickPay)));
 
   const std::pair<QLabel*, Currency> totals[] = {
-      {LabelWagesTips, w3.TotWages},          {LabelFedTax, w3.TotFedTax},
-      {LabelSSWages, w3.TotSSWages},          {LabelSSTax, w3.TotSSTax},
-      {LabelMedWagesTips, w3.TotMedWages},    {LabelMedTax, w3.TotMedTax},
-      {LabelSSTips, w3.TotSSTips},            {LabelAllocTips, w3.TotAllocTips},
-      {LabelAdvEIC, w3.TotAdvEIC},            {LabelDepCareBen, w3.TotDepCare},
-      {LabelNonQualPlans, w3.TotNonQualPlans}, {LabelDefComp, w3.TotDefComp},
-      {LabelStateWagesTips, w3.TotStateWages}, {LabelStateIncTax, w3.TotStateIncTax},
-      {LabelLocWagesTips, w3.TotLocalWages},  {LabelLocIncTax, w3.TotLocalIncTax},
+      {LabelWagesTips, w3.TotWages},
+      {LabelFedTax, w3.TotFedTax},
+      {LabelSSWages, w3.TotSSWages},
+      {LabelSSTax, w3.TotSSTax},
+      {LabelMedWagesTips, w3.TotMedWages},
+      {LabelMedTax, w3.TotMedTax},
+      {LabelSSTips, w3.TotSSTips},
+      {LabelAllocTips, w3.TotAllocTips},
+      {LabelAdvEIC, w3.TotAdvEIC},
+      {LabelDepCareBen, w3.TotDepCare},
+      {LabelNonQualPlans, w3.TotNonQualPlans},
+      {LabelDefComp, w3.TotDefComp},
+      {LabelStateWagesTips, w3.TotStateWages},
+      {LabelStateIncTax, w3.TotStateIncTax},
+      {LabelLocWagesTips, w3.TotLocalWages},
+      {LabelLocIncTax, w3.TotLocalIncTax},
   };
-  for (const auto& [label, amount] : totals) label->setText(QString::fromStdString(FormatAmount(amount)));
+  for (const auto& [label, amount] : totals)
+    label->setText(QString::fromStdString(FormatAmount(amount)));
 }
 
 void TFormW3::SetRatesCaption(const QString& yearText) {
@@ -450,7 +482,8 @@ void TFormW3::ButtonPayerClick() {
 
 void TFormW3::EditTaxYearExit() {
   if (!EditTaxYear->isModified()) return;
-  if (const std::optional<std::int32_t> year = ParseWholeNumber(TrimText(RecordText(EditTaxYear->text())))) {
+  if (const std::optional<std::int32_t> year =
+          ParseWholeNumber(TrimText(RecordText(EditTaxYear->text())))) {
     if (!VerifyTaxYear(*year)) {
       Reject(EditTaxYear);
       return;
@@ -568,7 +601,8 @@ void TFormW3::EditEMailExit() {
   const std::string text = ShownText(EditEMail);
   if (!text.empty()) {
     const std::size_t at = text.find('@');
-    if (at == std::string::npos || text.substr(at, kEMailDomainSearch).find('.') == std::string::npos) {
+    if (at == std::string::npos ||
+        text.substr(at, kEMailDomainSearch).find('.') == std::string::npos) {
       ShowMessage(kEMailWarning, MsgIcon::Information);
     }
   }
@@ -612,7 +646,8 @@ void TFormW3::BitBtnOKClick() {
     EditTaxYear->setFocus(Qt::OtherFocusReason);
     return;
   }
-  if (DlgKindOfPayer->KindOfPayerIndex() >= 0) Rec().KindOfPayer = DlgKindOfPayer->KindOfPayerIndex();
+  if (DlgKindOfPayer->KindOfPayerIndex() >= 0)
+    Rec().KindOfPayer = DlgKindOfPayer->KindOfPayerIndex();
   if (DlgKindOfPayer->TPSickPayIndex() >= 0) Rec().TPSickPayKind = DlgKindOfPayer->TPSickPayIndex();
   // Earlier years leave the byte of the kind of employer as the file holds it.
   if (RulesForYear(Rec().TaxYear).KindOfEmployer)

@@ -27,7 +27,7 @@ struct W3Record;
 class TFormW3 final : public QDialog {
   Q_OBJECT
 
-public:
+ public:
   // Works on the W-3 record that ReadW3 made the file's current record.
   TFormW3(TQuillmarFormFile& file, TQuillmarRegistry& registry, QWidget* parent = nullptr);
   ~TFormW3() override;
@@ -120,12 +120,12 @@ public:
   TDlgKindOfPayer* DlgKindOfPayer = nullptr;
   TFormSocSecMedicare* FormSocSecMedicare = nullptr;
 
-protected:
+ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
-private:
+ private:
   void BuildForm();
   void FormCreate();
   void LoadFromRecord();
@@ -146,8 +146,9 @@ private:
   TQuillmarRegistry& registry_;
   LeaveFieldFilter* leaveFilter_ = nullptr;
   int clockYear_ = 0;
-  QWidget* rejectedField_ = nullptr;  // the field whose entry was refused last, until it is accepted
-  QString rejectedText_;               // what that field showed when it was refused
+  QWidget* rejectedField_ =
+      nullptr;            // the field whose entry was refused last, until it is accepted
+  QString rejectedText_;  // what that field showed when it was refused
   QWidget* rejectedLeavingTo_ = nullptr;  // where the focus was going when it was refused
   bool closing_ = false;
 };

@@ -33,11 +33,20 @@ std::string ExecArgument(const std::string& argument) {
   std::string escaped;
   for (char c : quoted) {
     switch (c) {
-      case '\\': escaped += "\\\\"; break;
-      case '\n': escaped += "\\n"; break;
-      case '\t': escaped += "\\t"; break;
-      case '\r': escaped += "\\r"; break;
-      default: escaped += c;
+      case '\\':
+        escaped += "\\\\";
+        break;
+      case '\n':
+        escaped += "\\n";
+        break;
+      case '\t':
+        escaped += "\\t";
+        break;
+      case '\r':
+        escaped += "\\r";
+        break;
+      default:
+        escaped += c;
     }
   }
   return escaped;
@@ -46,7 +55,8 @@ std::string ExecArgument(const std::string& argument) {
 // Writes the file unless it already holds exactly `contents`; tells whether
 // it was written.
 std::optional<bool> WriteIfChanged(const std::filesystem::path& file, const std::string& contents) {
-  if (const std::optional<std::string> existing = ReadWholeFile(file); existing && *existing == contents) {
+  if (const std::optional<std::string> existing = ReadWholeFile(file);
+      existing && *existing == contents) {
     return false;
   }
   std::error_code ec;
@@ -96,26 +106,32 @@ std::string QuillmarDesktopEntry(const std::string& programPath) {
          "Version=1.0\n"
          "Name=Quillmar\n"
          "Comment=W-2 wage statements and the W-3 transmittal\n"
-         "Exec=" + program + " %f\n"
+         "Exec=" +
+         program +
+         " %f\n"
          "Icon=tolvane-quillmar\n"
-         "MimeType=" + kMimeType + ";\n"
+         "MimeType=" +
+         kMimeType +
+         ";\n"
          "Terminal=false\n"
          "Categories=Office;Finance;\n"
          "Actions=Print;\n"
          "\n"
          "[Desktop Action Print]\n"
          "Name=Print\n"
-         "Exec=" + program + " /p %f\n";
+         "Exec=" +
+         program + " /p %f\n";
 }
 
 bool RegisterWithDesktop(const std::filesystem::path& dataHome, const std::string& programPath) {
   if (dataHome.empty() || programPath.empty()) return false;
   const std::filesystem::path mimeFolder = dataHome / "mime";
   const std::filesystem::path applicationsFolder = dataHome / "applications";
-  const std::optional<bool> mimeWritten =
-      WriteIfChanged(mimeFolder / "packages" / (std::string(kFileBaseName) + ".xml"), QuillmarMimePackage());
-  const std::optional<bool> entryWritten = WriteIfChanged(
-      applicationsFolder / (std::string(kFileBaseName) + ".desktop"), QuillmarDesktopEntry(programPath));
+  const std::optional<bool> mimeWritten = WriteIfChanged(
+      mimeFolder / "packages" / (std::string(kFileBaseName) + ".xml"), QuillmarMimePackage());
+  const std::optional<bool> entryWritten =
+      WriteIfChanged(applicationsFolder / (std::string(kFileBaseName) + ".desktop"),
+                     QuillmarDesktopEntry(programPath));
   if (mimeWritten.value_or(false)) RunTool("update-mime-database", mimeFolder);
   if (entryWritten.value_or(false)) RunTool("update-desktop-database", applicationsFolder);
   return mimeWritten.has_value() && entryWritten.has_value();

@@ -1,9 +1,9 @@
 #include "settings/InstallCheck.h"
 
-#include "settings/DesktopRegistration.h"
-#include "settings/QuillmarRegistry.h"
 #include "platform/MessageBoxes.h"
 #include "platform/RegistryError.h"
+#include "settings/DesktopRegistration.h"
+#include "settings/QuillmarRegistry.h"
 
 bool InstallCheckFails(TQuillmarRegistry& registry, const std::string& shortPath) {
   registry.SetRootKey(RegRoot::LocalMachine);

@@ -26,4 +26,5 @@ void RegisterInstall(TQuillmarRegistry& registry, const std::string& shortPath,
                      const std::filesystem::path& desktopDataFolder);
 
 // Rewrites the installation values with version "1.0" when they hold another.
-void CheckInstalledVersion(TQuillmarRegistry& registry, const std::string& shortPath = RunningProgramPath());
+void CheckInstalledVersion(TQuillmarRegistry& registry,
+                           const std::string& shortPath = RunningProgramPath());

@@ -5,21 +5,21 @@
 
 #include <vector>
 
+#include "data/SocSecMedicareRates.h"
 #include "platform/CodePage.h"
 #include "platform/FilePaths.h"
-#include "data/SocSecMedicareRates.h"
 
 namespace {
 
 // Closes the registry's open key when it goes, also on an error.
 class OpenKeyScope {
-public:
+ public:
   explicit OpenKeyScope(Registry& registry) : registry_(registry) {}
   ~OpenKeyScope() { registry_.CloseKey(); }
   OpenKeyScope(const OpenKeyScope&) = delete;
   OpenKeyScope& operator=(const OpenKeyScope&) = delete;
 
-private:
+ private:
   Registry& registry_;
 };
 
@@ -135,7 +135,8 @@ std::vector<std::string> TQuillmarRegistry::ReadEfw2Values(const std::vector<std
   return texts;
 }
 
-void TQuillmarRegistry::WriteEfw2Values(const std::vector<std::pair<std::string, std::string>>& values) {
+void TQuillmarRegistry::WriteEfw2Values(
+    const std::vector<std::pair<std::string, std::string>>& values) {
   SetRootKey(RegRoot::CurrentUser);
   if (!OpenKey(kEfw2Key, true)) return;
   OpenKeyScope scope(*this);
@@ -168,7 +169,8 @@ bool TQuillmarRegistry::WriteRatesForYear(const SocSecMedicareRates& rates) {
   if (!OpenKey(RatesKeyOf(rates.TaxYear), true)) return false;
   OpenKeyScope scope(*this);
   // One change of the hive: a year is never left half written.
-  WriteValues({AmountValue("SocSecMaxWage", rates.SocSecMaxWage), AmountValue("SocSecRate", rates.SocSecRate),
+  WriteValues({AmountValue("SocSecMaxWage", rates.SocSecMaxWage),
+               AmountValue("SocSecRate", rates.SocSecRate),
                AmountValue("MedicareMaxWage", rates.MedicareMaxWage),
                AmountValue("MedicareRate", rates.MedicareRate),
                RegValue::Dword("MedicareHasMaxWage", rates.MedicareHasMaxWage ? 1u : 0u)});

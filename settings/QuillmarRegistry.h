@@ -13,14 +13,14 @@
 #include <utility>
 #include <vector>
 
+#include "platform/Registry.h"
 #include "settings/FormMargins.h"
 #include "settings/InstallValues.h"
-#include "platform/Registry.h"
 
 struct SocSecMedicareRates;
 
 class TQuillmarRegistry : public Registry {
-public:
+ public:
   static constexpr const char* kProductKey = "\\Software\\Tolvane\\Quillmar\\1.0";
   static constexpr const char* kPayrollKey = "\\Software\\Tolvane\\Quillmar\\1.0\\Payroll";
   static constexpr const char* kW2MarginsKey = "\\Software\\Tolvane\\Quillmar\\1.0\\W2Margins";

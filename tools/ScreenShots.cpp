@@ -13,18 +13,18 @@
 #include <vector>
 
 #include "app/Main.h"
-#include "settings/QuillmarRegistry.h"
-#include "settings/RateTableSeeding.h"
 #include "data/Currency.h"
 #include "data/QuillmarFormFile.h"
-#include "platform/MessageBoxes.h"
 #include "data/SocSecMedicareRates.h"
-#include "rules/SumToW3.h"
+#include "platform/MessageBoxes.h"
 #include "platform/RecordingPrinter.h"
 #include "platform/ScriptedPrintDialogs.h"
+#include "rules/SumToW3.h"
 #include "screens/ErrorReport.h"
 #include "screens/W2InputForm.h"
 #include "screens/W3InputForm.h"
+#include "settings/QuillmarRegistry.h"
+#include "settings/RateTableSeeding.h"
 
 namespace {
 
@@ -32,7 +32,7 @@ namespace fs = std::filesystem;
 
 // No one is there to answer: every box takes the answer that changes nothing.
 class QuietMessageBoxes final : public IMessageBoxes {
-public:
+ public:
   MsgButton Show(const MessageBoxRequest& request) override {
     std::cerr << "message: " << request.text << "\n";
     if (request.buttons & MsgNo) return MsgNo;
@@ -42,12 +42,12 @@ public:
 };
 
 class NoFileDialog final : public IFileDialog {
-public:
+ public:
   std::optional<std::string> Execute(const FileDialogRequest&) override { return std::nullopt; }
 };
 
 class NoLauncher final : public IScreenLauncher {
-public:
+ public:
   bool Available(LaunchTarget target) const override {
     return target == LaunchTarget::RatesScreen || target == LaunchTarget::W3Screen ||
            target == LaunchTarget::W2Screen;
@@ -68,7 +68,7 @@ constexpr int kDesktopWidth = 1280;
 constexpr int kDesktopHeight = 1024;
 
 class WideDesktop final : public IDesktop {
-public:
+ public:
   WorkArea GetWorkArea() const override { return {kDesktopWidth, kDesktopHeight}; }
 };
 
@@ -148,7 +148,8 @@ int main(int argc, char* argv[]) {
     NoFileDialog dialog;
     NoLauncher launcher;
     WideDesktop desktop;
-    MainFormSettings settings{(work / "registry").string(), "/opt/Tolvane/Quillmar/Quillmar", "", {}};
+    MainFormSettings settings{
+        (work / "registry").string(), "/opt/Tolvane/Quillmar/Quillmar", "", {}};
     TMainForm mainWindow(settings, dialog, launcher, desktop);
     ok = Save(mainWindow, out / "main-window.png") && ok;
 

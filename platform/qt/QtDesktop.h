@@ -4,6 +4,6 @@
 #include "platform/Desktop.h"
 
 class QtDesktop final : public IDesktop {
-public:
+ public:
   WorkArea GetWorkArea() const override;
 };

@@ -7,10 +7,10 @@
 class QWidget;
 
 class QtFileDialog final : public IFileDialog {
-public:
+ public:
   explicit QtFileDialog(QWidget* parent) : parent_(parent) {}
   std::optional<std::string> Execute(const FileDialogRequest& request) override;
 
-private:
+ private:
   QWidget* parent_;
 };

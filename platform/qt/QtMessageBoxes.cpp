@@ -9,11 +9,16 @@ namespace {
 
 QMessageBox::Icon ToQtIcon(MsgIcon icon) {
   switch (icon) {
-    case MsgIcon::Information: return QMessageBox::Information;
-    case MsgIcon::Warning: return QMessageBox::Warning;
-    case MsgIcon::Error: return QMessageBox::Critical;
-    case MsgIcon::Question: return QMessageBox::Question;
-    case MsgIcon::None: break;
+    case MsgIcon::Information:
+      return QMessageBox::Information;
+    case MsgIcon::Warning:
+      return QMessageBox::Warning;
+    case MsgIcon::Error:
+      return QMessageBox::Critical;
+    case MsgIcon::Question:
+      return QMessageBox::Question;
+    case MsgIcon::None:
+      break;
   }
   return QMessageBox::NoIcon;
 }
@@ -29,12 +34,16 @@ QString MessageText(const std::string& text) {
 }  // namespace
 
 MsgButton QtMessageBoxes::Show(const MessageBoxRequest& request) {
-  QMessageBox box(ToQtIcon(request.icon), MessageText(request.caption),
-                  MessageText(request.text), QMessageBox::NoButton,
-                  QApplication::activeWindow());
-  struct Pair { MsgButton ours; QMessageBox::StandardButton qt; };
-  const Pair pairs[] = {{MsgYes, QMessageBox::Yes}, {MsgNo, QMessageBox::No},
-                        {MsgOk, QMessageBox::Ok}, {MsgCancel, QMessageBox::Cancel}};
+  QMessageBox box(ToQtIcon(request.icon), MessageText(request.caption), MessageText(request.text),
+                  QMessageBox::NoButton, QApplication::activeWindow());
+  struct Pair {
+    MsgButton ours;
+    QMessageBox::StandardButton qt;
+  };
+  const Pair pairs[] = {{MsgYes, QMessageBox::Yes},
+                        {MsgNo, QMessageBox::No},
+                        {MsgOk, QMessageBox::Ok},
+                        {MsgCancel, QMessageBox::Cancel}};
   for (const Pair& p : pairs) {
     if (request.buttons & p.ours) box.addButton(p.qt);
   }

@@ -6,6 +6,6 @@
 class QWidget;
 
 class QtMessageBoxes final : public IMessageBoxes {
-public:
+ public:
   MsgButton Show(const MessageBoxRequest& request) override;
 };

@@ -3,14 +3,17 @@
 #include "app/CommandLine.h"
 
 TEST(CommandLine, NewFileExtensionCompletion) {
-  struct Case { std::string typed; std::string expected; };
+  struct Case {
+    std::string typed;
+    std::string expected;
+  };
   const Case cases[] = {
       {"/data/payroll", "/data/payroll.qmr"},
       {"/data/payroll.", "/data/payroll.qmr"},
       {"/data/payroll.   ", "/data/payroll.qmr"},
       {"/data/payroll.txt", "/data/payroll.txt"},
       {"/data/payroll.QMR", "/data/payroll.QMR"},
-      {"/data/payroll.  ", "/data/payroll.  "},        // two spaces: an extension of its own
+      {"/data/payroll.  ", "/data/payroll.  "},          // two spaces: an extension of its own
       {"/my.folder/payroll", "/my.folder/payroll.qmr"},  // a dot in the folder is no extension
       {"payroll", "payroll.qmr"},
   };
@@ -31,11 +34,11 @@ TEST(CommandLine, PrintFlagAndFileName) {
       {{"x/print", "b.QmR"}, true, "b.QmR"},               // "/P" anywhere, any case
       {{"first.qmr", "second.qmr"}, false, "second.qmr"},  // a later file replaces an earlier
       {{"notes.txt", "--verbose"}, false, ""},             // others are ignored
-      {{"/p/acme.qmr"}, false, "/p/acme.qmr"},             // a path through a folder named p is a file
+      {{"/p/acme.qmr"}, false, "/p/acme.qmr"},  // a path through a folder named p is a file
       {{"/home/pat/payroll/acme.qmr"}, false, "/home/pat/payroll/acme.qmr"},
       {{"/p", "/srv/Payroll/acme.QMR"}, true, "/srv/Payroll/acme.QMR"},
-      {{"/home/pat/notes.txt"}, true, ""},                 // no data file: "/P" is the print flag
-      {{"acme.qmr.bak"}, false, "acme.qmr.bak"},           // ".QMR" anywhere
+      {{"/home/pat/notes.txt"}, true, ""},        // no data file: "/P" is the print flag
+      {{"acme.qmr.bak"}, false, "acme.qmr.bak"},  // ".QMR" anywhere
   };
   for (const Case& c : cases) {
     const CommandLineRequest r = ParseCommandLine(c.args);

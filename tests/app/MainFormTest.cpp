@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QMenu>
-#include <QMenuBar>
 #include <QApplication>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolButton>
@@ -14,11 +14,11 @@
 #include <functional>
 #include <set>
 
-#include "settings/InstallValues.h"
 #include "app/Main.h"
-#include "settings/QuillmarRegistry.h"
 #include "data/QuillmarFormFile.h"
 #include "data/SocSecMedicareRates.h"
+#include "settings/InstallValues.h"
+#include "settings/QuillmarRegistry.h"
 #include "tests/support/ScriptedMessageBoxes.h"
 #include "tests/support/TempDir.h"
 
@@ -35,7 +35,7 @@ const char* const kCompleteW3Text =
     "Click OK to do this.";
 
 class ScriptedFileDialog final : public IFileDialog {
-public:
+ public:
   std::optional<std::string> Execute(const FileDialogRequest& request) override {
     requests.push_back(request);
     if (answers.empty()) {
@@ -51,23 +51,39 @@ public:
 };
 
 class RecordingLauncher final : public IScreenLauncher {
-public:
+ public:
   struct Call {
     LaunchTarget target;
     TQuillmarFormFile* file;
   };
   bool Available(LaunchTarget target) const override { return missing.count(target) == 0; }
-  void ShowRates(TQuillmarRegistry&, TQuillmarFormFile* file) override { Record(LaunchTarget::RatesScreen, file); }
-  void ShowW3(TQuillmarFormFile& file, TQuillmarRegistry&) override { Record(LaunchTarget::W3Screen, &file); }
-  void ShowW2(TQuillmarFormFile& file, TQuillmarRegistry&) override { Record(LaunchTarget::W2Screen, &file); }
-  void PrintW3(TQuillmarFormFile& file, TQuillmarRegistry&) override { Record(LaunchTarget::PrintW3, &file); }
-  void PrintW2s(TQuillmarFormFile& file, TQuillmarRegistry&) override { Record(LaunchTarget::PrintW2s, &file); }
+  void ShowRates(TQuillmarRegistry&, TQuillmarFormFile* file) override {
+    Record(LaunchTarget::RatesScreen, file);
+  }
+  void ShowW3(TQuillmarFormFile& file, TQuillmarRegistry&) override {
+    Record(LaunchTarget::W3Screen, &file);
+  }
+  void ShowW2(TQuillmarFormFile& file, TQuillmarRegistry&) override {
+    Record(LaunchTarget::W2Screen, &file);
+  }
+  void PrintW3(TQuillmarFormFile& file, TQuillmarRegistry&) override {
+    Record(LaunchTarget::PrintW3, &file);
+  }
+  void PrintW2s(TQuillmarFormFile& file, TQuillmarRegistry&) override {
+    Record(LaunchTarget::PrintW2s, &file);
+  }
   void PrintMailingLabels(TQuillmarFormFile& file, TQuillmarRegistry&) override {
     Record(LaunchTarget::MailingLabels, &file);
   }
-  void ExportEfw2(TQuillmarFormFile& file, TQuillmarRegistry&) override { Record(LaunchTarget::ExportEfw2, &file); }
-  void PrintPlainPaperW2s(TQuillmarFormFile& file) override { Record(LaunchTarget::PlainPaperW2s, &file); }
-  void PrintPlainPaperW3(TQuillmarFormFile& file) override { Record(LaunchTarget::PlainPaperW3, &file); }
+  void ExportEfw2(TQuillmarFormFile& file, TQuillmarRegistry&) override {
+    Record(LaunchTarget::ExportEfw2, &file);
+  }
+  void PrintPlainPaperW2s(TQuillmarFormFile& file) override {
+    Record(LaunchTarget::PlainPaperW2s, &file);
+  }
+  void PrintPlainPaperW3(TQuillmarFormFile& file) override {
+    Record(LaunchTarget::PlainPaperW3, &file);
+  }
   std::vector<LaunchTarget> Targets() const {
     std::vector<LaunchTarget> t;
     for (const Call& c : calls) t.push_back(c.target);
@@ -78,7 +94,7 @@ public:
   // Runs inside the launch, while the screen would be showing.
   std::function<void(LaunchTarget, TQuillmarFormFile*)> during;
 
-private:
+ private:
   void Record(LaunchTarget target, TQuillmarFormFile* file) {
     calls.push_back({target, file});
     if (during) during(target, file);
@@ -86,13 +102,13 @@ private:
 };
 
 class FakeDesktop final : public IDesktop {
-public:
+ public:
   WorkArea GetWorkArea() const override { return area; }
   WorkArea area{1024, 768};
 };
 
 class MainFormTest : public ::testing::Test {
-protected:
+ protected:
   std::unique_ptr<TMainForm> MakeForm(std::vector<std::string> arguments = {}) {
     MainFormSettings settings;
     settings.registryFolder = RegistryFolder();
@@ -145,8 +161,8 @@ TEST_F(MainFormTest, TheTitlePanelNamesTheProductAndVersion) {
     lines << label->text();
     EXPECT_TRUE(label->alignment() & Qt::AlignHCenter) << label->text().toStdString();
   }
-  EXPECT_EQ(lines, (QStringList{QString::fromUtf8("Quillmar \u2122"), "(32 bit Windows 95/98/NT and above)",
-                                "Version 1.0 (1/2002)"}));
+  EXPECT_EQ(lines, (QStringList{QString::fromUtf8("Quillmar \u2122"),
+                                "(32 bit Windows 95/98/NT and above)", "Version 1.0 (1/2002)"}));
 }
 
 TEST_F(MainFormTest, MenusCarryTheirCaptionsHintsAndStates) {
@@ -167,10 +183,10 @@ TEST_F(MainFormTest, MenusCarryTheirCaptionsHintsAndStates) {
        "View or Change Soc.Sec/Medicare Rates used to verify W-2 entries", true},
       {form->EditW3Company, "W-3 &Company Information",
        "Enter, View, or Change Company Information. View W-2 Totals", true},
-      {form->EditW2Employee, "W-2 &Employee Information", "Enter, View, or Change Employee W-2 Information",
-       true},
-      {form->PrintW3Company, "W-3 &Company Information", "Print W-3 Form (Company Information and W-2 Totals)",
-       true},
+      {form->EditW2Employee, "W-2 &Employee Information",
+       "Enter, View, or Change Employee W-2 Information", true},
+      {form->PrintW3Company, "W-3 &Company Information",
+       "Print W-3 Form (Company Information and W-2 Totals)", true},
       {form->PrintMailingLabels, "Mailing Labels", "Print Employee Mailing Labels", true},
       {form->PrintPlainPaperW2s, "W-2 Employee Copies (plain paper)...",
        "Print the employees' Copies B, C and 2 with the form drawn, or one PDF per employee", true},
@@ -224,8 +240,9 @@ TEST_F(MainFormTest, TheHighlightedItemsHintReachesTheStatusLine) {
 TEST_F(MainFormTest, WithoutAFileEveryFileItemShowsTheNoFileMessageButRatesOpen) {
   auto form = MakeForm();
   const std::vector<void (TMainForm::*)()> handlers = {
-      &TMainForm::EditW3CompanyClick, &TMainForm::EditW2EmployeeClick, &TMainForm::PrintW3CompanyClick,
-      &TMainForm::PrintW2EmployeesClick, &TMainForm::PrintMailingLabelsClick};
+      &TMainForm::EditW3CompanyClick, &TMainForm::EditW2EmployeeClick,
+      &TMainForm::PrintW3CompanyClick, &TMainForm::PrintW2EmployeesClick,
+      &TMainForm::PrintMailingLabelsClick};
   for (auto handler : handlers) {
     boxes.Answer(MsgOk);
     ((*form).*handler)();
@@ -294,13 +311,15 @@ TEST_F(MainFormTest, NewOnAnExistingNameOpensThatFileUnchanged) {
   const std::string path = DataFile("acme.qmr");
   MakeCompleteFile(path);
   std::ifstream before(path, std::ios::binary);
-  const std::string bytesBefore((std::istreambuf_iterator<char>(before)), std::istreambuf_iterator<char>());
+  const std::string bytesBefore((std::istreambuf_iterator<char>(before)),
+                                std::istreambuf_iterator<char>());
   auto form = MakeForm();
   dialog.answers.push_back(DataFile("acme"));
   form->FileNew();
   form.reset();
   std::ifstream after(path, std::ios::binary);
-  const std::string bytesAfter((std::istreambuf_iterator<char>(after)), std::istreambuf_iterator<char>());
+  const std::string bytesAfter((std::istreambuf_iterator<char>(after)),
+                               std::istreambuf_iterator<char>());
   EXPECT_EQ(bytesAfter.size(), bytesBefore.size());
   EXPECT_EQ(bytesAfter.substr(1280), bytesBefore.substr(1280));
   EXPECT_EQ(launcher.Targets(), std::vector<LaunchTarget>{LaunchTarget::W3Screen});
@@ -325,7 +344,8 @@ TEST_F(MainFormTest, OpenOfACompleteFileShowsItsEmployeesAndACancelledOpenShowsT
   form->FileOpen();
   dialog.answers.push_back(std::nullopt);
   form->FileOpen();
-  EXPECT_EQ(launcher.Targets(), (std::vector<LaunchTarget>{LaunchTarget::W2Screen, LaunchTarget::W2Screen}));
+  EXPECT_EQ(launcher.Targets(),
+            (std::vector<LaunchTarget>{LaunchTarget::W2Screen, LaunchTarget::W2Screen}));
   EXPECT_EQ(launcher.calls[1].file, form->ActiveFile());
   EXPECT_EQ(form->CurrentFileName(), path);
   EXPECT_EQ(form->ActiveFile()->RecPos(), 1280);  // GoFirst made the first employee current
@@ -381,23 +401,32 @@ TEST_F(MainFormTest, AFileThatCannotBeOpenedLeavesNoFileOpenAndTheNameUnchanged)
 
 TEST_F(MainFormTest, WorkAreaCheckWarnsOnceOnASmallDesktop) {
   const std::string message =
-      "Your Windows screen setting is too small to view the entire W-3 or W-2 entry screens.  There "
-      "are two solutions:\r\rUnless you have a really old monitor the preferred solution is for you "
+      "Your Windows screen setting is too small to view the entire W-3 or W-2 entry screens.  "
+      "There "
+      "are two solutions:\r\rUnless you have a really old monitor the preferred solution is for "
+      "you "
       "to reset the Windows screen size. Right click on the Windows desktop, a pop up menu will "
-      "appear, left click \"Properties\", a tabbed dialog will appear (you can also reach this dialog "
+      "appear, left click \"Properties\", a tabbed dialog will appear (you can also reach this "
+      "dialog "
       "from Start, Settings, Control Panel, Display). In the tabbed dialog, click on the Settings "
-      "tab, then in the \"Screen Area\" box at the lower right move the slider to the right (towards "
+      "tab, then in the \"Screen Area\" box at the lower right move the slider to the right "
+      "(towards "
       "\"More\") until \"800 by 600 pixels\" appears. Click Apply and follow the instructions that "
-      "will be displayed.\r\rThe other solution is to click the square maximize button (middle of 3) "
+      "will be displayed.\r\rThe other solution is to click the square maximize button (middle of "
+      "3) "
       "on the top right corner of the W-3 and W-2 entry screens. This should insert scroll bars on "
-      "the right and bottom sides of the entry screens so you can move the screen around to uncover "
+      "the right and bottom sides of the entry screens so you can move the screen around to "
+      "uncover "
       "hidden areas.";
   struct Case {
     WorkArea area;
     bool warned;
   };
-  const Case cases[] = {{{800, 520}, false}, {{740, 560}, true}, {{742, 508}, false},
-                        {{742, 507}, true},  {{741, 600}, true}};
+  const Case cases[] = {{{800, 520}, false},
+                        {{740, 560}, true},
+                        {{742, 508}, false},
+                        {{742, 507}, true},
+                        {{741, 600}, true}};
   for (const Case& c : cases) {
     boxes.Clear();
     desktop.area = c.area;
@@ -405,7 +434,8 @@ TEST_F(MainFormTest, WorkAreaCheckWarnsOnceOnASmallDesktop) {
     if (c.warned) boxes.Answer(MsgOk);
     form->FirstActivation();
     if (c.warned) {
-      EXPECT_EQ(boxes.Texts(), std::vector<std::string>{message}) << c.area.width << "x" << c.area.height;
+      EXPECT_EQ(boxes.Texts(), std::vector<std::string>{message})
+          << c.area.width << "x" << c.area.height;
       EXPECT_EQ(boxes.Shown().at(0).caption, "Quillmar");
     } else {
       EXPECT_TRUE(boxes.Shown().empty()) << c.area.width << "x" << c.area.height;
@@ -427,7 +457,8 @@ TEST_F(MainFormTest, CommandLineOpensTheW2ScreenOrPrints) {
     form->FirstActivation();
     EXPECT_NE(form->ActiveFile(), nullptr);  // the program stays open with the file
   }
-  EXPECT_EQ(launcher.Targets(), (std::vector<LaunchTarget>{LaunchTarget::W2Screen, LaunchTarget::PrintW2s}));
+  EXPECT_EQ(launcher.Targets(),
+            (std::vector<LaunchTarget>{LaunchTarget::W2Screen, LaunchTarget::PrintW2s}));
 }
 
 TEST_F(MainFormTest, CommandLineOpensAFileInAFolderWhoseNameStartsWithP) {
@@ -521,6 +552,7 @@ TEST_F(MainFormTest, WhatThisBuildLacksIsDisabledAndSaidSoFromTheCommandLine) {
   boxes.Answer(MsgOk);
   form->FirstActivation();
   EXPECT_EQ(boxes.Texts(),
-            std::vector<std::string>{"Printing the W-2 forms is not available in this version of Quillmar."});
+            std::vector<std::string>{
+                "Printing the W-2 forms is not available in this version of Quillmar."});
   EXPECT_TRUE(launcher.calls.empty());
 }

@@ -19,16 +19,16 @@ namespace {
 // File, New in the main window, with the W-3 screen shown by a launcher that
 // lets the test type into it instead of blocking in exec().
 class ScriptedNewFileDialog final : public IFileDialog {
-public:
+ public:
   explicit ScriptedNewFileDialog(std::string answer) : answer_(std::move(answer)) {}
   std::optional<std::string> Execute(const FileDialogRequest&) override { return answer_; }
 
-private:
+ private:
   std::string answer_;
 };
 
 class TypingLauncher final : public IScreenLauncher {
-public:
+ public:
   bool Available(LaunchTarget target) const override { return target == LaunchTarget::W3Screen; }
   void ShowRates(TQuillmarRegistry&, TQuillmarFormFile*) override { ADD_FAILURE() << "rates"; }
   void ShowW3(TQuillmarFormFile& file, TQuillmarRegistry& registry) override {
@@ -41,8 +41,12 @@ public:
   void ShowW2(TQuillmarFormFile&, TQuillmarRegistry&) override { ADD_FAILURE() << "W-2 screen"; }
   void PrintW3(TQuillmarFormFile&, TQuillmarRegistry&) override { ADD_FAILURE() << "W-3 print"; }
   void PrintW2s(TQuillmarFormFile&, TQuillmarRegistry&) override { ADD_FAILURE() << "W-2 print"; }
-  void PrintMailingLabels(TQuillmarFormFile&, TQuillmarRegistry&) override { ADD_FAILURE() << "labels"; }
-  void ExportEfw2(TQuillmarFormFile&, TQuillmarRegistry&) override { ADD_FAILURE() << "EFW2 export"; }
+  void PrintMailingLabels(TQuillmarFormFile&, TQuillmarRegistry&) override {
+    ADD_FAILURE() << "labels";
+  }
+  void ExportEfw2(TQuillmarFormFile&, TQuillmarRegistry&) override {
+    ADD_FAILURE() << "EFW2 export";
+  }
   void PrintPlainPaperW2s(TQuillmarFormFile&) override { ADD_FAILURE() << "plain-paper W-2s"; }
   void PrintPlainPaperW3(TQuillmarFormFile&) override { ADD_FAILURE() << "plain-paper W-3"; }
 
@@ -51,7 +55,7 @@ public:
 };
 
 class NoDesktop final : public IDesktop {
-public:
+ public:
   WorkArea GetWorkArea() const override { return {1024, 768}; }
 };
 

@@ -28,14 +28,18 @@ std::string RandomFile(std::mt19937& rng) {
   // copies of an earlier record so that names and SSNs repeat.
   for (std::size_t at = 0; at + kRecSize <= size; at += kRecSize) {
     switch (kind(rng)) {
-      case 0: bytes[at + 8] = static_cast<char>(16 * (1 + kind(rng) % 3)); break;
+      case 0:
+        bytes[at + 8] = static_cast<char>(16 * (1 + kind(rng) % 3));
+        break;
       case 1:
-        for (std::size_t field : {17u, 29u, 45u, 61u}) bytes[at + field] = static_cast<char>(kind(rng));
+        for (std::size_t field : {17u, 29u, 45u, 61u})
+          bytes[at + field] = static_cast<char>(kind(rng));
         break;
       case 2:
         if (at >= kRecSize) bytes.replace(at, kRecSize, bytes, at - kRecSize, kRecSize);
         break;
-      default: break;
+      default:
+        break;
     }
   }
   if (size >= 2 * kRecSize && kind(rng) != 0) {
@@ -45,17 +49,18 @@ std::string RandomFile(std::mt19937& rng) {
   return bytes;
 }
 
-
 bool StartsLikeSsn(const std::string& key) {
   const std::string head = key.substr(0, 3);
   return head >= "000" && head <= "999";
 }
 
 // Queues the answers a lookup of `key` will ask for among namesakes.
-void ScriptNamesakes(ScriptedMessageBoxes& boxes, const TQuillmarFormFile& file, const std::string& key) {
+void ScriptNamesakes(ScriptedMessageBoxes& boxes, const TQuillmarFormFile& file,
+                     const std::string& key) {
   if (key.empty() || file.IndexMode == 2 || StartsLikeSsn(key)) return;
   int run = 0;
-  for (const SortedKeyList::Entry& e : file.NameIndex().Entries()) run += SortedKeyList::CompareKeys(e.Key, key) == 0;
+  for (const SortedKeyList::Entry& e : file.NameIndex().Entries())
+    run += SortedKeyList::CompareKeys(e.Key, key) == 0;
   if (run < 2) return;
   for (int i = 0; i < run - 1; ++i) boxes.Answer(MsgNo);
   boxes.Answer(MsgOk);
@@ -86,7 +91,8 @@ TEST_F(DamagedFileTest, AnyFileOpensAndWalksInEveryOrder) {
 
     for (int mode : {0, 1, 2}) {
       file->IndexMode = mode;
-      const int expected = mode == 1 ? w2Records : (mode == 2 ? file->SsnIndex().Count() : w2Records);
+      const int expected =
+          mode == 1 ? w2Records : (mode == 2 ? file->SsnIndex().Count() : w2Records);
       int seen = 0;
       if (file->GoFirst()) {
         ++seen;

@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "data/EntryRules.h"
@@ -15,9 +14,12 @@ const std::string kStateText =
     "Expecting 2 uppercase characters representing a VALID State postal abbreviation";
 
 const std::string kEinText =
-    "Federal Employer's Identification Number (EIN) is missing or invalid. Entry should be shown as 10 "
-    "positions, 9 numerics and one hyphen in position 3 (e.g., 00-0000000). The first two left-most "
-    "positions cannot be 00, 07, 08, 09, 10, 17, 18, 19, 20, 26, 27, 28, 29, 30, 40, 49, 50, 60, 69, "
+    "Federal Employer's Identification Number (EIN) is missing or invalid. Entry should be shown "
+    "as 10 "
+    "positions, 9 numerics and one hyphen in position 3 (e.g., 00-0000000). The first two "
+    "left-most "
+    "positions cannot be 00, 07, 08, 09, 10, 17, 18, 19, 20, 26, 27, 28, 29, 30, 40, 49, 50, 60, "
+    "69, "
     "70, 78, 79, 80, 89, 90.  Social Security Administration will reject these errors when W-2 "
     "processed.\r\rAlso, be sure number is same as EIN on the appropriate Federal employment tax "
     "return which included employee's pay and withholding (e.g., Form 941, Form 942 Employer's "
@@ -25,12 +27,15 @@ const std::string kEinText =
     "Agricultural Employees).";
 
 const std::string kSsnText =
-    "Social Security Number is missing or invalid.  Should be 11 characters in format 999-99-9999 the "
+    "Social Security Number is missing or invalid.  Should be 11 characters in format 999-99-9999 "
+    "the "
     "hyphens are required.  The SSN may not be 111-11-1111 or 333-33-3333 or 123-45-6789, also the "
     "first 3 characters must be in the ranges 001 to 665, or 667 to 728, or 750 to 772. Social "
     "Security Administration will reject these errors when W-2 processed.\r\r If your records are "
-    "accurate call the SSA at 1-800-772-6270 weekdays from 7:00 a.m. to 7:00 p.m. EST. to verify the "
-    "SSN number. You will be asked for your company name and EIN. Then you will be asked to provide "
+    "accurate call the SSA at 1-800-772-6270 weekdays from 7:00 a.m. to 7:00 p.m. EST. to verify "
+    "the "
+    "SSN number. You will be asked for your company name and EIN. Then you will be asked to "
+    "provide "
     "the following employee information: SSN, last name, first name, middle initial (if "
     "applicable), date of birth, and gender.\r\r This SSN error is not a basis, in and of itself, "
     "for you to take any adverse action against the employee as this may violate state or federal "
@@ -49,23 +54,25 @@ std::string AmountMessage(const std::string& typed) {
 }
 
 std::string IntegerMessage(const std::string& typed) {
-  return "Entry of \"" + typed + "\" does not constitute a valid number. It must be made up of only digits 0 to 9\r\r" +
+  return "Entry of \"" + typed +
+         "\" does not constitute a valid number. It must be made up of only digits 0 to 9\r\r" +
          kRetained;
 }
 
 class FakeField final : public IEntryField {
-public:
+ public:
   explicit FakeField(std::string text) : text_(std::move(text)) {}
   std::string Text() const override { return text_; }
   void SetFocus() override { ++focusCount; }
   int focusCount = 0;
 
-private:
+ private:
   std::string text_;
 };
 
 // Expects exactly one plain "Quillmar" box with the given text.
-void ExpectOneMessage(const ScriptedMessageBoxes& boxes, const std::string& text, const std::string& what) {
+void ExpectOneMessage(const ScriptedMessageBoxes& boxes, const std::string& text,
+                      const std::string& what) {
   ASSERT_EQ(boxes.Shown().size(), 1u) << what;
   const MessageBoxRequest& box = boxes.Shown()[0];
   EXPECT_EQ(box.caption, "Quillmar") << what;
@@ -93,7 +100,9 @@ TEST(ValidationMessages, ShowTheirFullTextsInAPlainBox) {
   const struct {
     ValidationKind kind;
     const std::string& text;
-  } cases[] = {{ValidationKind::State, kStateText}, {ValidationKind::EIN, kEinText}, {ValidationKind::SSN, kSsnText}};
+  } cases[] = {{ValidationKind::State, kStateText},
+               {ValidationKind::EIN, kEinText},
+               {ValidationKind::SSN, kSsnText}};
   for (const auto& c : cases) {
     ScriptedMessageBoxes boxes;
     boxes.Answer(MsgOk);
@@ -119,42 +128,71 @@ void ExpectChecks(bool (*check)(const std::string&), std::initializer_list<Check
 }
 
 TEST(CheckSSN, AcceptsValidAreasAndRejectsDummyNumbers) {
-  ExpectChecks(CheckSSN, {
-      {"123-45-6789", false}, {"111-11-1111", false}, {"333-33-3333", false}, {"000-12-3456", false},
-      {"666-12-3456", false}, {"729-12-3456", false}, {"749-12-3456", false}, {"773-12-3456", false},
-      {"999-12-3456", false}, {"001-01-0001", true},  {"665-99-9999", true},  {"667-00-0001", true},
-      {"728-99-9999", true},  {"750-00-0001", true},  {"772-99-9999", true},  {"001010001", true},
-      {"123456789", false},   {"001-010001", true},   {"00101-0001", true},   {"123-456-789", false},
-      {"001-01-00011", false}, {"001-01-000", false}, {"0010100011", false},  {"00101000x1", true},
-      {"001 01 0001", false}, {"001-01 0001", false}, {"", false},            {"00101000", false},
-      {"00-101-0001", false}, {"-001010001", true},
-  }, kSsnText);
+  ExpectChecks(CheckSSN,
+               {
+                   {"123-45-6789", false}, {"111-11-1111", false}, {"333-33-3333", false},
+                   {"000-12-3456", false}, {"666-12-3456", false}, {"729-12-3456", false},
+                   {"749-12-3456", false}, {"773-12-3456", false}, {"999-12-3456", false},
+                   {"001-01-0001", true},  {"665-99-9999", true},  {"667-00-0001", true},
+                   {"728-99-9999", true},  {"750-00-0001", true},  {"772-99-9999", true},
+                   {"001010001", true},    {"123456789", false},   {"001-010001", true},
+                   {"00101-0001", true},   {"123-456-789", false}, {"001-01-00011", false},
+                   {"001-01-000", false},  {"0010100011", false},  {"00101000x1", true},
+                   {"001 01 0001", false}, {"001-01 0001", false}, {"", false},
+                   {"00101000", false},    {"00-101-0001", false}, {"-001010001", true},
+               },
+               kSsnText);
 }
 
 // Of 9, 10 or 11 characters only the digits count, exactly nine of them; the
 // 11-character form keeps its hyphens in positions 4 and 7.
 TEST(CheckSSN, IgnoresCharactersOtherThanDigits) {
-  ExpectChecks(CheckSSN, {
-      {"001 010001", true},   {"A001010001", true},   {"001\xA0" "010001", true}, {"001.01.0001", false},
-      {"ab001010001", false}, {"001-0x-0001", false}, {"00101000x", false},   {"666x123456", false},
-  }, kSsnText);
+  ExpectChecks(CheckSSN,
+               {
+                   {"001 010001", true},
+                   {"A001010001", true},
+                   {"001\xA0"
+                    "010001",
+                    true},
+                   {"001.01.0001", false},
+                   {"ab001010001", false},
+                   {"001-0x-0001", false},
+                   {"00101000x", false},
+                   {"666x123456", false},
+               },
+               kSsnText);
 }
 
 TEST(CheckEIN, NeedsTheHyphenAndAnAcceptedPrefix) {
-  ExpectChecks(CheckEIN, {
-      {"12-3456789", true},  {"01-0000000", true},  {"00-1234567", false}, {"90-1234567", false},
-      {"07-1234567", false}, {"49-1234567", false}, {"123456789", false},  {"1234567890", false},
-      {"12-345678", false},  {"12-34567890", false}, {"12 3456789", false}, {"1A-3456789", false},
-      {"12-345678A", false}, {"", false},           {"12-3456-89", false},
-  }, kEinText);
+  ExpectChecks(CheckEIN,
+               {
+                   {"12-3456789", true},
+                   {"01-0000000", true},
+                   {"00-1234567", false},
+                   {"90-1234567", false},
+                   {"07-1234567", false},
+                   {"49-1234567", false},
+                   {"123456789", false},
+                   {"1234567890", false},
+                   {"12-345678", false},
+                   {"12-34567890", false},
+                   {"12 3456789", false},
+                   {"1A-3456789", false},
+                   {"12-345678A", false},
+                   {"", false},
+                   {"12-3456-89", false},
+               },
+               kEinText);
 }
 
 TEST(CheckEIN, RejectsExactlyTheTwentyFivePrefixes) {
-  const std::string rejected = " 00 07 08 09 10 17 18 19 20 26 27 28 29 30 40 49 50 60 69 70 78 79 80 89 90 ";
+  const std::string rejected =
+      " 00 07 08 09 10 17 18 19 20 26 27 28 29 30 40 49 50 60 69 70 78 79 80 89 90 ";
   QuietValidationScope quiet;
   int rejectedCount = 0;
   for (int prefix = 0; prefix < 100; ++prefix) {
-    const std::string two = std::string(1, static_cast<char>('0' + prefix / 10)) + static_cast<char>('0' + prefix % 10);
+    const std::string two =
+        std::string(1, static_cast<char>('0' + prefix / 10)) + static_cast<char>('0' + prefix % 10);
     const bool bad = rejected.find(" " + two + " ") != std::string::npos;
     rejectedCount += bad;
     EXPECT_EQ(CheckEIN(two + "-1234567"), !bad) << two;
@@ -179,9 +217,9 @@ TEST(CheckStateAbbrev, TakesEitherCaseAndStoresUpperCase) {
     bool valid;
     const char* after;
   } cases[] = {
-      {"ny", true, "NY"}, {"Ny", true, "NY"}, {"NY", true, "NY"}, {"AC", true, "AC"}, {"pr", true, "PR"},
-      {"XX", false, "XX"}, {"N1", false, "N1"}, {"", false, ""}, {"NYC", false, "NYC"}, {"n ", false, "n "},
-      {" N", false, " N"},
+      {"ny", true, "NY"},    {"Ny", true, "NY"},  {"NY", true, "NY"},  {"AC", true, "AC"},
+      {"pr", true, "PR"},    {"XX", false, "XX"}, {"N1", false, "N1"}, {"", false, ""},
+      {"NYC", false, "NYC"}, {"n ", false, "n "}, {" N", false, " N"},
   };
   for (const auto& c : cases) {
     ScriptedMessageBoxes boxes;
@@ -218,9 +256,17 @@ TEST(CountryName, ResolvesSharedCodesToTheCountryItself) {
     const char* code;
     const char* name;
   } cases[] = {
-      {"uk", "United Kingdom"}, {"UK", "United Kingdom"}, {"sp", "Spain"}, {"PO", "Portugal"},
-      {"ca", "Canada"},         {"GM", "Germany"},        {"OC", "Other Countries"},
-      {"XX", ""},               {"U", ""},                {"", ""},        {"USA", ""},
+      {"uk", "United Kingdom"},
+      {"UK", "United Kingdom"},
+      {"sp", "Spain"},
+      {"PO", "Portugal"},
+      {"ca", "Canada"},
+      {"GM", "Germany"},
+      {"OC", "Other Countries"},
+      {"XX", ""},
+      {"U", ""},
+      {"", ""},
+      {"USA", ""},
   };
   for (const auto& c : cases) EXPECT_EQ(CountryName(c.code), c.name) << c.code;
 }
@@ -230,10 +276,18 @@ TEST(CountryCode, MatchesExactlyOrByTheBeginningOfALongName) {
     const char* name;
     const char* code;
   } cases[] = {
-      {"Canada", "CA"},           {"canada", ""},             {"Azores", "PO"},
-      {"Spain", "SP"},            {"Canary", ""},             {"Korea, Democr", "KN"},
-      {"Korea, Repub", "KS"},     {"Northern Irel", "UK"},    {"Christmas Is", "KT"},
-      {"Christmas I", ""},        {"Other Countries", "OC"},  {"", ""},
+      {"Canada", "CA"},
+      {"canada", ""},
+      {"Azores", "PO"},
+      {"Spain", "SP"},
+      {"Canary", ""},
+      {"Korea, Democr", "KN"},
+      {"Korea, Repub", "KS"},
+      {"Northern Irel", "UK"},
+      {"Christmas Is", "KT"},
+      {"Christmas I", ""},
+      {"Other Countries", "OC"},
+      {"", ""},
       {"Narnia and beyond", ""},
   };
   for (const auto& c : cases) EXPECT_EQ(CountryCode(c.name), c.code) << c.name;
@@ -250,14 +304,17 @@ TEST(TextHelpers, DigitsSpacesAndTrimming) {
   EXPECT_FALSE(AllSpaces(" 0"));
 
   EXPECT_EQ(TrimText("  12 \t\r\n"), "12");
-  EXPECT_EQ(TrimText("\x01" "a b\x1f"), "a b");
+  EXPECT_EQ(TrimText("\x01"
+                     "a b\x1f"),
+            "a b");
   EXPECT_EQ(TrimText("\xA0x\xA0"), "\xA0x\xA0");  // a no-break space is a character
   EXPECT_EQ(TrimText(" \t "), "");
 }
 
 TEST(NumberErrorText, QuotesTheEntry) {
   EXPECT_EQ(NumberErrorText("1,234.00"),
-            "Entry of \"1,234.00\" does not constitute a valid number. It must be made up of only digits 0 to 9");
+            "Entry of \"1,234.00\" does not constitute a valid number. It must be made up of only "
+            "digits 0 to 9");
 }
 
 struct AmountCase {
@@ -268,14 +325,31 @@ struct AmountCase {
 TEST(ReadAmountField, StoresAcceptedEntries) {
   ScriptedMessageBoxes boxes;
   const AmountCase cases[] = {
-      {"1234.5", 12345000}, {"12.345", 123450}, {"-3", -30000},       {"", 0},
-      {"   ", 0},           {" 7.25\t", 72500}, {"0.00015", 2},       {"0.00025", 2},
-      {"-0.004", -40},      {"+5", 50000},      {".5", 5000},         {"5.", 50000},
-      {"1e3", 10000000},    {"12e-4", 0},       {"-0", 0},
+      {"1234.5", 12345000},
+      {"12.345", 123450},
+      {"-3", -30000},
+      {"", 0},
+      {"   ", 0},
+      {" 7.25\t", 72500},
+      {"0.00015", 2},
+      {"0.00025", 2},
+      {"-0.004", -40},
+      {"+5", 50000},
+      {".5", 5000},
+      {"5.", 50000},
+      {"1e3", 10000000},
+      {"12e-4", 0},
+      {"-0", 0},
       {"922337203685477.5807", 9223372036854775807},
       // Four decimals only with a period and more than two characters after it.
-      {"1e-3", 0},          {"15e-3", 200},     {"125e-4", 100},    {"1.e-3", 10},
-      {"1.5e-3", 15},       {"12.3e-3", 123},   {"0.12e1", 12000},  {"1.25E-1", 1250},
+      {"1e-3", 0},
+      {"15e-3", 200},
+      {"125e-4", 100},
+      {"1.e-3", 10},
+      {"1.5e-3", 15},
+      {"12.3e-3", 123},
+      {"0.12e1", 12000},
+      {"1.25E-1", 1250},
   };
   for (const AmountCase& c : cases) {
     FakeField field(c.text);
@@ -294,9 +368,22 @@ TEST(ReadAmountField, StoresAcceptedEntries) {
 }
 
 TEST(ReadAmountField, RejectsWhatIsNotAPlainNumberAndKeepsTheOldAmount) {
-  const char* const rejected[] = {"1,234.00", "$5",   " $12.00 ", "1 000", "inf",  "nan",
-                                  "0x10",     "1.2.3", "--1",     "abc",   "1e",   "-",
-                                  ".",        "1e400", "922337203685477.5808", "99999999999999999999"};
+  const char* const rejected[] = {"1,234.00",
+                                  "$5",
+                                  " $12.00 ",
+                                  "1 000",
+                                  "inf",
+                                  "nan",
+                                  "0x10",
+                                  "1.2.3",
+                                  "--1",
+                                  "abc",
+                                  "1e",
+                                  "-",
+                                  ".",
+                                  "1e400",
+                                  "922337203685477.5808",
+                                  "99999999999999999999"};
   for (const char* text : rejected)
     ExpectRejected(ReadAmountField, text, Currency{12345000}, AmountMessage(text));
 }
@@ -307,7 +394,8 @@ TEST(ReadIntegerField, StoresWholeNumbersAndRejectsTheRest) {
     const struct {
       const char* text;
       std::int32_t stored;
-    } accepted[] = {{"2002", 2002}, {" 42 ", 42}, {"", 0}, {"-5", -5}, {"+5", 5}, {"2147483647", 2147483647}};
+    } accepted[] = {{"2002", 2002}, {" 42 ", 42}, {"", 0},
+                    {"-5", -5},     {"+5", 5},    {"2147483647", 2147483647}};
     for (const auto& c : accepted) {
       FakeField field(c.text);
       std::int32_t value = 77;
@@ -317,7 +405,8 @@ TEST(ReadIntegerField, StoresWholeNumbersAndRejectsTheRest) {
     }
   }
   const char* const rejected[] = {"12.5", "2,002", "abc", "2147483648", "1e3", " 20 02 "};
-  for (const char* text : rejected) ExpectRejected(ReadIntegerField, text, std::int32_t{77}, IntegerMessage(text));
+  for (const char* text : rejected)
+    ExpectRejected(ReadIntegerField, text, std::int32_t{77}, IntegerMessage(text));
 }
 
 TEST(ReadCodeField, StoresOneUpperCaseCharacter) {
@@ -326,7 +415,8 @@ TEST(ReadCodeField, StoresOneUpperCaseCharacter) {
     const struct {
       const char* text;
       char stored;
-    } accepted[] = {{"d", 'D'}, {"D", 'D'}, {"", ' '}, {"  ", ' '}, {" a ", 'A'}, {"7", '7'}, {"\xE9", '\xE9'}};
+    } accepted[] = {{"d", 'D'},   {"D", 'D'}, {"", ' '},       {"  ", ' '},
+                    {" a ", 'A'}, {"7", '7'}, {"\xE9", '\xE9'}};
     for (const auto& c : accepted) {
       FakeField field(c.text);
       char code = 'Z';
@@ -338,21 +428,30 @@ TEST(ReadCodeField, StoresOneUpperCaseCharacter) {
   const char* const rejected[] = {"DD", " d d "};
   for (const char* text : rejected)
     ExpectRejected(ReadCodeField, text, 'Z',
-                   "\"" + std::string(text) + "\" is too long, only ONE character is allowed here.\r\r" + kRetained);
+                   "\"" + std::string(text) +
+                       "\" is too long, only ONE character is allowed here.\r\r" + kRetained);
 }
 
 // In a year with two-letter box 12 codes: one character as before (the
 // second byte 0), or two letters.
 TEST(ReadTwoLetterCodeField, StoresOneCharacterOrTwoLetters) {
-  for (const auto& [text, code, code2] : {std::tuple{"dd", 'D', 'D'}, {" Aa ", 'A', 'A'}, {"d", 'D', '\0'}, {"", ' ', '\0'}}) {
+  for (const auto& [text, code, code2] :
+       {std::tuple{"dd", 'D', 'D'}, {" Aa ", 'A', 'A'}, {"d", 'D', '\0'}, {"", ' ', '\0'}}) {
     FakeField field(text);
     char stored[2] = {'Z', 'Z'};
     ReadTwoLetterCodeField(field, stored[0], stored[1]);
     EXPECT_TRUE(stored[0] == code && stored[1] == code2 && field.focusCount == 0) << text;
   }
-  const auto read = [](IEntryField& field, char& code) { char code2 = 'Y'; ReadTwoLetterCodeField(field, code, code2); };
-  ExpectRejected<char>(read, "DDD", 'Z', "\"DDD\" is too long, no more than TWO characters are allowed here.\r\r" + kRetained);
-  ExpectRejected<char>(read, "D1", 'Z', "\"D1\" is not a code, a code of two characters must be two letters.\r\r" + kRetained);
+  const auto read = [](IEntryField& field, char& code) {
+    char code2 = 'Y';
+    ReadTwoLetterCodeField(field, code, code2);
+  };
+  ExpectRejected<char>(
+      read, "DDD", 'Z',
+      "\"DDD\" is too long, no more than TWO characters are allowed here.\r\r" + kRetained);
+  ExpectRejected<char>(
+      read, "D1", 'Z',
+      "\"D1\" is not a code, a code of two characters must be two letters.\r\r" + kRetained);
 }
 
 TEST(QuietValidation, SilencesTheChecksButKeepsTheirResults) {
@@ -372,9 +471,7 @@ TEST(QuietValidation, SilencesTheChecksButKeepsTheirResults) {
     EXPECT_TRUE(CheckStateAbbrev(state));
     EXPECT_EQ(state, "NY");
     ShowValidationMessage(ValidationKind::SSN);
-    {
-      QuietValidationScope nested;
-    }
+    { QuietValidationScope nested; }
     EXPECT_TRUE(QuietValidation);  // the inner scope put back the outer value
   }
   EXPECT_FALSE(QuietValidation);

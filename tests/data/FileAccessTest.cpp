@@ -1,8 +1,7 @@
 // Who may open a data file, and what happens when the disk refuses a write.
 
-#include <gtest/gtest.h>
-
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -13,8 +12,8 @@
 #include <fstream>
 #include <string>
 
-#include "platform/QuillmarError.h"
 #include "data/QuillmarFormFile.h"
+#include "platform/QuillmarError.h"
 #include "tests/data/FormFileTestSupport.h"
 
 namespace {
@@ -32,7 +31,7 @@ std::string OpenError(const std::string& path) {
 
 // Lowers the largest file this process may write, for as long as it lives.
 class FileSizeLimit {
-public:
+ public:
   explicit FileSizeLimit(rlim_t bytes) {
     getrlimit(RLIMIT_FSIZE, &previous_);
     previousHandler_ = signal(SIGXFSZ, SIG_IGN);
@@ -45,7 +44,7 @@ public:
     signal(SIGXFSZ, previousHandler_);
   }
 
-private:
+ private:
   rlimit previous_{};
   sighandler_t previousHandler_;
 };
@@ -136,16 +135,18 @@ TEST_F(FileAccessTest, OnlyADataFileOrAnEmptyFileOpens) {
   Open().reset();
   const std::string made = FileBytes(path);
   std::string kinds[3] = {made, made, made};
-  kinds[0][8] = 48;         // record 0 a W-2
-  kinds[1][640 + 8] = 16;   // record 1 a header
-  kinds[2][640 + 9] = 1;    // record 1 of kind 288
+  kinds[0][8] = 48;        // record 0 a W-2
+  kinds[1][640 + 8] = 16;  // record 1 a header
+  kinds[2][640 + 9] = 1;   // record 1 of kind 288
   const std::string notes = dir.File("notes.qmr");
-  for (const std::string& bytes : {std::string(2000, 'x'), made.substr(0, 1), made.substr(0, 1279), kinds[0],
-                                   kinds[1], kinds[2], made.substr(0, 1280), made, std::string()}) {
+  for (const std::string& bytes :
+       {std::string(2000, 'x'), made.substr(0, 1), made.substr(0, 1279), kinds[0], kinds[1],
+        kinds[2], made.substr(0, 1280), made, std::string()}) {
     std::ofstream(notes, std::ios::binary | std::ios::trunc) << bytes;
     const bool dataFile = bytes.size() >= 1280 && bytes.compare(8, 1, made, 8, 1) == 0 &&
                           bytes.compare(640 + 8, 2, made, 640 + 8, 2) == 0;
-    EXPECT_EQ(OpenError(notes), dataFile || bytes.empty() ? "opened" : notes + " is not a Quillmar data file.");
+    EXPECT_EQ(OpenError(notes),
+              dataFile || bytes.empty() ? "opened" : notes + " is not a Quillmar data file.");
     EXPECT_EQ(FileBytes(notes), bytes.empty() ? made : bytes) << bytes.size();
   }
 }

@@ -48,8 +48,9 @@ inline void SetEmployee(TRecordBuffer& record, std::string_view ssn, std::string
 }
 
 // A new employee saved without a question; returns the offset it was written at.
-inline std::int64_t AddEmployee(TQuillmarFormFile& file, std::string_view ssn, std::string_view first,
-                                std::string_view initial, std::string_view last) {
+inline std::int64_t AddEmployee(TQuillmarFormFile& file, std::string_view ssn,
+                                std::string_view first, std::string_view initial,
+                                std::string_view last) {
   EXPECT_TRUE(file.AddNew(kRecTypeW2));
   SetEmployee(file.WorkRec, ssn, first, initial, last);
   EXPECT_TRUE(file.SaveCurrent(false));
@@ -70,7 +71,7 @@ inline std::vector<std::string> Keys(const SortedKeyList& index) {
 }
 
 class FormFileTest : public ::testing::Test {
-protected:
+ protected:
   std::unique_ptr<TQuillmarFormFile> Open() { return TQuillmarFormFile::Create(path); }
 
   TempDir dir;

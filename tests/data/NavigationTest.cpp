@@ -2,7 +2,6 @@
 // and starting new ones.
 
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <functional>
@@ -15,7 +14,7 @@
 namespace {
 
 class NavigationTest : public FormFileTest {
-protected:
+ protected:
   // Five employees whose entry, name and SSN orders all differ:
   //   entry: Baker 1280, Young 1920, Clark 2560, Adams 3200, Moore 3840
   //   name:  Adams, Baker, Clark, Moore, Young
@@ -213,7 +212,7 @@ TEST_F(NavigationTest, EmptyOrUnknownKeyIsNotFound) {
 }
 
 class SameNameTest : public NavigationTest {
-protected:
+ protected:
   std::unique_ptr<TQuillmarFormFile> OpenThreeSmiths() {
     auto file = Open();
     AddEmployee(*file, "100-00-0001", "Ann", "", "Adams");
@@ -309,9 +308,12 @@ TEST_F(NavigationTest, MoveOffersThePendingChangeFirst) {
   file->WorkRec.w2.FirstName = "Daniel";
   boxes.Answer(MsgYes);
   ASSERT_TRUE(file->GoNext());
-  EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"Save changes to W-2 for 222-22-2222 Daniel  Clark ?"});
+  EXPECT_EQ(boxes.Texts(),
+            std::vector<std::string>{"Save changes to W-2 for 222-22-2222 Daniel  Clark ?"});
   EXPECT_EQ(file->RecPos(), 3200);
-  EXPECT_EQ(RecordOf(FileBytes(path), 4).substr(29, 7), "\x06" "Daniel");
+  EXPECT_EQ(RecordOf(FileBytes(path), 4).substr(29, 7),
+            "\x06"
+            "Daniel");
 
   file->WorkRec.w2.FirstName = "Robert";
   boxes.Answer(MsgNo);
@@ -360,9 +362,11 @@ TEST_F(NavigationTest, RefusedSaveStopsEveryOperation) {
     cases.push_back({"next", mode, kNext});
     cases.push_back({"prev", mode, kPrev});
     if (mode != 2) {  // in SSN order a name is looked up among the SSNs
-      cases.push_back({"locate name", mode, [](TQuillmarFormFile& f) { return f.LocateKey("MOORE, CY"); }});
+      cases.push_back(
+          {"locate name", mode, [](TQuillmarFormFile& f) { return f.LocateKey("MOORE, CY"); }});
     }
-    cases.push_back({"locate ssn", mode, [](TQuillmarFormFile& f) { return f.LocateKey("111-11-1111"); }});
+    cases.push_back(
+        {"locate ssn", mode, [](TQuillmarFormFile& f) { return f.LocateKey("111-11-1111"); }});
   }
   cases.push_back({"add new", 0, [](TQuillmarFormFile& f) { return f.AddNew(kRecTypeW2); }});
   cases.push_back({"read w3", 0, kW3});
@@ -381,7 +385,8 @@ TEST_F(NavigationTest, RefusedSaveStopsEveryOperation) {
     boxes.Clear();
     boxes.Answer(MsgYes).Answer(MsgOk);
     EXPECT_FALSE(c.op(*file)) << c.what << " mode " << c.mode;
-    EXPECT_EQ(boxes.Texts().back(), "SSN was changed and new number already on file, cannot save changes")
+    EXPECT_EQ(boxes.Texts().back(),
+              "SSN was changed and new number already on file, cannot save changes")
         << c.what;
     EXPECT_TRUE(file->SaveRefused()) << c.what << " mode " << c.mode;
     EXPECT_EQ(file->RecPos(), 2560) << c.what;

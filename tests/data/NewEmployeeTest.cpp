@@ -20,7 +20,9 @@ TEST_F(NewEmployeeTest, TwoEmployeesWithoutSsnBothSurvive) {
   const std::string bytes = FileBytes(path);
   ASSERT_EQ(bytes.size(), 2560u);
   EXPECT_EQ(RecordOf(bytes, 2).substr(61, 7), "\x06Zeller");
-  EXPECT_EQ(RecordOf(bytes, 3).substr(61, 6), "\x05" "Adams");
+  EXPECT_EQ(RecordOf(bytes, 3).substr(61, 6),
+            "\x05"
+            "Adams");
   EXPECT_EQ(Keys(file->NameIndex()), (std::vector<std::string>{"ADAMS, BOB", "ZELLER, ANN"}));
   // The SSN index holds the first one scanned under the empty SSN.
   EXPECT_EQ(Offsets(file->SsnIndex()), std::vector<std::int64_t>{1280});
@@ -46,7 +48,10 @@ TEST_F(NewEmployeeTest, EmployeeWithoutSsnIsRewrittenInItsOwnPlace) {
     EXPECT_EQ(file->RecPos(), own) << name;
     const std::string bytes = FileBytes(path);
     ASSERT_EQ(bytes.size(), 2560u) << name;
-    EXPECT_EQ(bytes.substr(static_cast<std::size_t>(own) + 128, 5), "\x04" "Erie") << name;
+    EXPECT_EQ(bytes.substr(static_cast<std::size_t>(own) + 128, 5),
+              "\x04"
+              "Erie")
+        << name;
     EXPECT_EQ(bytes.substr(static_cast<std::size_t>(own) + 61, 21),
               before.substr(static_cast<std::size_t>(own) + 61, 21))
         << name;

@@ -6,8 +6,8 @@
 #include <fstream>
 #include <string>
 
-#include "platform/QuillmarError.h"
 #include "data/QuillmarFormFile.h"
+#include "platform/QuillmarError.h"
 #include "tests/data/FormFileTestSupport.h"
 
 namespace {
@@ -65,7 +65,9 @@ TEST_F(QuillmarFormFileTest, FillingThePlaceholderRewritesItInPlace) {
   ASSERT_EQ(bytes.size(), 1920u);
   std::string expected = Blank(kRecTypeW2, true);
   expected.replace(0, 8, DoubleBytes(kFixedNow + 1));
-  expected.replace(17, 12, "\x0b" "123-45-6789");
+  expected.replace(17, 12,
+                   "\x0b"
+                   "123-45-6789");
   expected.replace(29, 5, "\x04John");
   expected.replace(45, 2, "\x01Q");
   expected.replace(61, 6, "\x05Smith");
@@ -147,9 +149,10 @@ TEST_F(QuillmarFormFileTest, ChangingSsnToAnotherEmployeesIsRefused) {
 
   boxes.Answer(MsgYes).Answer(MsgOk);
   EXPECT_FALSE(file->SaveCurrent(true));
-  EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{
-                               "Save changes to W-2 for 111-11-1111 Robert  Adams ?",
-                               "SSN was changed and new number already on file, cannot save changes"}));
+  EXPECT_EQ(boxes.Texts(),
+            (std::vector<std::string>{
+                "Save changes to W-2 for 111-11-1111 Robert  Adams ?",
+                "SSN was changed and new number already on file, cannot save changes"}));
   EXPECT_EQ(boxes.Shown()[1].icon, MsgIcon::Error);
   EXPECT_TRUE(file->SaveRefused());
   EXPECT_EQ(FileBytes(path), before);
@@ -176,13 +179,15 @@ TEST_F(QuillmarFormFileTest, RenamingOneOfTwoNamesakesMovesOnlyItsEntry) {
   const std::int64_t second = AddEmployee(*file, "222-22-2222", "John", "", "Smith");
   AddEmployee(*file, "333-33-3333", "Carl", "", "Brown");
   // The later one goes in front of its namesake.
-  EXPECT_EQ(Keys(file->NameIndex()), (std::vector<std::string>{"BROWN, CARL", "SMITH, JOHN", "SMITH, JOHN"}));
+  EXPECT_EQ(Keys(file->NameIndex()),
+            (std::vector<std::string>{"BROWN, CARL", "SMITH, JOHN", "SMITH, JOHN"}));
   EXPECT_EQ(Offsets(file->NameIndex()), (std::vector<std::int64_t>{1920 + 640, second, first}));
 
   ASSERT_TRUE(file->LocateKey("111-11-1111"));
   file->WorkRec.w2.LastName = "Adams";
   ASSERT_TRUE(file->SaveCurrent(false));
-  EXPECT_EQ(Keys(file->NameIndex()), (std::vector<std::string>{"ADAMS, JOHN", "BROWN, CARL", "SMITH, JOHN"}));
+  EXPECT_EQ(Keys(file->NameIndex()),
+            (std::vector<std::string>{"ADAMS, JOHN", "BROWN, CARL", "SMITH, JOHN"}));
   EXPECT_EQ(Offsets(file->NameIndex()), (std::vector<std::int64_t>{first, 1920 + 640, second}));
 }
 
@@ -195,10 +200,12 @@ TEST_F(QuillmarFormFileTest, SaveQuestionNamesTheRecord) {
   const Case cases[] = {
       {kRecTypeW2, [](TRecordBuffer& r) { SetEmployee(r, "123-45-6789", "John", "Q", "Smith"); },
        "Save changes to W-2 for 123-45-6789 John Q Smith ?"},
-      {kRecTypeW2, [](TRecordBuffer& r) { r.w2.LastName = "Cher"; }, "Save changes to W-2 for    Cher ?"},
+      {kRecTypeW2, [](TRecordBuffer& r) { r.w2.LastName = "Cher"; },
+       "Save changes to W-2 for    Cher ?"},
       {kRecTypeW3, [](TRecordBuffer& r) { r.w3.EmployerName = "Acme Tool & Die"; },
        "Save changes to W-3 for Acme Tool & Die ?"},
-      {kRecTypeHeader, [](TRecordBuffer& r) { r.header.Unused12[0] = 1; }, "Save changes on this screen ?"},
+      {kRecTypeHeader, [](TRecordBuffer& r) { r.header.Unused12[0] = 1; },
+       "Save changes on this screen ?"},
   };
   for (const Case& c : cases) {
     auto file = Open();
@@ -298,7 +305,9 @@ TEST_F(QuillmarFormFileTest, ReadW3MakesTheCompanyRecordCurrent) {
   const std::string record = RecordOf(FileBytes(path), 1);
   EXPECT_EQ(record, BytesOf(file->W3Rec));
   EXPECT_EQ(record.substr(0, 8), DoubleBytes(kFixedNow + 1));
-  EXPECT_EQ(record.substr(48, 5), "\x04" "Acme");
+  EXPECT_EQ(record.substr(48, 5),
+            "\x04"
+            "Acme");
   EXPECT_EQ(FileBytes(path).size(), 1920u);
   EXPECT_EQ(file->NameIndex().Count(), 1);
 }

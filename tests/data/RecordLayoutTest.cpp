@@ -13,7 +13,8 @@ namespace {
 
 std::string Le64(std::int64_t v) {
   std::string out;
-  for (int i = 0; i < 8; ++i) out += static_cast<char>((static_cast<std::uint64_t>(v) >> (8 * i)) & 0xFF);
+  for (int i = 0; i < 8; ++i)
+    out += static_cast<char>((static_cast<std::uint64_t>(v) >> (8 * i)) & 0xFF);
   return out;
 }
 
@@ -42,15 +43,22 @@ void ExpectOnlyAt(const FieldCase& c) {
 TEST(RecordLayout, W2FieldsLandAtTheirOffsets) {
   const FieldCase cases[] = {
       {"LastSaved", [](TRecordBuffer& r) { r.w2.LastSaved = 1.5; }, 0, DoubleBytes(1.5)},
-      {"RecType", [](TRecordBuffer& r) { r.w2.RecType = kRecTypeW2; }, 8, std::string("\x30\x00", 2)},
+      {"RecType", [](TRecordBuffer& r) { r.w2.RecType = kRecTypeW2; }, 8,
+       std::string("\x30\x00", 2)},
       {"ControlNum", [](TRecordBuffer& r) { r.w2.ControlNum = -2; }, 12, Le32(-2)},
       {"Void", [](TRecordBuffer& r) { r.w2.Void = 1; }, 16, "\x01"},
-      {"SocSecNum", [](TRecordBuffer& r) { r.w2.SocSecNum = "123-45-6789"; }, 17, "\x0b" "123-45-6789"},
+      {"SocSecNum", [](TRecordBuffer& r) { r.w2.SocSecNum = "123-45-6789"; }, 17,
+       "\x0b"
+       "123-45-6789"},
       {"FirstName", [](TRecordBuffer& r) { r.w2.FirstName = "John"; }, 29, "\x04John"},
       {"MiddleInitial", [](TRecordBuffer& r) { r.w2.MiddleInitial = "Q"; }, 45, "\x01Q"},
       {"LastName", [](TRecordBuffer& r) { r.w2.LastName = "Smith"; }, 61, "\x05Smith"},
-      {"Zip", [](TRecordBuffer& r) { r.w2.Zip = "16501-1234"; }, 175, "\x0a" "16501-1234"},
-      {"Country", [](TRecordBuffer& r) { r.w2.Country = "CA"; }, 202, "\x02" "CA"},
+      {"Zip", [](TRecordBuffer& r) { r.w2.Zip = "16501-1234"; }, 175,
+       "\x0a"
+       "16501-1234"},
+      {"Country", [](TRecordBuffer& r) { r.w2.Country = "CA"; }, 202,
+       "\x02"
+       "CA"},
       {"Wages", [](TRecordBuffer& r) { r.w2.Wages = 123400; }, 208, Le64(123400)},
       {"NonQualPlans", [](TRecordBuffer& r) { r.w2.NonQualPlans = -10; }, 288, Le64(-10)},
       {"Box12a code", [](TRecordBuffer& r) { r.w2.Box12[0].Code = 'D'; }, 296, "D"},
@@ -65,37 +73,59 @@ TEST(RecordLayout, W2FieldsLandAtTheirOffsets) {
       {"Box14aAmount", [](TRecordBuffer& r) { r.w2.Box14aAmount = 14; }, 376, Le64(14)},
       {"Box14cLabel", [](TRecordBuffer& r) { r.w2.Box14cLabel = "X"; }, 400, "\x01X"},
       {"ST1State", [](TRecordBuffer& r) { r.w2.ST1State = "PA"; }, 432, "\x02PA"},
-      {"ST1StateID", [](TRecordBuffer& r) { r.w2.ST1StateID = "99-123"; }, 435, "\x06" "99-123"},
+      {"ST1StateID", [](TRecordBuffer& r) { r.w2.ST1StateID = "99-123"; }, 435,
+       "\x06"
+       "99-123"},
       {"ST1StateWage", [](TRecordBuffer& r) { r.w2.ST1StateWage = 17; }, 456, Le64(17)},
-      {"ST1LocName", [](TRecordBuffer& r) { r.w2.ST1LocName = "ERIE"; }, 488, "\x04" "ERIE"},
+      {"ST1LocName", [](TRecordBuffer& r) { r.w2.ST1LocName = "ERIE"; }, 488,
+       "\x04"
+       "ERIE"},
       {"ST2State", [](TRecordBuffer& r) { r.w2.ST2State = "OH"; }, 495, "\x02OH"},
-      {"ST2StateID", [](TRecordBuffer& r) { r.w2.ST2StateID = "7"; }, 498, "\x01" "7"},
+      {"ST2StateID", [](TRecordBuffer& r) { r.w2.ST2StateID = "7"; }, 498,
+       "\x01"
+       "7"},
       {"ST2StateWage", [](TRecordBuffer& r) { r.w2.ST2StateWage = 21; }, 520, Le64(21)},
       {"ST2LocalTax", [](TRecordBuffer& r) { r.w2.ST2LocalTax = 24; }, 544, Le64(24)},
-      {"ST2LocName", [](TRecordBuffer& r) { r.w2.ST2LocName = "AKRON"; }, 552, "\x05" "AKRON"},
+      {"ST2LocName", [](TRecordBuffer& r) { r.w2.ST2LocName = "AKRON"; }, 552,
+       "\x05"
+       "AKRON"},
   };
   for (const FieldCase& c : cases) ExpectOnlyAt(c);
 }
 
 TEST(RecordLayout, W3FieldsLandAtTheirOffsets) {
   const FieldCase cases[] = {
-      {"RecType", [](TRecordBuffer& r) { r.w3.RecType = kRecTypeW3; }, 8, std::string("\x20\x00", 2)},
+      {"RecType", [](TRecordBuffer& r) { r.w3.RecType = kRecTypeW3; }, 8,
+       std::string("\x20\x00", 2)},
       {"TaxYear", [](TRecordBuffer& r) { r.w3.TaxYear = 2002; }, 12, Le32(2002)},
       {"W2Count", [](TRecordBuffer& r) { r.w3.W2Count = 300; }, 28, Le32(300)},
-      {"Establishment", [](TRecordBuffer& r) { r.w3.Establishment = "0001"; }, 32, "\x04" "0001"},
-      {"EmployerEIN", [](TRecordBuffer& r) { r.w3.EmployerEIN = "12-3456789"; }, 37, "\x0a" "12-3456789"},
-      {"EmployerName", [](TRecordBuffer& r) { r.w3.EmployerName = "Acme"; }, 48, "\x04" "Acme"},
-      {"Zip", [](TRecordBuffer& r) { r.w3.Zip = "16501"; }, 199, "\x05" "16501"},
-      {"OtherEIN", [](TRecordBuffer& r) { r.w3.OtherEIN = "98-7654321"; }, 218, "\x0a" "98-7654321"},
+      {"Establishment", [](TRecordBuffer& r) { r.w3.Establishment = "0001"; }, 32,
+       "\x04"
+       "0001"},
+      {"EmployerEIN", [](TRecordBuffer& r) { r.w3.EmployerEIN = "12-3456789"; }, 37,
+       "\x0a"
+       "12-3456789"},
+      {"EmployerName", [](TRecordBuffer& r) { r.w3.EmployerName = "Acme"; }, 48,
+       "\x04"
+       "Acme"},
+      {"Zip", [](TRecordBuffer& r) { r.w3.Zip = "16501"; }, 199,
+       "\x05"
+       "16501"},
+      {"OtherEIN", [](TRecordBuffer& r) { r.w3.OtherEIN = "98-7654321"; }, 218,
+       "\x0a"
+       "98-7654321"},
       {"StateForID", [](TRecordBuffer& r) { r.w3.StateForID = "X"; }, 229, "\x01X"},
       {"StateID", [](TRecordBuffer& r) { r.w3.StateID = "ID7"; }, 232, "\x03ID7"},
-      {"Fax", [](TRecordBuffer& r) { r.w3.Fax = "1"; }, 339, "\x01" "1"},
+      {"Fax", [](TRecordBuffer& r) { r.w3.Fax = "1"; }, 339,
+       "\x01"
+       "1"},
       {"TotWages", [](TRecordBuffer& r) { r.w3.TotWages = 1; }, 360, Le64(1)},
       {"TotDefComp", [](TRecordBuffer& r) { r.w3.TotDefComp = 12; }, 448, Le64(12)},
       {"TPSickPayUseOnly", [](TRecordBuffer& r) { r.w3.TPSickPayUseOnly = "tp"; }, 456, "\x02tp"},
       {"TaxWheldTPSickPay", [](TRecordBuffer& r) { r.w3.TaxWheldTPSickPay = 13; }, 496, Le64(13)},
       {"TotStateWages", [](TRecordBuffer& r) { r.w3.TotStateWages = 14; }, 504, Le64(14)},
-      {"TotLocalIncTax", [](TRecordBuffer& r) { r.w3.TotLocalIncTax = 1234567890123; }, 528, Le64(1234567890123)},
+      {"TotLocalIncTax", [](TRecordBuffer& r) { r.w3.TotLocalIncTax = 1234567890123; }, 528,
+       Le64(1234567890123)},
   };
   for (const FieldCase& c : cases) ExpectOnlyAt(c);
 }

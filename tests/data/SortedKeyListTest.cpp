@@ -69,7 +69,8 @@ TEST(SortedKeyList, SsnIndexIgnoresAKeyAlreadyPresent) {
 // Building an index from a whole scan gives exactly what adding the scanned
 // entries one by one gives, equal keys included.
 TEST(SortedKeyList, LoadingAScanEqualsAddingItOneByOne) {
-  const std::vector<std::string> pool = {"", "a", "A", "ab", "AB", "b", "B", "a b", "a,b", "\xe9", "\xc9", "z"};
+  const std::vector<std::string> pool = {"",  "a",   "A",   "ab",   "AB",   "b",
+                                         "B", "a b", "a,b", "\xe9", "\xc9", "z"};
   std::mt19937 rng(1998);
   std::uniform_int_distribution<std::size_t> pick(0, pool.size() - 1);
   for (int round = 0; round < 200; ++round) {

@@ -30,22 +30,24 @@ void ExpectRows(const Table& table, std::initializer_list<Row> rows, Code code) 
 
 TEST(StateTable, HoldsTheStatesTerritoriesAndPostOfficesInListOrder) {
   ASSERT_EQ(StateTable.size(), 62u);
-  ExpectRows(StateTable, {
-      {1, "Alabama", "AL"},
-      {2, "Alaska", "AK"},
-      {9, "District of Columbia", "DC"},
-      {33, "New York", "NY"},
-      {51, "Wyoming", "WY"},
-      {52, "TERRITORIES AND POSSESSIONS", ""},
-      {53, "American Samoa", "AS"},
-      {56, "Puerto Rico", "PR"},
-      {57, "Virgin Islands", "VI"},
-      {58, "MILITARY POST OFFICES", ""},
-      {59, "Alaska and the Pacific", "AP"},
-      {60, "Canada, Europe, Africa and the Middle East", "AE"},
-      {61, "Central and South America", "AA"},
-      {62, "Contingency Operations", "AC"},
-  }, [](const StateEntry& state) { return state.Abbrev; });
+  ExpectRows(StateTable,
+             {
+                 {1, "Alabama", "AL"},
+                 {2, "Alaska", "AK"},
+                 {9, "District of Columbia", "DC"},
+                 {33, "New York", "NY"},
+                 {51, "Wyoming", "WY"},
+                 {52, "TERRITORIES AND POSSESSIONS", ""},
+                 {53, "American Samoa", "AS"},
+                 {56, "Puerto Rico", "PR"},
+                 {57, "Virgin Islands", "VI"},
+                 {58, "MILITARY POST OFFICES", ""},
+                 {59, "Alaska and the Pacific", "AP"},
+                 {60, "Canada, Europe, Africa and the Middle East", "AE"},
+                 {61, "Central and South America", "AA"},
+                 {62, "Contingency Operations", "AC"},
+             },
+             [](const StateEntry& state) { return state.Abbrev; });
 }
 
 TEST(StateTable, EveryRowButTheTwoHeadingsHasItsOwnAbbreviation) {
@@ -65,34 +67,36 @@ TEST(StateTable, EveryRowButTheTwoHeadingsHasItsOwnAbbreviation) {
 
 TEST(CountryTable, KeepsItsOrderAndItsNamesAsTheyStand) {
   ASSERT_EQ(CountryTable.size(), 262u);
-  ExpectRows(CountryTable, {
-      {1, "Afghanistan", "AF"},
-      {16, "Azores", "PO"},
-      {17, "Bahamas, The", "BF"},
-      {29, "Birkina Faso", "UV"},
-      {41, "Canada", "CA"},
-      {42, "Canary Islands", "SP"},
-      {46, "Chand", "CD"},
-      {48, "China, People s Republic of", "CH"},
-      {50, "Christman Island (Pacific Ocean)", "KR"},
-      {60, "Cote d lvoire (Ivory Coast)", "IV"},
-      {88, "Germany", "GM"},
-      {89, "Georgia", "GG"},
-      {119, "Jan Mayan", "JN"},
-      {129, "Korea, Democratic People s Republic of (North)", "KN"},
-      {139, "Leichtenstein", "LS"},
-      {165, "Nambia", "WA"},
-      {178, "Northern Ireland", "UK"},
-      {182, "Palistan", "PK"},
-      {192, "Portugal", "PO"},
-      {217, "Spain", "SP"},
-      {231, "Tongo", "TO"},
-      {232, "Tokelau", "TL"},
-      {233, "Tonga", "TN"},
-      {245, "United Kingdom", "UK"},
-      {261, "Zimbabwe", "ZI"},
-      {262, "Other Countries", "OC"},
-  }, [](const CountryEntry& country) { return country.Code; });
+  ExpectRows(CountryTable,
+             {
+                 {1, "Afghanistan", "AF"},
+                 {16, "Azores", "PO"},
+                 {17, "Bahamas, The", "BF"},
+                 {29, "Birkina Faso", "UV"},
+                 {41, "Canada", "CA"},
+                 {42, "Canary Islands", "SP"},
+                 {46, "Chand", "CD"},
+                 {48, "China, People s Republic of", "CH"},
+                 {50, "Christman Island (Pacific Ocean)", "KR"},
+                 {60, "Cote d lvoire (Ivory Coast)", "IV"},
+                 {88, "Germany", "GM"},
+                 {89, "Georgia", "GG"},
+                 {119, "Jan Mayan", "JN"},
+                 {129, "Korea, Democratic People s Republic of (North)", "KN"},
+                 {139, "Leichtenstein", "LS"},
+                 {165, "Nambia", "WA"},
+                 {178, "Northern Ireland", "UK"},
+                 {182, "Palistan", "PK"},
+                 {192, "Portugal", "PO"},
+                 {217, "Spain", "SP"},
+                 {231, "Tongo", "TO"},
+                 {232, "Tokelau", "TL"},
+                 {233, "Tonga", "TN"},
+                 {245, "United Kingdom", "UK"},
+                 {261, "Zimbabwe", "ZI"},
+                 {262, "Other Countries", "OC"},
+             },
+             [](const CountryEntry& country) { return country.Code; });
 }
 
 TEST(CountryTable, OnlyPortugalSpainAndTheUnitedKingdomShareACode) {

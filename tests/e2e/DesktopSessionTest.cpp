@@ -18,8 +18,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <string>
 #include <stdexcept>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -37,7 +37,7 @@ using Clock = std::chrono::steady_clock;
 
 // A child process, killed and waited for when the object goes.
 class Child {
-public:
+ public:
   Child(std::vector<std::string> argv, const std::vector<std::string>& extraEnv) {
     // The given variables replace the inherited ones of the same name.
     std::vector<std::string> env = extraEnv;
@@ -81,7 +81,7 @@ public:
     pid_ = -1;
   }
 
-private:
+ private:
   pid_t pid_ = -1;
 };
 
@@ -108,7 +108,7 @@ int FreeDisplay() {
 }
 
 class DesktopSession : public ::testing::Test {
-protected:
+ protected:
   void SetUp() override {
     if (Output("for p in Xvfb openbox xdotool; do command -v $p; done | wc -l") != "3") {
       FAIL() << "Xvfb, openbox and xdotool are needed (scripts/install-deps.sh installs them)";
@@ -119,9 +119,9 @@ protected:
     setenv("DISPLAY", display_.c_str(), 1);
     fs::create_directories(home_.Path() / "runtime");
     fs::permissions(home_.Path() / "runtime", fs::perms::owner_all, fs::perm_options::replace);
-    xvfb_ = std::make_unique<Child>(
-        std::vector<std::string>{"Xvfb", display_, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"},
-        std::vector<std::string>{});
+    xvfb_ = std::make_unique<Child>(std::vector<std::string>{"Xvfb", display_, "-screen", "0",
+                                                             "1280x1024x24", "-nolisten", "tcp"},
+                                    std::vector<std::string>{});
     ASSERT_TRUE(xvfb_->Started());
     ASSERT_TRUE(WaitUntil([&] { return fs::exists("/tmp/.X11-unix/X" + std::to_string(display)); }))
         << "Xvfb did not start";
@@ -156,7 +156,9 @@ protected:
     return ready();
   }
 
-  static std::string ActiveWindow() { return Output("xdotool getactivewindow getwindowname 2>/dev/null"); }
+  static std::string ActiveWindow() {
+    return Output("xdotool getactivewindow getwindowname 2>/dev/null");
+  }
 
   // Waits until the window with this title is the active one; a short pause
   // after that lets its focus settle, as a person's eye would.
@@ -166,7 +168,8 @@ protected:
       if (const char* shots = std::getenv("QUILLMAR_SESSION_SHOTS")) {
         std::system(("import -window root '" + std::string(shots) + "/failed.png'").c_str());
       }
-      throw std::runtime_error("waiting for \"" + title + "\", the active window is \"" + ActiveWindow() + "\"");
+      throw std::runtime_error("waiting for \"" + title + "\", the active window is \"" +
+                               ActiveWindow() + "\"");
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(250));
   }
@@ -250,7 +253,8 @@ std::string ReferenceFile(const fs::path& path) {
 
 TEST_F(DesktopSession, TwoEmployeesTypedOnTheScreensReachTheFileByteForByte) {
   const fs::path dataFile = home_.Path() / "acme.qmr";
-  program_ = std::make_unique<Child>(std::vector<std::string>{QUILLMAR_PROGRAM, dataFile.string()}, Env());
+  program_ =
+      std::make_unique<Child>(std::vector<std::string>{QUILLMAR_PROGRAM, dataFile.string()}, Env());
   ASSERT_TRUE(program_->Started());
 
   // A new file: the W-3 must be completed first.
@@ -264,13 +268,13 @@ TEST_F(DesktopSession, TwoEmployeesTypedOnTheScreensReachTheFileByteForByte) {
   WaitActive(kYearTitle);
   Keys("Return");
   WaitActive(kW3Title);
-  Keys("Tab");      // from the rates button, where Tab had gone, to the control number
+  Keys("Tab");  // from the rates button, where Tab had gone, to the control number
   Field("77");
-  Keys("Tab");      // the kind-of-payer button
-  Field("0007");    // establishment number
+  Keys("Tab");    // the kind-of-payer button
+  Field("0007");  // establishment number
   Field("123456789");
   Field("Acme Tools");
-  Field("");        // suite
+  Field("");  // suite
   Field("1 Main St");
   Field("Springfield");
   Field("Illinois");
@@ -290,7 +294,8 @@ TEST_F(DesktopSession, TwoEmployeesTypedOnTheScreensReachTheFileByteForByte) {
   Keys("alt+e e");
   WaitActive(kW2Title);
   // Types an employee from the SSN field on; ends in box 2.
-  const auto typeEmployee = [&](const char* ssn, const char* first, const char* last, const char* wages) {
+  const auto typeEmployee = [&](const char* ssn, const char* first, const char* last,
+                                const char* wages) {
     Field(ssn);
     Field(first);
     Field(last);
@@ -329,7 +334,8 @@ TEST_F(DesktopSession, TwoEmployeesTypedOnTheScreensReachTheFileByteForByte) {
   Keys("Return");
   WaitActive("Processing: " + dataFile.string());
   Keys("alt+f x");
-  ASSERT_TRUE(program_->WaitForExit(std::chrono::seconds(15))) << "File, Exit did not end the program";
+  ASSERT_TRUE(program_->WaitForExit(std::chrono::seconds(15)))
+      << "File, Exit did not end the program";
 
   const std::string written = FileBytes(dataFile);
   const std::string expected = ReferenceFile(home_.Path() / "reference.qmr");

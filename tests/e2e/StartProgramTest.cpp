@@ -34,7 +34,7 @@ std::string ReadText(const fs::path& path) {
 // The program, started with its own HOME and XDG folders; ended (and waited
 // for) when the object goes, so no test leaves it running.
 class RunningProgram {
-public:
+ public:
   RunningProgram(const TempDir& home, const std::vector<std::string>& args) {
     std::vector<std::string> env = {
         "HOME=" + home.Path().string(),
@@ -55,7 +55,8 @@ public:
     std::vector<char*> cenv;
     for (std::string& e : env) cenv.push_back(e.data());
     cenv.push_back(nullptr);
-    const int rc = posix_spawn(&pid_, QUILLMAR_PROGRAM, nullptr, nullptr, cargv.data(), cenv.data());
+    const int rc =
+        posix_spawn(&pid_, QUILLMAR_PROGRAM, nullptr, nullptr, cargv.data(), cenv.data());
     if (rc != 0) pid_ = -1;
   }
   ~RunningProgram() { Stop(); }
@@ -81,7 +82,7 @@ public:
     pid_ = -1;
   }
 
-private:
+ private:
   pid_t pid_ = -1;
 };
 
@@ -109,7 +110,8 @@ TEST(StartProgram, NewDataFileOnTheCommandLineIsCreatedAndTheRegistryIsSetUp) {
   // waits in that message, so the test reads the disk and ends it.
   ASSERT_TRUE(WaitFor([&] {
     std::error_code ec;
-    return fs::file_size(dataFile, ec) == 1920 && ReadText(systemHive).find("2002") != std::string::npos;
+    return fs::file_size(dataFile, ec) == 1920 &&
+           ReadText(systemHive).find("2002") != std::string::npos;
   })) << "the program did not create the data file and the rates";
   EXPECT_TRUE(program.Running()) << "the program must stay open after the command line";
 
@@ -121,12 +123,14 @@ TEST(StartProgram, NewDataFileOnTheCommandLineIsCreatedAndTheRegistryIsSetUp) {
   for (const int box12 : {296, 312, 328, 344}) EXPECT_EQ(data[1280 + box12], ' ');
 
   const std::string hive = ReadText(systemHive);
-  EXPECT_NE(hive.find("[HKEY_LOCAL_MACHINE\\Software\\Tolvane\\Quillmar\\1.0]"), std::string::npos) << hive;
+  EXPECT_NE(hive.find("[HKEY_LOCAL_MACHINE\\Software\\Tolvane\\Quillmar\\1.0]"), std::string::npos)
+      << hive;
   EXPECT_NE(hive.find("\"CurrVers\"=\"1.0\""), std::string::npos) << hive;
   const std::string program_path = fs::canonical(QUILLMAR_PROGRAM).string();
   EXPECT_NE(hive.find("\"ExecPath_Name\"=\"" + program_path + "\""), std::string::npos) << hive;
   for (const char* year : {"1998", "1999", "2000", "2001", "2002"}) {
-    EXPECT_NE(hive.find(std::string("[HKEY_LOCAL_MACHINE\\Software\\Tolvane\\Quillmar\\SocSecMedicare\\") +
+    EXPECT_NE(hive.find(std::string(
+                            "[HKEY_LOCAL_MACHINE\\Software\\Tolvane\\Quillmar\\SocSecMedicare\\") +
                         year + "]"),
               std::string::npos)
         << year;

@@ -3,10 +3,10 @@
 #include <filesystem>
 #include <functional>
 
-#include "settings/QuillmarRegistry.h"
 #include "data/QuillmarFormFile.h"
 #include "efw2/Efw2Export.h"
 #include "platform/AtomicFile.h"
+#include "settings/QuillmarRegistry.h"
 #include "tests/efw2/Efw2Reader.h"
 #include "tests/efw2/Efw2Samples.h"
 #include "tests/support/ScriptedMessageBoxes.h"

@@ -11,15 +11,15 @@
 #include <filesystem>
 #include <string>
 
-#include "platform/QuillmarError.h"
 #include "data/QuillmarFormFile.h"
 #include "platform/MessageBoxes.h"
+#include "platform/QuillmarError.h"
 
 namespace {
 
 // Answers every question with its first button, in the order Yes, OK, No.
 class AnswerFirst final : public IMessageBoxes {
-public:
+ public:
   MsgButton Show(const MessageBoxRequest& request) override {
     for (MsgButton b : {MsgYes, MsgOk, MsgNo, MsgCancel}) {
       if (request.buttons & b) return b;
@@ -30,7 +30,8 @@ public:
 
 const std::string& FuzzPath() {
   static const std::string path = [] {
-    std::string pattern = (std::filesystem::temp_directory_path() / "quillmar-fuzz-XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "quillmar-fuzz-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) std::abort();
     static AnswerFirst boxes;
     SetMessageBoxes(&boxes);
@@ -80,8 +81,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int mode : {0, 1, 2, size > 0 ? data[0] % 5 : 3}) {
       file->IndexMode = mode;
       Walk(*file, limit);
-      for (int i = 0; i < file->NameIndex().Count(); i += 5) file->LocateKey(file->NameIndex().Key(i));
-      for (int i = 0; i < file->SsnIndex().Count(); i += 5) file->LocateKey(file->SsnIndex().Key(i));
+      for (int i = 0; i < file->NameIndex().Count(); i += 5)
+        file->LocateKey(file->NameIndex().Key(i));
+      for (int i = 0; i < file->SsnIndex().Count(); i += 5)
+        file->LocateKey(file->SsnIndex().Key(i));
     }
     // Edit the current record with bytes of the input and save; then a new one.
     if (size >= 2 * kRecSize) {

@@ -1,8 +1,8 @@
 // Small rules on file paths.
 
-#include "platform/FilePaths.h"
-
 #include <gtest/gtest.h>
+
+#include "platform/FilePaths.h"
 
 namespace {
 

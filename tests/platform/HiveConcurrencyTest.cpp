@@ -82,7 +82,8 @@ TEST(HiveConcurrency, AWriterKilledMidWriteNeverLeavesATornHive) {
     }
     close(reports[1]);
     char report = 0;
-    for (int written = 0; written < 1 + 3 * round; ++written) ASSERT_EQ(read(reports[0], &report, 1), 1);
+    for (int written = 0; written < 1 + 3 * round; ++written)
+      ASSERT_EQ(read(reports[0], &report, 1), 1);
     kill(child, SIGKILL);
     close(reports[0]);
     int status = 0;

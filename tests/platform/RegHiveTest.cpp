@@ -1,11 +1,11 @@
 // The hive text: what is written, what is read back, and that nothing a user
 // put into the file is lost when the program writes it again.
 
-#include "platform/RegHive.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
+
+#include "platform/RegHive.h"
 
 namespace {
 
@@ -16,11 +16,13 @@ RegHive ParseSystem(std::string_view text) { return RegHive::Parse(text, kSystem
 TEST(RegHive, WritesEveryValueTypeInTheExportFormat) {
   RegHive hive(kSystemRoots);
   const unsigned char rate[8] = {0x30, 0xf2, 0, 0, 0, 0, 0, 0};
-  hive.SetValue(RegRoot::LocalMachine, "Software\\Tolvane", RegValue::String("Name", "Jane \"JJ\" C:\\Smith"));
+  hive.SetValue(RegRoot::LocalMachine, "Software\\Tolvane",
+                RegValue::String("Name", "Jane \"JJ\" C:\\Smith"));
   hive.SetValue(RegRoot::LocalMachine, "Software\\Tolvane", RegValue::String("", "default"));
   hive.SetValue(RegRoot::LocalMachine, "Software\\Tolvane", RegValue::Dword("Top", 50));
   hive.SetValue(RegRoot::LocalMachine, "Software\\Tolvane", RegValue::Dword("Minus", 0xFFFFFFFEu));
-  hive.SetValue(RegRoot::LocalMachine, "Software\\Tolvane", RegValue::Binary("SocSecRate", rate, 8));
+  hive.SetValue(RegRoot::LocalMachine, "Software\\Tolvane",
+                RegValue::Binary("SocSecRate", rate, 8));
   hive.SetValue(RegRoot::LocalMachine, "Software\\Tolvane", RegValue::Binary("Empty", "", 0));
   hive.SetValue(RegRoot::ClassesRoot, ".qmr", RegValue::String("", "Quillmar_TQP"));
   EXPECT_EQ(hive.Serialize(),
@@ -44,10 +46,12 @@ TEST(RegHive, WritesEveryValueTypeInTheExportFormat) {
 TEST(RegHive, ReadsBackWhatItWrote) {
   RegHive hive(kSystemRoots);
   const std::string bytes("\x00\x01\xff\x7f", 4);
-  hive.SetValue(RegRoot::LocalMachine, "A\\B", RegValue::String("Text", "back\\slash \"quoted\" \xE9"));
+  hive.SetValue(RegRoot::LocalMachine, "A\\B",
+                RegValue::String("Text", "back\\slash \"quoted\" \xE9"));
   hive.SetValue(RegRoot::LocalMachine, "A\\B", RegValue::String("Lines", "one\r\ntwo"));
   hive.SetValue(RegRoot::LocalMachine, "A\\B", RegValue::Dword("Number", 0x80000001u));
-  hive.SetValue(RegRoot::LocalMachine, "A\\B", RegValue::Binary("Bytes", bytes.data(), bytes.size()));
+  hive.SetValue(RegRoot::LocalMachine, "A\\B",
+                RegValue::Binary("Bytes", bytes.data(), bytes.size()));
   hive.SetValue(RegRoot::LocalMachine, "A\\B", RegValue::String("", ""));
 
   const RegHive back = ParseSystem(hive.Serialize());
@@ -60,11 +64,13 @@ TEST(RegHive, ReadsBackWhatItWrote) {
     EXPECT_EQ(read->data, original->data) << name;
   }
   // A text with line breaks cannot stand on one line: it is kept as hex(1).
-  EXPECT_NE(hive.Serialize().find("\"Lines\"=hex(1):6f,6e,65,0d,0a,74,77,6f,00\n"), std::string::npos);
+  EXPECT_NE(hive.Serialize().find("\"Lines\"=hex(1):6f,6e,65,0d,0a,74,77,6f,00\n"),
+            std::string::npos);
 }
 
 TEST(RegHive, KeysAndValueNamesIgnoreCaseAndKeepTheCaseFirstWritten) {
-  RegHive hive = ParseSystem("REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Tolvane]\n\"LastW2Dir\"=\"a\"\n");
+  RegHive hive =
+      ParseSystem("REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Tolvane]\n\"LastW2Dir\"=\"a\"\n");
   EXPECT_TRUE(hive.KeyExists(RegRoot::LocalMachine, "SOFTWARE\\tolvane"));
   EXPECT_TRUE(hive.KeyExists(RegRoot::LocalMachine, "software"));  // implied by its subkey
   EXPECT_FALSE(hive.KeyExists(RegRoot::LocalMachine, "Software\\Tolvan"));
@@ -86,14 +92,17 @@ TEST(RegHive, ListsDirectSubkeysOnceEvenWhenOnlyImplied) {
       "[HKEY_LOCAL_MACHINE\\Rates\\1998\\Deep\\Deeper]\n"
       "[HKEY_LOCAL_MACHINE\\rates\\1998]\n"
       "[HKEY_LOCAL_MACHINE\\Other]\n");
-  EXPECT_EQ(hive.SubKeyNames(RegRoot::LocalMachine, "Rates"), (std::vector<std::string>{"2002", "1998"}));
-  EXPECT_EQ(hive.SubKeyNames(RegRoot::LocalMachine, ""), (std::vector<std::string>{"Rates", "Other"}));
+  EXPECT_EQ(hive.SubKeyNames(RegRoot::LocalMachine, "Rates"),
+            (std::vector<std::string>{"2002", "1998"}));
+  EXPECT_EQ(hive.SubKeyNames(RegRoot::LocalMachine, ""),
+            (std::vector<std::string>{"Rates", "Other"}));
   EXPECT_TRUE(hive.SubKeyNames(RegRoot::LocalMachine, "Rates\\2002").empty());
 }
 
 TEST(RegHive, NewKeysGoAfterTheirSiblings) {
   RegHive hive = ParseSystem(
-      "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\R]\n\n[HKEY_LOCAL_MACHINE\\R\\1998]\n\n[HKEY_LOCAL_MACHINE\\Z]\n");
+      "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\R]\n\n[HKEY_LOCAL_MACHINE\\R\\1998]\n\n[HKEY_LOCAL_"
+      "MACHINE\\Z]\n");
   hive.CreateKey(RegRoot::LocalMachine, "R\\2003");
   EXPECT_EQ(hive.Serialize(),
             "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\R]\n\n[HKEY_LOCAL_MACHINE\\R\\1998]\n\n"
@@ -112,12 +121,14 @@ TEST(RegHive, ReadsContinuedHexAndTheOtherTextForms) {
       "\"Short\"=dword:1f\r\n"
       "\"Spaced\" = \"x\"\r\n");
   EXPECT_EQ(hive.UnreadableLineCount(), 0u);
-  EXPECT_EQ(hive.FindValue(RegRoot::LocalMachine, "K", "Wrapped")->data, std::string("\x01\x02\x03\x04"));
+  EXPECT_EQ(hive.FindValue(RegRoot::LocalMachine, "K", "Wrapped")->data,
+            std::string("\x01\x02\x03\x04"));
   EXPECT_EQ(hive.FindValue(RegRoot::LocalMachine, "K", "Expand")->type, RegExpandSz);
   EXPECT_EQ(hive.FindValue(RegRoot::LocalMachine, "K", "Expand")->data, "%A%");
   EXPECT_EQ(hive.FindValue(RegRoot::LocalMachine, "K", "Sz")->type, RegSz);
   EXPECT_EQ(hive.FindValue(RegRoot::LocalMachine, "K", "Sz")->data, "ab");
-  EXPECT_EQ(hive.FindValue(RegRoot::LocalMachine, "K", "Short")->data, std::string("\x1f\0\0\0", 4));
+  EXPECT_EQ(hive.FindValue(RegRoot::LocalMachine, "K", "Short")->data,
+            std::string("\x1f\0\0\0", 4));
   EXPECT_EQ(hive.FindValue(RegRoot::LocalMachine, "K", "Spaced")->data, "x");
 }
 
@@ -126,7 +137,8 @@ TEST(RegHive, ContinuedBinaryDataMayHaveBlanksAroundTheEqualsSign) {
       "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\K]\n\"Wrapped\" = hex:01,02,\\\n  03\n\"Next\"=\"x\"\n");
   EXPECT_EQ(spaced.UnreadableLineCount(), 0u);
   ASSERT_NE(spaced.FindValue(RegRoot::LocalMachine, "K", "Wrapped"), nullptr);
-  EXPECT_EQ(spaced.FindValue(RegRoot::LocalMachine, "K", "Wrapped")->data, std::string("\x01\x02\x03"));
+  EXPECT_EQ(spaced.FindValue(RegRoot::LocalMachine, "K", "Wrapped")->data,
+            std::string("\x01\x02\x03"));
 }
 
 TEST(RegHive, KeepsUnreadableLinesVerbatimInTheirPlace) {
@@ -196,7 +208,8 @@ TEST(RegHive, KeepsUnreadableLinesVerbatimInTheirPlace) {
 
 TEST(RegHive, AHiveCutOffMidLineKeepsEverythingBeforeTheCut) {
   const std::string full =
-      "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\K]\n\"A\"=\"1\"\n\"B\"=hex:01,02,03\n\"C\"=dword:00000003\n";
+      "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\K]\n\"A\"=\"1\"\n\"B\"=hex:01,02,03\n\"C\"=dword:"
+      "00000003\n";
   for (std::size_t cut = 0; cut <= full.size(); ++cut) {
     const std::string text = full.substr(0, cut);
     RegHive hive = ParseSystem(text);
@@ -227,7 +240,8 @@ TEST(RegHive, ALaterValueOfTheSameNameWins) {
   RegHive hive = ParseSystem("[HKEY_LOCAL_MACHINE\\K]\n\"A\"=\"first\"\n\"a\"=\"second\"\n");
   EXPECT_EQ(hive.FindValue(RegRoot::LocalMachine, "K", "A")->data, "second");
   hive.SetValue(RegRoot::LocalMachine, "K", RegValue::String("A", "third"));
-  EXPECT_EQ(ParseSystem(hive.Serialize()).FindValue(RegRoot::LocalMachine, "K", "a")->data, "third");
+  EXPECT_EQ(ParseSystem(hive.Serialize()).FindValue(RegRoot::LocalMachine, "K", "a")->data,
+            "third");
 }
 
 // The last line of hex data ends in a backslash, but another value follows.

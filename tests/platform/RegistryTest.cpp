@@ -1,21 +1,20 @@
 // The registry store on its hive files: keys, typed values, errors, read-only
 // hives and damaged files.
 
-#include "platform/Registry.h"
-
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
-#include <functional>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "platform/AtomicFile.h"
+#include "platform/Registry.h"
 #include "platform/RegistryError.h"
 #include "tests/support/TempDir.h"
 
@@ -125,7 +124,8 @@ TEST(Registry, ReadsAndWritesEachValueType) {
   EXPECT_EQ(0, std::memcmp(back, bytes, sizeof bytes));
   EXPECT_TRUE(other.ValueExists("BYTES"));
   EXPECT_FALSE(other.ValueExists("Missing"));
-  EXPECT_EQ(other.GetValueNames(), (std::vector<std::string>{"Text", "", "Negative", "Yes", "No", "Bytes"}));
+  EXPECT_EQ(other.GetValueNames(),
+            (std::vector<std::string>{"Text", "", "Negative", "Yes", "No", "Bytes"}));
   // Any non-zero DWORD reads as true.
   registry.WriteInteger("Seven", 7);
   EXPECT_TRUE(other.ReadBool("Seven"));
@@ -148,13 +148,15 @@ TEST(Registry, ReportsMissingAndMistypedValuesByName) {
     std::function<void()> read;
     std::string message;
   } cases[] = {
-      {"missing integer", [&] { registry.ReadInteger("Missing"); }, "Failed to get data for 'Missing'"},
+      {"missing integer", [&] { registry.ReadInteger("Missing"); },
+       "Failed to get data for 'Missing'"},
       {"missing bool", [&] { registry.ReadBool("Gone"); }, "Failed to get data for 'Gone'"},
       {"missing binary", [&] { registry.ReadBinaryData("SocSecRate", eight, 8); },
        "Failed to get data for 'SocSecRate'"},
       {"text as integer", [&] { registry.ReadInteger("Text"); }, "Invalid data type for 'Text'"},
       {"integer as text", [&] { registry.ReadString("Number"); }, "Invalid data type for 'Number'"},
-      {"integer as binary", [&] { registry.ReadBinaryData("Number", eight, 8); }, "Invalid data type for 'Number'"},
+      {"integer as binary", [&] { registry.ReadBinaryData("Number", eight, 8); },
+       "Invalid data type for 'Number'"},
       {"binary of another size", [&] { registry.ReadBinaryData("Four", eight, 8); },
        "Invalid data type for 'Four'"},
       {"binary as bool", [&] { registry.ReadBool("Four"); }, "Invalid data type for 'Four'"},
@@ -182,12 +184,14 @@ TEST(Registry, AReadOnlyHiveRefusesToOpenForWritingButStillReads) {
       MakeReadOnly(dir.Path() / "system.reg");
     }
 
-    EXPECT_FALSE(registry.OpenKey("\\Software\\Tolvane", true)) << "existing key, folder " << folderReadOnly;
+    EXPECT_FALSE(registry.OpenKey("\\Software\\Tolvane", true))
+        << "existing key, folder " << folderReadOnly;
     EXPECT_FALSE(registry.OpenKey("\\Software\\New", true)) << "new key, folder " << folderReadOnly;
     ASSERT_TRUE(registry.OpenKey("\\Software\\Tolvane", false));
     EXPECT_EQ(registry.ReadString("Name"), "Jane");
     // A key opened for reading cannot be written either.
-    EXPECT_EQ(ErrorOf([&] { registry.WriteString("Name", "Joe"); }), "Failed to set data for 'Name'");
+    EXPECT_EQ(ErrorOf([&] { registry.WriteString("Name", "Joe"); }),
+              "Failed to set data for 'Name'");
     EXPECT_EQ(ReadText(dir.Path() / "system.reg"), before);
     // The other hive is not affected by a read-only system hive.
     registry.SetRootKey(RegRoot::CurrentUser);
@@ -257,7 +261,8 @@ TEST(Registry, SeesAHiveReplacedWithTheSameSizeAndTime) {
   ASSERT_EQ(registry.ReadString("A"), "1");
   {
     std::fstream file(hive, std::ios::in | std::ios::out | std::ios::binary);
-    file.seekp(static_cast<std::streamoff>(std::string("REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\K]\n\"A\"=\"").size()));
+    file.seekp(static_cast<std::streamoff>(
+        std::string("REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\K]\n\"A\"=\"").size()));
     file.put('2');
   }
   const timespec times[2] = {before.st_atim, before.st_mtim};
@@ -275,7 +280,8 @@ TEST(Registry, WriteValuesChangesTheHiveOnce) {
             "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\K]\n\"A\"=\"1\"\n\"B\"=dword:00000002\n\n");
   // No temporary file is left beside the hive.
   std::vector<std::string> files;
-  for (const auto& entry : fs::directory_iterator(dir.Path())) files.push_back(entry.path().filename());
+  for (const auto& entry : fs::directory_iterator(dir.Path()))
+    files.push_back(entry.path().filename());
   std::sort(files.begin(), files.end());
   EXPECT_EQ(files, (std::vector<std::string>{"system.reg", "system.reg.lock"}));
 }
@@ -288,7 +294,8 @@ TEST(Registry, ANewHiveGetsTheUsersPermissionsAndAnExistingOneKeepsItsOwn) {
   const fs::path hive = dir.Path() / "user.reg";
   fs::permissions(hive, fs::perms::owner_read | fs::perms::owner_write);
   registry.WriteString("A", "1");
-  EXPECT_EQ(fs::status(hive).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(fs::status(hive).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write);
 }
 
 // The bytes this process has read from files so far.

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "data/Currency.h"
-#include "platform/QuillmarError.h"
 #include "data/QuillmarFormFile.h"
+#include "platform/QuillmarError.h"
 #include "rules/SumToW3.h"
 #include "tests/support/ScriptedMessageBoxes.h"
 #include "tests/support/TempDir.h"
@@ -30,7 +30,8 @@ std::string WriteFile(const TempDir& dir, const std::vector<TRecordBuffer>& empl
   const TRecordBuffer header = Blank(kRecTypeHeader);
   out.write(reinterpret_cast<const char*>(header.bytes), kRecSize);
   out.write(reinterpret_cast<const char*>(w3.bytes), kRecSize);
-  for (const TRecordBuffer& e : employees) out.write(reinterpret_cast<const char*>(e.bytes), kRecSize);
+  for (const TRecordBuffer& e : employees)
+    out.write(reinterpret_cast<const char*>(e.bytes), kRecSize);
   return path;
 }
 
@@ -150,7 +151,8 @@ TEST(SumToW3, ManyEmployeesMatchAnIndependentSum) {
       ++count;
       wages += e.w2.Wages;
       medTax += e.w2.MedTax;
-      if (e.w2.Box12[i % 4].Code == 'D' || e.w2.Box12[i % 4].Code == 'S') defComp += e.w2.Box12[i % 4].Amount;
+      if (e.w2.Box12[i % 4].Code == 'D' || e.w2.Box12[i % 4].Code == 'S')
+        defComp += e.w2.Box12[i % 4].Amount;
       stateTax += e.w2.ST1StateTax + e.w2.ST2StateTax;
     }
     employees.push_back(e);

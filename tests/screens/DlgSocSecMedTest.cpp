@@ -1,10 +1,9 @@
 // The rates screen, driven as a user drives it: typing, leaving fields,
 // changing the year, OK and Cancel, on an offscreen window.
 
-#include "screens/DlgSocSecMed.h"
-
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -12,10 +11,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QApplication>
 #include <filesystem>
 #include <memory>
 
+#include "screens/DlgSocSecMed.h"
 #include "settings/QuillmarRegistry.h"
 #include "settings/RateTableSeeding.h"
 #include "tests/support/ScriptedMessageBoxes.h"
@@ -30,7 +29,7 @@ using Texts = std::vector<std::string>;
 const std::string kSave2003 = "Save Changes to Social Security and/or Medicare Rates for 2003";
 
 class RatesScreen : public ::testing::Test {
-protected:
+ protected:
   // A table as the years up to 2002 left it: their five entries.
   void SetUp() override {
     for (std::size_t i = 0; i < 5; ++i) ASSERT_TRUE(registry.WriteRatesForYear(PresetRates[i]));
@@ -53,13 +52,14 @@ protected:
 
   static QStringList Years(const TFormSocSecMedicare& form) {
     QStringList years;
-    for (int i = 0; i < form.ComboBoxTaxYear->count(); ++i) years << form.ComboBoxTaxYear->itemText(i);
+    for (int i = 0; i < form.ComboBoxTaxYear->count(); ++i)
+      years << form.ComboBoxTaxYear->itemText(i);
     return years;
   }
 
   static std::vector<QString> Fields(const TFormSocSecMedicare& form) {
-    return {form.EditSocSecMaxWage->text(), form.EditSocSecRate->text(), form.EditMedMaxWage->text(),
-            form.EditMedRate->text()};
+    return {form.EditSocSecMaxWage->text(), form.EditSocSecRate->text(),
+            form.EditMedMaxWage->text(), form.EditMedRate->text()};
   }
 
   // Types into the field as a user does: click into it, select all, type.
@@ -72,7 +72,9 @@ protected:
   // Leaves the field with Tab, to the next field.
   static void Leave(QWidget* field) { QTest::keyClick(field, Qt::Key_Tab); }
   // Leaves the field with Shift+Tab, to the one before.
-  static void LeaveBackwards(QWidget* field) { QTest::keyClick(field, Qt::Key_Tab, Qt::ShiftModifier); }
+  static void LeaveBackwards(QWidget* field) {
+    QTest::keyClick(field, Qt::Key_Tab, Qt::ShiftModifier);
+  }
   static void TypeAndLeave(QLineEdit* edit, const char* text) {
     Type(edit, text);
     Leave(edit);
@@ -86,7 +88,9 @@ protected:
     TypeAndLeave(form.EditSocSecRate, "6.2");
     TypeAndLeave(form.EditMedRate, "1.45");
   }
-  static void ClickOK(TFormSocSecMedicare& form) { QTest::mouseClick(form.BitBtnOK, Qt::LeftButton); }
+  static void ClickOK(TFormSocSecMedicare& form) {
+    QTest::mouseClick(form.BitBtnOK, Qt::LeftButton);
+  }
 
   TempDir dir;
   TQuillmarRegistry registry{dir.Path()};
@@ -98,13 +102,14 @@ TEST_F(RatesScreen, ShowsEveryCaptionAndFixedText) {
   EXPECT_EQ(form->windowTitle(), "Soc.Sec. & Medicare");
   QStringList labels;
   for (const QLabel* label : form->findChildren<QLabel*>()) labels << label->text();
-  for (const char* text : {"Social Security and Medicare Rates (used to verify W-2 entries)",
-                           "1. Select Tax Year, or Add a new Tax Year", "2. Verify or set rate information",
-                           "Maximum Wage", "Employee Rate (Percent of Wage to Maximum)",
-                           "Employee Rate (Percent of Wage)",
-                           "Note that years prior to 2002 cannot be modified as correctly set by author",
-                           "Maximum wage was eliminated in 1994, use provision for maximum only if SSA restore "
-                           "this in a future year."}) {
+  for (const char* text :
+       {"Social Security and Medicare Rates (used to verify W-2 entries)",
+        "1. Select Tax Year, or Add a new Tax Year", "2. Verify or set rate information",
+        "Maximum Wage", "Employee Rate (Percent of Wage to Maximum)",
+        "Employee Rate (Percent of Wage)",
+        "Note that years prior to 2002 cannot be modified as correctly set by author",
+        "Maximum wage was eliminated in 1994, use provision for maximum only if SSA restore "
+        "this in a future year."}) {
     EXPECT_TRUE(labels.contains(QString::fromUtf8(text))) << text;
   }
   EXPECT_EQ(labels.count("%"), 2);
@@ -122,9 +127,9 @@ TEST_F(RatesScreen, ShowsEveryCaptionAndFixedText) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     order.push_back(QApplication::focusWidget());
   }
-  EXPECT_EQ(order, (std::vector<QWidget*>{form->EditSocSecMaxWage, form->EditSocSecRate, form->CheckBoxUseMedMax,
-                                          form->EditMedMaxWage, form->EditMedRate, form->BitBtnOK,
-                                          form->BitBtnCancel}));
+  EXPECT_EQ(order, (std::vector<QWidget*>{form->EditSocSecMaxWage, form->EditSocSecRate,
+                                          form->CheckBoxUseMedMax, form->EditMedMaxWage,
+                                          form->EditMedRate, form->BitBtnOK, form->BitBtnCancel}));
   EXPECT_TRUE(boxes.Shown().empty()) << "the rates of 2002 are plausible";
 }
 
@@ -159,7 +164,8 @@ TEST_F(RatesScreen, OpensOnTheOpenFilesYearOrTheLatest) {
 TEST_F(RatesScreen, YearsBefore2002AreReadOnlyAndNeverAskToSave) {
   const auto form = Open(2001);
   EXPECT_FALSE(form->CheckBoxUseMedMax->isEnabled());
-  for (QLineEdit* edit : {form->EditSocSecMaxWage, form->EditSocSecRate, form->EditMedMaxWage, form->EditMedRate}) {
+  for (QLineEdit* edit :
+       {form->EditSocSecMaxWage, form->EditSocSecRate, form->EditMedMaxWage, form->EditMedRate}) {
     EXPECT_TRUE(edit->isReadOnly()) << edit->objectName().toStdString();
   }
   TypeAndLeave(form->EditSocSecMaxWage, "1");
@@ -178,8 +184,8 @@ TEST_F(RatesScreen, AYearBefore1998IsRefusedAndOKClosesWithoutAQuestion) {
   const auto form = Open();
   boxes.Answer(MsgOk);
   TypeYear(*form, "1997");
-  EXPECT_EQ(boxes.Texts(),
-            Texts{"Tax Year 1997 is invalid, must be 4 numeric digits and greater than 1997. Please correct it."});
+  EXPECT_EQ(boxes.Texts(), Texts{"Tax Year 1997 is invalid, must be 4 numeric digits and greater "
+                                 "than 1997. Please correct it."});
   EXPECT_EQ(boxes.Shown()[0].caption, "Quillmar");
   EXPECT_EQ(Fields(*form), (std::vector<QString>{"0.00", "0.00", "0.00", "0.00"}));
   EXPECT_EQ(form->WorkingRates(), SocSecMedicareRates{});
@@ -189,7 +195,8 @@ TEST_F(RatesScreen, AYearBefore1998IsRefusedAndOKClosesWithoutAQuestion) {
   TypeAndLeave(form->EditSocSecMaxWage, "90000");
   boxes.Answer(MsgOk);
   ClickOK(*form);  // leaves the Social Security rate, still 0.00
-  EXPECT_EQ(boxes.Texts().back(), "Was expecting Soc.Sec. Rate to be around 6.2%, be sure your entry is correct.");
+  EXPECT_EQ(boxes.Texts().back(),
+            "Was expecting Soc.Sec. Rate to be around 6.2%, be sure your entry is correct.");
   EXPECT_EQ(form->result(), QDialog::Accepted);
   EXPECT_EQ(boxes.Shown().size(), 2u) << "no save question";
 
@@ -197,7 +204,8 @@ TEST_F(RatesScreen, AYearBefore1998IsRefusedAndOKClosesWithoutAQuestion) {
   boxes.Answer(MsgOk);
   TypeYear(*again, "20x3");
   EXPECT_EQ(boxes.Texts().back(),
-            "Tax Year 20x3 is invalid, must be 4 numeric digits and greater than 1997. Please correct it.");
+            "Tax Year 20x3 is invalid, must be 4 numeric digits and greater than 1997. Please "
+            "correct it.");
 }
 
 TEST_F(RatesScreen, OnlyAFourCharacterYearTextLoadsAYear) {
@@ -254,11 +262,16 @@ TEST_F(RatesScreen, TheWageBaseWarningHasInclusiveBounds) {
     bool warns;
     const char* expected;
   } cases[] = {
-      {"2002", "76410.00", false, "84900"}, {"2002", "76409.99", true, "84900"},
-      {"2002", "93390", false, "84900"},    {"2002", "93390.01", true, "84900"},
-      {"2003", "78300", false, "87000"},    {"2003", "78299.99", true, "87000"},
-      {"2003", "", true, "87000"},          {"2003", "lots", false, ""},
-      {"2027", "175230", false, "194700"},  {"2027", "175229.99", true, "194700"},
+      {"2002", "76410.00", false, "84900"},
+      {"2002", "76409.99", true, "84900"},
+      {"2002", "93390", false, "84900"},
+      {"2002", "93390.01", true, "84900"},
+      {"2003", "78300", false, "87000"},
+      {"2003", "78299.99", true, "87000"},
+      {"2003", "", true, "87000"},
+      {"2003", "lots", false, ""},
+      {"2027", "175230", false, "194700"},
+      {"2027", "175229.99", true, "194700"},
       {"2500", "90000", true, "24496362691576600"},
   };
   for (const auto& c : cases) {
@@ -268,13 +281,15 @@ TEST_F(RatesScreen, TheWageBaseWarningHasInclusiveBounds) {
     if (c.warns) boxes.Answer(MsgOk);
     if (std::string(c.entry) == "lots") boxes.Answer(MsgOk);  // the amount rule's message
     TypeAndLeave(form->EditSocSecMaxWage, c.entry);
-    const Texts expected =
-        c.warns ? Texts{std::string("Was expecting Soc.Sec. Maximum Wage for ") + c.year + " to be in the region of " +
-                        c.expected + ". Please be sure your entry is correct."}
-                : Texts{};
+    const Texts expected = c.warns ? Texts{std::string("Was expecting Soc.Sec. Maximum Wage for ") +
+                                           c.year + " to be in the region of " + c.expected +
+                                           ". Please be sure your entry is correct."}
+                                   : Texts{};
     if (std::string(c.entry) == "lots") {
-      ASSERT_EQ(boxes.Texts().size(), 1u) << "no plausibility warning for a text that is not a number";
-      EXPECT_EQ(boxes.Texts()[0].rfind("Entry of \"lots\" does not constitute a valid number", 0), 0u);
+      ASSERT_EQ(boxes.Texts().size(), 1u)
+          << "no plausibility warning for a text that is not a number";
+      EXPECT_EQ(boxes.Texts()[0].rfind("Entry of \"lots\" does not constitute a valid number", 0),
+                0u);
     } else {
       EXPECT_EQ(boxes.Texts(), expected) << c.year << " " << c.entry;
       if (c.warns) {
@@ -285,17 +300,19 @@ TEST_F(RatesScreen, TheWageBaseWarningHasInclusiveBounds) {
 }
 
 TEST_F(RatesScreen, TheRateWarnings) {
-  const std::string socSec = "Was expecting Soc.Sec. Rate to be around 6.2%, be sure your entry is correct.";
-  const std::string medicare = "Was expecting Medicare Rate to be around 1.45%, be sure your entry is correct.";
+  const std::string socSec =
+      "Was expecting Soc.Sec. Rate to be around 6.2%, be sure your entry is correct.";
+  const std::string medicare =
+      "Was expecting Medicare Rate to be around 1.45%, be sure your entry is correct.";
   const struct {
     bool socSecField;
     const char* entry;
     bool warns;
     Currency stored;
   } cases[] = {
-      {true, "9.3", false, 93000},   {true, "9.31", true, 93100},    {true, "3.1", false, 31000},
-      {true, "3.09", true, 30900},   {true, " 6.2 ", false, 62000},  {false, "2.18", false, 21800},
-      {false, "2.19", true, 21900},  {false, "0.73", false, 7300},   {false, "0.7299", true, 7299},
+      {true, "9.3", false, 93000},  {true, "9.31", true, 93100},   {true, "3.1", false, 31000},
+      {true, "3.09", true, 30900},  {true, " 6.2 ", false, 62000}, {false, "2.18", false, 21800},
+      {false, "2.19", true, 21900}, {false, "0.73", false, 7300},  {false, "0.7299", true, 7299},
       {false, "", true, 0},
   };
   const auto form = Open();
@@ -304,8 +321,10 @@ TEST_F(RatesScreen, TheRateWarnings) {
     boxes.Clear();
     if (c.warns) boxes.Answer(MsgOk);
     TypeAndLeave(c.socSecField ? form->EditSocSecRate : form->EditMedRate, c.entry);
-    EXPECT_EQ(boxes.Texts(), c.warns ? Texts{c.socSecField ? socSec : medicare} : Texts{}) << c.entry;
-    EXPECT_EQ(c.socSecField ? form->WorkingRates().SocSecRate : form->WorkingRates().MedicareRate, c.stored)
+    EXPECT_EQ(boxes.Texts(), c.warns ? Texts{c.socSecField ? socSec : medicare} : Texts{})
+        << c.entry;
+    EXPECT_EQ(c.socSecField ? form->WorkingRates().SocSecRate : form->WorkingRates().MedicareRate,
+              c.stored)
         << c.entry << ": the entry is kept whatever the warning";
   }
 }
@@ -319,8 +338,9 @@ TEST_F(RatesScreen, MedicareMaximumWithoutTheCheckMarkIsIgnored) {
   boxes.Answer(MsgOk);
   Type(form->EditMedMaxWage, "90000");
   LeaveBackwards(form->EditMedMaxWage);
-  EXPECT_EQ(boxes.Texts(), Texts{"Any entry in Medicare Maximum Wage will be ignored unless there is also a "
-                                 "check mark against \"Set Maximum Wage\""});
+  EXPECT_EQ(boxes.Texts(),
+            Texts{"Any entry in Medicare Maximum Wage will be ignored unless there is also a "
+                  "check mark against \"Set Maximum Wage\""});
   EXPECT_EQ(form->WorkingRates().MedicareMaxWage, 0);
 
   form->CheckBoxUseMedMax->setChecked(true);
@@ -338,8 +358,9 @@ TEST_F(RatesScreen, ALowMedicareMaximumIsWarnedAndThenIgnoredOnSaving) {
   form->CheckBoxUseMedMax->setChecked(true);
   boxes.Answer(MsgOk);
   TypeAndLeave(form->EditMedMaxWage, "30000");
-  EXPECT_EQ(boxes.Texts(), Texts{"If Medicare Maximum Wage has been reinstated was expecting a Maximum that is "
-                                 "higher than your entry, be sure your entry is correct."});
+  EXPECT_EQ(boxes.Texts(),
+            Texts{"If Medicare Maximum Wage has been reinstated was expecting a Maximum that is "
+                  "higher than your entry, be sure your entry is correct."});
   boxes.Answer(MsgYes).Answer(MsgOk);
   ClickOK(*form);
   EXPECT_EQ(boxes.Texts(),
@@ -351,13 +372,14 @@ TEST_F(RatesScreen, ALowMedicareMaximumIsWarnedAndThenIgnoredOnSaving) {
 }
 
 TEST_F(RatesScreen, AnIncompleteEntryIsNotSavedAndTheScreenStaysOpen) {
-  const auto form = Open();  // 2002
+  const auto form = Open();                   // 2002
   form->CheckBoxUseMedMax->setChecked(true);  // with a Medicare maximum of 0.00
   boxes.Answer(MsgYes).Answer(MsgOk);
   ClickOK(*form);
-  EXPECT_EQ(boxes.Texts(), (Texts{"Save Changes to Social Security and/or Medicare Rates for 2002",
-                                  "Cannot save incomplete Soc.Sec./Medicare entry - one or more required fields "
-                                  "were zero."}));
+  EXPECT_EQ(boxes.Texts(),
+            (Texts{"Save Changes to Social Security and/or Medicare Rates for 2002",
+                   "Cannot save incomplete Soc.Sec./Medicare entry - one or more required fields "
+                   "were zero."}));
   EXPECT_TRUE(form->isVisible());
   EXPECT_EQ(Stored(2002), PresetRates[4]);
 
@@ -370,8 +392,9 @@ TEST_F(RatesScreen, AnIncompleteEntryIsNotSavedAndTheScreenStaysOpen) {
   TypeAndLeave(form->EditMedRate, "1.45");
   boxes.Answer(MsgYes).Answer(MsgOk);
   ClickOK(*form);
-  EXPECT_EQ(boxes.Texts().back(),
-            "Cannot save incomplete Soc.Sec./Medicare entry - one or more required fields were zero.");
+  EXPECT_EQ(
+      boxes.Texts().back(),
+      "Cannot save incomplete Soc.Sec./Medicare entry - one or more required fields were zero.");
   EXPECT_TRUE(form->isVisible());
   EXPECT_FALSE(registry.KeyExists(TQuillmarRegistry::RatesKeyOf(2003)));
   EXPECT_EQ(Years(*form).size(), 5);
@@ -393,8 +416,10 @@ TEST_F(RatesScreen, ChangingTheYearOffersToSaveAndThenLoadsWhateverTheAnswer) {
     TypeAndLeave(form->EditSocSecMaxWage, "85000");
     boxes.Clear();
     boxes.Answer(answer);
-    form->ComboBoxTaxYear->setCurrentIndex(form->ComboBoxTaxYear->findText("1999"));  // chosen from the list
-    EXPECT_EQ(boxes.Texts(), Texts{"Save Changes to Social Security and/or Medicare Rates for 2002"});
+    form->ComboBoxTaxYear->setCurrentIndex(
+        form->ComboBoxTaxYear->findText("1999"));  // chosen from the list
+    EXPECT_EQ(boxes.Texts(),
+              Texts{"Save Changes to Social Security and/or Medicare Rates for 2002"});
     EXPECT_EQ(form->WorkingRates(), Stored(1999));
     EXPECT_EQ(Fields(*form), (std::vector<QString>{"72600.00", "6.2000", "0.00", "1.4500"}));
     EXPECT_EQ(Stored(2002).SocSecMaxWage, answer == MsgYes ? 850000000 : 849000000);
@@ -428,7 +453,8 @@ TEST_F(RatesScreen, ABadEntryIsReportedOnceAndKeepsTheStoredValue) {
   boxes.Answer(MsgOk);
   TypeAndLeave(form->EditSocSecMaxWage, "84,900");
   ASSERT_EQ(boxes.Texts().size(), 1u);
-  EXPECT_EQ(boxes.Texts()[0].rfind("Entry of \"84,900\" does not constitute a valid number", 0), 0u);
+  EXPECT_EQ(boxes.Texts()[0].rfind("Entry of \"84,900\" does not constitute a valid number", 0),
+            0u);
   EXPECT_EQ(form->WorkingRates().SocSecMaxWage, 849000000);
   EXPECT_TRUE(form->EditSocSecMaxWage->hasFocus()) << "the focus goes back to the field";
   EXPECT_EQ(form->EditSocSecMaxWage->text(), "84,900");
@@ -438,7 +464,8 @@ TEST_F(RatesScreen, ASaveThatCannotBeWrittenIsReportedAndTheScreenStaysOpen) {
   const auto form = Open();
   TypeYear(*form, "2003");
   EnterPlausibleRates(*form);
-  fs::permissions(dir.Path() / "system.reg", fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+  fs::permissions(dir.Path() / "system.reg",
+                  fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                   fs::perm_options::remove);
   boxes.Answer(MsgYes).Answer(MsgOk);
   ClickOK(*form);

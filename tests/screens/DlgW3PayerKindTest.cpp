@@ -1,8 +1,6 @@
 // The kind-of-payer dialog: its items and the enabling of the
 // kind-of-payer group as the focus enters and leaves the third-party group.
 
-#include "screens/DlgW3PayerKind.h"
-
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -10,6 +8,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+
+#include "screens/DlgW3PayerKind.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ QStringList Texts(const auto& buttons) {
 }
 
 class PayerDialog : public ::testing::Test {
-protected:
+ protected:
   void SetUp() override {
     dialog.show();
     dialog.activateWindow();
@@ -34,12 +34,14 @@ protected:
 TEST_F(PayerDialog, ShowsItsCaptionsItemsAndDefaults) {
   EXPECT_EQ(dialog.windowTitle(), "W-3 Kind of Payer");
   EXPECT_EQ(dialog.RadioGroupTPSickPay->title(), "Third-party sick pay");
-  EXPECT_EQ(dialog.RadioGroupKindOfPayer->title(), "Kind of Payer (if not only Third-party sick pay)");
-  EXPECT_EQ(Texts(dialog.TPSickPayButtons), (QStringList{"NO Third-party sick pay",
-                                                          "W-2's Include Third-party sick pay",
-                                                          "Filing ONLY Third-party sick pay"}));
-  EXPECT_EQ(Texts(dialog.KindOfPayerButtons), (QStringList{"941", "Military", "943 (Agricultural)", "CT-1 (Railroad)",
-                                                           "Hshld. empl.", "Medicare gov. empl.", "944"}));
+  EXPECT_EQ(dialog.RadioGroupKindOfPayer->title(),
+            "Kind of Payer (if not only Third-party sick pay)");
+  EXPECT_EQ(Texts(dialog.TPSickPayButtons),
+            (QStringList{"NO Third-party sick pay", "W-2's Include Third-party sick pay",
+                         "Filing ONLY Third-party sick pay"}));
+  EXPECT_EQ(Texts(dialog.KindOfPayerButtons),
+            (QStringList{"941", "Military", "943 (Agricultural)", "CT-1 (Railroad)", "Hshld. empl.",
+                         "Medicare gov. empl.", "944"}));
   EXPECT_EQ(dialog.TPSickPayIndex(), 0);
   EXPECT_EQ(dialog.KindOfPayerIndex(), 0);
   EXPECT_EQ(dialog.BitBtnOK->text(), "OK");

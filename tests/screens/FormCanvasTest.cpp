@@ -1,9 +1,8 @@
 // The form canvas behind the W-2 and W-3 screens.
 
-#include "screens/FormCanvas.h"
-
 #include <gtest/gtest.h>
 
+#include "screens/FormCanvas.h"
 #include "screens/W2ScreenLayout.h"
 
 namespace {
@@ -20,7 +19,8 @@ TEST(FormCanvas, TheCanvasPlacesAFieldAtItsPrintPosition) {
   canvas.resize(1660, 1000);
   EXPECT_EQ(canvas.ToWidget(W2FieldRect("EditWages")).topLeft(), QPoint(920, 67));
   // The whole picture fits the canvas.
-  EXPECT_EQ(canvas.ToWidget(GridRect{1, 1, W2FormPicture().cols, W2FormPicture().lines}), QRect(0, 0, 1660, 1000));
+  EXPECT_EQ(canvas.ToWidget(GridRect{1, 1, W2FormPicture().cols, W2FormPicture().lines}),
+            QRect(0, 0, 1660, 1000));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QGridLayout>
@@ -13,14 +14,13 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QAbstractItemView>
 #include <QTest>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "platform/CodePage.h"
 #include "data/QuillmarFormFile.h"
+#include "platform/CodePage.h"
 #include "rules/Box12Codes.h"
 #include "screens/Box12Frame.h"
 #include "screens/DlgW2Box12.h"
@@ -69,7 +69,8 @@ TEST(FileNavFrame, ButtonsInTabOrderWithNextAsTheDefault) {
   // Enter in the window presses Next, and only Next.
   QStringList pressed;
   for (std::size_t i = 0; i < buttons.size(); ++i)
-    QObject::connect(buttons[i], &QPushButton::clicked, [&, i] { pressed << captions[static_cast<int>(i)]; });
+    QObject::connect(buttons[i], &QPushButton::clicked,
+                     [&, i] { pressed << captions[static_cast<int>(i)]; });
   auto* field = new QLineEdit(&window);
   auto* layout = new QVBoxLayout(&window);
   layout->addWidget(field);
@@ -85,7 +86,7 @@ TEST(FileNavFrame, ButtonsInTabOrderWithNextAsTheDefault) {
 // ---------------------------------------------------------------- pick list
 
 class PickListTest : public ::testing::Test {
-protected:
+ protected:
   void SetUp() override {
     file = TQuillmarFormFile::Create(dir.File("acme.qmr"));
     // Entry, name and SSN orders all differ. The placeholder is taken by the first.
@@ -116,7 +117,9 @@ protected:
     pick->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(pick.get()));
   }
-  void ClickRadio(int item) { QTest::mouseClick(pick->RadioItems[static_cast<std::size_t>(item)], Qt::LeftButton); }
+  void ClickRadio(int item) {
+    QTest::mouseClick(pick->RadioItems[static_cast<std::size_t>(item)], Qt::LeftButton);
+  }
   void ClickLine(const QString& text) {
     const QList<QListWidgetItem*> found = pick->ListBox1->findItems(text, Qt::MatchExactly);
     ASSERT_EQ(found.size(), 1) << text.toStdString();
@@ -133,16 +136,19 @@ protected:
 
 const QStringList kNamesInNameOrder = {"ADAMS, BOB", "BAKER, EVE", "CLARK, DAN R",
                                        QString::fromUtf8("M\u00fcLLER, JOS\u00e9"), "YOUNG, ANN"};
-const QStringList kSsnsInOrder = {"111-11-1111", "222-22-2222", "333-33-3333", "444-44-4444", "555-55-5555"};
+const QStringList kSsnsInOrder = {"111-11-1111", "222-22-2222", "333-33-3333", "444-44-4444",
+                                  "555-55-5555"};
 
 TEST_F(PickListTest, Texts) {
   EXPECT_EQ(pick->windowTitle(), "Employees in this W-2 File");
   EXPECT_EQ(pick->LabelInfo->text(), "Click on employee to select.");
   EXPECT_EQ(pick->RadioGroupWhichIndex->title(), "Sort Emlployee List by");
-  const QStringList items = {"No Index (Entry Sequence)", "Surname + Firstname", "Soc. Sec. Number"};
+  const QStringList items = {"No Index (Entry Sequence)", "Surname + Firstname",
+                             "Soc. Sec. Number"};
   for (int i = 0; i < 3; ++i) {
     EXPECT_EQ(pick->RadioItems[static_cast<std::size_t>(i)]->text(), items[i]);
-    EXPECT_EQ(pick->RadioItems[static_cast<std::size_t>(i)]->parentWidget(), pick->RadioGroupWhichIndex);
+    EXPECT_EQ(pick->RadioItems[static_cast<std::size_t>(i)]->parentWidget(),
+              pick->RadioGroupWhichIndex);
   }
   EXPECT_EQ(pick->BitBtnCancel->text(), "Cancel");
 }
@@ -153,7 +159,8 @@ TEST_F(PickListTest, EachOrderListsItsKeys) {
     int mode;
     QStringList lines;
   };
-  for (const Case& c : {Case{0, kNamesInNameOrder}, Case{1, kNamesInNameOrder}, Case{2, kSsnsInOrder}}) {
+  for (const Case& c :
+       {Case{0, kNamesInNameOrder}, Case{1, kNamesInNameOrder}, Case{2, kSsnsInOrder}}) {
     file->IndexMode = c.mode;
     Show();
     EXPECT_EQ(pick->ItemIndex(), c.mode);
@@ -294,19 +301,23 @@ TEST(Box12Codes, TheNineteenLinesInOrder) {
       "A Uncollected social security or RRTA tax on tips",
       "B Uncollected Medicare tax on tips",
       "C Cost of group-term life insurance over $50,000",
-      "D Elective deferrals to a section 401(k) cash or deferred arrangement (including a SIMPLE 401(k) "
+      "D Elective deferrals to a section 401(k) cash or deferred arrangement (including a SIMPLE "
+      "401(k) "
       "arrangement)",
       "E Elective deferrals under a section 403(b) salary reduction agreement",
       "F Elective deferrals under a section 408(k)(6) salary reduction SEP",
-      "G Elective deferrals and employer contributions (including nonelective deferrals) to a section 457(b) "
+      "G Elective deferrals and employer contributions (including nonelective deferrals) to a "
+      "section 457(b) "
       "deferred compensation plan (state and local government and tax-exempt employers)",
       "H Elective deferrals to a section 501(c)(18)(D) tax-exempt organization plan",
       "J Nontaxable sick pay",
       "K 20% excise tax on excess golden parachute payments",
       "L Substantiated employee business expense reimbursements (Federal rate)",
-      "M Uncollected social security or RRTA tax on cost of group-term life insurance over $50,000 (for former "
+      "M Uncollected social security or RRTA tax on cost of group-term life insurance over $50,000 "
+      "(for former "
       "employees)",
-      "N Uncollected Medicare tax on cost of group-term life insurance over $50,000 (for former employees)",
+      "N Uncollected Medicare tax on cost of group-term life insurance over $50,000 (for former "
+      "employees)",
       "P Excludable moving expense reimbursements paid directly to employee",
       "Q Military employee basic housing, subsistence, and combat zone compensation",
       "R Employer contributions to a medical savings account (MSA)",
@@ -359,25 +370,25 @@ TEST(PairBox12Code, ShowsTheLineOfTheCode) {
     int line;  // the line shown, -1 for none
   };
   const Case cases[] = {
-      {"d", "D", 3},    // typed by hand in lower case: upper-cased in the field too
-      {"D", "D", 3},
-      {"A", "A", 0},
-      {"v", "V", 18},   // the last line
-      {" ", " ", -1},   // an unused entry
-      {"I", "I", -1},   // a letter without a code
-      {"z", "Z", -1},
-      {"", "", -1},
-      {"DE", "DE", -1},  // more than one character: left alone
+      {"d", "D", 3},  // typed by hand in lower case: upper-cased in the field too
+      {"D", "D", 3},  {"A", "A", 0}, {"v", "V", 18},    // the last line
+      {" ", " ", -1},                                   // an unused entry
+      {"I", "I", -1},                                   // a letter without a code
+      {"z", "Z", -1}, {"", "", -1},  {"DE", "DE", -1},  // more than one character: left alone
       {"1", "1", -1},
   };
   TFrameBox12Item row;
   QLineEdit codeField;
   for (const Case& c : cases) {
-    row.ComboBox1->setEditText("C Cost of group-term life insurance over $50,000");  // an earlier opening
+    row.ComboBox1->setEditText(
+        "C Cost of group-term life insurance over $50,000");  // an earlier opening
     codeField.setText(QString::fromLatin1(c.field));
     PairBox12Code(row.ComboBox1, &codeField);
     EXPECT_EQ(codeField.text(), QString::fromLatin1(c.fieldAfter)) << '"' << c.field << '"';
-    const QString expected = c.line < 0 ? QString() : QString::fromStdString(std::string(Box12CodeLines[static_cast<std::size_t>(c.line)]));
+    const QString expected =
+        c.line < 0
+            ? QString()
+            : QString::fromStdString(std::string(Box12CodeLines[static_cast<std::size_t>(c.line)]));
     EXPECT_EQ(row.ComboBox1->currentText(), expected) << '"' << c.field << '"';
     EXPECT_EQ(row.ComboBox1->count(), 19);
   }

@@ -5,12 +5,12 @@
 
 #include <QAbstractItemView>
 #include <QCheckBox>
-#include <QRegularExpression>
-#include <QFontInfo>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 
 #include "data/EntryRules.h"
 #include "screens/Box12Frame.h"
@@ -90,11 +90,14 @@ TEST_F(W2ScreenTest, EveryFieldSitsInItsBoxInTabOrder) {
 TEST_F(W2ScreenTest, TheAddressLabelsStayLongTextsShowFromTheStartAndTheTypeIsReadable) {
   AddEmployee("123-45-6780", "Bartholomew", "Featherstonehaugh-Smythe");
   TFormW2& screen = Open();
-  const std::pair<QWidget*, const char*> labelled[] = {
-      {screen.EditSuite, "Suite"}, {screen.EditStreetPOB, "Street / P.O. Box"}, {screen.EditCity, "City"},
-      {screen.ComboBoxAddrState, "State"}, {screen.MaskEditZip, "ZIP code"}};
+  const std::pair<QWidget*, const char*> labelled[] = {{screen.EditSuite, "Suite"},
+                                                       {screen.EditStreetPOB, "Street / P.O. Box"},
+                                                       {screen.EditCity, "City"},
+                                                       {screen.ComboBoxAddrState, "State"},
+                                                       {screen.MaskEditZip, "ZIP code"}};
   for (const auto& [field, caption] : labelled) {
-    const QString name = field->objectName().replace(QRegularExpression("^(Edit|ComboBox|MaskEdit)"), "Label");
+    const QString name =
+        field->objectName().replace(QRegularExpression("^(Edit|ComboBox|MaskEdit)"), "Label");
     auto* label = screen.Canvas->findChild<QLabel*>(name);
     ASSERT_NE(label, nullptr) << caption;
     EXPECT_EQ(label->text(), QString::fromLatin1(caption));
@@ -103,11 +106,13 @@ TEST_F(W2ScreenTest, TheAddressLabelsStayLongTextsShowFromTheStartAndTheTypeIsRe
     EXPECT_LE(label->sizeHint().width(), label->width()) << caption;
   }
   EXPECT_EQ(screen.EditLastName->cursorPosition(), 0);
-  // As wide as 800 x 600 allows; styled fields and a styled drop-down's text follow the form's type.
+  // As wide as 800 x 600 allows; styled fields and a styled drop-down's text follow the form's
+  // type.
   screen.FitToWorkArea(QRect(0, 0, 800, 600));
   EXPECT_EQ(screen.width() + kFrameAllowanceWidth, 800);
   EXPECT_EQ(QFontInfo(screen.EditWages->font()).pixelSize(), screen.Canvas->FieldPixelSize());
-  EXPECT_EQ(QFontInfo(screen.ComboBoxAddrState->lineEdit()->font()).pixelSize(), screen.Canvas->FieldPixelSize());
+  EXPECT_EQ(QFontInfo(screen.ComboBoxAddrState->lineEdit()->font()).pixelSize(),
+            screen.Canvas->FieldPixelSize());
 }
 
 // Every entry shows whole when the list opens; the long box 12 lines wrap.
@@ -115,13 +120,14 @@ TEST_F(W2ScreenTest, DropDownListsShowTheirEntriesInFull) {
   TFormW2& screen = Open();
   screen.FitToWorkArea(QRect(0, 0, 800, 600));
   QComboBox* box12 = screen.Box12Dialog().Items()[0]->ComboBox1;
-  for (QComboBox* combo : {screen.ComboBoxST2State, screen.ComboBoxAddrState, screen.ComboBoxCountry, box12}) {
+  for (QComboBox* combo :
+       {screen.ComboBoxST2State, screen.ComboBoxAddrState, screen.ComboBoxCountry, box12}) {
     combo->showPopup();
     const QAbstractItemView* view = combo->view();
     for (int i = 0; i < combo->count(); ++i) {
       const QRect item = view->visualRect(view->model()->index(i, 0));
-      const QRect text = view->fontMetrics().boundingRect(QRect(0, 0, item.width() - 8, 1 << 20), Qt::TextWordWrap,
-                                                          combo->itemText(i));
+      const QRect text = view->fontMetrics().boundingRect(QRect(0, 0, item.width() - 8, 1 << 20),
+                                                          Qt::TextWordWrap, combo->itemText(i));
       EXPECT_LE(text.width(), item.width() - 8) << combo->itemText(i).toStdString();
       EXPECT_LE(text.height(), combo == box12 ? item.height() : view->fontMetrics().height())
           << combo->itemText(i).toStdString();
@@ -483,7 +489,8 @@ TEST_F(W2ScreenTest, SsnRule) {
   EXPECT_EQ(Work().SocSecNum.Str(), "123-45-6780");
   EXPECT_TRUE(boxes.Shown().empty());
 
-  // A bad number: the message, the stored number stays, the focus comes back; left as it is, it goes on.
+  // A bad number: the message, the stored number stays, the focus comes back; left as it is, it
+  // goes on.
   boxes.Answer(MsgOk);
   TypeAndLeave(screen.MaskEditSocSecNum, "66612345");
   EXPECT_EQ(Shown(screen.MaskEditSocSecNum), "666-12-345 ");

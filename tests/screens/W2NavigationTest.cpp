@@ -435,7 +435,8 @@ TEST_F(W2NavigationTest, ErrorCheckWithoutACheckSaysSoAndChangesNothing) {
   boxes.Answer(MsgOk);
   Click(screen.BitBtnErrorCheck);
   EXPECT_EQ(boxes.Texts(),
-            std::vector<std::string>{"The W-2 Error Check is not available in this version of Quillmar."});
+            std::vector<std::string>{
+                "The W-2 Error Check is not available in this version of Quillmar."});
   EXPECT_TRUE(file->WorkRec.SameBytes(before));
 }
 

@@ -13,11 +13,11 @@
 #include <string>
 #include <string_view>
 
-#include "settings/QuillmarRegistry.h"
-#include "settings/RateTableSeeding.h"
 #include "data/QuillmarFormFile.h"
 #include "data/SocSecMedicareRates.h"
 #include "screens/W2InputForm.h"
+#include "settings/QuillmarRegistry.h"
+#include "settings/RateTableSeeding.h"
 #include "tests/support/ScriptedMessageBoxes.h"
 #include "tests/support/TempDir.h"
 

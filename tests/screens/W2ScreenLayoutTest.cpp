@@ -2,13 +2,13 @@
 // has its place, sits at the print position of its item, inside the box that
 // carries the item's caption, and no two fields or boxes overlap.
 
-#include "screens/W2ScreenLayout.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 #include <vector>
+
+#include "screens/W2ScreenLayout.h"
 
 namespace {
 
@@ -28,8 +28,8 @@ bool Overlap(const GridRect& a, const GridRect& b) {
 }
 
 std::string Describe(const GridRect& r) {
-  return "(" + std::to_string(r.col) + ", " + std::to_string(r.line) + ", " + std::to_string(r.cols) + " x " +
-         std::to_string(r.lines) + ")";
+  return "(" + std::to_string(r.col) + ", " + std::to_string(r.line) + ", " +
+         std::to_string(r.cols) + " x " + std::to_string(r.lines) + ")";
 }
 
 // The whole form, as one rectangle on the grid.
@@ -53,19 +53,75 @@ std::string CaptionOfBox(std::string_view component) {
 // The components of the W-2 screen, in its tab order, then the read-only
 // labels and the two button rows.
 const std::vector<std::string> kComponents = {
-    "EditControlNum", "CheckBoxVoid", "MaskEditSocSecNum", "EditFirstNameInitial", "EditLastName",
-    "EditSuite", "EditStreetPOB", "EditCity", "ComboBoxAddrState", "MaskEditZip", "EditPostCode",
-    "ComboBoxCountry", "EditWages", "EditFedTax", "EditSSWages", "EditSSTax", "EditMedWage", "EditMedTax",
-    "EditSSTips", "EditAllocTips", "EditAdvEIC", "EditDepCare", "EditNonQualPlans", "Edit12a_code",
-    "Edit12a_amount", "Edit12b_code", "Edit12b_amount", "Edit12c_code", "Edit12c_amount", "Edit12d_code",
-    "Edit12d_amount", "CheckBoxStatEmpl", "CheckBoxRetirePlan", "CheckBoxTPSickPay", "Edit14a_label",
-    "Edit14a_amount", "Edit14b_label", "Edit14b_amount", "Edit14c_label", "Edit14c_amount",
-    "ComboBoxST1State", "EditST1StateID", "EditST1StateWage", "EditST1StateTax", "EditST1LocalWage",
-    "EditST1LocalTax", "EditST1LocName", "ComboBoxST2State", "EditST2StateID", "EditST2StateWage",
-    "EditST2StateTax", "EditST2LocalWage", "EditST2LocalTax", "EditST2LocName", "FrameFileNav1",
-    "PanelButtons", "Label3", "LabelEmployerID", "LabelEmployerName", "LabelEmployerAddress1",
-    "LabelEmployerAddress2", "LabelEmployerAddress3", "LabelEmployerAddress4", "LabelForeign",
-    "LabelSuite", "LabelStreetPOB", "LabelCity", "LabelAddrState", "LabelZip",
+    "EditControlNum",
+    "CheckBoxVoid",
+    "MaskEditSocSecNum",
+    "EditFirstNameInitial",
+    "EditLastName",
+    "EditSuite",
+    "EditStreetPOB",
+    "EditCity",
+    "ComboBoxAddrState",
+    "MaskEditZip",
+    "EditPostCode",
+    "ComboBoxCountry",
+    "EditWages",
+    "EditFedTax",
+    "EditSSWages",
+    "EditSSTax",
+    "EditMedWage",
+    "EditMedTax",
+    "EditSSTips",
+    "EditAllocTips",
+    "EditAdvEIC",
+    "EditDepCare",
+    "EditNonQualPlans",
+    "Edit12a_code",
+    "Edit12a_amount",
+    "Edit12b_code",
+    "Edit12b_amount",
+    "Edit12c_code",
+    "Edit12c_amount",
+    "Edit12d_code",
+    "Edit12d_amount",
+    "CheckBoxStatEmpl",
+    "CheckBoxRetirePlan",
+    "CheckBoxTPSickPay",
+    "Edit14a_label",
+    "Edit14a_amount",
+    "Edit14b_label",
+    "Edit14b_amount",
+    "Edit14c_label",
+    "Edit14c_amount",
+    "ComboBoxST1State",
+    "EditST1StateID",
+    "EditST1StateWage",
+    "EditST1StateTax",
+    "EditST1LocalWage",
+    "EditST1LocalTax",
+    "EditST1LocName",
+    "ComboBoxST2State",
+    "EditST2StateID",
+    "EditST2StateWage",
+    "EditST2StateTax",
+    "EditST2LocalWage",
+    "EditST2LocalTax",
+    "EditST2LocName",
+    "FrameFileNav1",
+    "PanelButtons",
+    "Label3",
+    "LabelEmployerID",
+    "LabelEmployerName",
+    "LabelEmployerAddress1",
+    "LabelEmployerAddress2",
+    "LabelEmployerAddress3",
+    "LabelEmployerAddress4",
+    "LabelForeign",
+    "LabelSuite",
+    "LabelStreetPOB",
+    "LabelCity",
+    "LabelAddrState",
+    "LabelZip",
 };
 
 TEST(W2ScreenLayout, KnowsEveryComponentOfTheScreenAndNothingElse) {
@@ -200,8 +256,8 @@ TEST(W2ScreenLayout, NoTwoFieldsOverlap) {
     for (std::size_t j = i + 1; j < kComponents.size(); ++j) {
       const GridRect a = W2FieldRect(kComponents[i]);
       const GridRect b = W2FieldRect(kComponents[j]);
-      EXPECT_FALSE(Overlap(a, b)) << kComponents[i] << " " << Describe(a) << " overlaps " << kComponents[j]
-                                  << " " << Describe(b);
+      EXPECT_FALSE(Overlap(a, b)) << kComponents[i] << " " << Describe(a) << " overlaps "
+                                  << kComponents[j] << " " << Describe(b);
     }
   }
 }
@@ -230,8 +286,10 @@ TEST(W2ScreenLayout, ShowsTheTitlesAndTheCaptionsOfTheTopRow) {
 
 TEST(W2ScreenLayout, ButtonRowsStandBelowTheForm) {
   double formBottom = 0;
-  for (const FormBox& box : W2FormPicture().boxes) formBottom = std::max(formBottom, Bottom(box.rect));
-  for (const FormBox& title : W2FormPicture().titles) formBottom = std::max(formBottom, Bottom(title.rect));
+  for (const FormBox& box : W2FormPicture().boxes)
+    formBottom = std::max(formBottom, Bottom(box.rect));
+  for (const FormBox& title : W2FormPicture().titles)
+    formBottom = std::max(formBottom, Bottom(title.rect));
   const GridRect nav = W2FieldRect("FrameFileNav1");
   const GridRect panel = W2FieldRect("PanelButtons");
   EXPECT_GE(nav.line, formBottom);
@@ -245,9 +303,9 @@ TEST(W2ScreenLayout, ButtonRowsStandBelowTheForm) {
 TEST(W2ScreenLayout, AmountFieldsHoldAPrintedAmount) {
   for (const std::string& name : kComponents) {
     const bool amount = name.find("amount") != std::string::npos ||
-                        (name.rfind("Edit", 0) == 0 &&
-                         (name.find("Wage") != std::string::npos || name.find("Tax") != std::string::npos ||
-                          name.find("Tips") != std::string::npos));
+                        (name.rfind("Edit", 0) == 0 && (name.find("Wage") != std::string::npos ||
+                                                        name.find("Tax") != std::string::npos ||
+                                                        name.find("Tips") != std::string::npos));
     if (!amount) continue;
     EXPECT_GE(W2FieldRect(name).cols, 9) << name;
   }

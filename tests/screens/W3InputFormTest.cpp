@@ -2,8 +2,6 @@
 // leaving fields, the kind-of-payer dialog, OK, Cancel and the close box, on
 // a real data file in a temporary folder.
 
-#include "screens/W3InputForm.h"
-
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -21,17 +19,18 @@
 #include <memory>
 #include <set>
 
-#include "settings/QuillmarRegistry.h"
-#include "settings/RateTableSeeding.h"
 #include "data/Currency.h"
 #include "data/EntryRules.h"
 #include "data/QuillmarFormFile.h"
+#include "data/SocSecMedicareRates.h"
+#include "rules/SumToW3.h"
 #include "screens/DlgSocSecMed.h"
 #include "screens/DlgW3PayerKind.h"
 #include "screens/FormCanvas.h"
-#include "data/SocSecMedicareRates.h"
-#include "rules/SumToW3.h"
+#include "screens/W3InputForm.h"
 #include "screens/W3ScreenLayout.h"
+#include "settings/QuillmarRegistry.h"
+#include "settings/RateTableSeeding.h"
 #include "tests/screens/W3ScreenTyping.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/ScriptedMessageBoxes.h"
@@ -42,18 +41,20 @@ namespace {
 std::string YearQuestion(int year) {
   const std::string y = std::to_string(year);
   return "You have set Tax Year to " + y +
-         ", be certain this is correct as system clock is set to 2003 and Tax Year is usually either one less or "
+         ", be certain this is correct as system clock is set to 2003 and Tax Year is usually "
+         "either one less or "
          "sometimes the same year.\r\rIs " +
          y + " correct?  Click \"Yes\" if OK, or \"No\" to change";
 }
 
 const char* const kEMailWarning = "Check EMail address, format may be invalid";
 const char* const kBox13Warning =
-    "Your Kind of Payer setting says you do not have any Third Party Sick Pay yet there is an entry in Box 13 "
+    "Your Kind of Payer setting says you do not have any Third Party Sick Pay yet there is an "
+    "entry in Box 13 "
     "(For Third Party Sick Pay use only)";
 
 class W3Screen : public ::testing::Test {
-protected:
+ protected:
   void SetUp() override {
     SeedPresetRates(registry);
     file = TQuillmarFormFile::Create(path);
@@ -113,7 +114,8 @@ TEST_F(W3Screen, ShowsTheFormWithItsCaptionsListsMasksAndTabOrder) {
   EXPECT_EQ(form->BitBtnOK->text(), "OK");
   EXPECT_TRUE(form->BitBtnOK->isDefault());
   EXPECT_EQ(form->BitBtnCancel->text(), "Cancel");
-  EXPECT_EQ(form->LabelStateHint->text(), " If multiple W-2 States, State = X and leave State ID# empty ");
+  EXPECT_EQ(form->LabelStateHint->text(),
+            " If multiple W-2 States, State = X and leave State ID# empty ");
   EXPECT_EQ(form->LabelKindofPayer->text(), "941");
   EXPECT_EQ(form->EditTaxWheldTPSickPay->text(), "0.00");
   EXPECT_EQ(form->LabelWagesTips->text(), "0.00");
@@ -140,13 +142,29 @@ TEST_F(W3Screen, ShowsTheFormWithItsCaptionsListsMasksAndTabOrder) {
   EXPECT_EQ(form->ComboBoxState->itemText(59), "Canada, Europe, Africa and the Middle East");
 
   // Tab order, as the focus chain runs.
-  const std::vector<QWidget*> expected = {
-      form->EditTaxYear,      form->ButtonSSMedcareRates,  form->EditControlNum,   form->ButtonPayer,
-      form->EditEstablishment, form->MaskEditEmployerFedID, form->EditEmployerName, form->EditSuite,
-      form->EditStreet,       form->EditTown,              form->ComboBoxState,     form->MaskEditZip,
-      form->MaskEditOtherEIN, form->ComboBoxStateForID,    form->EditStateID,      form->EditContact,
-      form->MaskEditPhone,    form->EditEMail,             form->MaskEditFax,      form->EditTPSickPayUseOnly,
-      form->EditTaxWheldTPSickPay, form->BitBtnOK,         form->BitBtnCancel};
+  const std::vector<QWidget*> expected = {form->EditTaxYear,
+                                          form->ButtonSSMedcareRates,
+                                          form->EditControlNum,
+                                          form->ButtonPayer,
+                                          form->EditEstablishment,
+                                          form->MaskEditEmployerFedID,
+                                          form->EditEmployerName,
+                                          form->EditSuite,
+                                          form->EditStreet,
+                                          form->EditTown,
+                                          form->ComboBoxState,
+                                          form->MaskEditZip,
+                                          form->MaskEditOtherEIN,
+                                          form->ComboBoxStateForID,
+                                          form->EditStateID,
+                                          form->EditContact,
+                                          form->MaskEditPhone,
+                                          form->EditEMail,
+                                          form->MaskEditFax,
+                                          form->EditTPSickPayUseOnly,
+                                          form->EditTaxWheldTPSickPay,
+                                          form->BitBtnOK,
+                                          form->BitBtnCancel};
   const std::set<QWidget*> members(expected.begin(), expected.end());
   std::vector<QWidget*> chain;
   for (QWidget* w = form->EditTaxYear; chain.size() < expected.size(); w = w->nextInFocusChain()) {
@@ -156,7 +174,8 @@ TEST_F(W3Screen, ShowsTheFormWithItsCaptionsListsMasksAndTabOrder) {
 
   // Every control sits in its place on the form picture.
   for (const W3ControlPlace& place : W3ControlPlaces()) {
-    const auto* widget = form->Canvas->findChild<QWidget*>(QString::fromLatin1(place.control.data(), place.control.size()));
+    const auto* widget = form->Canvas->findChild<QWidget*>(
+        QString::fromLatin1(place.control.data(), place.control.size()));
     ASSERT_NE(widget, nullptr) << place.control;
     EXPECT_EQ(widget->geometry(), form->Canvas->ToWidget(place.rect)) << place.control;
   }
@@ -172,14 +191,18 @@ TEST_F(W3Screen, OpensAsLargeAsTheWorkAreaAllowsReadableAtAnySize) {
   const auto form = Open();
   const FormPicture& picture = form->Canvas->Picture();
   ASSERT_EQ(picture.boxes.at(12).caption, "Contact person");
-  for (const QRect& area : {QRect(0, 0, 800, 600), QRect(0, 0, 1280, 1024), QRect(0, 30, 1920, 1050), QRect()}) {
+  for (const QRect& area :
+       {QRect(0, 0, 800, 600), QRect(0, 0, 1280, 1024), QRect(0, 30, 1920, 1050), QRect()}) {
     // The last, empty area: the smallest size the screen can be made.
     form->FitToWorkArea(area);
-    const QRect framed(form->pos(), form->size() + QSize(kFrameAllowanceWidth, kFrameAllowanceHeight));
+    const QRect framed(form->pos(),
+                       form->size() + QSize(kFrameAllowanceWidth, kFrameAllowanceHeight));
     if (!area.isNull()) {
       EXPECT_TRUE(area.contains(framed)) << framed.width() << " x " << framed.height();
-      EXPECT_TRUE(framed.width() >= area.width() - 2 || framed.height() >= area.height() - 2) << "the largest";
-      EXPECT_NEAR(double(form->width()) / form->height(), (picture.cols / 10) / (picture.lines / 6), 0.01);
+      EXPECT_TRUE(framed.width() >= area.width() - 2 || framed.height() >= area.height() - 2)
+          << "the largest";
+      EXPECT_NEAR(double(form->width()) / form->height(), (picture.cols / 10) / (picture.lines / 6),
+                  0.01);
     }
     const QLabel* hint = form->LabelStateHint;
     EXPECT_GE(form->Canvas->CaptionPixelSize(), SmallFontPixelSize());
@@ -274,14 +297,17 @@ TEST_F(W3Screen, ShowsTheStoredEntriesAndTheTotalsOfTheNonVoidW2s) {
   EXPECT_EQ(form->EditTPSickPayUseOnly->text(), "see note");
   EXPECT_EQ(form->EditTaxWheldTPSickPay->text(), "12.50");
   const std::pair<QLabel*, const char*> totals[] = {
-      {form->LabelWagesTips, "1000.00"},    {form->LabelFedTax, "2.00"},       {form->LabelSSWages, "3.00"},
-      {form->LabelSSTax, "4.00"},           {form->LabelMedWagesTips, "5.00"}, {form->LabelMedTax, "6.00"},
-      {form->LabelSSTips, "7.00"},          {form->LabelAllocTips, "8.00"},    {form->LabelAdvEIC, "9.00"},
-      {form->LabelDepCareBen, "10.00"},     {form->LabelNonQualPlans, "11.00"}, {form->LabelDefComp, "12.00"},
-      {form->LabelStateWagesTips, "16.50"}, {form->LabelStateIncTax, "17.00"}, {form->LabelLocWagesTips, "18.00"},
-      {form->LabelLocIncTax, "19.25"},
+      {form->LabelWagesTips, "1000.00"},    {form->LabelFedTax, "2.00"},
+      {form->LabelSSWages, "3.00"},         {form->LabelSSTax, "4.00"},
+      {form->LabelMedWagesTips, "5.00"},    {form->LabelMedTax, "6.00"},
+      {form->LabelSSTips, "7.00"},          {form->LabelAllocTips, "8.00"},
+      {form->LabelAdvEIC, "9.00"},          {form->LabelDepCareBen, "10.00"},
+      {form->LabelNonQualPlans, "11.00"},   {form->LabelDefComp, "12.00"},
+      {form->LabelStateWagesTips, "16.50"}, {form->LabelStateIncTax, "17.00"},
+      {form->LabelLocWagesTips, "18.00"},   {form->LabelLocIncTax, "19.25"},
   };
-  for (const auto& [label, text] : totals) EXPECT_EQ(label->text(), text) << label->objectName().toStdString();
+  for (const auto& [label, text] : totals)
+    EXPECT_EQ(label->text(), text) << label->objectName().toStdString();
 
   // OK without a change writes nothing.
   const std::string afterTotals = FileBytes(path);
@@ -299,7 +325,8 @@ TEST_F(W3Screen, TheTaxYearIsVerifiedAgainstTheClockOnLeavingTheField) {
     const char* typed;
     bool asks;
   };
-  for (const Case c : {Case{"2002", false}, Case{"2003", false}, Case{"2001", true}, Case{"2004", true}}) {
+  for (const Case c :
+       {Case{"2002", false}, Case{"2003", false}, Case{"2001", true}, Case{"2004", true}}) {
     SCOPED_TRACE(c.typed);
     boxes.Clear();
     if (c.asks) boxes.Answer(MsgYes);
@@ -315,7 +342,8 @@ TEST_F(W3Screen, TheTaxYearIsVerifiedAgainstTheClockOnLeavingTheField) {
       EXPECT_TRUE(boxes.Shown().empty());
     }
     EXPECT_EQ(Work().TaxYear, year);
-    EXPECT_EQ(form->ButtonSSMedcareRates->text(), QString::fromUtf8(c.typed) + " Soc.Sec. && Medicare Rates");
+    EXPECT_EQ(form->ButtonSSMedcareRates->text(),
+              QString::fromUtf8(c.typed) + " Soc.Sec. && Medicare Rates");
     EXPECT_FALSE(form->EditTaxYear->isModified());
   }
 
@@ -495,7 +523,8 @@ TEST_F(W3Screen, TheStateOfTheIdIsAStateAbbreviation) {
     boxes.Clear();
     boxes.Answer(MsgOk);
     TypeAndLeave(*form, form->ComboBoxStateForID, typed);
-    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{ValidationMessageText(ValidationKind::State)});
+    EXPECT_EQ(boxes.Texts(),
+              std::vector<std::string>{ValidationMessageText(ValidationKind::State)});
     EXPECT_EQ(Focus(), form->ComboBoxStateForID);
     EXPECT_EQ(Work().StateForID.Str(), "NY");
     EXPECT_TRUE(form->EditStateID->isEnabled());
@@ -578,8 +607,12 @@ TEST_F(W3Screen, AnEMailAddressWithoutAtOrDotIsWarnedAboutAndStoredAnyway) {
     std::string typed;
     bool warns;
   };
-  const Case cases[] = {{"jo@acme", true},     {"jo.acme.com", true}, {"jo@acme.com", false},
-                        {"", false},           {"jo.x@acme", true},   {"@.", false},
+  const Case cases[] = {{"jo@acme", true},
+                        {"jo.acme.com", true},
+                        {"jo@acme.com", false},
+                        {"", false},
+                        {"jo.x@acme", true},
+                        {"@.", false},
                         {std::string(37, 'a') + "@b.com", false}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.typed);
@@ -790,7 +823,9 @@ TEST_F(W3Screen, TheRatesButtonOpensTheRatesOfTheTaxYear) {
 // stores in the byte at offset 536 and the label shows.
 TEST_F(W3Screen, Form944AndTheKindOfEmployerByYear) {
   for (const std::int32_t year : {2005, 2006, 2010, 2011}) {
-    StoreW3([year](W3Record& w3) { w3.TaxYear = year, w3.EmployerEIN = "20-3456789", w3.EmployerName = "Acme"; });
+    StoreW3([year](W3Record& w3) {
+      w3.TaxYear = year, w3.EmployerEIN = "20-3456789", w3.EmployerName = "Acme";
+    });
     const auto form = Open();
     TFormW3* screen = form.get();
     screen->RunModal = [year](QDialog& shown) {
@@ -799,13 +834,16 @@ TEST_F(W3Screen, Form944AndTheKindOfEmployerByYear) {
       EXPECT_EQ(dialog.KindOfPayerButtons[6]->isVisible(), year >= 2006) << year;
       EXPECT_EQ(dialog.RadioGroupKindOfEmployer->isVisible(), year >= 2011) << year;
       // On its round button: the short text leaves the rest of the column no hit.
-      if (year >= 2006) QTest::mouseClick(dialog.KindOfPayerButtons[6], Qt::LeftButton, {}, QPoint(6, 10));
+      if (year >= 2006)
+        QTest::mouseClick(dialog.KindOfPayerButtons[6], Qt::LeftButton, {}, QPoint(6, 10));
       if (year >= 2011) QTest::mouseClick(dialog.KindOfEmployerButtons[2], Qt::LeftButton);
       QTest::mouseClick(dialog.BitBtnOK, Qt::LeftButton);
       return dialog.result();
     };
     QTest::mouseClick(screen->ButtonPayer, Qt::LeftButton);
-    EXPECT_EQ(form->LabelKindofPayer->text(), year >= 2011 ? "944, State/local non-501c" : year >= 2006 ? "944" : "941");
+    EXPECT_EQ(form->LabelKindofPayer->text(), year >= 2011   ? "944, State/local non-501c"
+                                              : year >= 2006 ? "944"
+                                                             : "941");
     boxes.Answer(MsgYes);  // the clock says 2003: the tax year is verified
     QTest::mouseClick(form->BitBtnOK, Qt::LeftButton);
     const TRecordBuffer onDisk = RecordOnDisk(path, 1);

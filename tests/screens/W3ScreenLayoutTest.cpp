@@ -2,13 +2,13 @@
 // where the W-3 print run prints it, inside the box that carries its caption,
 // and no two controls or boxes overlap.
 
-#include "screens/W3ScreenLayout.h"
-
 #include <gtest/gtest.h>
 
 #include <set>
 #include <stdexcept>
 #include <string>
+
+#include "screens/W3ScreenLayout.h"
 
 namespace {
 
@@ -18,8 +18,8 @@ double Right(const GridRect& r) { return r.col + r.cols; }
 double Bottom(const GridRect& r) { return r.line + r.lines; }
 
 bool Inside(const GridRect& inner, const GridRect& outer) {
-  return inner.col >= outer.col - kEps && inner.line >= outer.line - kEps && Right(inner) <= Right(outer) + kEps &&
-         Bottom(inner) <= Bottom(outer) + kEps;
+  return inner.col >= outer.col - kEps && inner.line >= outer.line - kEps &&
+         Right(inner) <= Right(outer) + kEps && Bottom(inner) <= Bottom(outer) + kEps;
 }
 
 bool Overlap(const GridRect& a, const GridRect& b) {
@@ -31,7 +31,8 @@ bool Overlap(const GridRect& a, const GridRect& b) {
 std::string CaptionAround(const GridRect& rect) {
   const FormBox* found = nullptr;
   for (const FormBox& box : W3FormPicture().boxes) {
-    if (Inside(rect, box.rect) && (!found || box.rect.cols * box.rect.lines < found->rect.cols * found->rect.lines))
+    if (Inside(rect, box.rect) &&
+        (!found || box.rect.cols * box.rect.lines < found->rect.cols * found->rect.lines))
       found = &box;
   }
   return found ? found->caption : std::string();
@@ -112,11 +113,13 @@ TEST(W3ScreenLayout, ControlsAndBoxesNeitherOverlapNorLeaveThePicture) {
   const auto& places = W3ControlPlaces();
   std::set<std::string> names;
   for (std::size_t i = 0; i < places.size(); ++i) {
-    EXPECT_TRUE(names.insert(std::string(places[i].control)).second) << "twice: " << places[i].control;
+    EXPECT_TRUE(names.insert(std::string(places[i].control)).second)
+        << "twice: " << places[i].control;
     EXPECT_TRUE(Inside(places[i].rect, whole)) << places[i].control;
     EXPECT_GT(places[i].rect.cols, 0) << places[i].control;
     for (std::size_t j = i + 1; j < places.size(); ++j) {
-      EXPECT_FALSE(Overlap(places[i].rect, places[j].rect)) << places[i].control << " / " << places[j].control;
+      EXPECT_FALSE(Overlap(places[i].rect, places[j].rect))
+          << places[i].control << " / " << places[j].control;
     }
   }
   for (std::size_t i = 0; i < picture.boxes.size(); ++i) {
@@ -127,7 +130,8 @@ TEST(W3ScreenLayout, ControlsAndBoxesNeitherOverlapNorLeaveThePicture) {
     }
   }
   for (const FormBox& title : picture.titles) {
-    for (const FormBox& box : picture.boxes) EXPECT_FALSE(Overlap(title.rect, box.rect)) << box.caption;
+    for (const FormBox& box : picture.boxes)
+      EXPECT_FALSE(Overlap(title.rect, box.rect)) << box.caption;
   }
   EXPECT_THROW(W3ControlRect("EditWages"), std::out_of_range);
 }

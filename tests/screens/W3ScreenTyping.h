@@ -26,7 +26,8 @@ inline std::string FileBytes(const std::string& path) {
 inline TRecordBuffer RecordOnDisk(const std::string& path, int index) {
   TRecordBuffer record{};
   const std::string bytes = FileBytes(path);
-  bytes.copy(reinterpret_cast<char*>(record.bytes), kRecSize, static_cast<std::size_t>(index) * kRecSize);
+  bytes.copy(reinterpret_cast<char*>(record.bytes), kRecSize,
+             static_cast<std::size_t>(index) * kRecSize);
   return record;
 }
 

@@ -1,15 +1,14 @@
 // The freedesktop registration written by RegisterInstall.
 
-#include "settings/DesktopRegistration.h"
-
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <fstream>
 
+#include "platform/AtomicFile.h"
+#include "settings/DesktopRegistration.h"
 #include "settings/InstallCheck.h"
 #include "settings/QuillmarRegistry.h"
-#include "platform/AtomicFile.h"
 #include "tests/support/TempDir.h"
 
 namespace fs = std::filesystem;
@@ -54,8 +53,9 @@ TEST(DesktopRegistration, QuotesAProgramPathWithSpecialCharacters) {
   // Inside the quotes " ` $ \ are escaped, % is doubled, and then the
   // desktop-entry string escape doubles every backslash.
   const std::string entry = QuillmarDesktopEntry("/home/j $x/100% \"q\"/a\\b`c/Quillmar");
-  EXPECT_NE(entry.find("\nExec=\"/home/j \\\\$x/100%% \\\\\"q\\\\\"/a\\\\\\\\b\\\\`c/Quillmar\" %f\n"),
-            std::string::npos)
+  EXPECT_NE(
+      entry.find("\nExec=\"/home/j \\\\$x/100%% \\\\\"q\\\\\"/a\\\\\\\\b\\\\`c/Quillmar\" %f\n"),
+      std::string::npos)
       << entry;
 }
 

@@ -2,20 +2,18 @@
 // later starts from the same and from another folder, an old version, a
 // read-only hive and a mistyped value.
 
-#include "settings/InstallCheck.h"
-
 #include <gtest/gtest.h>
-
-#include <cstdio>
 #include <sys/stat.h>
 
+#include <cstdio>
 #include <filesystem>
 
-#include "settings/QuillmarRegistry.h"
-#include "settings/RateTableSeeding.h"
+#include "data/SocSecMedicareRates.h"
 #include "platform/AtomicFile.h"
 #include "platform/RegistryError.h"
-#include "data/SocSecMedicareRates.h"
+#include "settings/InstallCheck.h"
+#include "settings/QuillmarRegistry.h"
+#include "settings/RateTableSeeding.h"
 #include "tests/support/ScriptedMessageBoxes.h"
 #include "tests/support/TempDir.h"
 
@@ -47,8 +45,12 @@ std::string RateSection(const std::string& year, const std::string& wageBase,
                         const char* rate = "30,f2,00,00,00,00,00,00") {
   return std::string("[HKEY_LOCAL_MACHINE\\Software\\Tolvane\\Quillmar\\SocSecMedicare\\") + year +
          "]\n"
-         "\"SocSecMaxWage\"=hex:" + wageBase + "\n"
-         "\"SocSecRate\"=hex:" + rate + "\n"
+         "\"SocSecMaxWage\"=hex:" +
+         wageBase +
+         "\n"
+         "\"SocSecRate\"=hex:" +
+         rate +
+         "\n"
          "\"MedicareMaxWage\"=hex:00,00,00,00,00,00,00,00\n"
          "\"MedicareRate\"=hex:a4,38,00,00,00,00,00,00\n"
          "\"MedicareHasMaxWage\"=dword:00000000\n\n";
@@ -64,10 +66,11 @@ std::string LaterRateSections() {
   for (int year = 2003; year <= 2026; ++year) {
     char hex[32];
     const std::uint64_t v = bases[year - 2003] * 10000;
-    std::snprintf(hex, sizeof hex, "%02x,%02x,%02x,%02x,00,00,00,00", unsigned(v & 0xff), unsigned(v >> 8 & 0xff),
-                  unsigned(v >> 16 & 0xff), unsigned(v >> 24 & 0xff));
+    std::snprintf(hex, sizeof hex, "%02x,%02x,%02x,%02x,00,00,00,00", unsigned(v & 0xff),
+                  unsigned(v >> 8 & 0xff), unsigned(v >> 16 & 0xff), unsigned(v >> 24 & 0xff));
     const bool holiday = year == 2011 || year == 2012;
-    sections += RateSection(std::to_string(year), hex, holiday ? "10,a4,00,00,00,00,00,00" : "30,f2,00,00,00,00,00,00");
+    sections += RateSection(std::to_string(year), hex,
+                            holiday ? "10,a4,00,00,00,00,00,00" : "30,f2,00,00,00,00,00,00");
   }
   return sections;
 }
@@ -89,7 +92,8 @@ TEST(InstallCheck, TheFirstStartRegistersAndSeedsExactly) {
             "\"RegisteredOwner\"=\"Jane Owner\"\n"
             "\"RegisteredOrganization\"=\"Owner & Co\"\n\n"
             "[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\App Paths]\n\n"
-            "[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Quillmar.exe]\n"
+            "[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\App "
+            "Paths\\Quillmar.exe]\n"
             "@=\"/opt/Tolvane/Quillmar/Quillmar\"\n"
             "\"Path\"=\"/opt/Tolvane/Quillmar/\"\n\n"
             "[HKEY_LOCAL_MACHINE\\Software\\Tolvane]\n\n"
@@ -166,7 +170,8 @@ TEST(InstallCheck, AStartFromAnotherFolderRegistersAgainAndKeepsNameAndCompany) 
   const std::string moved = "/home/jane/bin/Quillmar";
   EXPECT_TRUE(InstallCheckFails(registry, moved));
   Start(registry, moved);
-  EXPECT_EQ(registry.ReadInstallValues(moved), (InstallValues{"Payroll Office", "Acme Tools", "1.0", moved}));
+  EXPECT_EQ(registry.ReadInstallValues(moved),
+            (InstallValues{"Payroll Office", "Acme Tools", "1.0", moved}));
   registry.SetRootKey(RegRoot::LocalMachine);
   ASSERT_TRUE(registry.OpenKey(TQuillmarRegistry::kAppPathKey, false));
   EXPECT_EQ(registry.ReadString(""), moved);
@@ -187,13 +192,15 @@ TEST(InstallCheck, AnotherVersionIsRewrittenWithTheProgramsVersion) {
   registry.WriteInstallValues({"Jane Owner", "Owner & Co", "0.9 beta", kProgram});
   EXPECT_FALSE(InstallCheckFails(registry, kProgram));
   Start(registry, kProgram);
-  EXPECT_EQ(registry.ReadInstallValues(kProgram), (InstallValues{"Jane Owner", "Owner & Co", "1.0", kProgram}));
+  EXPECT_EQ(registry.ReadInstallValues(kProgram),
+            (InstallValues{"Jane Owner", "Owner & Co", "1.0", kProgram}));
 }
 
 TEST(InstallCheck, AReadOnlyHiveMakesEveryStartUpWriteFailSilently) {
   TempDir dir;
   ScriptedMessageBoxes boxes;
-  fs::permissions(dir.Path(), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+  fs::permissions(dir.Path(),
+                  fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                   fs::perm_options::remove);
   TQuillmarRegistry registry(dir.Path());
   Start(registry, kProgram);

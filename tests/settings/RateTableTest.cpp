@@ -1,16 +1,15 @@
 // The rate table in the registry: its layout, the preset years and the
 // seeding rule.
 
-#include "data/SocSecMedicareRates.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "settings/QuillmarRegistry.h"
-#include "settings/RateTableSeeding.h"
+#include "data/SocSecMedicareRates.h"
 #include "platform/AtomicFile.h"
 #include "platform/RegistryError.h"
+#include "settings/QuillmarRegistry.h"
+#include "settings/RateTableSeeding.h"
 #include "tests/support/ScriptedMessageBoxes.h"
 #include "tests/support/TempDir.h"
 
@@ -49,9 +48,14 @@ TEST(SocSecMedicareRates, SeedingWritesThePresetYearsExactly) {
   const struct {
     std::int32_t year;
     Currency wageBase;
-  } presets[] = {{1998, 684000000}, {1999, 726000000}, {2000, 762000000}, {2001, 804000000}, {2002, 849000000}};
+  } presets[] = {{1998, 684000000},
+                 {1999, 726000000},
+                 {2000, 762000000},
+                 {2001, 804000000},
+                 {2002, 849000000}};
   for (const auto& preset : presets) {
-    EXPECT_EQ(Read(registry, preset.year), (SocSecMedicareRates{preset.year, preset.wageBase, 62000, 0, 14500, false}))
+    EXPECT_EQ(Read(registry, preset.year),
+              (SocSecMedicareRates{preset.year, preset.wageBase, 62000, 0, 14500, false}))
         << preset.year;
   }
   registry.SetRootKey(RegRoot::LocalMachine);
@@ -60,9 +64,11 @@ TEST(SocSecMedicareRates, SeedingWritesThePresetYearsExactly) {
   for (int year = 1998; year <= 2026; ++year) years.push_back(std::to_string(year));
   EXPECT_EQ(registry.GetKeyNames(), years);
   ASSERT_TRUE(registry.OpenKey("2002", false));
-  EXPECT_EQ(registry.GetValueNames(), (std::vector<std::string>{"SocSecMaxWage", "SocSecRate", "MedicareMaxWage",
-                                                                "MedicareRate", "MedicareHasMaxWage"}));
-  EXPECT_EQ(Read(registry, 2027), (SocSecMedicareRates{2027, 0, 0, 0, 0, false})) << "no entry reads as zeros";
+  EXPECT_EQ(registry.GetValueNames(),
+            (std::vector<std::string>{"SocSecMaxWage", "SocSecRate", "MedicareMaxWage",
+                                      "MedicareRate", "MedicareHasMaxWage"}));
+  EXPECT_EQ(Read(registry, 2027), (SocSecMedicareRates{2027, 0, 0, 0, 0, false}))
+      << "no entry reads as zeros";
 }
 
 TEST(SocSecMedicareRates, SeedingStopsAtA2002WageBase) {
@@ -152,7 +158,8 @@ TEST(SocSecMedicareRates, ADamagedYearRaisesTheRegistryErrorNamingTheValue) {
 TEST(SocSecMedicareRates, AReadOnlyTableIsSkippedSilently) {
   TempDir dir;
   ScriptedMessageBoxes boxes;
-  fs::permissions(dir.Path(), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+  fs::permissions(dir.Path(),
+                  fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                   fs::perm_options::remove);
   TQuillmarRegistry registry(dir.Path());
   EXPECT_FALSE(registry.WriteRatesForYear(PresetRates[4]));

@@ -2,7 +2,8 @@
 
 #include <ctime>
 
-std::chrono::system_clock::time_point FixedClock::LocalNoon(int year, unsigned month, unsigned day) {
+std::chrono::system_clock::time_point FixedClock::LocalNoon(int year, unsigned month,
+                                                            unsigned day) {
   std::tm tm{};
   tm.tm_year = year - 1900;
   tm.tm_mon = static_cast<int>(month) - 1;

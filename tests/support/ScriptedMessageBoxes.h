@@ -10,7 +10,7 @@
 #include "platform/MessageBoxes.h"
 
 class ScriptedMessageBoxes final : public IMessageBoxes {
-public:
+ public:
   // Installs itself as the process-wide service; the destructor restores the
   // previous one.
   ScriptedMessageBoxes();
@@ -29,7 +29,7 @@ public:
   std::size_t PendingAnswers() const { return answers_.size(); }
   void Clear();
 
-private:
+ private:
   IMessageBoxes* previous_;
   std::deque<MsgButton> answers_;
   std::vector<MessageBoxRequest> shown_;

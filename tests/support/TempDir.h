@@ -6,7 +6,7 @@
 #include <string>
 
 class TempDir {
-public:
+ public:
   TempDir();
   ~TempDir();
   TempDir(const TempDir&) = delete;
@@ -16,6 +16,6 @@ public:
   // The path of a file inside the folder.
   std::string File(const std::string& name) const { return (path_ / name).string(); }
 
-private:
+ private:
   std::filesystem::path path_;
 };
