@@ -4,8 +4,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-# Every include runs downward through the layers.
+# Every include runs downward through the layers, and every file is formatted.
 bash scripts/check-layers.sh
+bash scripts/check-format.sh
 # A debug build: Qt's own checks (Q_ASSERT) stay on while the tests run.
 cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug
 cmake --build build/test -j"$(nproc)"
