@@ -7,16 +7,9 @@
 #include <string>
 
 #include "forms/W3FormPicture.h"
+#include "tests/support/GridGeometry.h"
 
 namespace {
-
-constexpr double kEps = 1e-9;
-
-bool Inside(const GridRect& inner, const GridRect& outer) {
-  return inner.col >= outer.col - kEps && inner.line >= outer.line - kEps &&
-         inner.col + inner.cols <= outer.col + outer.cols + kEps &&
-         inner.line + inner.lines <= outer.line + outer.lines + kEps;
-}
 
 TEST(W3FormPicture, HasOneRowForEachItemInOrderAndABoxForEachId) {
   const auto& rows = W3Layout();

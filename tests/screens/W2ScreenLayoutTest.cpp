@@ -9,28 +9,9 @@
 #include <vector>
 
 #include "screens/W2ScreenLayout.h"
+#include "tests/support/GridGeometry.h"
 
 namespace {
-
-constexpr double kEps = 1e-9;
-
-double Right(const GridRect& r) { return r.col + r.cols; }
-double Bottom(const GridRect& r) { return r.line + r.lines; }
-
-bool Inside(const GridRect& inner, const GridRect& outer) {
-  return inner.col >= outer.col - kEps && inner.line >= outer.line - kEps &&
-         Right(inner) <= Right(outer) + kEps && Bottom(inner) <= Bottom(outer) + kEps;
-}
-
-bool Overlap(const GridRect& a, const GridRect& b) {
-  return a.col < Right(b) - kEps && b.col < Right(a) - kEps && a.line < Bottom(b) - kEps &&
-         b.line < Bottom(a) - kEps;
-}
-
-std::string Describe(const GridRect& r) {
-  return "(" + std::to_string(r.col) + ", " + std::to_string(r.line) + ", " +
-         std::to_string(r.cols) + " x " + std::to_string(r.lines) + ")";
-}
 
 // The whole form, as one rectangle on the grid.
 GridRect PictureRect() {

@@ -9,23 +9,9 @@
 #include <string>
 
 #include "screens/W3ScreenLayout.h"
+#include "tests/support/GridGeometry.h"
 
 namespace {
-
-constexpr double kEps = 1e-9;
-
-double Right(const GridRect& r) { return r.col + r.cols; }
-double Bottom(const GridRect& r) { return r.line + r.lines; }
-
-bool Inside(const GridRect& inner, const GridRect& outer) {
-  return inner.col >= outer.col - kEps && inner.line >= outer.line - kEps &&
-         Right(inner) <= Right(outer) + kEps && Bottom(inner) <= Bottom(outer) + kEps;
-}
-
-bool Overlap(const GridRect& a, const GridRect& b) {
-  return a.col < Right(b) - kEps && b.col < Right(a) - kEps && a.line < Bottom(b) - kEps &&
-         b.line < Bottom(a) - kEps;
-}
 
 // The caption of the smallest box that holds the rectangle; empty when none does.
 std::string CaptionAround(const GridRect& rect) {
@@ -88,8 +74,8 @@ TEST(W3ScreenLayout, EveryValueLiesAtItsPrintPositionInsideItsBox) {
     EXPECT_DOUBLE_EQ(rect.col, item.col + kW3PictureColOffset);
     // The field covers the print line.
     const GridRect printLine = W3PrintCell(item.col, item.line, 1);
-    EXPECT_LE(rect.line, printLine.line + 0.1 + kEps);
-    EXPECT_GE(Bottom(rect), Bottom(printLine) - 0.1 - kEps);
+    EXPECT_LE(rect.line, printLine.line + 0.1 + kGridEps);
+    EXPECT_GE(Bottom(rect), Bottom(printLine) - 0.1 - kGridEps);
     EXPECT_EQ(CaptionAround(rect), item.caption);
   }
 }
