@@ -16,6 +16,7 @@
 #include <thread>
 #include <vector>
 
+#include "tests/support/ChildProcess.h"
 #include "tests/support/TempDir.h"
 
 extern char** environ;
@@ -31,60 +32,18 @@ std::string ReadText(const fs::path& path) {
   return text.str();
 }
 
-// The program, started with its own HOME and XDG folders; ended (and waited
-// for) when the object goes, so no test leaves it running.
-class RunningProgram {
- public:
-  RunningProgram(const TempDir& home, const std::vector<std::string>& args) {
-    std::vector<std::string> env = {
-        "HOME=" + home.Path().string(),
-        "XDG_CONFIG_HOME=" + (home.Path() / "config").string(),
-        "XDG_DATA_HOME=" + (home.Path() / "data").string(),
-        "XDG_CACHE_HOME=" + (home.Path() / "cache").string(),
-        "XDG_RUNTIME_DIR=" + (home.Path() / "runtime").string(),
-        "QT_QPA_PLATFORM=offscreen",
-        "PATH=/usr/bin:/bin",
-    };
-    fs::create_directories(home.Path() / "runtime");
-    fs::permissions(home.Path() / "runtime", fs::perms::owner_all, fs::perm_options::replace);
-    std::vector<std::string> argv = {QUILLMAR_PROGRAM};
-    argv.insert(argv.end(), args.begin(), args.end());
-    std::vector<char*> cargv;
-    for (std::string& a : argv) cargv.push_back(a.data());
-    cargv.push_back(nullptr);
-    std::vector<char*> cenv;
-    for (std::string& e : env) cenv.push_back(e.data());
-    cenv.push_back(nullptr);
-    const int rc =
-        posix_spawn(&pid_, QUILLMAR_PROGRAM, nullptr, nullptr, cargv.data(), cenv.data());
-    if (rc != 0) pid_ = -1;
-  }
-  ~RunningProgram() { Stop(); }
-  RunningProgram(const RunningProgram&) = delete;
-  RunningProgram& operator=(const RunningProgram&) = delete;
-
-  bool Started() const { return pid_ > 0; }
-  // Whether the program is still running (it must stay open after the command line).
-  bool Running() {
-    if (pid_ <= 0) return false;
-    int status = 0;
-    if (waitpid(pid_, &status, WNOHANG) == pid_) {
-      pid_ = -1;
-      return false;
-    }
-    return true;
-  }
-  void Stop() {
-    if (pid_ <= 0) return;
-    kill(pid_, SIGKILL);
-    int status = 0;
-    waitpid(pid_, &status, 0);
-    pid_ = -1;
-  }
-
- private:
-  pid_t pid_ = -1;
-};
+// The program, started with its own HOME and XDG folders.
+Child StartProgram(const TempDir& home, const std::vector<std::string>& args) {
+  fs::create_directories(home.Path() / "runtime");
+  fs::permissions(home.Path() / "runtime", fs::perms::owner_all, fs::perm_options::replace);
+  std::vector<std::string> argv = {QUILLMAR_PROGRAM};
+  argv.insert(argv.end(), args.begin(), args.end());
+  return Child(
+      argv, {"HOME=" + home.Path().string(), "XDG_CONFIG_HOME=" + (home.Path() / "config").string(),
+             "XDG_DATA_HOME=" + (home.Path() / "data").string(),
+             "XDG_CACHE_HOME=" + (home.Path() / "cache").string(),
+             "XDG_RUNTIME_DIR=" + (home.Path() / "runtime").string(), "QT_QPA_PLATFORM=offscreen"});
+}
 
 // Waits (bounded) until `ready` holds.
 template <typename Ready>
@@ -103,7 +62,7 @@ TEST(StartProgram, NewDataFileOnTheCommandLineIsCreatedAndTheRegistryIsSetUp) {
   TempDir home;
   const fs::path dataFile = home.Path() / "acme-2002.qmr";
   const fs::path systemHive = home.Path() / "config" / "Tolvane" / "system.reg";
-  RunningProgram program(home, {dataFile.string()});
+  Child program = StartProgram(home, {dataFile.string()});
   ASSERT_TRUE(program.Started());
 
   // The program opens the file and then asks for the W-3 information: it
@@ -135,5 +94,5 @@ TEST(StartProgram, NewDataFileOnTheCommandLineIsCreatedAndTheRegistryIsSetUp) {
               std::string::npos)
         << year;
   }
-  program.Stop();
+  program.Kill();
 }
