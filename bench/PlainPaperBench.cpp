@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/PdfBenchSupport.h"
 #include "data/QuillmarFormFile.h"
 #include "platform/MessageBoxes.h"
 #include "platform/RecordingPrinter.h"
@@ -30,7 +31,6 @@
 namespace {
 
 constexpr int kEmployees = 1000;
-constexpr int kDpi = 600;
 
 template <typename S>
 void Set(S& field, const std::string& text) {
@@ -79,25 +79,10 @@ W3Record Employer() {
   return w3;
 }
 
-std::string PdfPath() {
-  static const std::string path = [] {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "quillmar-plain-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) std::abort();
-    return pattern + "/copies.pdf";
-  }();
-  return path;
-}
-
-void UsePdf(QtPrinterDevice& printer) {
-  printer.Printer().setPageSize(QPageSize(QPageSize::Letter));
-  printer.SetPdfOutput(QString::fromStdString(PdfPath()), kDpi, QMarginsF(18, 18, 18, 18));
-}
-
 void BM_PlainPaperW2s_Pdf(benchmark::State& state) {
   for (auto _ : state) {
     QtPrinterDevice printer(false);
-    UsePdf(printer);
+    UsePdf(printer, "copies.pdf");
     PrintPlainPaperW2s(printer, Employees(), Employer(), false);
   }
   state.counters["pages"] = 2 * kEmployees;
@@ -108,7 +93,7 @@ BENCHMARK(BM_PlainPaperW2s_Pdf)->Unit(benchmark::kMillisecond)->Iterations(3);
 const std::vector<RecordedPage>& Drawn() {
   static const std::vector<RecordedPage> pages = [] {
     QtPrinterDevice pdf(false);
-    UsePdf(pdf);
+    UsePdf(pdf, "copies.pdf");
     RecordingPrinter printer(pdf.Caps());
     PrintPlainPaperW2s(printer, Employees(), Employer(), false);
     return printer.Pages();
@@ -119,7 +104,7 @@ const std::vector<RecordedPage>& Drawn() {
 // The floor: every recorded item drawn directly with QPainter.
 void Replay(bool withBoxes) {
   QtPrinterDevice device(false);
-  UsePdf(device);
+  UsePdf(device, "copies.pdf");
   QPrinter& printer = device.Printer();
   const int dpiY = device.Caps().logPixelsY;
   QPainter painter(&printer);
@@ -164,24 +149,10 @@ void BM_Floor_QPainterPdf_TextsOnly(benchmark::State& state) {
 }
 BENCHMARK(BM_Floor_QPainterPdf_TextsOnly)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-class QuietBoxes final : public IMessageBoxes {
- public:
-  MsgButton Show(const MessageBoxRequest&) override { return MsgOk; }
-};
-
-// OK with the line-up sample cleared: straight to the real job.
-struct PrintNow final : IFormSetUpDialog {
-  bool Execute(FormSetUpValues& values) override {
-    values.lineUpRequired = false;
-    return true;
-  }
-};
-
 // A data file of the same employer and employees, made once.
 const std::string& DataFile() {
   static const std::string path = [] {
-    const std::string file =
-        (std::filesystem::path(PdfPath()).parent_path() / "employees.qmr").string();
+    const std::string file = (Folder() / "employees.qmr").string();
     std::ofstream out(file, std::ios::binary);
     TRecordBuffer record;
     record.Clear();
@@ -206,14 +177,14 @@ const std::string& DataFile() {
 // employees, with the margins of a fresh set-up.
 void BM_Floor_PrePrintedW2s_Pdf(benchmark::State& state) {
   auto file = TQuillmarFormFile::Create(DataFile());
-  TQuillmarRegistry registry(std::filesystem::path(PdfPath()).parent_path());
+  TQuillmarRegistry registry(Folder());
   PrintNow setUp;
   ScriptedPrinterSetupDialog printerSetup;
   printerSetup.otherwise = true;
   ScriptedFontDialog font;
   for (auto _ : state) {
     QtPrinterDevice printer(false);
-    UsePdf(printer);
+    UsePdf(printer, "copies.pdf");
     PrintAllW2s(*file, registry, printer, {setUp, printerSetup, font});
   }
 }
@@ -221,15 +192,4 @@ BENCHMARK(BM_Floor_PrePrintedW2s_Pdf)->Unit(benchmark::kMillisecond)->Iterations
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication app(argc, argv);
-  QuietBoxes boxes;
-  SetMessageBoxes(&boxes);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  SetMessageBoxes(nullptr);
-  std::filesystem::remove_all(std::filesystem::path(PdfPath()).parent_path());
-  return 0;
-}
+int main(int argc, char** argv) { return RunPdfBenchmarks(argc, argv); }

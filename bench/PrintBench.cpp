@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/PdfBenchSupport.h"
 #include "platform/MessageBoxes.h"
 #include "platform/MulDiv.h"
 #include "platform/RecordingPrinter.h"
@@ -25,7 +26,6 @@
 namespace {
 
 constexpr int kLines = 10000;
-constexpr int kDpi = 600;
 const PrinterFont kFont{.name = "MS Sans Serif", .size = 8};
 
 // Lines as the edit check writes them, each narrower than the text width.
@@ -53,19 +53,8 @@ const std::vector<std::string>& ReportLines() {
   return lines;
 }
 
-std::string PdfPath() {
-  static const std::string path = [] {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "quillmar-print-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) std::abort();
-    return pattern + "/report.pdf";
-  }();
-  return path;
-}
-
-void UsePdf(QtPrinterDevice& printer) {
-  printer.Printer().setPageSize(QPageSize(QPageSize::Letter));
-  printer.SetPdfOutput(QString::fromStdString(PdfPath()), kDpi, QMarginsF(18, 18, 18, 18));
+void UseReportPdf(QtPrinterDevice& printer) {
+  UsePdf(printer, "report.pdf");
   printer.SetFont(kFont);
 }
 
@@ -119,7 +108,7 @@ void BM_PrintTextReport_Pdf(benchmark::State& state) {
   ScriptedFontDialog font;  // cancelled: the printer's font prints
   for (auto _ : state) {
     QtPrinterDevice printer(false);
-    UsePdf(printer);
+    UseReportPdf(printer);
     PrintTextReport(ReportLines(), printer, setup, font);
   }
 }
@@ -128,7 +117,7 @@ BENCHMARK(BM_PrintTextReport_Pdf)->Unit(benchmark::kMillisecond);
 void BM_Floor_QPainterPdf(benchmark::State& state) {
   for (auto _ : state) {
     QtPrinterDevice device(false);
-    UsePdf(device);
+    UseReportPdf(device);
     QPrinter& printer = device.Printer();
     const PrinterCaps caps = device.Caps();
     const QFont font = ToQFont(kFont, caps.logPixelsY);
@@ -146,23 +135,6 @@ void BM_Floor_QPainterPdf(benchmark::State& state) {
 }
 BENCHMARK(BM_Floor_QPainterPdf)->Unit(benchmark::kMillisecond);
 
-// No one is there to answer.
-class QuietBoxes final : public IMessageBoxes {
- public:
-  MsgButton Show(const MessageBoxRequest&) override { return MsgOk; }
-};
-
 }  // namespace
 
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication app(argc, argv);
-  QuietBoxes boxes;
-  SetMessageBoxes(&boxes);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  SetMessageBoxes(nullptr);
-  std::filesystem::remove_all(std::filesystem::path(PdfPath()).parent_path());
-  return 0;
-}
+int main(int argc, char** argv) { return RunPdfBenchmarks(argc, argv); }

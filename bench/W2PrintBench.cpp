@@ -15,6 +15,7 @@
 #include <memory>
 #include <string>
 
+#include "bench/PdfBenchSupport.h"
 #include "data/QuillmarFormFile.h"
 #include "platform/MessageBoxes.h"
 #include "platform/RecordingPrinter.h"
@@ -25,31 +26,6 @@
 #include "settings/QuillmarRegistry.h"
 
 namespace {
-
-constexpr int kDpi = 600;
-
-class QuietBoxes final : public IMessageBoxes {
- public:
-  MsgButton Show(const MessageBoxRequest&) override { return MsgOk; }
-};
-
-// OK with the line-up sample cleared: straight to the real job.
-struct PrintNow final : IFormSetUpDialog {
-  bool Execute(FormSetUpValues& values) override {
-    values.lineUpRequired = false;
-    return true;
-  }
-};
-
-const std::filesystem::path& Folder() {
-  static const std::filesystem::path folder = [] {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "quillmar-w2print-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) std::abort();
-    return std::filesystem::path(pattern);
-  }();
-  return folder;
-}
 
 // A data file of `employees` filled-in W-2s, made once per size.
 const std::string& DataFile(int employees) {
@@ -98,12 +74,6 @@ const std::string& DataFile(int employees) {
   return paths.emplace(employees, path).first->second;
 }
 
-void UsePdf(QtPrinterDevice& printer) {
-  printer.Printer().setPageSize(QPageSize(QPageSize::Letter));
-  printer.SetPdfOutput(QString::fromStdString((Folder() / "w2s.pdf").string()), kDpi,
-                       QMarginsF(18, 18, 18, 18));
-}
-
 void BM_PrintAllW2s_Pdf(benchmark::State& state) {
   auto file = TQuillmarFormFile::Create(DataFile(static_cast<int>(state.range(0))));
   TQuillmarRegistry registry(Folder());
@@ -113,7 +83,7 @@ void BM_PrintAllW2s_Pdf(benchmark::State& state) {
   ScriptedFontDialog font;
   for (auto _ : state) {
     QtPrinterDevice printer(false);
-    UsePdf(printer);
+    UsePdf(printer, "w2s.pdf");
     PrintAllW2s(*file, registry, printer, {setUp, printerSetup, font});
   }
   state.SetItemsProcessed(state.iterations() * state.range(0));
@@ -128,7 +98,7 @@ void BM_Floor_QPainterPdf(benchmark::State& state) {
   std::vector<RecordedPage> pages;
   {
     QtPrinterDevice pdf(false);
-    UsePdf(pdf);
+    UsePdf(pdf, "w2s.pdf");
     RecordingPrinter recorder(pdf.Caps());
     PrintNow setUp;
     ScriptedPrinterSetupDialog printerSetup;
@@ -139,7 +109,7 @@ void BM_Floor_QPainterPdf(benchmark::State& state) {
   }
   for (auto _ : state) {
     QtPrinterDevice device(false);
-    UsePdf(device);
+    UsePdf(device, "w2s.pdf");
     QPrinter& printer = device.Printer();
     const QFont qfont = ToQFont(FormFont(), device.Caps().logPixelsY);
     QPainter painter(&printer);
@@ -159,15 +129,4 @@ BENCHMARK(BM_Floor_QPainterPdf)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillise
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication app(argc, argv);
-  QuietBoxes boxes;
-  SetMessageBoxes(&boxes);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  SetMessageBoxes(nullptr);
-  std::filesystem::remove_all(Folder());
-  return 0;
-}
+int main(int argc, char** argv) { return RunPdfBenchmarks(argc, argv); }
