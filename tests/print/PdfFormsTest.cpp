@@ -5,9 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QPageSize>
-#include <fstream>
-#include <regex>
-#include <sstream>
+#include <optional>
 
 #include "data/QuillmarFormFile.h"
 #include "platform/ScriptedPrintDialogs.h"
@@ -16,6 +14,7 @@
 #include "print/W2Print.h"
 #include "print/W3Print.h"
 #include "settings/QuillmarRegistry.h"
+#include "tests/support/PdfWords.h"
 #include "tests/support/ScriptedMessageBoxes.h"
 #include "tests/support/TempDir.h"
 
@@ -47,22 +46,12 @@ class PdfFormsTest : public ::testing::Test {
   // Where the word starts, in inches from the sheet's top-left corner; its
   // sheet from 1.
   std::tuple<double, double, int> At(const std::string& wanted) {
-    const std::string html = dir.File("out.html");
-    EXPECT_EQ(std::system(("pdftotext -bbox '" + dir.File("out.pdf") + "' '" + html + "'").c_str()),
-              0);
-    std::stringstream text;
-    text << std::ifstream(html).rdbuf();
-    const std::string doc = text.str();
-    const std::regex item(
-        R"re(<page |<word xMin="([0-9.]+)" yMin="([0-9.]+)"[^>]*>([^<]*)</word>)re");
-    int page = 0;
-    for (auto it = std::sregex_iterator(doc.begin(), doc.end(), item); it != std::sregex_iterator();
-         ++it) {
-      if ((*it)[1].length() == 0) ++page;
-      if ((*it)[3] == wanted) return {std::stod((*it)[1]) / 72, std::stod((*it)[2]) / 72, page};
+    const std::optional<PdfWord> word = FindPdfWord(ReadPdfWords(dir.File("out.pdf")), wanted);
+    if (!word) {
+      ADD_FAILURE() << wanted << " not printed";
+      return {};
     }
-    ADD_FAILURE() << wanted << " not printed";
-    return {};
+    return {word->xMin / 72, word->yMin / 72, word->page};
   }
 
   TempDir dir;

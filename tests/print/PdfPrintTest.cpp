@@ -5,14 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <QPageSize>
-#include <fstream>
 #include <map>
-#include <regex>
-#include <sstream>
 #include <string>
 
 #include "platform/qt/QtPrinterDevice.h"
 #include "print/PrintReport.h"
+#include "tests/support/PdfWords.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -41,17 +39,9 @@ TEST(PdfPrint, GridTextLandsWithinAPixelOfItsDevicePosition) {
     for (const Item& item : items) report.PrintTextAt(item.column, item.line, item.text);
   }
 
-  const std::string html = dir.File("grid.html");
-  ASSERT_EQ(std::system(("pdftotext -bbox '" + dir.File("grid.pdf") + "' '" + html + "'").c_str()),
-            0);
-  std::stringstream text;
-  text << std::ifstream(html).rdbuf();
-  const std::string page = text.str();
   std::map<std::string, std::pair<double, double>> corners;  // points from the sheet's corner
-  const std::regex word(R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)"[^>]*>([^<]*)</word>)re");
-  for (auto it = std::sregex_iterator(page.begin(), page.end(), word); it != std::sregex_iterator();
-       ++it) {
-    corners[(*it)[3]] = {std::stod((*it)[1]), std::stod((*it)[2])};
+  for (const PdfWord& word : ReadPdfWords(dir.File("grid.pdf"))) {
+    corners[word.text] = {word.xMin, word.yMin};
   }
   ASSERT_EQ(corners.size(), std::size(items));
   for (const Item& item : items) {

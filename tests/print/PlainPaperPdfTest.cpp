@@ -7,12 +7,11 @@
 #include <QPageSize>
 #include <filesystem>
 #include <fstream>
-#include <regex>
 #include <set>
-#include <sstream>
 
 #include "platform/qt/QtPrinterDevice.h"
 #include "print/PlainPaperW2.h"
+#include "tests/support/PdfWords.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -25,16 +24,6 @@ std::unique_ptr<IPrinterDevice> PdfDevice(const std::string& path) {
   // A quarter-inch unprintable border all round.
   device->SetPdfOutput(QString::fromStdString(path), kDpi, QMarginsF(18, 18, 18, 18));
   return device;
-}
-
-std::string Output(const std::string& command) {
-  std::string out;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return out;
-  char buffer[4096];
-  for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
-  pclose(pipe);
-  return out;
 }
 
 W2Record Employee(const char* last, const char* first) {
@@ -56,14 +45,11 @@ TEST(PlainPaperPdf, BoxOnesAmountLiesInsideBoxOneInBothLayouts) {
       auto printer = PdfDevice(pdf);
       ASSERT_TRUE(PrintPlainPaperW2s(*printer, {Employee("SMITH", "MARY")}, w3, false));
     }
-    const std::string page = Output("pdftotext -f 1 -l 1 -bbox '" + pdf + "' -");
-    const std::regex word(
-        R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)">1234567\.80</word>)re");
-    std::smatch m;
-    ASSERT_TRUE(std::regex_search(page, m, word)) << page.substr(0, 400);
-    const auto device = [](const std::string& points) {
-      return std::stod(points) * kDpi / 72 - 150;
-    };
+    const std::vector<PdfWord> words = ReadPdfWords(pdf);
+    const std::optional<PdfWord> amount = FindPdfWord(words, "1234567.80");
+    ASSERT_TRUE(amount.has_value());
+    ASSERT_EQ(amount->page, 1);
+    const auto device = [](double points) { return points * kDpi / 72 - 150; };
 
     const PlainW2Layout& layout = PlainW2LayoutForYear(year);
     const auto box1 = std::find_if(layout.boxes.begin(), layout.boxes.end(), [](const FormBox& b) {
@@ -73,12 +59,12 @@ TEST(PlainPaperPdf, BoxOnesAmountLiesInsideBoxOneInBothLayouts) {
     auto printer = PdfDevice(dir.File("unused.pdf"));
     const PlainFormGeometry g(printer->Caps(), layout.left, layout.top, layout.right, 0);
     const DeviceRect r = ToDevice(g, box1->rect);
-    EXPECT_GT(device(m[1]), r.left);
-    EXPECT_GT(device(m[2]), r.top);
-    EXPECT_LT(device(m[3]), r.right);
-    EXPECT_LT(device(m[4]), r.bottom);
+    EXPECT_GT(device(amount->xMin), r.left);
+    EXPECT_GT(device(amount->yMin), r.top);
+    EXPECT_LT(device(amount->xMax), r.right);
+    EXPECT_LT(device(amount->yMax), r.bottom);
     // Right-aligned: it ends within a tenth of an inch of the box's right edge.
-    EXPECT_GT(device(m[3]), r.right - kDpi / 10);
+    EXPECT_GT(device(amount->xMax), r.right - kDpi / 10);
   }
 }
 
@@ -93,7 +79,7 @@ TEST(PlainPaperPdf, OnePdfPerEmployeeNamedAfterThemWithTheirTwoSheets) {
   std::set<std::string> names;
   for (const auto& entry : std::filesystem::directory_iterator(dir.File(""))) {
     names.insert(entry.path().filename().string());
-    const std::string info = Output("pdfinfo '" + entry.path().string() + "'");
+    const std::string info = CommandOutput("pdfinfo '" + entry.path().string() + "'");
     EXPECT_NE(info.find("Pages:           2\n"), std::string::npos) << entry.path();
   }
   EXPECT_EQ(names, (std::set<std::string>{"SMITH MARY W-2 2024.pdf", "AC_DC BO W-2 2024.pdf",
