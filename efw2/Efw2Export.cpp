@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "data/EntryRules.h"
+#include "data/NameOrder.h"
 #include "data/QuillmarFormFile.h"
 #include "efw2/Efw2Rules.h"
 #include "efw2/Efw2WageFile.h"
@@ -70,22 +71,15 @@ bool SameFile(const std::string& a, const std::string& b) {
 
 std::vector<W2Record> Efw2Employees(TQuillmarFormFile& file) {
   std::vector<W2Record> employees;
-  const std::int64_t saved = file.Position();
-  struct RestorePosition {
-    TQuillmarFormFile& file;
-    std::int64_t position;
-    ~RestorePosition() { file.Seek(position); }
-  } restore{file, saved};
   employees.reserve(static_cast<std::size_t>(file.NameIndex().Count()));
-  for (const SortedKeyList::Entry& entry : file.NameIndex().Entries()) {
-    TRecordBuffer record{};
-    file.Seek(entry.Object->Offset);
-    if (file.Read(record.bytes, sizeof record.bytes) != sizeof record.bytes) {
-      throw QuillmarError("A W-2 record of " + file.Path() + " cannot be read.");
-    }
-    if (record.w2.Void != 0 || IsBlank(record.w2)) continue;
-    employees.push_back(record.w2);
-  }
+  ForEachInNameOrder(
+      file,
+      [&](const W2Record& w2) {
+        if (w2.Void == 0 && !IsBlank(w2)) employees.push_back(w2);
+      },
+      [&](const std::string&, std::int64_t) {
+        throw QuillmarError("A W-2 record of " + file.Path() + " cannot be read.");
+      });
   return employees;
 }
 

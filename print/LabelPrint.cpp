@@ -1,8 +1,8 @@
 #include "print/LabelPrint.h"
 
+#include "data/NameOrder.h"
 #include "data/QuillmarFormFile.h"
 #include "platform/MessageBoxes.h"
-#include "print/KeepFilePosition.h"
 #include "print/W2Print.h"
 
 LabelPrinter::LabelPrinter(TPrintReport& report, const LabelStyle& style)
@@ -42,20 +42,14 @@ void PrintEmployeeLabels(TQuillmarFormFile& file, IPrinterDevice& printer,
                       false);
   if (report.Cancelled()) return;
   LabelPrinter labels(report, style);
-  const KeepFilePosition keep(file);
-  TRecordBuffer record{};
-  for (const SortedKeyList::Entry& entry : file.NameIndex().Entries()) {
-    file.Seek(entry.Object->Offset);
-    if (file.Read(record.bytes, sizeof record.bytes) < sizeof record.bytes) {
-      ShowMessage("File READ error in " + std::to_string(TQuillmarFormFile::RecSize()) +
-                      " byte record beginning " + std::to_string(entry.Object->Offset) +
-                      " bytes from start of file when trying to print W-2 label for " + entry.Key +
-                      " No label can be printed for that employee.",
-                  MsgIcon::Error);
-      continue;
-    }
-    if (!record.w2.Void) labels.PrintOneLabel(record.w2);
-  }
+  ForEachInNameOrder(
+      file,
+      [&](const W2Record& w2) {
+        if (!w2.Void) labels.PrintOneLabel(w2);
+      },
+      [](const std::string& key, std::int64_t offset) {
+        ShowRecordReadError(key, offset, "W-2 label", "No label");
+      });
 }
 
 void PrintMailingLabels(TQuillmarFormFile& file, IPrinterDevice& printer,

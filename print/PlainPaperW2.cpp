@@ -7,11 +7,13 @@
 
 #include "data/Currency.h"
 #include "data/EntryRules.h"
+#include "data/NameOrder.h"
 #include "data/QuillmarFormFile.h"
 #include "forms/W3PlainPaper.h"
 #include "platform/CodePage.h"
 #include "platform/MessageBoxes.h"
 #include "print/PrintReport.h"
+#include "print/W2Print.h"
 #include "rules/KindOfPayer.h"
 #include "rules/SumToW3.h"
 
@@ -380,22 +382,14 @@ void DrawPlainW2(IPrinterDevice& printer, const PlainW2Layout& layout, const W2R
 
 std::vector<W2Record> PrintableW2s(TQuillmarFormFile& file) {
   std::vector<W2Record> records;
-  const std::int64_t saved = file.Position();
-  for (const SortedKeyList::Entry& entry : file.NameIndex().Entries()) {
-    W2Record record{};
-    file.Seek(entry.Object->Offset);
-    if (file.Read(&record, sizeof record) != sizeof record) {
-      ShowMessage("File READ error in " + std::to_string(sizeof record) +
-                      " byte record beginning " + std::to_string(entry.Object->Offset) +
-                      " bytes from start of file when trying to print W-2 form for " + entry.Key +
-                      " No W-2 form can be printed for that employee.",
-                  MsgIcon::Error);
-      continue;
-    }
-    if (record.Void) continue;
-    records.push_back(record);
-  }
-  file.Seek(saved);
+  ForEachInNameOrder(
+      file,
+      [&](const W2Record& w2) {
+        if (!w2.Void) records.push_back(w2);
+      },
+      [](const std::string& key, std::int64_t offset) {
+        ShowRecordReadError(key, offset, "W-2 form", "No W-2 form");
+      });
   return records;
 }
 

@@ -3,10 +3,10 @@
 #include <cstring>
 
 #include "data/EntryRules.h"
+#include "data/NameOrder.h"
 #include "data/QuillmarFormFile.h"
 #include "forms/W2FormPicture.h"
 #include "platform/MessageBoxes.h"
-#include "print/KeepFilePosition.h"
 #include "settings/QuillmarRegistry.h"
 
 namespace {
@@ -172,29 +172,33 @@ void PrintW2LineUp(TPrintReport& report, const W3Record& w3, const W2Record& sam
   forms.PrintOneW2(sample, false);
 }
 
+void ShowRecordReadError(const std::string& key, std::int64_t offset, const std::string& item,
+                         const std::string& none) {
+  ShowMessage("File READ error in " + std::to_string(TQuillmarFormFile::RecSize()) +
+                  " byte record beginning " + std::to_string(offset) +
+                  " bytes from start of file when trying to print " + item + " for " + key + " " +
+                  none + " can be printed for that employee.",
+              MsgIcon::Error);
+}
+
 void PrintW2Batch(TPrintReport& report, TQuillmarFormFile& file) {
   W2FormPrinter forms(report, file.W3Rec.w3);
-  const KeepFilePosition keep(file);
   // Each form is printed once the next printable one is known, so that a
   // bottom form begins a new sheet only when another form follows it.
-  TRecordBuffer held{}, record{};
+  W2Record held{};
   bool holding = false;
-  for (const SortedKeyList::Entry& entry : file.NameIndex().Entries()) {
-    file.Seek(entry.Object->Offset);
-    if (file.Read(record.bytes, sizeof record.bytes) < sizeof record.bytes) {
-      ShowMessage("File READ error in " + std::to_string(TQuillmarFormFile::RecSize()) +
-                      " byte record beginning " + std::to_string(entry.Object->Offset) +
-                      " bytes from start of file when trying to print W-2 form for " + entry.Key +
-                      " No W-2 form can be printed for that employee.",
-                  MsgIcon::Error);
-      continue;
-    }
-    if (record.w2.Void) continue;
-    if (holding) forms.PrintOneW2(held.w2, true);
-    held = record;
-    holding = true;
-  }
-  if (holding) forms.PrintOneW2(held.w2, false);
+  ForEachInNameOrder(
+      file,
+      [&](const W2Record& w2) {
+        if (w2.Void) return;
+        if (holding) forms.PrintOneW2(held, true);
+        held = w2;
+        holding = true;
+      },
+      [](const std::string& key, std::int64_t offset) {
+        ShowRecordReadError(key, offset, "W-2 form", "No W-2 form");
+      });
+  if (holding) forms.PrintOneW2(held, false);
 }
 
 void PrintAllW2s(TQuillmarFormFile& file, TQuillmarRegistry& registry, IPrinterDevice& printer,

@@ -19,6 +19,12 @@ W2Record W2LineUpSample();
 // The title of the W-2 job: "Quillmar " and the employer's name, cut to 67.
 std::string W2JobTitle(const W3Record& w3);
 
+// Tells the user that the record of `key` at `offset` could not be read, so
+// that its `item` ("W-2 form", "W-2 label") is not printed: "`none` can be
+// printed for that employee."
+void ShowRecordReadError(const std::string& key, std::int64_t offset, const std::string& item,
+                         const std::string& none);
+
 // The last two lines of the employee's address (lines 17 and 18 of a form).
 struct AddressTail {
   std::string stateLine;

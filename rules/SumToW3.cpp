@@ -1,5 +1,6 @@
 #include "rules/SumToW3.h"
 
+#include "data/KeepFilePosition.h"
 #include "data/QuillmarFormFile.h"
 #include "platform/QuillmarError.h"
 #include "rules/Box12Codes.h"
@@ -31,12 +32,7 @@ void SumToW3(TQuillmarFormFile& file) {
   w3.TotStateWages = w3.TotStateIncTax = w3.TotLocalWages = w3.TotLocalIncTax = 0;
 
   {
-    const std::int64_t savedPosition = file.Position();
-    struct RestorePosition {
-      TQuillmarFormFile& file;
-      std::int64_t position;
-      ~RestorePosition() { file.Seek(position); }
-    } restore{file, savedPosition};
+    const KeepFilePosition keep(file);
     file.Seek(kFirstW2Offset);
     TRecordBuffer record{};
     while (file.Read(record.bytes, sizeof record.bytes) == sizeof record.bytes) {

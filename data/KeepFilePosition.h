@@ -1,6 +1,6 @@
 #pragma once
-// Puts the data file back at the position it had, also when a print run is
-// ended early by an error.
+// Puts the data file back at the position it had, also when a walk over its
+// records (the totals, a print run, the wage file) is ended early by an error.
 
 #include <cstdint>
 
