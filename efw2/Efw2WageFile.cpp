@@ -5,9 +5,11 @@
 #include <unordered_map>
 
 #include "data/EntryRules.h"
+#include "efw2/Efw2RecordWriter.h"
 #include "efw2/Efw2Rules.h"
 #include "efw2/Efw2Text.h"
 #include "platform/AsciiText.h"
+#include "rules/Box12Codes.h"
 
 using namespace efw2;
 
@@ -26,6 +28,8 @@ constexpr std::int32_t kAdditionalMedicareSince = 2013;
 constexpr const char* kSoftwareCode = "98";
 
 constexpr const char* kWhoW3 = "W-3 Company";
+constexpr std::string_view kSsnNotYetIssued = "000000000";
+constexpr const char* kZipForm = " is invalid: 5 digits, or 5 digits, a hyphen and 4 digits";
 constexpr const char* kWhoSubmitter = "Submitter";
 
 const std::array<const char*, kRwAmountCount> kRwLabels = {
@@ -74,7 +78,8 @@ bool AddWithin(std::uint64_t& total, std::uint64_t add, std::uint64_t max) {
   return true;
 }
 
-std::string Trimmed(std::string_view text) { return TrimText(text); }
+// A field as typed, its typographic punctuation made plain, without blanks at its ends.
+std::string Trimmed(std::string_view text) { return TrimText(PlainPunctuation(text)); }
 
 bool LettersAndDigits(std::string_view text) {
   return std::all_of(text.begin(), text.end(), [](char c) {
@@ -149,46 +154,6 @@ void SplitSuffix(std::string& last, std::string& suffix) {
   }
 }
 
-// Writes records into one string, field by field, at the positions of the layout.
-class RecordWriter {
- public:
-  explicit RecordWriter(std::string& out) : out_(out) {}
-
-  void Start(const char* id) {
-    start_ = out_.size();
-    out_.append(kRecordLength, ' ');
-    Text(Field{1, 2}, id);
-  }
-  // Left-justified, cut to the field, blanks after it.
-  void Text(Field f, std::string_view text) {
-    const std::size_t n = std::min(text.size(), static_cast<std::size_t>(f.len));
-    std::copy_n(text.data(), n, out_.begin() + static_cast<std::ptrdiff_t>(Offset(f)));
-  }
-  void Char(Field f, char c) { out_[Offset(f)] = c; }
-  // Right-justified digits with zeros before them.
-  void Number(Field f, std::uint64_t value) {
-    std::size_t at = Offset(f) + static_cast<std::size_t>(f.len);
-    for (int i = 0; i < f.len; ++i) {
-      out_[--at] = static_cast<char>('0' + value % 10);
-      value /= 10;
-    }
-    if (value != 0) throw std::logic_error("a number does not fit its field of the wage file");
-  }
-  // Every record ends with CR LF, the last one too. (Unverified: the
-  // publication's wording on record terminators is not confirmed; CR LF is
-  // what most producers write and what SSA's checker takes.)
-  void End() {
-    if (out_.size() - start_ != kRecordLength)
-      throw std::logic_error("a wage file record is not 512 long");
-    out_ += "\r\n";
-  }
-
- private:
-  std::size_t Offset(Field f) const { return start_ + static_cast<std::size_t>(f.pos - 1); }
-  std::string& out_;
-  std::size_t start_ = 0;
-};
-
 void WriteAddress(RecordWriter& w, const Efw2WageFile::Address& a, Field location, Field delivery,
                   Field city, Field state, Field zip, Field zipExt) {
   w.Text(location, a.Location);
@@ -223,7 +188,7 @@ Efw2WageFile::Efw2WageFile(const Efw2Input& input) {
   for (std::size_t i = 0; i < input.Employees.size(); ++i) {
     PrepareEmployee(input.Employees[i], input);
     const Employee& e = employees_.back();
-    if (e.Ssn.empty()) continue;
+    if (e.Ssn.empty() || e.Ssn == kSsnNotYetIssued) continue;
     const auto [it, added] = firstWithSsn.emplace(e.Ssn, i);
     if (!added) {
       Error(Subject(input.Employees[i]),
@@ -287,7 +252,7 @@ void Efw2WageFile::PrepareEmployer(const Efw2Input& input) {
   if (zip.empty()) {
     Warning(kWhoW3, "Zip Code is missing; the SSA writes to this address");
   } else if (!SplitZip(zip, a.Zip, a.ZipExt)) {
-    Error(kWhoW3, "Zip Code " + zip + " is invalid");
+    Error(kWhoW3, "Zip Code " + zip + kZipForm);
   }
 
   const int kind = KindOfEmployerOf(w3);
@@ -334,7 +299,11 @@ void Efw2WageFile::PrepareEmployer(const Efw2Input& input) {
     c.Fax.clear();
   }
   c.EMail = Trimmed(w3.EMail.Str());
-  if (!c.EMail.empty() && !IsEMail(c.EMail)) {
+  if (c.EMail.size() > static_cast<std::size_t>(re::ContactEMail.len)) {
+    Warning(kWhoW3,
+            "E-mail " + c.EMail + " is longer than the 40 characters of its field and is left out");
+    c.EMail.clear();
+  } else if (!c.EMail.empty() && !IsEMail(c.EMail)) {
     Warning(kWhoW3, "E-mail " + c.EMail + " is not an e-mail address and is left out");
     c.EMail.clear();
   }
@@ -382,7 +351,7 @@ void Efw2WageFile::PrepareSubmitter(const Efw2Submitter& s) {
   if (zip.empty())
     Error(kWhoSubmitter, "Zip Code is missing");
   else if (!SplitZip(zip, a.Zip, a.ZipExt))
-    Error(kWhoSubmitter, "Zip Code " + zip + " is invalid");
+    Error(kWhoSubmitter, "Zip Code " + zip + kZipForm);
 
   Contact& c = submitterContact_;
   c.Name = CleanAddress(s.Contact);
@@ -398,8 +367,13 @@ void Efw2WageFile::PrepareSubmitter(const Efw2Submitter& s) {
   c.EMail = Trimmed(s.EMail);
   if (c.EMail.empty())
     Error(kWhoSubmitter, "Contact e-mail is missing; the SSA sends its notices by e-mail");
-  else if (!IsEMail(c.EMail) || c.EMail.size() > 40)
-    Error(kWhoSubmitter, "Contact e-mail " + c.EMail + " is not an e-mail address");
+  else if (c.EMail.size() > static_cast<std::size_t>(ra::ContactEMail.len))
+    Error(kWhoSubmitter, "Contact e-mail " + c.EMail + " is " + std::to_string(c.EMail.size()) +
+                             " characters long, longer than the 40 of its field");
+  else if (!IsEMail(c.EMail))
+    Error(kWhoSubmitter,
+          "Contact e-mail " + c.EMail +
+              " is not an e-mail address (a name, one \"@\" and a domain, no blanks)");
   const std::string fax = Trimmed(s.Fax);
   c.Fax = Digits(fax);
   if (!fax.empty() && (c.Fax.size() != 10 || !AllDigits(c.Fax))) {
@@ -418,9 +392,15 @@ void Efw2WageFile::PrepareEmployee(const W2Record& w2, const Efw2Input& input) {
 
   const std::string ssnText = Trimmed(w2.SocSecNum.Str());
   const std::string ssn = Digits(ssnText);
-  if (ssnText.empty())
+  if (ssnText.empty()) {
     Error(who, "SSN is missing");
-  else if (!IsSsaValidSsn(ssn))
+  } else if (ssn == kSsnNotYetIssued) {
+    // The employee has applied for a number: the IRS tells filers to report zeros.
+    e.Ssn = ssn;
+    Warning(who,
+            "SSN 000-00-0000: the employee has applied for a Social Security number, the file "
+            "reports zeros; file a W-2c with the number once it is issued");
+  } else if (!IsSsaValidSsn(ssn))
     Error(who, "SSN " + ssnText + " is not a valid Social Security number");
   else
     e.Ssn = ssn;
@@ -470,7 +450,7 @@ void Efw2WageFile::PrepareEmployee(const W2Record& w2, const Efw2Input& input) {
     if (zip.empty())
       Error(who, "Zip Code is missing");
     else if (!SplitZip(zip, e.Home.Zip, e.Home.ZipExt))
-      Error(who, "Zip Code " + zip + " is invalid");
+      Error(who, "Zip Code " + zip + kZipForm);
   } else {
     e.ForeignState = CleanAddress(state);
     e.ForeignPostalCode = CleanAddress(postCode);
@@ -667,8 +647,14 @@ void Efw2WageFile::CheckTotals(const Efw2Input& input) {
   compare(kRoLabels[kBox8], w3.TotAllocTips, roTotals_[kBox8]);
   compare("Box 11 Nonqualified Plans", w3.TotNonQualPlans,
           rwTotals_[kBox11Section457] + rwTotals_[kBox11NotSection457]);
-  std::uint64_t deferred = roTotals_[kCodeS];
-  for (const RwAmount code : {kCodeD, kCodeE, kCodeF, kCodeG, kCodeH}) deferred += rwTotals_[code];
+  // The year's deferred compensation codes, wherever the file holds them (S
+  // and EE in RO, the others in RW).
+  std::uint64_t deferred = 0;
+  for (const std::string_view code : DeferredCompensationCodes(w3.TaxYear)) {
+    const Box12Place place = PlaceOfBox12Code(code);
+    if (place.kind == Box12Place::Rw) deferred += rwTotals_[place.amount];
+    if (place.kind == Box12Place::Ro) deferred += roTotals_[place.amount];
+  }
   compare("Deferred Compensation", w3.TotDefComp, deferred);
 }
 
@@ -677,7 +663,15 @@ std::string Efw2WageFile::Records() const {
   std::string out;
   out.reserve((2 * employees_.size() + 5) * (kRecordLength + 2));
   RecordWriter w(out);
+  WriteSubmitter(w);
+  WriteEmployer(w);
+  for (std::size_t i = 0; i < employees_.size(); ++i) WriteEmployee(w, i);
+  WriteTotals(w, rwTotals_, roTotals_, employees_.size(), roCount_);
+  WriteFinal(w, employees_.size());
+  return out;
+}
 
+void Efw2WageFile::WriteSubmitter(RecordWriter& w) const {
   w.Start("RA");
   w.Text(ra::SubmitterEin, submitterEin_);
   w.Text(ra::UserId, userId_);
@@ -697,7 +691,9 @@ std::string Efw2WageFile::Records() const {
   w.Text(ra::ContactFax, submitterContact_.Fax);
   w.Char(ra::PreparerCode, preparerCode_);
   w.End();
+}
 
+void Efw2WageFile::WriteEmployer(RecordWriter& w) const {
   w.Start("RE");
   w.Text(re::TaxYear, taxYear_);
   w.Text(re::Ein, ein_);
@@ -718,51 +714,74 @@ std::string Efw2WageFile::Records() const {
   w.Text(re::ContactFax, employerContact_.Fax);
   w.Text(re::ContactEMail, employerContact_.EMail);
   w.End();
+}
 
-  for (const Employee& e : employees_) {
-    w.Start("RW");
-    w.Text(rw::Ssn, e.Ssn);
-    w.Text(rw::FirstName, e.First);
-    w.Text(rw::MiddleName, e.Middle);
-    w.Text(rw::LastName, e.Last);
-    w.Text(rw::Suffix, e.Suffix);
-    WriteAddress(w, e.Home, rw::Location, rw::Delivery, rw::City, rw::State, rw::Zip, rw::ZipExt);
-    w.Text(rw::ForeignState, e.ForeignState);
-    w.Text(rw::ForeignPostalCode, e.ForeignPostalCode);
-    w.Text(rw::CountryCode, e.Country);
-    for (std::size_t i = 0; i < kRwAmountCount; ++i)
-      w.Number({kRwAmountPos[i], kRwAmountLength}, e.Rw[i]);
-    w.Char(rw::StatutoryEmployee, e.StatutoryEmployee);
-    w.Char(rw::RetirementPlan, e.RetirementPlan);
-    w.Char(rw::ThirdPartySickPay, e.ThirdPartySickPay);
-    w.End();
-    if (!e.HasRo) continue;
-    w.Start("RO");
-    for (std::size_t i = 0; i < kRoAmountCount; ++i)
-      w.Number({kRoAmountPos[i], kRwAmountLength}, e.Ro[i]);
-    for (const int pos : kRoZeroAmountPos) w.Number({pos, kRwAmountLength}, 0);
-    w.End();
-  }
-
-  w.Start("RT");
-  w.Number(rt::RwCount, employees_.size());
+void Efw2WageFile::WriteEmployee(RecordWriter& w, std::size_t index) const {
+  const Employee& e = employees_.at(index);
+  w.Start("RW");
+  w.Text(rw::Ssn, e.Ssn);
+  w.Text(rw::FirstName, e.First);
+  w.Text(rw::MiddleName, e.Middle);
+  w.Text(rw::LastName, e.Last);
+  w.Text(rw::Suffix, e.Suffix);
+  WriteAddress(w, e.Home, rw::Location, rw::Delivery, rw::City, rw::State, rw::Zip, rw::ZipExt);
+  w.Text(rw::ForeignState, e.ForeignState);
+  w.Text(rw::ForeignPostalCode, e.ForeignPostalCode);
+  w.Text(rw::CountryCode, e.Country);
   for (std::size_t i = 0; i < kRwAmountCount; ++i)
-    w.Number({kRtAmountPos[i], kTotalLength}, rwTotals_[i]);
+    w.Number({kRwAmountPos[i], kRwAmountLength}, e.Rw[i]);
+  w.Char(rw::StatutoryEmployee, e.StatutoryEmployee);
+  w.Char(rw::RetirementPlan, e.RetirementPlan);
+  w.Char(rw::ThirdPartySickPay, e.ThirdPartySickPay);
+  w.End();
+  if (!e.HasRo) return;
+  w.Start("RO");
+  for (std::size_t i = 0; i < kRoAmountCount; ++i)
+    w.Number({kRoAmountPos[i], kRwAmountLength}, e.Ro[i]);
+  for (const int pos : kRoZeroAmountPos) w.Number({pos, kRwAmountLength}, 0);
+  w.End();
+}
+
+void Efw2WageFile::WriteTotals(RecordWriter& w, const std::vector<std::size_t>& employees) const {
+  std::array<std::uint64_t, kRwAmountCount> rwTotals{};
+  std::array<std::uint64_t, kRoAmountCount> roTotals{};
+  std::size_t roCount = 0;
+  // A part of the employees sums to no more than all of them, which fit.
+  for (const std::size_t index : employees) {
+    const Employee& e = employees_.at(index);
+    for (std::size_t i = 0; i < kRwAmountCount; ++i) rwTotals[i] += e.Rw[i];
+    if (!e.HasRo) continue;
+    ++roCount;
+    for (std::size_t i = 0; i < kRoAmountCount; ++i) roTotals[i] += e.Ro[i];
+  }
+  WriteTotals(w, rwTotals, roTotals, employees.size(), roCount);
+}
+
+void Efw2WageFile::WriteTotals(RecordWriter& w,
+                               const std::array<std::uint64_t, kRwAmountCount>& rwTotals,
+                               const std::array<std::uint64_t, kRoAmountCount>& roTotals,
+                               std::size_t rwCount, std::size_t roCount) const {
+  w.Start("RT");
+  w.Number(rt::RwCount, rwCount);
+  for (std::size_t i = 0; i < kRwAmountCount; ++i)
+    w.Number({kRtAmountPos[i], kTotalLength}, rwTotals[i]);
   w.Number(rt::ThirdPartySickPayTax, sickPayTax_);
   w.End();
   // Unverified: that an RU is required whenever the employer has RO records.
-  if (roCount_ > 0) {
+  if (roCount > 0) {
     w.Start("RU");
-    w.Number(ru::RoCount, roCount_);
+    w.Number(ru::RoCount, roCount);
     for (std::size_t i = 0; i < kRoAmountCount; ++i)
-      w.Number({kRuAmountPos[i], kTotalLength}, roTotals_[i]);
+      w.Number({kRuAmountPos[i], kTotalLength}, roTotals[i]);
     for (const int pos : kRuZeroAmountPos) w.Number({pos, kTotalLength}, 0);
     w.End();
   }
+}
+
+void Efw2WageFile::WriteFinal(RecordWriter& w, std::size_t rwCount) const {
   w.Start("RF");
-  w.Number(rf::RwCount, employees_.size());
+  w.Number(rf::RwCount, rwCount);
   w.End();
-  return out;
 }
 
 std::vector<std::string> Efw2ReportLines(const W3Record& w3,

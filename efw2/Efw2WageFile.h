@@ -16,6 +16,7 @@
 #include "data/W2Record.h"
 #include "data/W3Record.h"
 #include "efw2/Efw2Layout.h"
+#include "efw2/Efw2RecordWriter.h"
 #include "efw2/Efw2Submitter.h"
 
 enum class Efw2Severity { Error, Warning };
@@ -45,9 +46,22 @@ class Efw2WageFile {
   // the RF record. Throws std::logic_error when there are errors.
   std::string Records() const;
 
+  // The records one by one, for a file made of some of them (a state's W-2
+  // file): RA; RE; an employee's RW and, when needed, RO (`index` in the
+  // order of the input); RT and, when there are RO records, RU over the
+  // employees named; RF counting `rwCount` RW records.
+  void WriteSubmitter(efw2::RecordWriter& w) const;
+  void WriteEmployer(efw2::RecordWriter& w) const;
+  void WriteEmployee(efw2::RecordWriter& w, std::size_t index) const;
+  void WriteTotals(efw2::RecordWriter& w, const std::vector<std::size_t>& employees) const;
+  void WriteFinal(efw2::RecordWriter& w, std::size_t rwCount) const;
+
   // The number of RW records, and the total of one RW amount in cents.
   std::size_t W2Count() const { return employees_.size(); }
   std::uint64_t Total(efw2::RwAmount amount) const { return rwTotals_[amount]; }
+  // The employer's EIN as written (nine digits) and the tax year.
+  const std::string& Ein() const { return ein_; }
+  const std::string& TaxYear() const { return taxYear_; }
 
   // The employer's and the submitter's fields and each employee's, as written.
   struct Address {
@@ -65,6 +79,8 @@ class Efw2WageFile {
   struct Contact {
     std::string Name, Phone, PhoneExt, EMail, Fax;
   };
+  // One per W-2 of the input, in its order.
+  const std::vector<Employee>& Employees() const { return employees_; }
 
  private:
   void PrepareSubmitter(const Efw2Submitter& s);
@@ -74,6 +90,10 @@ class Efw2WageFile {
   void CheckTotals(const Efw2Input& input);
   void Error(const std::string& subject, std::string text);
   void Warning(const std::string& subject, std::string text);
+  void WriteTotals(efw2::RecordWriter& w,
+                   const std::array<std::uint64_t, efw2::kRwAmountCount>& rwTotals,
+                   const std::array<std::uint64_t, efw2::kRoAmountCount>& roTotals,
+                   std::size_t rwCount, std::size_t roCount) const;
 
   std::vector<Efw2Finding> findings_;
   std::vector<Employee> employees_;

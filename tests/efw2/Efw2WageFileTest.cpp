@@ -112,7 +112,7 @@ TEST(Efw2WageFile, EachErrorClassRefusesTheFile) {
     {[](Efw2Input& in) { jane(in).AddrState = "AC"; }, nullptr,
      "State AC (Contingency Operations) is no longer accepted by the SSA"},
     {[](Efw2Input& in) { jane(in).AddrState = "Ilinois"; }, nullptr, "State Ilinois is not a U.S. state abbreviation"},
-    {[](Efw2Input& in) { jane(in).Zip = "6270"; }, nullptr, "Zip Code 6270 is invalid"},
+    {[](Efw2Input& in) { jane(in).Zip = "6270"; }, nullptr, "Zip Code 6270 is invalid: 5 digits, or 5 digits, a hyphen and 4 digits"},
     {[](Efw2Input& in) { jane(in).Zip = ""; jane(in).PostCode = "10115"; }, nullptr, "Foreign Country is missing"},
     {[](Efw2Input& in) { jane(in).Country = "GM"; }, nullptr,
      "The address has a U.S. Zip Code and a foreign country or postal code; empty the one that does not apply"},
