@@ -195,10 +195,11 @@ Efw2WageFile::Efw2WageFile(const Efw2Input& input) {
             "SSN is the same as on the W-2 of " + Subject(input.Employees[it->second]));
     }
   }
-  if (employees_.empty()) Error(kWhoW3, "There are no W-2s to report: every W-2 is void or blank");
+  if (employees_.empty() && !input.StateFile)
+    Error(kWhoW3, "There are no W-2s to report: every W-2 is void or blank");
   if (employees_.size() > 9'999'999)
     Error(kWhoW3, "There are more W-2s than one wage file can hold");
-  CheckTotals(input);
+  if (!input.StateFile) CheckTotals(input);
 }
 
 void Efw2WageFile::PrepareEmployer(const Efw2Input& input) {
@@ -666,7 +667,7 @@ std::string Efw2WageFile::Records() const {
   WriteSubmitter(w);
   WriteEmployer(w);
   for (std::size_t i = 0; i < employees_.size(); ++i) WriteEmployee(w, i);
-  WriteTotals(w, rwTotals_, roTotals_, employees_.size(), roCount_);
+  WriteTotals(w);
   WriteFinal(w, employees_.size());
   return out;
 }
@@ -742,25 +743,10 @@ void Efw2WageFile::WriteEmployee(RecordWriter& w, std::size_t index) const {
   w.End();
 }
 
-void Efw2WageFile::WriteTotals(RecordWriter& w, const std::vector<std::size_t>& employees) const {
-  std::array<std::uint64_t, kRwAmountCount> rwTotals{};
-  std::array<std::uint64_t, kRoAmountCount> roTotals{};
-  std::size_t roCount = 0;
-  // A part of the employees sums to no more than all of them, which fit.
-  for (const std::size_t index : employees) {
-    const Employee& e = employees_.at(index);
-    for (std::size_t i = 0; i < kRwAmountCount; ++i) rwTotals[i] += e.Rw[i];
-    if (!e.HasRo) continue;
-    ++roCount;
-    for (std::size_t i = 0; i < kRoAmountCount; ++i) roTotals[i] += e.Ro[i];
-  }
-  WriteTotals(w, rwTotals, roTotals, employees.size(), roCount);
-}
-
-void Efw2WageFile::WriteTotals(RecordWriter& w,
-                               const std::array<std::uint64_t, kRwAmountCount>& rwTotals,
-                               const std::array<std::uint64_t, kRoAmountCount>& roTotals,
-                               std::size_t rwCount, std::size_t roCount) const {
+void Efw2WageFile::WriteTotals(RecordWriter& w) const {
+  const auto& rwTotals = rwTotals_;
+  const auto& roTotals = roTotals_;
+  const std::size_t rwCount = employees_.size(), roCount = roCount_;
   w.Start("RT");
   w.Number(rt::RwCount, rwCount);
   for (std::size_t i = 0; i < kRwAmountCount; ++i)
@@ -785,7 +771,8 @@ void Efw2WageFile::WriteFinal(RecordWriter& w, std::size_t rwCount) const {
 }
 
 std::vector<std::string> Efw2ReportLines(const W3Record& w3,
-                                         const std::vector<Efw2Finding>& findings) {
+                                         const std::vector<Efw2Finding>& findings,
+                                         const std::string& title) {
   std::size_t errors = 0;
   for (const Efw2Finding& f : findings) errors += f.Severity == Efw2Severity::Error ? 1 : 0;
   const std::size_t warnings = findings.size() - errors;
@@ -793,7 +780,7 @@ std::vector<std::string> Efw2ReportLines(const W3Record& w3,
     return std::to_string(n) + " " + what + (n == 1 ? "" : "s");
   };
   std::vector<std::string> lines;
-  lines.push_back("SSA Wage File (EFW2) Report for: " + w3.EmployerName.Str() + ",   EIN = " +
+  lines.push_back(title + " Report for: " + w3.EmployerName.Str() + ",   EIN = " +
                   w3.EmployerEIN.Str() + ",   Tax Year " + std::to_string(w3.TaxYear));
   lines.emplace_back();
   if (errors > 0) {

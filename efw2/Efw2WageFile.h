@@ -32,6 +32,9 @@ struct Efw2Input {
   Efw2Submitter Submitter;
   SocSecMedicareRates Rates;        // of the W-3 record's tax year
   std::vector<W2Record> Employees;  // the W-2s to report, in the order of the file
+  // The W-2s of one state, for that state's file: the W-3 totals, which count
+  // every W-2, are not compared, and no W-2s is for the state file to report.
+  bool StateFile = false;
 };
 
 class Efw2WageFile {
@@ -48,12 +51,12 @@ class Efw2WageFile {
 
   // The records one by one, for a file made of some of them (a state's W-2
   // file): RA; RE; an employee's RW and, when needed, RO (`index` in the
-  // order of the input); RT and, when there are RO records, RU over the
-  // employees named; RF counting `rwCount` RW records.
+  // order of the input); RT and, when there are RO records, RU; RF counting
+  // `rwCount` RW records.
   void WriteSubmitter(efw2::RecordWriter& w) const;
   void WriteEmployer(efw2::RecordWriter& w) const;
   void WriteEmployee(efw2::RecordWriter& w, std::size_t index) const;
-  void WriteTotals(efw2::RecordWriter& w, const std::vector<std::size_t>& employees) const;
+  void WriteTotals(efw2::RecordWriter& w) const;
   void WriteFinal(efw2::RecordWriter& w, std::size_t rwCount) const;
 
   // The number of RW records, and the total of one RW amount in cents.
@@ -90,10 +93,6 @@ class Efw2WageFile {
   void CheckTotals(const Efw2Input& input);
   void Error(const std::string& subject, std::string text);
   void Warning(const std::string& subject, std::string text);
-  void WriteTotals(efw2::RecordWriter& w,
-                   const std::array<std::uint64_t, efw2::kRwAmountCount>& rwTotals,
-                   const std::array<std::uint64_t, efw2::kRoAmountCount>& roTotals,
-                   std::size_t rwCount, std::size_t roCount) const;
 
   std::vector<Efw2Finding> findings_;
   std::vector<Employee> employees_;
@@ -115,7 +114,8 @@ class Efw2WageFile {
 };
 
 // The lines of the report on the findings, for the error report window: a
-// heading with the employer and the tax year, what the findings mean for the
+// heading with the file's title, the employer and the tax year, what the findings mean for the
 // file, then one line per finding.
 std::vector<std::string> Efw2ReportLines(const W3Record& w3,
-                                         const std::vector<Efw2Finding>& findings);
+                                         const std::vector<Efw2Finding>& findings,
+                                         const std::string& title = "SSA Wage File (EFW2)");
