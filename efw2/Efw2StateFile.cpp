@@ -61,6 +61,11 @@ char OhioTaxType(const std::string& locality, bool hasLocal) {
 
 }  // namespace
 
+std::string FilerNumberCaption(std::string_view state, std::int32_t taxYear) {
+  const StateLayout* layout = StateLayoutOf(state, taxYear);
+  return layout && layout->Rv == RvLayout::Iowa ? "Iowa business e-file number (BEN)" : "";
+}
+
 std::vector<std::string> Box15States(const std::vector<W2Record>& employees) {
   std::vector<std::string> states;
   for (const W2Record& w2 : employees) {

@@ -69,6 +69,10 @@ class Efw2StateFile {
   std::uint64_t stateWages_ = 0, stateTax_ = 0;
 };
 
+// The caption of the filer number the state's layout asks for in the tax
+// year ("Iowa business e-file number (BEN)"); empty when it asks for none.
+std::string FilerNumberCaption(std::string_view state, std::int32_t taxYear);
+
 // The states of the data file's box 15 lines (non-void W-2s), each once, in
 // alphabetical order; in upper case, as typed otherwise.
 std::vector<std::string> Box15States(const std::vector<W2Record>& employees);
