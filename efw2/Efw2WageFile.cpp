@@ -30,6 +30,8 @@ constexpr const char* kSoftwareCode = "98";
 constexpr const char* kWhoW3 = "W-3 Company";
 constexpr std::string_view kSsnNotYetIssued = "000000000";
 constexpr const char* kZipForm = " is invalid: 5 digits, or 5 digits, a hyphen and 4 digits";
+constexpr const char* kEinForm =
+    " (9 digits; prefix not 00, 07, 08, 09, 17, 18, 19, 28, 29, 49, 69, 70, 78, 79 or 89)";
 constexpr const char* kWhoSubmitter = "Submitter";
 
 const std::array<const char*, kRwAmountCount> kRwLabels = {
@@ -221,12 +223,14 @@ void Efw2WageFile::PrepareEmployer(const Efw2Input& input) {
   if (einText.empty()) {
     Error(kWhoW3, "Employer EIN is missing");
   } else if (!IsSsaValidEin(ein_)) {
-    Error(kWhoW3, "Employer EIN " + einText + " is not an EIN the SSA accepts");
+    Error(kWhoW3,
+          "Employer EIN " + einText + " is not an EIN the SSA accepts" + std::string(kEinForm));
   }
   const std::string otherText = Trimmed(w3.OtherEIN.Str());
   otherEin_ = Digits(otherText);
   if (!otherText.empty() && !IsSsaValidEin(otherEin_)) {
-    Error(kWhoW3, "Other EIN " + otherText + " is not an EIN the SSA accepts");
+    Error(kWhoW3,
+          "Other EIN " + otherText + " is not an EIN the SSA accepts" + std::string(kEinForm));
   }
   establishment_ = CleanAddress(w3.Establishment.Str());
   employerName_ = CleanCompany(w3.EmployerName.Str());
@@ -322,7 +326,8 @@ void Efw2WageFile::PrepareSubmitter(const Efw2Submitter& s) {
   if (einText.empty())
     Error(kWhoSubmitter, "Submitter EIN is missing");
   else if (!IsSsaValidEin(submitterEin_))
-    Error(kWhoSubmitter, "Submitter EIN " + einText + " is not an EIN the SSA accepts");
+    Error(kWhoSubmitter,
+          "Submitter EIN " + einText + " is not an EIN the SSA accepts" + std::string(kEinForm));
 
   if (s.Resubmission) {
     resubIndicator_ = '1';
@@ -363,7 +368,9 @@ void Efw2WageFile::PrepareSubmitter(const Efw2Submitter& s) {
   } else if (!SplitPhone(phone, c.Phone, c.PhoneExt) || c.Phone.size() < 10 ||
              c.Phone.size() > 15 || c.PhoneExt.size() > 5) {
     Error(kWhoSubmitter,
-          "Contact telephone " + phone + " is not a telephone number with its area code");
+          "Contact telephone " + phone +
+              " is not a telephone number with its area code (10 to 15 digits, an extension of "
+              "up to 5 after \"x\")");
   }
   c.EMail = Trimmed(s.EMail);
   if (c.EMail.empty())
@@ -402,7 +409,9 @@ void Efw2WageFile::PrepareEmployee(const W2Record& w2, const Efw2Input& input) {
             "SSN 000-00-0000: the employee has applied for a Social Security number, the file "
             "reports zeros; file a W-2c with the number once it is issued");
   } else if (!IsSsaValidSsn(ssn))
-    Error(who, "SSN " + ssnText + " is not a valid Social Security number");
+    Error(who, "SSN " + ssnText +
+                   " is not a valid Social Security number (9 digits; area not 000, "
+                   "666 or 900-999, group not 00, serial not 0000)");
   else
     e.Ssn = ssn;
 

@@ -103,7 +103,7 @@ TEST(Efw2WageFile, EachErrorClassRefusesTheFile) {
   // clang-format off
   const Case cases[] = {
     {[](Efw2Input& in) { jane(in).SocSecNum = "666-12-3456"; }, "Jane Q Public (SSN 666-12-3456)",
-     "SSN 666-12-3456 is not a valid Social Security number"},
+     "SSN 666-12-3456 is not a valid Social Security number (9 digits; area not 000, 666 or 900-999, group not 00, serial not 0000)"},
     {[](Efw2Input& in) { jane(in).SocSecNum = ""; }, "Jane Q Public (SSN missing)", "SSN is missing"},
     {[](Efw2Input& in) { in.Employees.push_back(JanePublic()); in.Employees[1].FirstName = "John"; },
      "John Q Public (SSN 234-56-7890)", "SSN is the same as on the W-2 of Jane Q Public (SSN 234-56-7890)"},
@@ -144,7 +144,7 @@ TEST(Efw2WageFile, EachErrorClassRefusesTheFile) {
     {[](Efw2Input& in) { in.Rates = {}; }, "W-3 Company",
      "No Social Security and Medicare rates are on file for tax year 2025; add them under Edit, Soc.Sec/Medicare Rates"},
     {[](Efw2Input& in) { in.W3.EmployerEIN = "07-1234567"; }, "W-3 Company",
-     "Employer EIN 07-1234567 is not an EIN the SSA accepts"},
+     "Employer EIN 07-1234567 is not an EIN the SSA accepts (9 digits; prefix not 00, 07, 08, 09, 17, 18, 19, 28, 29, 49, 69, 70, 78, 79 or 89)"},
     {[](Efw2Input& in) { in.W3.EmployerName = ""; }, "W-3 Company", "Employer name is missing"},
     {[](Efw2Input& in) { in.W3.KindOfEmployer = 0; in.Submitter.KindOfEmployer = 0; }, "W-3 Company",
      "Kind of employer is not chosen"},
@@ -156,7 +156,7 @@ TEST(Efw2WageFile, EachErrorClassRefusesTheFile) {
     {[](Efw2Input& in) { in.Submitter.EMail = "payroll.department.of.acme@tools.example.com"; }, "Submitter",
      "Contact e-mail payroll.department.of.acme@tools.example.com is 44 characters long, longer than the 40 of its field"},
     {[](Efw2Input& in) { in.Submitter.Phone = "555-1234"; }, "Submitter",
-     "Contact telephone 555-1234 is not a telephone number with its area code"},
+     "Contact telephone 555-1234 is not a telephone number with its area code (10 to 15 digits, an extension of up to 5 after \"x\")"},
     {[](Efw2Input& in) { in.Submitter.Resubmission = true; }, "Submitter",
      "A resubmission needs the 6-character wage file identifier (WFID) of the SSA's notice"},
     {[](Efw2Input& in) { in.Submitter.State = ""; }, "Submitter", "State is missing"},
