@@ -32,19 +32,6 @@ std::array<Box15Line, 2> LinesOf(const W2Record& w2) {
             w2.ST2LocalTax}}};
 }
 
-std::string Subject(const W2Record& w2) {
-  std::string name;
-  for (const std::string& part :
-       {Plain(w2.FirstName.Str()), Plain(w2.MiddleInitial.Str()), Plain(w2.LastName.Str())}) {
-    if (part.empty()) continue;
-    if (!name.empty()) name += ' ';
-    name += part;
-  }
-  if (name.empty()) name = "(no name)";
-  const std::string ssn = Plain(w2.SocSecNum.Str());
-  return name + " (SSN " + (ssn.empty() ? std::string("missing") : ssn) + ")";
-}
-
 std::uint64_t Cents(Currency amount) {
   return static_cast<std::uint64_t>(amount / 100 + (amount % 100 >= 50 ? 1 : 0));
 }
@@ -145,7 +132,7 @@ void Efw2StateFile::PrepareLines(const Efw2Input& input, const W3Record& w3) {
   if (UpperCaseAscii(Plain(w3.StateForID.Str())) == state_) employerId = Plain(w3.StateID.Str());
   for (std::size_t i = 0; i < input.Employees.size(); ++i) {
     const W2Record& w2 = input.Employees[i];
-    const std::string who = Subject(w2);
+    const std::string who = Efw2EmployeeSubject(w2);
     for (const Box15Line& line : LinesOf(w2)) {
       if (line.State != state_) continue;
       Rs& rs = rs_.emplace_back();

@@ -114,26 +114,12 @@ bool SplitZip(std::string_view typed, std::string& zip, std::string& extension) 
   return true;
 }
 
-// The employee as the report names them: the name as typed and the SSN.
-std::string Subject(const W2Record& w2) {
-  std::string name;
-  for (const std::string& part :
-       {Trimmed(w2.FirstName.Str()), Trimmed(w2.MiddleInitial.Str()), Trimmed(w2.LastName.Str())}) {
-    if (part.empty()) continue;
-    if (!name.empty()) name += ' ';
-    name += part;
-  }
-  if (name.empty()) name = "(no name)";
-  const std::string ssn = Trimmed(w2.SocSecNum.Str());
-  return name + " (SSN " + (ssn.empty() ? std::string("missing") : ssn) + ")";
-}
-
 // The subject of an employee's findings, made only when there is a finding.
 class Who {
  public:
   explicit Who(const W2Record& w2) : w2_(w2) {}
   operator const std::string&() const {
-    if (text_.empty()) text_ = Subject(w2_);
+    if (text_.empty()) text_ = Efw2EmployeeSubject(w2_);
     return text_;
   }
 
@@ -168,6 +154,19 @@ void WriteAddress(RecordWriter& w, const Efw2WageFile::Address& a, Field locatio
 
 }  // namespace
 
+std::string Efw2EmployeeSubject(const W2Record& w2) {
+  std::string name;
+  for (const std::string& part :
+       {Trimmed(w2.FirstName.Str()), Trimmed(w2.MiddleInitial.Str()), Trimmed(w2.LastName.Str())}) {
+    if (part.empty()) continue;
+    if (!name.empty()) name += ' ';
+    name += part;
+  }
+  if (name.empty()) name = "(no name)";
+  const std::string ssn = Trimmed(w2.SocSecNum.Str());
+  return name + " (SSN " + (ssn.empty() ? std::string("missing") : ssn) + ")";
+}
+
 void Efw2WageFile::Error(const std::string& subject, std::string text) {
   findings_.push_back({Efw2Severity::Error, subject, std::move(text)});
 }
@@ -193,8 +192,8 @@ Efw2WageFile::Efw2WageFile(const Efw2Input& input) {
     if (e.Ssn.empty() || e.Ssn == kSsnNotYetIssued) continue;
     const auto [it, added] = firstWithSsn.emplace(e.Ssn, i);
     if (!added) {
-      Error(Subject(input.Employees[i]),
-            "SSN is the same as on the W-2 of " + Subject(input.Employees[it->second]));
+      Error(Efw2EmployeeSubject(input.Employees[i]),
+            "SSN is the same as on the W-2 of " + Efw2EmployeeSubject(input.Employees[it->second]));
     }
   }
   if (employees_.empty() && !input.StateFile)

@@ -113,6 +113,10 @@ class Efw2WageFile {
   std::uint64_t sickPayTax_ = 0;
 };
 
+// The employee as the findings name them: the name and the SSN as typed
+// (typographic punctuation made plain), "Jane Q Public (SSN 234-56-7890)".
+std::string Efw2EmployeeSubject(const W2Record& w2);
+
 // The lines of the report on the findings, for the error report window: a
 // heading with the file's title, the employer and the tax year, what the findings mean for the
 // file, then one line per finding.
