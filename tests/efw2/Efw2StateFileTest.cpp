@@ -97,37 +97,15 @@ TEST(Efw2StateFile, TheGeneralRsFieldByFieldAndTheWarningNamingTheStatesSpecific
       "filing (an EFW2 file, due 31 January) before filing"));
   const std::vector<Efw2ReadRecord> r = ReadEfw2(file.Records());
   ASSERT_EQ(Ids(r), (std::vector<std::string>{"RA", "RE", "RW", "RS", "RT", "RF"}));
-  ExpectFields(r[3],
-               {{1, 2, "RS"},
-                {3, 2, "21"},
-                {5, 5, ""},
-                {10, 9, "234567890"},
-                {19, 15, "JANE"},
-                {34, 15, "Q"},
-                {49, 20, "PUBLIC"},
-                {69, 4, ""},
-                {73, 22, "APT 4B"},
-                {95, 22, "123 MAIN ST"},
-                {117, 22, "SPRINGFIELD"},
-                {139, 2, "IL"},
-                {141, 5, "62704"},
-                {146, 4, "1234"},
-                {150, 5, ""},
-                {155, 23, ""},
-                {178, 15, ""},
-                {193, 2, ""},
-                {195, 53, ""},
-                {248, 20, "KY-12345"},
-                {268, 6, ""},
-                {274, 2, "21"},
-                {276, 11, "00005234015"},
-                {287, 11, "00000180000"},
-                {298, 10, ""},
-                {308, 1, ""},
-                {309, 11, "00000010000"},
-                {320, 11, "00000000200"},
-                {331, 182, ""}},
-               true);
+  // clang-format off
+  ExpectFields(r[3], {{1, 2, "RS"}, {3, 2, "21"}, {5, 5, ""}, {10, 9, "234567890"},
+      {19, 15, "JANE"}, {34, 15, "Q"}, {49, 20, "PUBLIC"}, {69, 4, ""}, {73, 22, "APT 4B"},
+      {95, 22, "123 MAIN ST"}, {117, 22, "SPRINGFIELD"}, {139, 2, "IL"}, {141, 5, "62704"},
+      {146, 4, "1234"}, {150, 5, ""}, {155, 23, ""}, {178, 15, ""}, {193, 2, ""}, {195, 53, ""},
+      {248, 20, "KY-12345"}, {268, 6, ""}, {274, 2, "21"}, {276, 11, "00005234015"},
+      {287, 11, "00000180000"}, {298, 10, ""}, {308, 1, ""}, {309, 11, "00000010000"},
+      {320, 11, "00000000200"}, {331, 182, ""}}, true);
+  // clang-format on
   EXPECT_EQ(r[2].Raw, ReadEfw2(Efw2WageFile(SampleInput()).Records())[2].Raw);  // the SSA's RW
 }
 
@@ -143,30 +121,16 @@ TEST(Efw2StateFile, PennsylvaniaRsRvAndRfWithAccountItinAndRvWeaklyBacked) {
   ASSERT_FALSE(file.HasErrors()) << Report(file);
   const std::vector<Efw2ReadRecord> r = ReadEfw2(file.Records());
   ASSERT_EQ(Ids(r), (std::vector<std::string>{"RA", "RE", "RS", "RV", "RF"}));
-  ExpectFields(r[2],
-               {{1, 2, "RS"},
-                {3, 2, "42"},
-                {10, 9, "234567890"},
-                {49, 20, "PUBLIC"},
-                {248, 8, "12345678"},
-                {256, 12, ""},
-                {274, 2, "42"},
-                {276, 11, "00005234015"},
-                {287, 11, "00000160684"},
-                {338, 9, "000000000"},
-                {347, 166, ""}},
-               false);
-  ExpectFields(r[3],
-               {{1, 2, "RV"},
-                {3, 2, "42"},
-                {5, 4, "2025"},
-                {9, 8, "12345678"},
-                {17, 9, "123456789"},
-                {26, 7, "0000001"},
-                {33, 15, "000000005234015"},
-                {48, 15, "000000000160684"},
-                {63, 450, ""}},
-               true);
+  // clang-format off
+  ExpectFields(r[2], {{1, 2, "RS"}, {3, 2, "42"}, {10, 9, "234567890"}, {49, 20, "PUBLIC"},
+      {248, 8, "12345678"}, {256, 12, ""}, {274, 2, "42"}, {276, 11, "00005234015"},
+      {287, 11, "00000160684"}, {338, 9, "000000000"}, {347, 166, ""}}, false);
+  // clang-format on
+  // clang-format off
+  ExpectFields(r[3], {{1, 2, "RV"}, {3, 2, "42"}, {5, 4, "2025"}, {9, 8, "12345678"},
+      {17, 9, "123456789"}, {26, 7, "0000001"}, {33, 15, "000000005234015"},
+      {48, 15, "000000000160684"}, {63, 450, ""}}, true);
+  // clang-format on
   ExpectFields(r[4], {{1, 2, "RF"}, {3, 510, ""}}, true);
 
   SetLine(input.Employees[0], 1, "PA", "1234-567", "52340.15", "1606.84");
@@ -202,19 +166,14 @@ TEST(Efw2StateFile, OhioOrderCountsAndTaxTypeWeaklyBacked) {
   EXPECT_EQ(r[9]["RoCount"], "0000001");
   EXPECT_EQ(r[10]["RwCount"], "000000002");
   EXPECT_EQ(r[8]["Box1"], "000000010468030");  // two RW of 52340.15
+  // clang-format off
   const std::vector<std::pair<int, std::vector<At>>> rs = {
-      {3,
-       {{3, 2, "39"},
-        {10, 9, "234567890"},
-        {248, 20, "51-123456"},
-        {274, 2, "39"},
-        {276, 11, "00005234015"},
-        {287, 11, "00000090000"},
-        {308, 1, "C"},
-        {309, 11, "00005234015"},
-        {320, 11, "00000052340"}}},
+      {3, {{3, 2, "39"}, {10, 9, "234567890"}, {248, 20, "51-123456"}, {274, 2, "39"},
+           {276, 11, "00005234015"}, {287, 11, "00000090000"}, {308, 1, "C"},
+           {309, 11, "00005234015"}, {320, 11, "00000052340"}}},
       {6, {{10, 9, "345678901"}, {248, 20, "51-123456"}, {308, 1, "E"}, {320, 11, "00000001500"}}},
       {7, {{276, 11, "00000050000"}, {308, 1, ""}, {309, 22, std::string(22, '0')}}}};
+  // clang-format on
   for (const auto& [index, fields] : rs)
     ExpectFields(r[static_cast<std::size_t>(index)], fields, false);
   EXPECT_EQ(file.RsCount(), 3u);
@@ -229,13 +188,10 @@ TEST(Efw2StateFile, IllinoisGeneralRvWeaklyBacked) {
   const std::vector<Efw2ReadRecord> r = ReadEfw2(Efw2StateFile(input, {"IL", ""}).Records());
   ASSERT_EQ(Ids(r), (std::vector<std::string>{"RA", "RE", "RW", "RS", "RT", "RV", "RF"}));
   ExpectFields(r[3], {{3, 2, "17"}, {248, 20, "1234-5678"}, {287, 11, "00000259084"}}, false);
-  ExpectFields(r[5],
-               {{1, 2, "RV"},
-                {3, 7, "0000001"},
-                {10, 15, "000000005234015"},
-                {25, 15, "000000000259084"},
-                {40, 473, ""}},
-               true);
+  // clang-format off
+  ExpectFields(r[5], {{1, 2, "RV"}, {3, 7, "0000001"}, {10, 15, "000000005234015"},
+      {25, 15, "000000000259084"}, {40, 473, ""}}, true);
+  // clang-format on
 }
 
 // Iowa: RS 309-330 zeros (Iowa's own FAQ); the permit number right-justified
@@ -251,23 +207,15 @@ TEST(Efw2StateFile, IowaZeroLocalsPermitAndRvWithBenWeaklyBacked) {
                          "no local income tax; the file holds zeros"));
   const std::vector<Efw2ReadRecord> r = ReadEfw2(file.Records());
   ASSERT_EQ(Ids(r), (std::vector<std::string>{"RA", "RE", "RW", "RS", "RT", "RV", "RF"}));
-  ExpectFields(r[3],
-               {{3, 2, "19"},
-                {248, 20, "00000000000123456789"},
-                {274, 2, "19"},
-                {287, 11, "00000200000"},
-                {308, 1, ""},
-                {309, 22, std::string(22, '0')}},
-               false);
-  ExpectFields(r[5],
-               {{1, 2, "RV"},
-                {3, 7, "0000001"},
-                {10, 15, "000000005234015"},
-                {25, 15, "000000000200000"},
-                {40, 8, "12345678"},
-                {48, 10, "0000000000"},
-                {58, 455, ""}},
-               true);
+  // clang-format off
+  ExpectFields(r[3], {{3, 2, "19"}, {248, 20, "00000000000123456789"}, {274, 2, "19"},
+      {287, 11, "00000200000"}, {308, 1, ""}, {309, 22, std::string(22, '0')}}, false);
+  // clang-format on
+  // clang-format off
+  ExpectFields(r[5], {{1, 2, "RV"}, {3, 7, "0000001"}, {10, 15, "000000005234015"},
+      {25, 15, "000000000200000"}, {40, 8, "12345678"}, {48, 10, "0000000000"},
+      {58, 455, ""}}, true);
+  // clang-format on
   EXPECT_TRUE(HasFinding(Efw2StateFile(input, {"IA", "123"}), Efw2Severity::Error,
                          "Business e-file number (BEN) 123 is not the 8 digits of Iowa's BEN"));
 }
