@@ -143,6 +143,10 @@ void TMainForm::BuildMenu() {
               "Write the W-2s to a wage file for the Social Security Administration",
               &TMainForm::FileExportEfw2Click);
   FileExportEfw2Item->setEnabled(false);
+  FileExportStateW2Item =
+      AddItem(file, "Export State W-2 File...", "Write one state's W-2s to a file for that state",
+              &TMainForm::FileExportStateW2Click);
+  FileExportStateW2Item->setEnabled(false);
   file->addSeparator();
   FileExitItem = AddItem(file, "E&xit", "Exit this application", &TMainForm::FileExit);
 
@@ -293,6 +297,9 @@ bool TMainForm::CanLaunch(LaunchTarget target) {
     case LaunchTarget::ExportEfw2:
       what = "The export for the SSA";
       break;
+    case LaunchTarget::ExportStateW2:
+      what = "The export of a state W-2 file";
+      break;
     case LaunchTarget::PlainPaperW2s:
       what = "Printing the W-2 employee copies on plain paper";
       break;
@@ -311,6 +318,7 @@ void TMainForm::CloseActiveFile() {
   // Released first, so that the program never goes on with a file whose close failed.
   std::unique_ptr<TQuillmarFormFile> closing = std::move(activeFile_);
   FileExportEfw2Item->setEnabled(false);
+  FileExportStateW2Item->setEnabled(false);
   closing.reset();
 }
 
@@ -318,6 +326,7 @@ void TMainForm::OpenActiveFile(const std::string& path) {
   CloseActiveFile();
   activeFile_ = TQuillmarFormFile::Create(path);
   FileExportEfw2Item->setEnabled(launcher_.Available(LaunchTarget::ExportEfw2));
+  FileExportStateW2Item->setEnabled(launcher_.Available(LaunchTarget::ExportStateW2));
 }
 
 void TMainForm::ShowProcessingCaption() {
@@ -434,6 +443,14 @@ void TMainForm::FileExportEfw2Click() {
     return;
   }
   if (CanLaunch(LaunchTarget::ExportEfw2)) launcher_.ExportEfw2(*activeFile_, *appRegistry_);
+}
+
+void TMainForm::FileExportStateW2Click() {
+  if (!HasFile()) {
+    ShowNoFileMessage();
+    return;
+  }
+  if (CanLaunch(LaunchTarget::ExportStateW2)) launcher_.ExportStateW2(*activeFile_, *appRegistry_);
 }
 
 void TMainForm::HelpAbout() {

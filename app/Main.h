@@ -48,6 +48,7 @@ class TMainForm final : public QMainWindow {
   void PrintW2EmployeesClick();
   void PrintMailingLabelsClick();
   void FileExportEfw2Click();
+  void FileExportStateW2Click();
   void PrintPlainPaperW2sClick();
   void PrintPlainPaperW3Click();
   void HelpAbout();
@@ -74,7 +75,8 @@ class TMainForm final : public QMainWindow {
   QStatusBar* StatusLine = nullptr;
   QAction* FileNewItem = nullptr;
   QAction* FileOpenItem = nullptr;
-  QAction* FileExportEfw2Item = nullptr;  // enabled while a data file is open
+  QAction* FileExportEfw2Item = nullptr;     // enabled while a data file is open
+  QAction* FileExportStateW2Item = nullptr;  // enabled while a data file is open
   QAction* FileExitItem = nullptr;
   QAction* EditSocSecRates = nullptr;
   QAction* EditW3Company = nullptr;

@@ -15,6 +15,7 @@
 #include "screens/DlgEfw2Export.h"
 #include "screens/DlgPlainPaperW2.h"
 #include "screens/DlgSocSecMed.h"
+#include "screens/DlgStateW2Export.h"
 #include "screens/DlgW2Setup.h"
 #include "screens/Dlglabel.h"
 #include "screens/W2InputForm.h"
@@ -33,6 +34,7 @@ bool QtScreenLauncher::Available(LaunchTarget target) const {
     case LaunchTarget::W2Screen:
     case LaunchTarget::W3Screen:
     case LaunchTarget::ExportEfw2:
+    case LaunchTarget::ExportStateW2:
       return true;
     case LaunchTarget::PlainPaperW2s:
     case LaunchTarget::PlainPaperW3:
@@ -65,22 +67,28 @@ void QtScreenLauncher::ShowW3(TQuillmarFormFile& file, TQuillmarRegistry& regist
   ReturnToMainWindow();
 }
 
+Efw2ReportSink QtScreenLauncher::ReportSink() {
+  if (reportWindow_) {
+    return [this](const std::vector<std::string>& lines) { reportWindow_->ShowReport(lines); };
+  }
+  return [](const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r";
+    ShowMessage(text, MsgIcon::Warning);
+  };
+}
+
 void QtScreenLauncher::ExportEfw2(TQuillmarFormFile& file, TQuillmarRegistry& registry) {
   QtEfw2SubmitterDialog submitterDialog(parent_);
   QtFileDialog fileDialog(parent_);
-  Efw2ReportSink showReport;
-  if (reportWindow_) {
-    showReport = [this](const std::vector<std::string>& lines) {
-      reportWindow_->ShowReport(lines);
-    };
-  } else {
-    showReport = [](const std::vector<std::string>& lines) {
-      std::string text;
-      for (const std::string& line : lines) text += line + "\r";
-      ShowMessage(text, MsgIcon::Warning);
-    };
-  }
-  ExportForSsa(file, registry, {submitterDialog, fileDialog, showReport});
+  ExportForSsa(file, registry, {submitterDialog, fileDialog, ReportSink()});
+}
+
+void QtScreenLauncher::ExportStateW2(TQuillmarFormFile& file, TQuillmarRegistry& registry) {
+  QtEfw2StateDialog stateDialog(parent_, file.W3Rec.w3.TaxYear);
+  QtEfw2SubmitterDialog submitterDialog(parent_);
+  QtFileDialog fileDialog(parent_);
+  ::ExportStateW2(file, registry, {stateDialog, {submitterDialog, fileDialog, ReportSink()}});
 }
 
 void QtScreenLauncher::PrintW3(TQuillmarFormFile& file, TQuillmarRegistry& registry) {

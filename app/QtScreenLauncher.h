@@ -22,6 +22,7 @@ class QtScreenLauncher final : public IScreenLauncher {
   void PrintW2s(TQuillmarFormFile& file, TQuillmarRegistry& registry) override;
   void PrintMailingLabels(TQuillmarFormFile& file, TQuillmarRegistry& registry) override;
   void ExportEfw2(TQuillmarFormFile& file, TQuillmarRegistry& registry) override;
+  void ExportStateW2(TQuillmarFormFile& file, TQuillmarRegistry& registry) override;
   void PrintPlainPaperW2s(TQuillmarFormFile& file) override;
   void PrintPlainPaperW3(TQuillmarFormFile& file) override;
   // The error report window, where the W-2 edit check and the wage file's
@@ -41,6 +42,7 @@ class QtScreenLauncher final : public IScreenLauncher {
 
  private:
   void ReturnToMainWindow();
+  Efw2ReportSink ReportSink();
 
   QWidget* parent_;
   IPrinterDevice* printer_ = nullptr;

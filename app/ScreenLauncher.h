@@ -14,6 +14,7 @@ enum class LaunchTarget {
   PrintW2s,
   MailingLabels,
   ExportEfw2,
+  ExportStateW2,
   PlainPaperW2s,
   PlainPaperW3,
 };
@@ -40,6 +41,8 @@ class IScreenLauncher {
   virtual void PrintMailingLabels(TQuillmarFormFile& file, TQuillmarRegistry& registry) = 0;
   // The submitter dialog, the checks and the SSA's wage file (EFW2).
   virtual void ExportEfw2(TQuillmarFormFile& file, TQuillmarRegistry& registry) = 0;
+  // The state choice, the submitter dialog, the checks and one state's W-2 file.
+  virtual void ExportStateW2(TQuillmarFormFile& file, TQuillmarRegistry& registry) = 0;
   // The employee copies drawn on plain paper, to the printer or one PDF per employee.
   virtual void PrintPlainPaperW2s(TQuillmarFormFile& file) = 0;
   // The W-3 drawn on plain paper for the employer's records, with its totals brought up to date.

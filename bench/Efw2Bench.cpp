@@ -1,6 +1,7 @@
 // The SSA wage file of 10,000 employees: converting and checking the W-2s,
 // and writing the file through its temporary file, next to the floor of
-// writing as many 512-character records with std::ofstream.
+// writing as many 512-character records with std::ofstream. The same for an
+// Ohio W-2 file of the same employees (their RW, RO and one RS each).
 
 #include <benchmark/benchmark.h>
 #include <unistd.h>
@@ -12,6 +13,7 @@
 
 #include "data/RecordBuffer.h"
 #include "efw2/Efw2Export.h"
+#include "efw2/Efw2StateFile.h"
 #include "efw2/Efw2WageFile.h"
 
 namespace {
@@ -121,5 +123,51 @@ void BM_Efw2Floor(benchmark::State& state) {
   std::filesystem::remove(path);
 }
 BENCHMARK(BM_Efw2Floor)->Unit(benchmark::kMillisecond);
+
+// The employees with an Ohio line in box 15, every tenth with city tax.
+Efw2Input MakeOhioInput() {
+  Efw2Input input = MakeInput();
+  for (std::size_t i = 0; i < input.Employees.size(); ++i) {
+    W2Record& w2 = input.Employees[i];
+    Put(w2.ST1State, "OH");
+    Put(w2.ST1StateID, "51-123456");
+    w2.ST1StateWage = w2.Wages;
+    w2.ST1StateTax = w2.Wages / 40;
+    if (i % 10 == 0) {
+      Put(w2.ST1LocName, "DAYTON");
+      w2.ST1LocalWage = w2.Wages;
+      w2.ST1LocalTax = w2.Wages / 40;
+    }
+  }
+  return input;
+}
+
+void BM_StateW2File(benchmark::State& state) {
+  const Efw2Input input = MakeOhioInput();
+  const std::string path = TempFile();
+  for (auto _ : state) {
+    const Efw2StateFile file(input, {"OH", ""});
+    if (file.HasErrors() || !WriteStateW2File(path, file.Records()))
+      state.SkipWithError("not written");
+  }
+  std::filesystem::remove(path);
+}
+BENCHMARK(BM_StateW2File)->Unit(benchmark::kMillisecond);
+
+// The floor of the Ohio file: RA, RE, the RW, RO and RS records, RT, RU and
+// RF, written with std::ofstream.
+void BM_StateW2Floor(benchmark::State& state) {
+  const std::string path = TempFile();
+  const std::string record = std::string(512, 'X') + "\r\n";
+  const int records = 2 * kEmployees + kEmployees / 10 + 5;
+  for (auto _ : state) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    for (int i = 0; i < records; ++i)
+      out.write(record.data(), static_cast<std::streamsize>(record.size()));
+    out.close();
+  }
+  std::filesystem::remove(path);
+}
+BENCHMARK(BM_StateW2Floor)->Unit(benchmark::kMillisecond);
 
 }  // namespace

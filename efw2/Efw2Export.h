@@ -1,7 +1,8 @@
 #pragma once
 // File, Export for SSA (EFW2): the submitter data, the checks over every W-2
 // and the W-3, the report of what they found, the file, and a summary of
-// what it holds.
+// what it holds. File, Export State W-2 File: the same for one state's W-2
+// file, after the choice of the state.
 
 #include <functional>
 #include <optional>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "data/W2Record.h"
+#include "efw2/Efw2StateFile.h"
 #include "efw2/Efw2Submitter.h"
 #include "platform/FileDialog.h"
 
@@ -50,3 +52,31 @@ bool WriteEfw2File(const std::string& path, const std::string& records);
 // stopped the export.
 std::optional<std::string> ExportForSsa(TQuillmarFormFile& file, TQuillmarRegistry& registry,
                                         const Efw2ExportSeams& seams);
+
+// The dialog in which the user picks the state of a state W-2 file.
+class IEfw2StateDialog {
+ public:
+  virtual ~IEfw2StateDialog() = default;
+  // Offers `states` (the box 15 states of the file), each with what it wants
+  // (StateFilingText), and stores the state picked and, for a state that asks
+  // for one, its filer number in `choice`; false when the user cancels.
+  virtual bool Execute(const std::vector<std::string>& states, Efw2StateChoice& choice) = 0;
+};
+
+struct Efw2StateExportSeams {
+  IEfw2StateDialog& StateDialog;
+  Efw2ExportSeams Export;
+};
+
+// Writes a state W-2 file to `path`, as WriteEfw2File, readable by its owner
+// only when it is created (it holds SSNs). False on error.
+bool WriteStateW2File(const std::string& path, const std::string& records);
+
+// Recomputes the W-3 totals, asks for the state among the box 15 states of
+// the file, then for the submitter data (remembered as for the SSA's file),
+// checks, shows the findings, asks where to write the file (W2REPORT_<state>.TXT
+// in the data file's folder at first), writes it and sums it up in a
+// message. Returns the path written; nothing when there is no box 15 state,
+// the user cancelled or an error stopped the export.
+std::optional<std::string> ExportStateW2(TQuillmarFormFile& file, TQuillmarRegistry& registry,
+                                         const Efw2StateExportSeams& seams);

@@ -81,14 +81,60 @@ bool AddressCharacter(char c) {
   return IsUpperAscii(c) || IsDigit(c) || c == '-' || c == '/' || c == '#';
 }
 
+// The plain form of a Windows-1252 punctuation byte from 0x80 up; null for
+// a byte that is no typographic punctuation.
+const char* PlainMark(unsigned char c) {
+  switch (c) {
+    case 0x82:  // single low quote
+    case 0x8B:  // single angle quotes
+    case 0x9B:
+    case 0x91:  // left and right single quotes
+    case 0x92:
+    case 0xB4:  // acute accent, typed as an apostrophe
+      return "'";
+    case 0x84:  // double low quote
+    case 0x93:  // left and right double quotes
+    case 0x94:
+    case 0xAB:  // guillemets
+    case 0xBB:
+      return "\"";
+    case 0x85:
+      return "...";
+    case 0x96:  // en dash
+    case 0x97:  // em dash
+      return "-";
+    case 0xA0:  // no-break space
+      return " ";
+    case 0xAD:  // soft hyphen
+      return "";
+    default:
+      return nullptr;
+  }
+}
+
 }  // namespace
+
+std::string PlainPunctuation(std::string_view cp1252) {
+  std::string out;
+  out.reserve(cp1252.size());
+  for (const char c : cp1252) {
+    const char* plain = PlainMark(static_cast<unsigned char>(c));
+    if (plain)
+      out += plain;
+    else
+      out.push_back(c);
+  }
+  return out;
+}
 
 std::string PlainUpper(std::string_view cp1252) {
   std::string out;
   out.reserve(cp1252.size());
   for (const char c : cp1252) {
     const auto byte = static_cast<unsigned char>(c);
-    if (byte >= 'a' && byte <= 'z') {
+    if (const char* plain = PlainMark(byte)) {
+      out += plain;
+    } else if (byte >= 'a' && byte <= 'z') {
       out.push_back(static_cast<char>(byte - 'a' + 'A'));
     } else if (byte >= 0x80 && *PlainLetters(byte) != '\0') {
       out += PlainLetters(byte);

@@ -8,8 +8,16 @@
 
 namespace efw2 {
 
+// The text with Windows-1252 typographic punctuation in its plain ASCII form:
+// curly quotes and apostrophes become ' and ", en and em dashes and the minus
+// become "-", the ellipsis "...", guillemets and angle quotes ' and ", a
+// no-break space a blank; a soft hyphen is dropped. Every text the wage file
+// carries goes through this before it is checked ("O\x92Neil" is "O'Neil").
+std::string PlainPunctuation(std::string_view cp1252);
+
 // The text in upper case with every Windows-1252 letter written as plain
-// A-Z; other characters stay as they are.
+// A-Z and its typographic punctuation plain (PlainPunctuation); other
+// characters stay as they are.
 std::string PlainUpper(std::string_view cp1252);
 
 // An employee's name part as the file takes it: upper case, periods and

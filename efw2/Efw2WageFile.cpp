@@ -5,9 +5,11 @@
 #include <unordered_map>
 
 #include "data/EntryRules.h"
+#include "efw2/Efw2RecordWriter.h"
 #include "efw2/Efw2Rules.h"
 #include "efw2/Efw2Text.h"
 #include "platform/AsciiText.h"
+#include "rules/Box12Codes.h"
 
 using namespace efw2;
 
@@ -26,6 +28,10 @@ constexpr std::int32_t kAdditionalMedicareSince = 2013;
 constexpr const char* kSoftwareCode = "98";
 
 constexpr const char* kWhoW3 = "W-3 Company";
+constexpr std::string_view kSsnNotYetIssued = "000000000";
+constexpr const char* kZipForm = " is invalid: 5 digits, or 5 digits, a hyphen and 4 digits";
+constexpr const char* kEinForm =
+    " (9 digits; prefix not 00, 07, 08, 09, 17, 18, 19, 28, 29, 49, 69, 70, 78, 79 or 89)";
 constexpr const char* kWhoSubmitter = "Submitter";
 
 const std::array<const char*, kRwAmountCount> kRwLabels = {
@@ -74,7 +80,8 @@ bool AddWithin(std::uint64_t& total, std::uint64_t add, std::uint64_t max) {
   return true;
 }
 
-std::string Trimmed(std::string_view text) { return TrimText(text); }
+// A field as typed, its typographic punctuation made plain, without blanks at its ends.
+std::string Trimmed(std::string_view text) { return TrimText(PlainPunctuation(text)); }
 
 bool LettersAndDigits(std::string_view text) {
   return std::all_of(text.begin(), text.end(), [](char c) {
@@ -107,26 +114,12 @@ bool SplitZip(std::string_view typed, std::string& zip, std::string& extension) 
   return true;
 }
 
-// The employee as the report names them: the name as typed and the SSN.
-std::string Subject(const W2Record& w2) {
-  std::string name;
-  for (const std::string& part :
-       {Trimmed(w2.FirstName.Str()), Trimmed(w2.MiddleInitial.Str()), Trimmed(w2.LastName.Str())}) {
-    if (part.empty()) continue;
-    if (!name.empty()) name += ' ';
-    name += part;
-  }
-  if (name.empty()) name = "(no name)";
-  const std::string ssn = Trimmed(w2.SocSecNum.Str());
-  return name + " (SSN " + (ssn.empty() ? std::string("missing") : ssn) + ")";
-}
-
 // The subject of an employee's findings, made only when there is a finding.
 class Who {
  public:
   explicit Who(const W2Record& w2) : w2_(w2) {}
   operator const std::string&() const {
-    if (text_.empty()) text_ = Subject(w2_);
+    if (text_.empty()) text_ = Efw2EmployeeSubject(w2_);
     return text_;
   }
 
@@ -149,46 +142,6 @@ void SplitSuffix(std::string& last, std::string& suffix) {
   }
 }
 
-// Writes records into one string, field by field, at the positions of the layout.
-class RecordWriter {
- public:
-  explicit RecordWriter(std::string& out) : out_(out) {}
-
-  void Start(const char* id) {
-    start_ = out_.size();
-    out_.append(kRecordLength, ' ');
-    Text(Field{1, 2}, id);
-  }
-  // Left-justified, cut to the field, blanks after it.
-  void Text(Field f, std::string_view text) {
-    const std::size_t n = std::min(text.size(), static_cast<std::size_t>(f.len));
-    std::copy_n(text.data(), n, out_.begin() + static_cast<std::ptrdiff_t>(Offset(f)));
-  }
-  void Char(Field f, char c) { out_[Offset(f)] = c; }
-  // Right-justified digits with zeros before them.
-  void Number(Field f, std::uint64_t value) {
-    std::size_t at = Offset(f) + static_cast<std::size_t>(f.len);
-    for (int i = 0; i < f.len; ++i) {
-      out_[--at] = static_cast<char>('0' + value % 10);
-      value /= 10;
-    }
-    if (value != 0) throw std::logic_error("a number does not fit its field of the wage file");
-  }
-  // Every record ends with CR LF, the last one too. (Unverified: the
-  // publication's wording on record terminators is not confirmed; CR LF is
-  // what most producers write and what SSA's checker takes.)
-  void End() {
-    if (out_.size() - start_ != kRecordLength)
-      throw std::logic_error("a wage file record is not 512 long");
-    out_ += "\r\n";
-  }
-
- private:
-  std::size_t Offset(Field f) const { return start_ + static_cast<std::size_t>(f.pos - 1); }
-  std::string& out_;
-  std::size_t start_ = 0;
-};
-
 void WriteAddress(RecordWriter& w, const Efw2WageFile::Address& a, Field location, Field delivery,
                   Field city, Field state, Field zip, Field zipExt) {
   w.Text(location, a.Location);
@@ -200,6 +153,19 @@ void WriteAddress(RecordWriter& w, const Efw2WageFile::Address& a, Field locatio
 }
 
 }  // namespace
+
+std::string Efw2EmployeeSubject(const W2Record& w2) {
+  std::string name;
+  for (const std::string& part :
+       {Trimmed(w2.FirstName.Str()), Trimmed(w2.MiddleInitial.Str()), Trimmed(w2.LastName.Str())}) {
+    if (part.empty()) continue;
+    if (!name.empty()) name += ' ';
+    name += part;
+  }
+  if (name.empty()) name = "(no name)";
+  const std::string ssn = Trimmed(w2.SocSecNum.Str());
+  return name + " (SSN " + (ssn.empty() ? std::string("missing") : ssn) + ")";
+}
 
 void Efw2WageFile::Error(const std::string& subject, std::string text) {
   findings_.push_back({Efw2Severity::Error, subject, std::move(text)});
@@ -223,17 +189,18 @@ Efw2WageFile::Efw2WageFile(const Efw2Input& input) {
   for (std::size_t i = 0; i < input.Employees.size(); ++i) {
     PrepareEmployee(input.Employees[i], input);
     const Employee& e = employees_.back();
-    if (e.Ssn.empty()) continue;
+    if (e.Ssn.empty() || e.Ssn == kSsnNotYetIssued) continue;
     const auto [it, added] = firstWithSsn.emplace(e.Ssn, i);
     if (!added) {
-      Error(Subject(input.Employees[i]),
-            "SSN is the same as on the W-2 of " + Subject(input.Employees[it->second]));
+      Error(Efw2EmployeeSubject(input.Employees[i]),
+            "SSN is the same as on the W-2 of " + Efw2EmployeeSubject(input.Employees[it->second]));
     }
   }
-  if (employees_.empty()) Error(kWhoW3, "There are no W-2s to report: every W-2 is void or blank");
+  if (employees_.empty() && !input.StateFile)
+    Error(kWhoW3, "There are no W-2s to report: every W-2 is void or blank");
   if (employees_.size() > 9'999'999)
     Error(kWhoW3, "There are more W-2s than one wage file can hold");
-  CheckTotals(input);
+  if (!input.StateFile) CheckTotals(input);
 }
 
 void Efw2WageFile::PrepareEmployer(const Efw2Input& input) {
@@ -255,12 +222,14 @@ void Efw2WageFile::PrepareEmployer(const Efw2Input& input) {
   if (einText.empty()) {
     Error(kWhoW3, "Employer EIN is missing");
   } else if (!IsSsaValidEin(ein_)) {
-    Error(kWhoW3, "Employer EIN " + einText + " is not an EIN the SSA accepts");
+    Error(kWhoW3,
+          "Employer EIN " + einText + " is not an EIN the SSA accepts" + std::string(kEinForm));
   }
   const std::string otherText = Trimmed(w3.OtherEIN.Str());
   otherEin_ = Digits(otherText);
   if (!otherText.empty() && !IsSsaValidEin(otherEin_)) {
-    Error(kWhoW3, "Other EIN " + otherText + " is not an EIN the SSA accepts");
+    Error(kWhoW3,
+          "Other EIN " + otherText + " is not an EIN the SSA accepts" + std::string(kEinForm));
   }
   establishment_ = CleanAddress(w3.Establishment.Str());
   employerName_ = CleanCompany(w3.EmployerName.Str());
@@ -287,7 +256,7 @@ void Efw2WageFile::PrepareEmployer(const Efw2Input& input) {
   if (zip.empty()) {
     Warning(kWhoW3, "Zip Code is missing; the SSA writes to this address");
   } else if (!SplitZip(zip, a.Zip, a.ZipExt)) {
-    Error(kWhoW3, "Zip Code " + zip + " is invalid");
+    Error(kWhoW3, "Zip Code " + zip + kZipForm);
   }
 
   const int kind = KindOfEmployerOf(w3);
@@ -334,7 +303,11 @@ void Efw2WageFile::PrepareEmployer(const Efw2Input& input) {
     c.Fax.clear();
   }
   c.EMail = Trimmed(w3.EMail.Str());
-  if (!c.EMail.empty() && !IsEMail(c.EMail)) {
+  if (c.EMail.size() > static_cast<std::size_t>(re::ContactEMail.len)) {
+    Warning(kWhoW3,
+            "E-mail " + c.EMail + " is longer than the 40 characters of its field and is left out");
+    c.EMail.clear();
+  } else if (!c.EMail.empty() && !IsEMail(c.EMail)) {
     Warning(kWhoW3, "E-mail " + c.EMail + " is not an e-mail address and is left out");
     c.EMail.clear();
   }
@@ -352,7 +325,8 @@ void Efw2WageFile::PrepareSubmitter(const Efw2Submitter& s) {
   if (einText.empty())
     Error(kWhoSubmitter, "Submitter EIN is missing");
   else if (!IsSsaValidEin(submitterEin_))
-    Error(kWhoSubmitter, "Submitter EIN " + einText + " is not an EIN the SSA accepts");
+    Error(kWhoSubmitter,
+          "Submitter EIN " + einText + " is not an EIN the SSA accepts" + std::string(kEinForm));
 
   if (s.Resubmission) {
     resubIndicator_ = '1';
@@ -382,7 +356,7 @@ void Efw2WageFile::PrepareSubmitter(const Efw2Submitter& s) {
   if (zip.empty())
     Error(kWhoSubmitter, "Zip Code is missing");
   else if (!SplitZip(zip, a.Zip, a.ZipExt))
-    Error(kWhoSubmitter, "Zip Code " + zip + " is invalid");
+    Error(kWhoSubmitter, "Zip Code " + zip + kZipForm);
 
   Contact& c = submitterContact_;
   c.Name = CleanAddress(s.Contact);
@@ -393,13 +367,20 @@ void Efw2WageFile::PrepareSubmitter(const Efw2Submitter& s) {
   } else if (!SplitPhone(phone, c.Phone, c.PhoneExt) || c.Phone.size() < 10 ||
              c.Phone.size() > 15 || c.PhoneExt.size() > 5) {
     Error(kWhoSubmitter,
-          "Contact telephone " + phone + " is not a telephone number with its area code");
+          "Contact telephone " + phone +
+              " is not a telephone number with its area code (10 to 15 digits, an extension of "
+              "up to 5 after \"x\")");
   }
   c.EMail = Trimmed(s.EMail);
   if (c.EMail.empty())
     Error(kWhoSubmitter, "Contact e-mail is missing; the SSA sends its notices by e-mail");
-  else if (!IsEMail(c.EMail) || c.EMail.size() > 40)
-    Error(kWhoSubmitter, "Contact e-mail " + c.EMail + " is not an e-mail address");
+  else if (c.EMail.size() > static_cast<std::size_t>(ra::ContactEMail.len))
+    Error(kWhoSubmitter, "Contact e-mail " + c.EMail + " is " + std::to_string(c.EMail.size()) +
+                             " characters long, longer than the 40 of its field");
+  else if (!IsEMail(c.EMail))
+    Error(kWhoSubmitter,
+          "Contact e-mail " + c.EMail +
+              " is not an e-mail address (a name, one \"@\" and a domain, no blanks)");
   const std::string fax = Trimmed(s.Fax);
   c.Fax = Digits(fax);
   if (!fax.empty() && (c.Fax.size() != 10 || !AllDigits(c.Fax))) {
@@ -418,10 +399,18 @@ void Efw2WageFile::PrepareEmployee(const W2Record& w2, const Efw2Input& input) {
 
   const std::string ssnText = Trimmed(w2.SocSecNum.Str());
   const std::string ssn = Digits(ssnText);
-  if (ssnText.empty())
+  if (ssnText.empty()) {
     Error(who, "SSN is missing");
-  else if (!IsSsaValidSsn(ssn))
-    Error(who, "SSN " + ssnText + " is not a valid Social Security number");
+  } else if (ssn == kSsnNotYetIssued) {
+    // The employee has applied for a number: the IRS tells filers to report zeros.
+    e.Ssn = ssn;
+    Warning(who,
+            "SSN 000-00-0000: the employee has applied for a Social Security number, the file "
+            "reports zeros; file a W-2c with the number once it is issued");
+  } else if (!IsSsaValidSsn(ssn))
+    Error(who, "SSN " + ssnText +
+                   " is not a valid Social Security number (9 digits; area not 000, "
+                   "666 or 900-999, group not 00, serial not 0000)");
   else
     e.Ssn = ssn;
 
@@ -470,7 +459,7 @@ void Efw2WageFile::PrepareEmployee(const W2Record& w2, const Efw2Input& input) {
     if (zip.empty())
       Error(who, "Zip Code is missing");
     else if (!SplitZip(zip, e.Home.Zip, e.Home.ZipExt))
-      Error(who, "Zip Code " + zip + " is invalid");
+      Error(who, "Zip Code " + zip + kZipForm);
   } else {
     e.ForeignState = CleanAddress(state);
     e.ForeignPostalCode = CleanAddress(postCode);
@@ -667,8 +656,14 @@ void Efw2WageFile::CheckTotals(const Efw2Input& input) {
   compare(kRoLabels[kBox8], w3.TotAllocTips, roTotals_[kBox8]);
   compare("Box 11 Nonqualified Plans", w3.TotNonQualPlans,
           rwTotals_[kBox11Section457] + rwTotals_[kBox11NotSection457]);
-  std::uint64_t deferred = roTotals_[kCodeS];
-  for (const RwAmount code : {kCodeD, kCodeE, kCodeF, kCodeG, kCodeH}) deferred += rwTotals_[code];
+  // The year's deferred compensation codes, wherever the file holds them (S
+  // and EE in RO, the others in RW).
+  std::uint64_t deferred = 0;
+  for (const std::string_view code : DeferredCompensationCodes(w3.TaxYear)) {
+    const Box12Place place = PlaceOfBox12Code(code);
+    if (place.kind == Box12Place::Rw) deferred += rwTotals_[place.amount];
+    if (place.kind == Box12Place::Ro) deferred += roTotals_[place.amount];
+  }
   compare("Deferred Compensation", w3.TotDefComp, deferred);
 }
 
@@ -677,7 +672,15 @@ std::string Efw2WageFile::Records() const {
   std::string out;
   out.reserve((2 * employees_.size() + 5) * (kRecordLength + 2));
   RecordWriter w(out);
+  WriteSubmitter(w);
+  WriteEmployer(w);
+  for (std::size_t i = 0; i < employees_.size(); ++i) WriteEmployee(w, i);
+  WriteTotals(w);
+  WriteFinal(w, employees_.size());
+  return out;
+}
 
+void Efw2WageFile::WriteSubmitter(RecordWriter& w) const {
   w.Start("RA");
   w.Text(ra::SubmitterEin, submitterEin_);
   w.Text(ra::UserId, userId_);
@@ -697,7 +700,9 @@ std::string Efw2WageFile::Records() const {
   w.Text(ra::ContactFax, submitterContact_.Fax);
   w.Char(ra::PreparerCode, preparerCode_);
   w.End();
+}
 
+void Efw2WageFile::WriteEmployer(RecordWriter& w) const {
   w.Start("RE");
   w.Text(re::TaxYear, taxYear_);
   w.Text(re::Ein, ein_);
@@ -718,55 +723,64 @@ std::string Efw2WageFile::Records() const {
   w.Text(re::ContactFax, employerContact_.Fax);
   w.Text(re::ContactEMail, employerContact_.EMail);
   w.End();
+}
 
-  for (const Employee& e : employees_) {
-    w.Start("RW");
-    w.Text(rw::Ssn, e.Ssn);
-    w.Text(rw::FirstName, e.First);
-    w.Text(rw::MiddleName, e.Middle);
-    w.Text(rw::LastName, e.Last);
-    w.Text(rw::Suffix, e.Suffix);
-    WriteAddress(w, e.Home, rw::Location, rw::Delivery, rw::City, rw::State, rw::Zip, rw::ZipExt);
-    w.Text(rw::ForeignState, e.ForeignState);
-    w.Text(rw::ForeignPostalCode, e.ForeignPostalCode);
-    w.Text(rw::CountryCode, e.Country);
-    for (std::size_t i = 0; i < kRwAmountCount; ++i)
-      w.Number({kRwAmountPos[i], kRwAmountLength}, e.Rw[i]);
-    w.Char(rw::StatutoryEmployee, e.StatutoryEmployee);
-    w.Char(rw::RetirementPlan, e.RetirementPlan);
-    w.Char(rw::ThirdPartySickPay, e.ThirdPartySickPay);
-    w.End();
-    if (!e.HasRo) continue;
-    w.Start("RO");
-    for (std::size_t i = 0; i < kRoAmountCount; ++i)
-      w.Number({kRoAmountPos[i], kRwAmountLength}, e.Ro[i]);
-    for (const int pos : kRoZeroAmountPos) w.Number({pos, kRwAmountLength}, 0);
-    w.End();
-  }
-
-  w.Start("RT");
-  w.Number(rt::RwCount, employees_.size());
+void Efw2WageFile::WriteEmployee(RecordWriter& w, std::size_t index) const {
+  const Employee& e = employees_.at(index);
+  w.Start("RW");
+  w.Text(rw::Ssn, e.Ssn);
+  w.Text(rw::FirstName, e.First);
+  w.Text(rw::MiddleName, e.Middle);
+  w.Text(rw::LastName, e.Last);
+  w.Text(rw::Suffix, e.Suffix);
+  WriteAddress(w, e.Home, rw::Location, rw::Delivery, rw::City, rw::State, rw::Zip, rw::ZipExt);
+  w.Text(rw::ForeignState, e.ForeignState);
+  w.Text(rw::ForeignPostalCode, e.ForeignPostalCode);
+  w.Text(rw::CountryCode, e.Country);
   for (std::size_t i = 0; i < kRwAmountCount; ++i)
-    w.Number({kRtAmountPos[i], kTotalLength}, rwTotals_[i]);
+    w.Number({kRwAmountPos[i], kRwAmountLength}, e.Rw[i]);
+  w.Char(rw::StatutoryEmployee, e.StatutoryEmployee);
+  w.Char(rw::RetirementPlan, e.RetirementPlan);
+  w.Char(rw::ThirdPartySickPay, e.ThirdPartySickPay);
+  w.End();
+  if (!e.HasRo) return;
+  w.Start("RO");
+  for (std::size_t i = 0; i < kRoAmountCount; ++i)
+    w.Number({kRoAmountPos[i], kRwAmountLength}, e.Ro[i]);
+  for (const int pos : kRoZeroAmountPos) w.Number({pos, kRwAmountLength}, 0);
+  w.End();
+}
+
+void Efw2WageFile::WriteTotals(RecordWriter& w) const {
+  const auto& rwTotals = rwTotals_;
+  const auto& roTotals = roTotals_;
+  const std::size_t rwCount = employees_.size(), roCount = roCount_;
+  w.Start("RT");
+  w.Number(rt::RwCount, rwCount);
+  for (std::size_t i = 0; i < kRwAmountCount; ++i)
+    w.Number({kRtAmountPos[i], kTotalLength}, rwTotals[i]);
   w.Number(rt::ThirdPartySickPayTax, sickPayTax_);
   w.End();
   // Unverified: that an RU is required whenever the employer has RO records.
-  if (roCount_ > 0) {
+  if (roCount > 0) {
     w.Start("RU");
-    w.Number(ru::RoCount, roCount_);
+    w.Number(ru::RoCount, roCount);
     for (std::size_t i = 0; i < kRoAmountCount; ++i)
-      w.Number({kRuAmountPos[i], kTotalLength}, roTotals_[i]);
+      w.Number({kRuAmountPos[i], kTotalLength}, roTotals[i]);
     for (const int pos : kRuZeroAmountPos) w.Number({pos, kTotalLength}, 0);
     w.End();
   }
+}
+
+void Efw2WageFile::WriteFinal(RecordWriter& w, std::size_t rwCount) const {
   w.Start("RF");
-  w.Number(rf::RwCount, employees_.size());
+  w.Number(rf::RwCount, rwCount);
   w.End();
-  return out;
 }
 
 std::vector<std::string> Efw2ReportLines(const W3Record& w3,
-                                         const std::vector<Efw2Finding>& findings) {
+                                         const std::vector<Efw2Finding>& findings,
+                                         const std::string& title) {
   std::size_t errors = 0;
   for (const Efw2Finding& f : findings) errors += f.Severity == Efw2Severity::Error ? 1 : 0;
   const std::size_t warnings = findings.size() - errors;
@@ -774,7 +788,7 @@ std::vector<std::string> Efw2ReportLines(const W3Record& w3,
     return std::to_string(n) + " " + what + (n == 1 ? "" : "s");
   };
   std::vector<std::string> lines;
-  lines.push_back("SSA Wage File (EFW2) Report for: " + w3.EmployerName.Str() + ",   EIN = " +
+  lines.push_back(title + " Report for: " + w3.EmployerName.Str() + ",   EIN = " +
                   w3.EmployerEIN.Str() + ",   Tax Year " + std::to_string(w3.TaxYear));
   lines.emplace_back();
   if (errors > 0) {

@@ -16,6 +16,7 @@
 #include "data/W2Record.h"
 #include "data/W3Record.h"
 #include "efw2/Efw2Layout.h"
+#include "efw2/Efw2RecordWriter.h"
 #include "efw2/Efw2Submitter.h"
 
 enum class Efw2Severity { Error, Warning };
@@ -31,6 +32,9 @@ struct Efw2Input {
   Efw2Submitter Submitter;
   SocSecMedicareRates Rates;        // of the W-3 record's tax year
   std::vector<W2Record> Employees;  // the W-2s to report, in the order of the file
+  // The W-2s of one state, for that state's file: the W-3 totals, which count
+  // every W-2, are not compared, and no W-2s is for the state file to report.
+  bool StateFile = false;
 };
 
 class Efw2WageFile {
@@ -45,9 +49,22 @@ class Efw2WageFile {
   // the RF record. Throws std::logic_error when there are errors.
   std::string Records() const;
 
+  // The records one by one, for a file made of some of them (a state's W-2
+  // file): RA; RE; an employee's RW and, when needed, RO (`index` in the
+  // order of the input); RT and, when there are RO records, RU; RF counting
+  // `rwCount` RW records.
+  void WriteSubmitter(efw2::RecordWriter& w) const;
+  void WriteEmployer(efw2::RecordWriter& w) const;
+  void WriteEmployee(efw2::RecordWriter& w, std::size_t index) const;
+  void WriteTotals(efw2::RecordWriter& w) const;
+  void WriteFinal(efw2::RecordWriter& w, std::size_t rwCount) const;
+
   // The number of RW records, and the total of one RW amount in cents.
   std::size_t W2Count() const { return employees_.size(); }
   std::uint64_t Total(efw2::RwAmount amount) const { return rwTotals_[amount]; }
+  // The employer's EIN as written (nine digits) and the tax year.
+  const std::string& Ein() const { return ein_; }
+  const std::string& TaxYear() const { return taxYear_; }
 
   // The employer's and the submitter's fields and each employee's, as written.
   struct Address {
@@ -65,6 +82,8 @@ class Efw2WageFile {
   struct Contact {
     std::string Name, Phone, PhoneExt, EMail, Fax;
   };
+  // One per W-2 of the input, in its order.
+  const std::vector<Employee>& Employees() const { return employees_; }
 
  private:
   void PrepareSubmitter(const Efw2Submitter& s);
@@ -94,8 +113,13 @@ class Efw2WageFile {
   std::uint64_t sickPayTax_ = 0;
 };
 
+// The employee as the findings name them: the name and the SSN as typed
+// (typographic punctuation made plain), "Jane Q Public (SSN 234-56-7890)".
+std::string Efw2EmployeeSubject(const W2Record& w2);
+
 // The lines of the report on the findings, for the error report window: a
-// heading with the employer and the tax year, what the findings mean for the
+// heading with the file's title, the employer and the tax year, what the findings mean for the
 // file, then one line per finding.
 std::vector<std::string> Efw2ReportLines(const W3Record& w3,
-                                         const std::vector<Efw2Finding>& findings);
+                                         const std::vector<Efw2Finding>& findings,
+                                         const std::string& title = "SSA Wage File (EFW2)");

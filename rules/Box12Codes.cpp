@@ -117,10 +117,16 @@ std::string Box12CodeOf(const Box12Entry& entry, std::int32_t taxYear) {
   return HasTwoLetterBox12Codes(taxYear) ? entry.CodeText() : std::string(1, entry.Code);
 }
 
+std::vector<std::string_view> DeferredCompensationCodes(std::int32_t taxYear) {
+  std::vector<std::string_view> codes;
+  for (const Box12Code& row : kCodes)
+    if (row.DeferredCompensation && InYear(row, taxYear)) codes.push_back(row.Code);
+  return codes;
+}
+
 bool IsDeferredCompensationCode(std::string_view code, std::int32_t taxYear) {
-  return std::any_of(std::begin(kCodes), std::end(kCodes), [&](const Box12Code& row) {
-    return row.DeferredCompensation && row.Code == code && InYear(row, taxYear);
-  });
+  const std::vector<std::string_view> codes = DeferredCompensationCodes(taxYear);
+  return std::find(codes.begin(), codes.end(), code) != codes.end();
 }
 
 bool IsDeferredCompensationCode(char code) {

@@ -25,9 +25,14 @@ bool HasTwoLetterBox12Codes(std::int32_t taxYear);
 // two-letter code only in a year that has them, else the first byte alone.
 std::string Box12CodeOf(const Box12Entry& entry, std::int32_t taxYear);
 
-// Whether a code adds to the W-3 deferred compensation total (box 12) in the
-// year: D, E, F, G, H and S, from 2005 also Y, from 2006 also AA and BB, from
-// 2011 also EE. Upper case only.
+// The codes whose amounts make the W-3 deferred compensation total (box 12,
+// 12a from 2011) in the year, in the order of the form's instructions: D, E,
+// F, G, H and S, from 2005 also Y, from 2006 also AA and BB, from 2011 also
+// EE. The totals, the edit check and the wage file's comparison all take
+// them from here.
+std::vector<std::string_view> DeferredCompensationCodes(std::int32_t taxYear);
+
+// Whether a code is one of DeferredCompensationCodes(taxYear). Upper case only.
 bool IsDeferredCompensationCode(std::string_view code, std::int32_t taxYear);
 // The codes of the years up to 2004: D, E, F, G, H and S.
 bool IsDeferredCompensationCode(char code);

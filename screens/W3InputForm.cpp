@@ -21,6 +21,7 @@
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
 #include "platform/qt/QtRecordText.h"
+#include "rules/Box12Codes.h"
 #include "rules/KindOfPayer.h"
 #include "rules/TaxYearCheck.h"
 #include "rules/TaxYearRules.h"
@@ -427,6 +428,11 @@ void TFormW3::LoadFromRecord() {
   };
   for (const auto& [label, amount] : totals)
     label->setText(QString::fromStdString(FormatAmount(amount)));
+  // The deferred compensation total names the codes it adds in the W-3's year.
+  std::string codes;
+  for (const std::string_view code : DeferredCompensationCodes(w3.TaxYear))
+    codes += (codes.empty() ? "" : ", ") + std::string(code);
+  LabelDefComp->setToolTip(QString::fromStdString("Box 12 codes " + codes));
 }
 
 void TFormW3::SetRatesCaption(const QString& yearText) {

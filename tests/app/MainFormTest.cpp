@@ -78,6 +78,9 @@ class RecordingLauncher final : public IScreenLauncher {
   void ExportEfw2(TQuillmarFormFile& file, TQuillmarRegistry&) override {
     Record(LaunchTarget::ExportEfw2, &file);
   }
+  void ExportStateW2(TQuillmarFormFile& file, TQuillmarRegistry&) override {
+    Record(LaunchTarget::ExportStateW2, &file);
+  }
   void PrintPlainPaperW2s(TQuillmarFormFile& file) override {
     Record(LaunchTarget::PlainPaperW2s, &file);
   }
@@ -178,6 +181,8 @@ TEST_F(MainFormTest, MenusCarryTheirCaptionsHintsAndStates) {
       {form->FileOpenItem, "&Open...", "Open an existing file", true},
       {form->FileExportEfw2Item, "Export for SSA (EFW2)...",
        "Write the W-2s to a wage file for the Social Security Administration", false},
+      {form->FileExportStateW2Item, "Export State W-2 File...",
+       "Write one state's W-2s to a file for that state", false},
       {form->FileExitItem, "E&xit", "Exit this application", true},
       {form->EditSocSecRates, "&Soc.Sec/Medicare Rates",
        "View or Change Soc.Sec/Medicare Rates used to verify W-2 entries", true},
@@ -362,11 +367,16 @@ TEST_F(MainFormTest, TheSsaExportIsOfferedWhileAFileIsOpen) {
   ASSERT_EQ(launcher.calls.size(), 2u);
   EXPECT_EQ(launcher.calls[1].target, LaunchTarget::ExportEfw2);
   EXPECT_EQ(launcher.calls[1].file, form->ActiveFile());
+  ASSERT_TRUE(form->FileExportStateW2Item->isEnabled());
+  form->FileExportStateW2Item->trigger();
+  ASSERT_EQ(launcher.calls.size(), 3u);
+  EXPECT_EQ(launcher.calls[2].target, LaunchTarget::ExportStateW2);
   auto holder = TQuillmarFormFile::Create(DataFile("locked.qmr"));
   dialog.answers.push_back(DataFile("locked.qmr"));
   boxes.Answer(MsgOk);
   form->FileOpenItem->trigger();  // fails: no file is open afterwards
   EXPECT_FALSE(form->FileExportEfw2Item->isEnabled());
+  EXPECT_FALSE(form->FileExportStateW2Item->isEnabled());
 }
 
 TEST_F(MainFormTest, ACancelledOpenWithoutAFileShowsTheNoFileMessage) {

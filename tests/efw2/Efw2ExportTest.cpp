@@ -134,3 +134,65 @@ TEST_F(Efw2ExportTest, AFailedWriteLeavesNothingHalfWrittenAndTheDataFileIsNever
   EXPECT_TRUE(fs::is_empty(reportPath));
   EXPECT_EQ(fs::file_size(dataPath), 3u * 640);
 }
+
+namespace {
+
+struct ScriptedStateDialog final : IEfw2StateDialog {
+  bool Execute(const std::vector<std::string>& states, Efw2StateChoice& choice) override {
+    offered.push_back(states);
+    if (!answer) return false;
+    choice = *answer;
+    return true;
+  }
+  std::optional<Efw2StateChoice> answer;
+  std::vector<std::vector<std::string>> offered;
+};
+
+}  // namespace
+
+// The state file goes the SSA export's way (submitter data, checks first,
+// whole or not at all) and is created readable by its owner only.
+TEST_F(Efw2ExportTest, APennsylvaniaFileIsWrittenPrivateAndSummedUp) {
+  ScriptedStateDialog stateDialog;
+  const auto exportState = [&] {
+    return ExportStateW2(
+        *file, registry,
+        {stateDialog, {submitterDialog, fileDialog, [this](const std::vector<std::string>& l) {
+                         reports.push_back(l);
+                       }}});
+  };
+  boxes.Answer(MsgOk);
+  EXPECT_EQ(exportState(), std::nullopt);  // no box 15 state
+  EXPECT_TRUE(stateDialog.offered.empty());
+  file.reset();
+  W2Record jane = JanePublic();
+  SetCode(jane.Box12[1], " ", "0");
+  jane.ST1State = "PA", jane.ST1StateID = "12345678", jane.ST1StateWage = Money("52340.15");
+  jane.ST2State = "oh";
+  WriteDataFile(dataPath, SampleW3(), {jane});
+  file = TQuillmarFormFile::Create(dataPath);
+  stateDialog.answer = Efw2StateChoice{"PA", ""};
+  const std::string path = dir.File("W2REPORT_PA.TXT");
+  fileDialog.answers.push_back(path);
+  boxes.Answer(MsgOk);
+  EXPECT_EQ(exportState(), path);
+  EXPECT_EQ(stateDialog.offered, (std::vector<std::vector<std::string>>{{"OH", "PA"}}));
+  EXPECT_EQ(fileDialog.requests.at(0).initialFile, "W2REPORT_PA.TXT");
+  ASSERT_EQ(reports.size(), 1u);  // the warning that names Pennsylvania's specification
+  EXPECT_EQ(
+      reports[0][0],
+      "State W-2 File (PA) Report for: Acme Tools, Inc.,   EIN = 12-3456789,   Tax Year 2025");
+  EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write);
+  const std::vector<Efw2ReadRecord> records = ReadEfw2(ReadWholeFile(path).value());
+  ASSERT_EQ(records.size(), 5u);
+  EXPECT_EQ(records[2].Id, "RS");
+  EXPECT_EQ(boxes.Texts().back(),
+            "The Pennsylvania W-2 file of 1 W-2 (1 state record) was written to\r" + path +
+                "\r\rBox 16 State wages: 52340.15\rBox 17 State income tax: 0.00\r\rPennsylvania "
+                "wants the W-2 data: a myPATH EFW2 upload of RA, RE, RS, RV and RF records, due "
+                "31 January; local earned income tax goes to the local collectors. Do not send "
+                "this file to the SSA.");
+  EXPECT_EQ(boxes.Texts().front(),
+            "No W-2 of this file names a state in box 15: there is no state W-2 file to write.");
+}

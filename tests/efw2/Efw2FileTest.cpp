@@ -2,7 +2,9 @@
 
 #include "data/QuillmarFormFile.h"
 #include "efw2/Efw2Export.h"
+#include "rules/Box12Codes.h"
 #include "rules/SumToW3.h"
+#include "rules/W2EditCheck.h"
 #include "tests/efw2/Efw2Reader.h"
 #include "tests/efw2/Efw2Samples.h"
 #include "tests/support/ScriptedMessageBoxes.h"
@@ -97,4 +99,57 @@ TEST(Efw2File, AFewEmployeesReadBackFieldByFieldInNameOrder) {
 
   input.Submitter.SuffixFromLastName = false;
   EXPECT_EQ(ReadEfw2(Efw2WageFile(input).Records())[5]["Last"], "MUNOZ JR");
+}
+
+// The deferred compensation codes of each year, in one table, through every
+// user of them: the list itself, the W-3 total (SumToW3, which the W-3
+// screen and both printed W-3s show), the edit check's paragraph and the
+// wage file's comparison with the W-3.
+TEST(DeferredCompensationCodes, EachYearThroughTheTotalsTheEditCheckAndTheWageFile) {
+  ScriptedMessageBoxes boxes;
+  const struct {
+    std::int32_t year;
+    std::vector<std::string_view> codes;
+  } years[] = {{2004, {"D", "E", "F", "G", "H", "S"}},
+               {2005, {"D", "E", "F", "G", "H", "S", "Y"}},
+               {2006, {"D", "E", "F", "G", "H", "S", "Y", "AA", "BB"}},
+               {2011, {"D", "E", "F", "G", "H", "S", "Y", "AA", "BB", "EE"}},
+               {2025, {"D", "E", "F", "G", "H", "S", "Y", "AA", "BB", "EE"}}};
+  // Every code of the latest year, and two that never count, at $1 apart.
+  const char* const all[] = {"D", "E", "F", "G", "H", "S", "Y", "AA", "BB", "EE", "DD", "C"};
+  for (const auto& y : years) {
+    SCOPED_TRACE(y.year);
+    EXPECT_EQ(DeferredCompensationCodes(y.year), y.codes);
+    std::vector<W2Record> w2s;
+    Currency expected = 0;
+    for (std::size_t i = 0; i < std::size(all); ++i) {
+      W2Record w2 = Employee(("234-56-78" + std::to_string(10 + i)).c_str(), "Pat", "Lee");
+      w2.LastName = std::string("Lee") + static_cast<char>('A' + i);
+      SetCode(w2.Box12[0], all[i], "1");
+      // Before 2006 the byte after a code is no second letter: DD is D there.
+      const std::string read = y.year >= 2006 ? all[i] : std::string(1, all[i][0]);
+      const bool counts = std::find(y.codes.begin(), y.codes.end(), read) != y.codes.end();
+      if (counts) expected += Money("1");
+      ReportLines lines;
+      CheckW2Entries(w2, lines, false, y.year);
+      const bool paragraph = std::find(lines.begin(), lines.end(),
+                                       "You have Deferred Compensation entries, most of these "
+                                       "plans reduce") != lines.end();
+      EXPECT_EQ(paragraph, counts) << all[i];
+      w2s.push_back(w2);
+    }
+    TempDir dir;
+    W3Record w3 = SampleW3();
+    w3.TaxYear = y.year;
+    WriteDataFile(dir.File("f.qmr"), w3, w2s);
+    auto file = TQuillmarFormFile::Create(dir.File("f.qmr"));
+    SumToW3(*file);
+    EXPECT_EQ(file->W3Rec.w3.TotDefComp, expected);
+    if (y.year < 2006) continue;  // no wage file reads one-letter codes of two letters
+    SocSecMedicareRates rates = Rates2025();
+    rates.TaxYear = y.year;
+    const Efw2WageFile wageFile({file->W3Rec.w3, SampleSubmitter(), rates, Efw2Employees(*file)});
+    for (const Efw2Finding& f : wageFile.Findings())
+      EXPECT_EQ(f.Text.find("Deferred Compensation"), std::string::npos) << f.Text;
+  }
 }

@@ -116,6 +116,12 @@ std::vector<Efw2ReadRecord> ReadEfw2(const std::string& contents) {
     r.Raw = contents.substr(at, 512);
     r.Id = r.Raw.substr(0, 2);
     EXPECT_EQ(contents.substr(at + 512, 2), "\r\n") << "record " << records.size() << " " << r.Id;
+    // State-defined records, and the bare RF of a state that wants no count:
+    // the state tests read them by position.
+    if (r.Id == "RS" || r.Id == "RV" || r.Raw == "RF" + std::string(510, ' ')) {
+      records.push_back(std::move(r));
+      continue;
+    }
     if (kLayouts.count(r.Id) == 0) {
       ADD_FAILURE() << "unknown record " << r.Id;
       continue;

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "efw2/Efw2Rules.h"
+#include "efw2/Efw2Text.h"
 #include "efw2/Efw2WageFile.h"
 #include "tests/efw2/Efw2Reader.h"
 #include "tests/efw2/Efw2Samples.h"
@@ -102,7 +103,7 @@ TEST(Efw2WageFile, EachErrorClassRefusesTheFile) {
   // clang-format off
   const Case cases[] = {
     {[](Efw2Input& in) { jane(in).SocSecNum = "666-12-3456"; }, "Jane Q Public (SSN 666-12-3456)",
-     "SSN 666-12-3456 is not a valid Social Security number"},
+     "SSN 666-12-3456 is not a valid Social Security number (9 digits; area not 000, 666 or 900-999, group not 00, serial not 0000)"},
     {[](Efw2Input& in) { jane(in).SocSecNum = ""; }, "Jane Q Public (SSN missing)", "SSN is missing"},
     {[](Efw2Input& in) { in.Employees.push_back(JanePublic()); in.Employees[1].FirstName = "John"; },
      "John Q Public (SSN 234-56-7890)", "SSN is the same as on the W-2 of Jane Q Public (SSN 234-56-7890)"},
@@ -112,7 +113,7 @@ TEST(Efw2WageFile, EachErrorClassRefusesTheFile) {
     {[](Efw2Input& in) { jane(in).AddrState = "AC"; }, nullptr,
      "State AC (Contingency Operations) is no longer accepted by the SSA"},
     {[](Efw2Input& in) { jane(in).AddrState = "Ilinois"; }, nullptr, "State Ilinois is not a U.S. state abbreviation"},
-    {[](Efw2Input& in) { jane(in).Zip = "6270"; }, nullptr, "Zip Code 6270 is invalid"},
+    {[](Efw2Input& in) { jane(in).Zip = "6270"; }, nullptr, "Zip Code 6270 is invalid: 5 digits, or 5 digits, a hyphen and 4 digits"},
     {[](Efw2Input& in) { jane(in).Zip = ""; jane(in).PostCode = "10115"; }, nullptr, "Foreign Country is missing"},
     {[](Efw2Input& in) { jane(in).Country = "GM"; }, nullptr,
      "The address has a U.S. Zip Code and a foreign country or postal code; empty the one that does not apply"},
@@ -143,7 +144,7 @@ TEST(Efw2WageFile, EachErrorClassRefusesTheFile) {
     {[](Efw2Input& in) { in.Rates = {}; }, "W-3 Company",
      "No Social Security and Medicare rates are on file for tax year 2025; add them under Edit, Soc.Sec/Medicare Rates"},
     {[](Efw2Input& in) { in.W3.EmployerEIN = "07-1234567"; }, "W-3 Company",
-     "Employer EIN 07-1234567 is not an EIN the SSA accepts"},
+     "Employer EIN 07-1234567 is not an EIN the SSA accepts (9 digits; prefix not 00, 07, 08, 09, 17, 18, 19, 28, 29, 49, 69, 70, 78, 79 or 89)"},
     {[](Efw2Input& in) { in.W3.EmployerName = ""; }, "W-3 Company", "Employer name is missing"},
     {[](Efw2Input& in) { in.W3.KindOfEmployer = 0; in.Submitter.KindOfEmployer = 0; }, "W-3 Company",
      "Kind of employer is not chosen"},
@@ -152,8 +153,10 @@ TEST(Efw2WageFile, EachErrorClassRefusesTheFile) {
     {[](Efw2Input& in) { in.Submitter.UserId = "AB12CD3"; }, "Submitter",
      "BSO User ID must be the 8 letters and digits of a Business Services Online User ID"},
     {[](Efw2Input& in) { in.Submitter.EMail = ""; }, "Submitter", "Contact e-mail is missing; the SSA sends its notices by e-mail"},
+    {[](Efw2Input& in) { in.Submitter.EMail = "payroll.department.of.acme@tools.example.com"; }, "Submitter",
+     "Contact e-mail payroll.department.of.acme@tools.example.com is 44 characters long, longer than the 40 of its field"},
     {[](Efw2Input& in) { in.Submitter.Phone = "555-1234"; }, "Submitter",
-     "Contact telephone 555-1234 is not a telephone number with its area code"},
+     "Contact telephone 555-1234 is not a telephone number with its area code (10 to 15 digits, an extension of up to 5 after \"x\")"},
     {[](Efw2Input& in) { in.Submitter.Resubmission = true; }, "Submitter",
      "A resubmission needs the 6-character wage file identifier (WFID) of the SSA's notice"},
     {[](Efw2Input& in) { in.Submitter.State = ""; }, "Submitter", "State is missing"},
@@ -216,4 +219,70 @@ TEST(Efw2Rules, SsnAndEinAsTheSsaTakesThemToday) {
        {"001234567", "071234567", "191234567", "491234567", "891234567", "12345678"}) {
     EXPECT_FALSE(efw2::IsSsaValidEin(ein)) << ein;
   }
+}
+
+// A 2025 file with an employee still waiting for a number and codes DD and
+// AA: zeros in RW 3-11 and warnings only; two such employees are no
+// duplicate. Every other invalid SSN is still refused (above).
+TEST(Efw2WageFile, AnSsnNotYetIssuedIsWrittenAsZerosWithAWarning) {
+  Efw2Input input = SampleInput();
+  input.Employees[0].SocSecNum = "000-00-0000";
+  SetCode(input.Employees[0].Box12[2], "AA", "500");
+  input.Employees.push_back(input.Employees[0]);
+  input.Employees[1].FirstName = "John";
+  input.W3.W2Count = 2;
+  input.W3.TotDefComp = Money("6319.70");  // D and AA of both, as SumToW3 adds them
+  const Efw2WageFile file(input);
+  EXPECT_FALSE(file.HasErrors()) << Report(file);
+  for (const char* who : {"Jane Q Public (SSN 000-00-0000)", "John Q Public (SSN 000-00-0000)"}) {
+    EXPECT_TRUE(HasFinding(file, Efw2Severity::Warning, who,
+                           "SSN 000-00-0000: the employee has applied for a Social Security "
+                           "number, the file reports zeros; file a W-2c with the number once it "
+                           "is issued"));
+  }
+  for (const Efw2Finding& f : file.Findings())
+    EXPECT_EQ(f.Text.find("Deferred"), std::string::npos) << f.Text;
+  const std::vector<Efw2ReadRecord> records = ReadEfw2(file.Records());
+  ASSERT_EQ(records.size(), 6u);
+  EXPECT_EQ(records[2]["Ssn"], "000000000");
+  EXPECT_EQ(records[3]["Ssn"], "000000000");
+  EXPECT_EQ(records[3]["AA"], "00000050000");
+}
+
+// Windows-1252 curly quotes, dashes, a no-break space and a soft hyphen as
+// a word processor types them pass as their plain forms in every kind of field.
+TEST(Efw2WageFile, TypographicPunctuationIsMadePlainBeforeTheChecks) {
+  EXPECT_EQ(efw2::PlainPunctuation("\x91"
+                                   "a\x92 \x93"
+                                   "b\x94 c\x96"
+                                   "d\x97"
+                                   "e\x85\xA0"
+                                   "f\xAD"),
+            "'a' \"b\" c-d-e... f");
+  Efw2Input input = SampleInput();
+  W2Record& jane = input.Employees[0];
+  jane.LastName = "O\x92Neil\x96Smith";
+  jane.FirstName = "Jane\xA0";
+  jane.StreetPOB = "123 Main St \x96 Rear";
+  jane.Zip =
+      "62704\x96"
+      "1234";
+  jane.SocSecNum =
+      "234\x96"
+      "56\x96"
+      "7890";
+  input.Submitter.EMail = "payroll\xAD@acme.example";
+  input.Submitter.Phone =
+      "(217)555\x97"
+      "1234";
+  const Efw2WageFile file(input);
+  ASSERT_FALSE(file.HasErrors()) << Report(file);
+  const std::vector<Efw2ReadRecord> records = ReadEfw2(file.Records());
+  EXPECT_EQ(records[0]["ContactEMail"], "payroll@acme.example");
+  EXPECT_EQ(records[0]["ContactPhone"], "2175551234");
+  EXPECT_EQ(records[2]["Ssn"], "234567890");
+  EXPECT_EQ(records[2]["First"], "JANE");
+  EXPECT_EQ(records[2]["Last"], "O'NEIL-SMITH");
+  EXPECT_EQ(records[2]["Delivery"], "123 MAIN ST - REAR");
+  EXPECT_EQ(records[2]["ZipExt"], "1234");
 }
