@@ -5,6 +5,10 @@
 #include <map>
 
 #include "data/EntryRules.h"
+#include "data/QuillmarFormFile.h"
+#include "platform/Clock.h"
+#include "platform/CodePage.h"
+#include "platform/MessageBoxes.h"
 
 namespace {
 
@@ -363,4 +367,60 @@ FiledCopy ApplyFiledCorrections(const FiledCopy& filed, const std::vector<W2Reco
     }
   }
   return next;
+}
+
+std::optional<CorrectionsOfFile> LoadCorrections(TQuillmarFormFile& file) {
+  CorrectionsOfFile result;
+  result.filedPath = FiledCopyPath(file.Path());
+  bool damaged = false;
+  std::optional<FiledCopy> filed = ReadFiledCopy(result.filedPath, &damaged);
+  if (!filed) {
+    ShowMessage(damaged ? "The filed copy " + Utf8ToCp1252(result.filedPath) +
+                              " cannot be read: it is not a copy Quillmar wrote."
+                        : std::string("No W-2s of this file were filed yet. Quillmar keeps what "
+                                      "was filed when the SSA wage file is written (File, Export "
+                                      "for SSA) or when you choose File, Mark as Filed..."),
+                damaged ? MsgIcon::Error : MsgIcon::Information);
+    return std::nullopt;
+  }
+  result.filed = std::move(*filed);
+  result.current = W2sByRecordNumber(file);
+  result.corrections = FindCorrections(result.filed, result.current);
+  return result;
+}
+
+bool AskSafeHarborToo(const std::vector<EmployeeCorrection>& corrections) {
+  const auto count = std::count_if(corrections.begin(), corrections.end(), [](const auto& e) {
+    return e.correction == Correction::WithinSafeHarbor;
+  });
+  if (count == 0) return false;
+  const std::string text =
+      std::to_string(count) + (count == 1 ? " employee's W-2 differs" : " employees' W-2s differ") +
+      " from what was filed only within the $100 / $25 safe harbor.\r\rCorrect "
+      "them as well? Answer Yes only when the employee asked for a corrected statement.";
+  return MessageBoxes().Show({kAppTitle, text, MsgIcon::Question, MsgYes | MsgNo, false}) == MsgYes;
+}
+
+void MarkCorrectionsFiled(TQuillmarFormFile& file) {
+  std::optional<CorrectionsOfFile> loaded = LoadCorrections(file);
+  if (!loaded) return;
+  if (loaded->corrections.empty()) {
+    ShowMessage("Nothing has changed since the W-2s were filed.", MsgIcon::Information);
+    return;
+  }
+  const bool safeHarborToo = AskSafeHarborToo(loaded->corrections);
+  const std::string text =
+      "Mark the corrections as filed?\r\rThe filed copy then holds the corrected W-2s and the "
+      "W-2s added since filing, and the next correction starts from them.";
+  if (MessageBoxes().Show({kAppTitle, text, MsgIcon::Question, MsgYes | MsgNo, false}) != MsgYes)
+    return;
+  const FiledCopy next = ApplyFiledCorrections(loaded->filed, loaded->current, loaded->corrections,
+                                               safeHarborToo, NowDateTime());
+  if (!WriteFiledCopy(loaded->filedPath, next)) {
+    ShowMessage("The filed copy could not be written to " + Utf8ToCp1252(loaded->filedPath) + ".",
+                MsgIcon::Error);
+    return;
+  }
+  ShowMessage("The corrections are marked as filed on " + DateText(next.CorrectionsFiledOn) + ".",
+              MsgIcon::Information);
 }

@@ -14,12 +14,15 @@
 // - a W-2 added since filing: an original W-2, not a W-2c.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "data/Currency.h"
 #include "data/W2Record.h"
 #include "rules/FiledCopy.h"
+
+class TQuillmarFormFile;
 
 enum class ItemKind { Text, Money, Check };
 // Which correction a difference in the field calls for.
@@ -118,3 +121,22 @@ W3cTotals SumW3c(const std::vector<EmployeeCorrection>& corrections, bool safeHa
 FiledCopy ApplyFiledCorrections(const FiledCopy& filed, const std::vector<W2Record>& current,
                                 const std::vector<EmployeeCorrection>& corrections,
                                 bool safeHarborToo, DateTime when);
+
+// The open file's filed copy, its W-2 records now, and what changed.
+struct CorrectionsOfFile {
+  std::string filedPath;
+  FiledCopy filed;
+  std::vector<W2Record> current;
+  std::vector<EmployeeCorrection> corrections;
+};
+// Nothing, after telling the user why, when nothing was filed yet or the
+// filed copy cannot be read.
+std::optional<CorrectionsOfFile> LoadCorrections(TQuillmarFormFile& file);
+
+// When some employees differ only within the safe harbor: asks whether their
+// corrections are to be made too (because they asked for a corrected statement).
+bool AskSafeHarborToo(const std::vector<EmployeeCorrection>& corrections);
+
+// File, Mark Corrections as Filed: after a question, the filed copy takes the
+// corrected W-2s, so that the next correction starts from what the SSA has.
+void MarkCorrectionsFiled(TQuillmarFormFile& file);

@@ -1,5 +1,6 @@
 #include "rules/FiledCopy.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -9,6 +10,9 @@
 #include "data/QuillmarFormFile.h"
 #include "data/RecordBuffer.h"
 #include "platform/AtomicFile.h"
+#include "platform/Clock.h"
+#include "platform/CodePage.h"
+#include "platform/MessageBoxes.h"
 #include "platform/QuillmarError.h"
 
 namespace {
@@ -162,4 +166,34 @@ std::string DateText(DateTime when) {
 
 std::string FilingMethodText(FilingMethod how) {
   return how == FilingMethod::WageFile ? "in the SSA wage file" : "on paper";
+}
+
+bool KeepFiledCopy(TQuillmarFormFile& file, FilingMethod how) {
+  const std::string path = FiledCopyPath(file.Path());
+  bool damaged = false;
+  const std::optional<FiledCopy> old = ReadFiledCopy(path, &damaged);
+  if (old || damaged) {
+    const std::string text =
+        (old ? "The W-2s of this file were filed on " + DateText(old->FiledOn) + " (" +
+                   FilingMethodText(old->How) + ")."
+             : "The filed copy " + Utf8ToCp1252(path) + " cannot be read.") +
+        "\r\rReplace the filed copy with the W-2s as they are now? Do so only when the W-2s were "
+        "filed again, such as a replacement for a file the SSA rejected.";
+    if (MessageBoxes().Show({kAppTitle, text, MsgIcon::Question, MsgYes | MsgNo, false}) != MsgYes)
+      return false;
+  }
+  const FiledCopy copy = MakeFiledCopy(file.W3Rec.w3, W2sByRecordNumber(file), how, NowDateTime());
+  if (!WriteFiledCopy(path, copy)) {
+    ShowMessage("The filed copy could not be written to " + Utf8ToCp1252(path) + ".",
+                MsgIcon::Error);
+    return false;
+  }
+  const auto count = std::count_if(copy.W2s.begin(), copy.W2s.end(),
+                                   [](const W2Record& w2) { return w2.Void == 0; });
+  ShowMessage("A copy of the " + std::to_string(count) + (count == 1 ? " W-2" : " W-2s") +
+                  " and the W-3 as filed " + FilingMethodText(how) + " is kept in\r" +
+                  Utf8ToCp1252(path) +
+                  "\r\rChanges made from now on are corrections: Edit, Corrections... lists them.",
+              MsgIcon::Information);
+  return true;
 }

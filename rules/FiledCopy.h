@@ -81,3 +81,8 @@ bool WriteFiledCopy(const std::string& path, const FiledCopy& copy);
 std::string DateText(DateTime when);
 // "in the SSA wage file" / "on paper".
 std::string FilingMethodText(FilingMethod how);
+
+// Keeps the copy of what the open file files now (its W-3 as the totals
+// last left it, and its W-2s), asking first when a copy is kept already;
+// tells the user where it went. True when it was written.
+bool KeepFiledCopy(TQuillmarFormFile& file, FilingMethod how);

@@ -81,6 +81,9 @@ class RecordingLauncher final : public IScreenLauncher {
   void PrintPlainPaperW2s(TQuillmarFormFile& file) override {
     Record(LaunchTarget::PlainPaperW2s, &file);
   }
+  void RunCorrections(CorrectionsTask, TQuillmarFormFile& file, TQuillmarRegistry&) override {
+    Record(LaunchTarget::Corrections, &file);
+  }
   void PrintPlainPaperW3(TQuillmarFormFile& file) override {
     Record(LaunchTarget::PlainPaperW3, &file);
   }
