@@ -46,7 +46,9 @@ void ColumnHeadings(std::vector<FormBox>& labels, double line) {
 void TwoColumnBox(PlainW2cLayout& l, double col, double line, double lines,
                   const std::string& caption) {
   l.boxes.push_back({Rect(col, line, 2 * kHalf, lines), caption});
-  l.boxes.push_back({Rect(col + kHalf, line + kBelowCaption - 0.3, kHalf, lines - 0.7), ""});
+  // The line between the columns: a box of no width.
+  l.boxes.push_back(
+      {Rect(col + kHalf, line + kBelowCaption - 0.3, 0, lines - kBelowCaption + 0.3), ""});
 }
 
 void MoneyCells(PlainW2cLayout& l, std::size_t member, double col, double line) {
@@ -285,7 +287,8 @@ PlainW3cLayout MakeW3c() {
       }
       l.boxes.push_back({Rect(col, line, 2 * kHalf, kMoneyRowLines), caption});
       l.boxes.push_back(
-          {Rect(col + kHalf, line + kBelowCaption - 0.3, kHalf, kMoneyRowLines - 0.7), ""});
+          {Rect(col + kHalf, line + kBelowCaption - 0.3, 0, kMoneyRowLines - kBelowCaption + 0.3),
+           ""});
       for (const W2cColumn column : {W2cColumn::Previous, W2cColumn::Correct}) {
         const double c = column == W2cColumn::Previous ? col : col + kHalf;
         l.cells.push_back({right ? row.right : row.left, column, PlainItemKind::Amount,

@@ -8,9 +8,11 @@
 #include <fstream>
 #include <functional>
 
+#include "data/QuillmarFormFile.h"
 #include "data/RecordBuffer.h"
 #include "platform/AtomicFile.h"
 #include "rules/Corrections.h"
+#include "tests/support/ScriptedMessageBoxes.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -228,6 +230,47 @@ TEST(FiledCopy, KeepsTheDataFileLayoutWithTheFilingDataInTheHeadersUnusedBytes) 
   ASSERT_EQ(::stat(path.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0600u);
   EXPECT_EQ(ReadWholeFile(path), bytes);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(FiledCopy, FilingAgainReplacesTheCopyOnlyAfterTheUserSaysYes) {
+  const TempDir dir;
+  ScriptedMessageBoxes boxes;
+  const std::string dataPath = dir.File("acme.qmr");
+  {
+    std::ofstream out(dataPath, std::ios::binary);
+    TRecordBuffer r{};
+    r.header.RecType = kRecTypeHeader;
+    out.write(reinterpret_cast<const char*>(r.bytes), kRecSize);
+    r.Clear();
+    r.w3.RecType = kRecTypeW3;
+    r.w3.TaxYear = 2025;
+    out.write(reinterpret_cast<const char*>(r.bytes), kRecSize);
+    r.w2 = Filed();
+    out.write(reinterpret_cast<const char*>(r.bytes), kRecSize);
+  }
+  auto file = TQuillmarFormFile::Create(dataPath);
+  ASSERT_TRUE(file->ReadW3());
+  const std::string copyPath = dir.File("acme.filed.qmr");
+
+  boxes.Answer(MsgOk);
+  ASSERT_TRUE(KeepFiledCopy(*file, FilingMethod::Paper));
+  EXPECT_EQ(boxes.Texts().back().substr(0, 54),
+            "A copy of the 1 W-2 and the W-3 as filed on paper is k");
+  const std::optional<std::string> first = ReadWholeFile(copyPath);
+
+  boxes.Clear();
+  boxes.Answer(MsgNo);
+  EXPECT_FALSE(KeepFiledCopy(*file, FilingMethod::WageFile));
+  EXPECT_EQ(boxes.Shown().at(0).text.substr(0, 34), "The W-2s of this file were filed o");
+  EXPECT_EQ(ReadWholeFile(copyPath), first);
+
+  boxes.Answer(MsgYes).Answer(MsgOk);
+  ASSERT_TRUE(KeepFiledCopy(*file, FilingMethod::WageFile));
+  EXPECT_EQ(ReadFiledCopy(copyPath)->How, FilingMethod::WageFile);
 }
 
 }  // namespace
