@@ -227,6 +227,14 @@ Efw2cFile::Efw2cFile(const Efw2cInput& input) {
                         f.Text.find("verify this is O.K.") != std::string::npos;
     if (!totals) findings_.push_back(f);
   }
+  if (input.W3.TaxYear >= 2026) {
+    // The correction records are known from the editions up to tax year 2024.
+    findings_.push_back(
+        {Efw2Severity::Warning, kWhoW3,
+         "The correction file's layout for tax year " + std::to_string(input.W3.TaxYear) +
+             " is not confirmed against the SSA's publication; test the file with the SSA "
+             "before relying on it"});
+  }
   if (input.Employees.empty()) {
     Error(kWhoW3, "There are no W-2 corrections for the SSA");
     return;

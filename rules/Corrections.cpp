@@ -1,6 +1,7 @@
 #include "rules/Corrections.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstddef>
 #include <map>
 
@@ -33,6 +34,22 @@ Currency FlagOf(const W2Record& w2) {
 #define QM_CHECK(m, box, caption) \
   ComparedW2Field{offsetof(W2Record, m), box, caption, ItemKind::Check, ItemScope::SsaCheck, false, nullptr, &FlagOf<&W2Record::m>}
 // clang-format on
+
+// Names and SSNs are filed in upper case with single blanks: a change of case
+// or spacing alone corrects nothing.
+bool Same(const ComparedW2Field& f, const std::string& a, const std::string& b) {
+  if (f.scope != ItemScope::Identity) return a == b;
+  const auto normal = [](const std::string& text) {
+    std::string out;
+    for (const char c : text) {
+      if (c == ' ' && (out.empty() || out.back() == ' ')) continue;
+      out += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    if (!out.empty() && out.back() == ' ') out.pop_back();
+    return out;
+  };
+  return normal(a) == normal(b);
+}
 
 std::string Shown(const ComparedW2Field& f, const W2Record& w2) {
   switch (f.kind) {
@@ -67,7 +84,7 @@ std::vector<CorrectionItem> Compare(const W2Record& filed, const W2Record& now) 
       item.previousAmount = f.amount(filed);
       item.correctAmount = f.amount(now);
       if (item.previousAmount == item.correctAmount) continue;
-    } else if (item.previous == item.correct) {
+    } else if (Same(f, item.previous, item.correct)) {
       continue;
     }
     items.push_back(std::move(item));

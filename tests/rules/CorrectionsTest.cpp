@@ -62,6 +62,14 @@ TEST(Corrections, EachSituationCallsForItsCorrection) {
        EmployeeChange::Changed,
        Correction::W2cWithSsa,
        {"h Employee's last name"}},
+      {"name in other case and spacing only: no change",
+       [](W2Record& w) {
+         w.LastName = "PUBLIC ";
+         w.Wages += Money("1000");
+       },
+       EmployeeChange::Changed,
+       Correction::W2cWithSsa,
+       {"1 Wages, tips, other compensation"}},
       {"ssn",
        [](W2Record& w) { w.SocSecNum = "234-56-7891"; },
        EmployeeChange::Changed,
