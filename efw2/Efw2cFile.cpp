@@ -211,6 +211,10 @@ std::string Efw2cFile::Rcw(const EmployeeCorrection& e, const std::string& rw, c
 }
 
 Efw2cFile::Efw2cFile(const Efw2cInput& input) {
+  if (input.Employees.empty()) {
+    Error(kWhoW3, "There are no W-2 corrections for the SSA");
+    return;
+  }
   // The correct W-2s through the wage file's conversions and checks; its
   // comparison of the W-3 totals with the W-2s does not apply to a correction.
   Efw2Input wage;
@@ -234,10 +238,6 @@ Efw2cFile::Efw2cFile(const Efw2cInput& input) {
          "The correction file's layout for tax year " + std::to_string(input.W3.TaxYear) +
              " is not confirmed against the SSA's publication; test the file with the SSA "
              "before relying on it"});
-  }
-  if (input.Employees.empty()) {
-    Error(kWhoW3, "There are no W-2 corrections for the SSA");
-    return;
   }
   if (wageFile.HasErrors()) return;
   const std::string wageRecords = wageFile.Records();
