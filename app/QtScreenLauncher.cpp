@@ -131,13 +131,19 @@ void QtScreenLauncher::RunCorrections(CorrectionsTask task, TQuillmarFormFile& f
   const std::optional<CorrectionsOfFile> loaded = LoadCorrections(file);
   if (!loaded) return;
   if (task == CorrectionsTask::Show) {
-    TDlgCorrections dialog(loaded->filed, loaded->corrections, parent_);
+    TDlgCorrections dialog(loaded->filed, loaded->corrections,
+                           EmployerCorrectionNote(loaded->filed.W3, file.W3Rec.w3), parent_);
     dialog.exec();
     ReturnToMainWindow();
     return;
   }
   if (loaded->corrections.empty()) {
     ShowMessage("Nothing has changed since the W-2s were filed.", MsgIcon::Information);
+    return;
+  }
+  const std::string employerNote = EmployerCorrectionNote(loaded->filed.W3, file.W3Rec.w3);
+  if (!employerNote.empty()) {
+    ShowMessage(employerNote, MsgIcon::Error);
     return;
   }
   const bool safeHarborToo = AskSafeHarborToo(loaded->corrections);

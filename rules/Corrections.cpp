@@ -418,6 +418,23 @@ bool AskSafeHarborToo(const std::vector<EmployeeCorrection>& corrections) {
   return MessageBoxes().Show({kAppTitle, text, MsgIcon::Question, MsgYes | MsgNo, false}) == MsgYes;
 }
 
+std::string EmployerCorrectionNote(const W3Record& filed, const W3Record& now) {
+  std::string what;
+  if (TrimText(filed.EmployerEIN.Str()) != TrimText(now.EmployerEIN.Str())) {
+    what = "The employer's EIN (filed " + TrimText(filed.EmployerEIN.Str()) + ", now " +
+           TrimText(now.EmployerEIN.Str()) + ")";
+  } else if (filed.TaxYear != now.TaxYear) {
+    what = "The tax year (filed " + std::to_string(filed.TaxYear) + ", now " +
+           std::to_string(now.TaxYear) + ")";
+  } else {
+    return "";
+  }
+  return what +
+         " differs from what was filed. Correcting it takes two sets of Forms W-2c and W-3c: one "
+         "taking every amount back to 0.00 under what was filed, one reporting the amounts under "
+         "what is right. Quillmar does not make them; prepare them on the official forms.";
+}
+
 void MarkCorrectionsFiled(TQuillmarFormFile& file) {
   std::optional<CorrectionsOfFile> loaded = LoadCorrections(file);
   if (!loaded) return;

@@ -137,6 +137,12 @@ std::optional<CorrectionsOfFile> LoadCorrections(TQuillmarFormFile& file);
 // corrections are to be made too (because they asked for a corrected statement).
 bool AskSafeHarborToo(const std::vector<EmployeeCorrection>& corrections);
 
+// Not empty when the employer's EIN or the tax year differs from what was
+// filed: that correction takes two sets of Forms W-2c and W-3c (the amounts
+// taken back to 0.00 under what was filed, then reported under what is right),
+// which Quillmar does not make. Says so to the user.
+std::string EmployerCorrectionNote(const W3Record& filed, const W3Record& now);
+
 // File, Mark Corrections as Filed: after a question, the filed copy takes the
 // corrected W-2s, so that the next correction starts from what the SSA has.
 void MarkCorrectionsFiled(TQuillmarFormFile& file);

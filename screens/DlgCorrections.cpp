@@ -19,7 +19,7 @@ QString Text(const std::string& cp1252) { return FromRecordText(cp1252); }
 
 TDlgCorrections::TDlgCorrections(const FiledCopy& filed,
                                  const std::vector<EmployeeCorrection>& corrections,
-                                 QWidget* parent)
+                                 const std::string& employerNote, QWidget* parent)
     : QDialog(parent) {
   setWindowTitle(QStringLiteral("Corrections"));
   auto* layout = new QVBoxLayout(this);
@@ -28,6 +28,7 @@ TDlgCorrections::TDlgCorrections(const FiledCopy& filed,
   if (filed.CorrectionsFiledOn != 0) {
     filedText += " Corrections were last filed on " + DateText(filed.CorrectionsFiledOn) + ".";
   }
+  if (!employerNote.empty()) filedText += "\n\n" + employerNote + "\n\n";
   filedText +=
       corrections.empty() ? " No W-2 has changed since." : " These W-2s have changed since:";
   LabelFiled = new QLabel(Text(filedText));

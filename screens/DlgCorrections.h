@@ -16,8 +16,9 @@ class TDlgCorrections final : public QDialog {
   Q_OBJECT
 
  public:
+  // `employerNote`: what to say about a changed EIN or tax year (empty: nothing).
   TDlgCorrections(const FiledCopy& filed, const std::vector<EmployeeCorrection>& corrections,
-                  QWidget* parent = nullptr);
+                  const std::string& employerNote, QWidget* parent = nullptr);
 
   QLabel* LabelFiled = nullptr;
   QTreeWidget* TreeCorrections = nullptr;

@@ -191,6 +191,19 @@ TEST(Corrections, W3cTotalsAndTheFiledCopyAfterCorrectionsCountOnlyWhatWasFiled)
   EXPECT_EQ(after[0].correction, Correction::WithinSafeHarbor);
 }
 
+TEST(Corrections, AChangedEinOrTaxYearIsNoW2cOfQuillmars) {
+  W3Record filed{}, now{};
+  filed.EmployerEIN = now.EmployerEIN = "12-3456789";
+  filed.TaxYear = now.TaxYear = 2025;
+  EXPECT_EQ(EmployerCorrectionNote(filed, now), "");
+  now.TaxYear = 2024;
+  EXPECT_EQ(EmployerCorrectionNote(filed, now).substr(0, 37),
+            "The tax year (filed 2025, now 2024) d");
+  now.EmployerEIN = "12-3456780";
+  EXPECT_EQ(EmployerCorrectionNote(filed, now).substr(0, 58),
+            "The employer's EIN (filed 12-3456789, now 12-3456780) diff");
+}
+
 TEST(FiledCopy, KeepsTheDataFileLayoutWithTheFilingDataInTheHeadersUnusedBytes) {
   W2Record unfiled{};  // the blank placeholder of a new file
   unfiled.RecType = kRecTypeW2;
