@@ -60,7 +60,15 @@ TDlgCorrections::TDlgCorrections(const FiledCopy& filed,
     }
   }
   TreeCorrections->expandAll();
-  TreeCorrections->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+  QHeaderView* header = TreeCorrections->header();
+  header->setStretchLastSection(false);
+  header->setSectionResizeMode(0, QHeaderView::Stretch);
+  for (const int column : {1, 2}) {
+    header->setSectionResizeMode(column, QHeaderView::Fixed);
+    header->resizeSection(
+        column,
+        header->fontMetrics().horizontalAdvance(QStringLiteral("Correct information")) + 24);
+  }
   TreeCorrections->setMinimumSize(640, 360);
   layout->addWidget(TreeCorrections, 1);
   auto* buttons = new QHBoxLayout;
