@@ -154,7 +154,7 @@ void QtScreenLauncher::RunCorrections(CorrectionsTask task, TQuillmarFormFile& f
           "(Print, W-2c and W-3c); check before you upload the correction file.",
           MsgIcon::Warning);
     }
-    QtEfw2SubmitterDialog submitterDialog(parent_);
+    QtEfw2cSubmitterDialog submitterDialog(parent_);
     QtFileDialog fileDialog(parent_);
     ExportCorrectionsForSsa(file, registry, {submitterDialog, fileDialog, ReportSink()},
                             loaded->corrections, safeHarborToo);

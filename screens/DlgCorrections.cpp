@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "platform/qt/QtRecordText.h"
+#include "screens/DlgEfw2Export.h"
 #include "screens/DlgPlainPaperW2.h"
 
 namespace {
@@ -100,5 +101,14 @@ bool QtW2cPrintDialog::Execute(PlainPaperChoice& choice) {
   dialog.SetChoice(choice);
   if (dialog.exec() != QDialog::Accepted) return false;
   choice = dialog.Choice();
+  return true;
+}
+
+bool QtEfw2cSubmitterDialog::Execute(Efw2Submitter& submitter, bool kindFromW3) {
+  TDlgEfw2Export dialog(parent_);
+  dialog.setWindowTitle(QStringLiteral("Export Corrections for SSA (EFW2C)"));
+  dialog.SetSubmitter(submitter, kindFromW3);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  submitter = dialog.Submitter();
   return true;
 }

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+#include "efw2/Efw2Export.h"
 #include "print/PlainPaperW2c.h"
 #include "rules/Corrections.h"
 
@@ -31,6 +32,17 @@ class QtW2cPrintDialog final : public IPlainPaperDialog {
  public:
   explicit QtW2cPrintDialog(QWidget* parent) : parent_(parent) {}
   bool Execute(PlainPaperChoice& choice) override;
+
+ private:
+  QWidget* parent_;
+};
+
+// The submitter data of the correction file: the wage file's dialog under the
+// correction file's title.
+class QtEfw2cSubmitterDialog final : public IEfw2SubmitterDialog {
+ public:
+  explicit QtEfw2cSubmitterDialog(QWidget* parent) : parent_(parent) {}
+  bool Execute(Efw2Submitter& submitter, bool kindFromW3) override;
 
  private:
   QWidget* parent_;
