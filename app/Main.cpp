@@ -18,8 +18,11 @@
 #include "app/ErrorDisplay.h"
 #include "data/QuillmarFormFile.h"
 #include "data/SocSecMedicareRates.h"
+#include "platform/Clock.h"
 #include "platform/FilePaths.h"
 #include "platform/MessageBoxes.h"
+#include "rules/Corrections.h"
+#include "rules/FiledCopy.h"
 #include "rules/SumToW3.h"
 #include "settings/InstallCheck.h"
 #include "settings/QuillmarRegistry.h"
@@ -147,6 +150,21 @@ void TMainForm::BuildMenu() {
       AddItem(file, "Export State W-2 File...", "Write one state's W-2s to a file for that state",
               &TMainForm::FileExportStateW2Click);
   FileExportStateW2Item->setEnabled(false);
+  FileMarkFiledItem = AddItem(file, "Mark as Filed...",
+                              "Keep the W-2s and the W-3 as filed on paper; later changes are "
+                              "corrections",
+                              &TMainForm::FileMarkFiledClick);
+  FileExportEfw2cItem =
+      AddItem(file, "Export Corrections for SSA (EFW2C)...",
+              "Write the corrections since filing to a correction file for the Social Security "
+              "Administration",
+              &TMainForm::FileExportEfw2cClick);
+  FileMarkCorrectionsFiledItem =
+      AddItem(file, "Mark Corrections as Filed",
+              "Keep the corrected W-2s as filed, so that the next correction starts from them",
+              &TMainForm::FileMarkCorrectionsFiledClick);
+  for (QAction* a : {FileMarkFiledItem, FileExportEfw2cItem, FileMarkCorrectionsFiledItem})
+    a->setEnabled(false);
   file->addSeparator();
   FileExitItem = AddItem(file, "E&xit", "Exit this application", &TMainForm::FileExit);
 
@@ -162,6 +180,9 @@ void TMainForm::BuildMenu() {
   EditW2Employee =
       AddItem(edit, "W-2 &Employee Information", "Enter, View, or Change Employee W-2 Information",
               &TMainForm::EditW2EmployeeClick);
+  EditCorrections = AddItem(edit, "Corrections...",
+                            "List the W-2s changed since filing and the correction each needs",
+                            &TMainForm::EditCorrectionsClick);
 
   QMenu* print = menuBar()->addMenu(QStringLiteral("Print"));
   PrintW3Company = AddItem(print, "W-3 &Company Information",
@@ -182,6 +203,10 @@ void TMainForm::BuildMenu() {
       AddItem(print, "W-3 for your records (plain paper)",
               "Print the W-3 with its totals, drawn on plain paper, for the employer's records",
               &TMainForm::PrintPlainPaperW3Click);
+  PrintW2c =
+      AddItem(print, "W-2c and W-3c (plain paper)...",
+              "Print the corrected W-2s on Forms W-2c with the W-3c, or one PDF per employee",
+              &TMainForm::PrintW2cClick);
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   HelpContentsItem = AddItem(help, "&Contents", "Display the help contents screen", nullptr);
@@ -201,7 +226,9 @@ void TMainForm::BuildMenu() {
       {PrintW2Employees, LaunchTarget::PrintW2s},
       {PrintMailingLabels, LaunchTarget::MailingLabels},
       {PrintPlainPaperW2s, LaunchTarget::PlainPaperW2s},
-      {PrintPlainPaperW3, LaunchTarget::PlainPaperW3}};
+      {PrintPlainPaperW3, LaunchTarget::PlainPaperW3},
+      {EditCorrections, LaunchTarget::Corrections},
+      {PrintW2c, LaunchTarget::Corrections}};
   for (const auto& [action, target] : targets) action->setEnabled(launcher_.Available(target));
 }
 
@@ -306,6 +333,9 @@ bool TMainForm::CanLaunch(LaunchTarget target) {
     case LaunchTarget::PlainPaperW3:
       what = "Printing the W-3 on plain paper";
       break;
+    case LaunchTarget::Corrections:
+      what = "Correcting filed W-2s";
+      break;
   }
   ShowMessage(std::string(what) + " is not available in this version of Quillmar.",
               MsgIcon::Information);
@@ -319,6 +349,8 @@ void TMainForm::CloseActiveFile() {
   std::unique_ptr<TQuillmarFormFile> closing = std::move(activeFile_);
   FileExportEfw2Item->setEnabled(false);
   FileExportStateW2Item->setEnabled(false);
+  for (QAction* a : {FileMarkFiledItem, FileExportEfw2cItem, FileMarkCorrectionsFiledItem})
+    a->setEnabled(false);
   closing.reset();
 }
 
@@ -327,6 +359,9 @@ void TMainForm::OpenActiveFile(const std::string& path) {
   activeFile_ = TQuillmarFormFile::Create(path);
   FileExportEfw2Item->setEnabled(launcher_.Available(LaunchTarget::ExportEfw2));
   FileExportStateW2Item->setEnabled(launcher_.Available(LaunchTarget::ExportStateW2));
+  FileMarkFiledItem->setEnabled(true);
+  FileMarkCorrectionsFiledItem->setEnabled(true);
+  FileExportEfw2cItem->setEnabled(launcher_.Available(LaunchTarget::Corrections));
 }
 
 void TMainForm::ShowProcessingCaption() {
@@ -446,11 +481,45 @@ void TMainForm::FileExportEfw2Click() {
 }
 
 void TMainForm::FileExportStateW2Click() {
-  if (!HasFile()) {
-    ShowNoFileMessage();
-    return;
-  }
+  if (!RequireFile()) return;
   if (CanLaunch(LaunchTarget::ExportStateW2)) launcher_.ExportStateW2(*activeFile_, *appRegistry_);
+}
+
+void TMainForm::FileMarkFiledClick() {
+  if (!RequireFile()) return;
+  const std::string text = "Mark the W-2s of this file as filed on paper today (" +
+                           DateText(NowDateTime()) +
+                           ")?\r\rQuillmar then keeps a copy of them and of the W-3, and changes "
+                           "made later are corrections (Edit, Corrections...).";
+  if (MessageBoxes().Show({kAppTitle, text, MsgIcon::Question, MsgYes | MsgNo, false}) != MsgYes)
+    return;
+  SumToW3(*activeFile_);
+  if (activeFile_->ReadW3()) KeepFiledCopy(*activeFile_, FilingMethod::Paper);
+}
+
+void TMainForm::FileExportEfw2cClick() {
+  if (!RequireFile()) return;
+  if (CanLaunch(LaunchTarget::Corrections)) {
+    launcher_.RunCorrections(CorrectionsTask::ExportFile, *activeFile_, *appRegistry_);
+  }
+}
+
+void TMainForm::FileMarkCorrectionsFiledClick() {
+  if (RequireFile()) MarkCorrectionsFiled(*activeFile_);
+}
+
+void TMainForm::EditCorrectionsClick() {
+  if (!RequireFile()) return;
+  if (CanLaunch(LaunchTarget::Corrections)) {
+    launcher_.RunCorrections(CorrectionsTask::Show, *activeFile_, *appRegistry_);
+  }
+}
+
+void TMainForm::PrintW2cClick() {
+  if (!RequireFile()) return;
+  if (CanLaunch(LaunchTarget::Corrections)) {
+    launcher_.RunCorrections(CorrectionsTask::PrintForms, *activeFile_, *appRegistry_);
+  }
 }
 
 void TMainForm::HelpAbout() {

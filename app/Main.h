@@ -51,6 +51,11 @@ class TMainForm final : public QMainWindow {
   void FileExportStateW2Click();
   void PrintPlainPaperW2sClick();
   void PrintPlainPaperW3Click();
+  void FileMarkFiledClick();
+  void FileExportEfw2cClick();
+  void FileMarkCorrectionsFiledClick();
+  void EditCorrectionsClick();
+  void PrintW2cClick();
   void HelpAbout();
   void ShowNoFileMessage();
 
@@ -77,6 +82,11 @@ class TMainForm final : public QMainWindow {
   QAction* FileOpenItem = nullptr;
   QAction* FileExportEfw2Item = nullptr;     // enabled while a data file is open
   QAction* FileExportStateW2Item = nullptr;  // enabled while a data file is open
+  QAction* FileMarkFiledItem = nullptr;      // the three: enabled while a data file is open
+  QAction* FileExportEfw2cItem = nullptr;
+  QAction* FileMarkCorrectionsFiledItem = nullptr;
+  QAction* EditCorrections = nullptr;
+  QAction* PrintW2c = nullptr;
   QAction* FileExitItem = nullptr;
   QAction* EditSocSecRates = nullptr;
   QAction* EditW3Company = nullptr;

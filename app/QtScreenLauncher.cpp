@@ -5,13 +5,17 @@
 #include <memory>
 
 #include "data/QuillmarFormFile.h"
+#include "efw2/Efw2cExport.h"
 #include "platform/MessageBoxes.h"
 #include "platform/qt/QtFileDialog.h"
 #include "platform/qt/QtPrinterDevice.h"
 #include "print/LabelPrint.h"
 #include "print/PlainPaperW2.h"
+#include "print/PlainPaperW2c.h"
 #include "print/W2Print.h"
 #include "print/W3Print.h"
+#include "rules/FiledCopy.h"
+#include "screens/DlgCorrections.h"
 #include "screens/DlgEfw2Export.h"
 #include "screens/DlgPlainPaperW2.h"
 #include "screens/DlgSocSecMed.h"
@@ -35,6 +39,7 @@ bool QtScreenLauncher::Available(LaunchTarget target) const {
     case LaunchTarget::W3Screen:
     case LaunchTarget::ExportEfw2:
     case LaunchTarget::ExportStateW2:
+    case LaunchTarget::Corrections:
       return true;
     case LaunchTarget::PlainPaperW2s:
     case LaunchTarget::PlainPaperW3:
@@ -81,7 +86,10 @@ Efw2ReportSink QtScreenLauncher::ReportSink() {
 void QtScreenLauncher::ExportEfw2(TQuillmarFormFile& file, TQuillmarRegistry& registry) {
   QtEfw2SubmitterDialog submitterDialog(parent_);
   QtFileDialog fileDialog(parent_);
-  ExportForSsa(file, registry, {submitterDialog, fileDialog, ReportSink()});
+  // What the wage file holds is what the SSA has from now on.
+  if (ExportForSsa(file, registry, {submitterDialog, fileDialog, ReportSink()})) {
+    KeepFiledCopy(file, FilingMethod::WageFile);
+  }
 }
 
 void QtScreenLauncher::ExportStateW2(TQuillmarFormFile& file, TQuillmarRegistry& registry) {
@@ -125,4 +133,50 @@ void QtScreenLauncher::PrintPlainPaperW2s(TQuillmarFormFile& file) {
 void QtScreenLauncher::PrintPlainPaperW3(TQuillmarFormFile& file) {
   if (!printer_ || !printerSetup_) return;
   RunPlainPaperW3(file, *printer_, *printerSetup_);
+}
+
+void QtScreenLauncher::RunCorrections(CorrectionsTask task, TQuillmarFormFile& file,
+                                      TQuillmarRegistry& registry) {
+  const std::optional<CorrectionsOfFile> loaded = LoadCorrections(file);
+  if (!loaded) return;
+  if (task == CorrectionsTask::Show) {
+    TDlgCorrections dialog(loaded->filed, loaded->corrections,
+                           EmployerCorrectionNote(loaded->filed.W3, file.W3Rec.w3), parent_);
+    dialog.exec();
+    ReturnToMainWindow();
+    return;
+  }
+  if (loaded->corrections.empty()) {
+    ShowMessage("Nothing has changed since the W-2s were filed.", MsgIcon::Information);
+    return;
+  }
+  const std::string employerNote = EmployerCorrectionNote(loaded->filed.W3, file.W3Rec.w3);
+  if (!employerNote.empty()) {
+    ShowMessage(employerNote, MsgIcon::Error);
+    return;
+  }
+  const bool safeHarborToo = AskSafeHarborToo(loaded->corrections);
+  if (task == CorrectionsTask::ExportFile) {
+    if (loaded->filed.How == FilingMethod::Paper) {
+      ShowMessage(
+          "The W-2s were filed on paper. The SSA may want their corrections on paper as well "
+          "(Print, W-2c and W-3c); check before you upload the correction file.",
+          MsgIcon::Warning);
+    }
+    QtEfw2cSubmitterDialog submitterDialog(parent_);
+    QtFileDialog fileDialog(parent_);
+    ExportCorrectionsForSsa(file, registry, {submitterDialog, fileDialog, ReportSink()},
+                            loaded->corrections, safeHarborToo);
+    return;
+  }
+  if (!printer_ || !printerSetup_) return;
+  QtW2cPrintDialog dialog(parent_);
+  const PdfDeviceFactory makeDevice = [](const std::string& path) {
+    auto device = std::make_unique<QtPrinterDevice>(false);
+    device->Printer().setPageSize(QPageSize(QPageSize::Letter));
+    device->SetPdfOutput(QString::fromStdString(path), 600, QMarginsF(18, 18, 18, 18));
+    return std::unique_ptr<IPrinterDevice>(std::move(device));
+  };
+  RunPlainPaperW2cs(loaded->corrections, file.W3Rec.w3, safeHarborToo, dialog, *printer_,
+                    *printerSetup_, makeDevice);
 }

@@ -25,6 +25,8 @@ class QtScreenLauncher final : public IScreenLauncher {
   void ExportStateW2(TQuillmarFormFile& file, TQuillmarRegistry& registry) override;
   void PrintPlainPaperW2s(TQuillmarFormFile& file) override;
   void PrintPlainPaperW3(TQuillmarFormFile& file) override;
+  void RunCorrections(CorrectionsTask task, TQuillmarFormFile& file,
+                      TQuillmarRegistry& registry) override;
   // The error report window, where the W-2 edit check and the wage file's
   // checks show their findings (not owned). Without one the W-2 screen says
   // that its check is not available and the wage file's findings are shown

@@ -17,6 +17,14 @@ enum class LaunchTarget {
   ExportStateW2,
   PlainPaperW2s,
   PlainPaperW3,
+  Corrections,
+};
+
+// What is done with the corrections since filing.
+enum class CorrectionsTask {
+  Show,        // Edit, Corrections...
+  PrintForms,  // Print, W-2c and W-3c (plain paper)...
+  ExportFile,  // File, Export Corrections for SSA (EFW2C)...
 };
 
 class IScreenLauncher {
@@ -47,4 +55,8 @@ class IScreenLauncher {
   virtual void PrintPlainPaperW2s(TQuillmarFormFile& file) = 0;
   // The W-3 drawn on plain paper for the employer's records, with its totals brought up to date.
   virtual void PrintPlainPaperW3(TQuillmarFormFile& file) = 0;
+  // The corrections since the W-2s were filed: listed, printed on Forms W-2c
+  // and W-3c, or written to the SSA's correction file.
+  virtual void RunCorrections(CorrectionsTask task, TQuillmarFormFile& file,
+                              TQuillmarRegistry& registry) = 0;
 };

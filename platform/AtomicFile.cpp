@@ -86,20 +86,28 @@ void RemoveLeftoverTempFiles(const std::filesystem::path& file) {
   ::closedir(dir);
 }
 
-bool WriteFileAtomically(const std::filesystem::path& file, std::string_view contents) {
+namespace {
+
+// `privateMode`: created 0600 and kept so; otherwise the mode of the file replaced.
+bool WriteAtomically(const std::filesystem::path& file, std::string_view contents,
+                     bool privateMode) {
   // A name of our own, so that two writers never share a temporary file.
   std::filesystem::path temp;
   int fd = -1;
   for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
     temp = TempFileName(file);
-    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, privateMode ? 0600 : 0666);
     if (fd < 0 && errno != EEXIST) return false;
   }
   if (fd < 0) return false;
   struct stat existing {};
   // Held while it works, so that nobody takes the file for a leftover.
   bool ok = LockFile(fd);
-  if (ok && ::stat(file.c_str(), &existing) == 0) ok = ::fchmod(fd, existing.st_mode & 07777) == 0;
+  if (privateMode) {
+    ok = ok && ::fchmod(fd, 0600) == 0;
+  } else if (ok && ::stat(file.c_str(), &existing) == 0) {
+    ok = ::fchmod(fd, existing.st_mode & 07777) == 0;
+  }
   ok = ok && WriteAll(fd, contents) && ::fsync(fd) == 0;
   ok = (::close(fd) == 0) && ok;
   if (ok) ok = ::rename(temp.c_str(), file.c_str()) == 0;
@@ -109,6 +117,16 @@ bool WriteFileAtomically(const std::filesystem::path& file, std::string_view con
   }
   SyncFolder(file.parent_path());
   return true;
+}
+
+}  // namespace
+
+bool WriteFileAtomically(const std::filesystem::path& file, std::string_view contents) {
+  return WriteAtomically(file, contents, false);
+}
+
+bool WritePrivateFileAtomically(const std::filesystem::path& file, std::string_view contents) {
+  return WriteAtomically(file, contents, true);
 }
 
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& file) {

@@ -16,6 +16,10 @@
 // a new one gets the usual ones of the user (0666 less the umask). False
 // when anything fails; the old file is then unchanged.
 bool WriteFileAtomically(const std::filesystem::path& file, std::string_view contents);
+// The same for a file that only its owner may read (one that holds Social
+// Security numbers): the file is mode 0600 from its first byte on, whatever
+// the mode of the file it replaces.
+bool WritePrivateFileAtomically(const std::filesystem::path& file, std::string_view contents);
 
 // A name for a new temporary file beside `file`, unique in this process.
 std::filesystem::path TempFileName(const std::filesystem::path& file);

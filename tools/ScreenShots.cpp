@@ -62,6 +62,7 @@ class NoLauncher final : public IScreenLauncher {
   void ExportStateW2(TQuillmarFormFile&, TQuillmarRegistry&) override {}
   void PrintPlainPaperW2s(TQuillmarFormFile&) override {}
   void PrintPlainPaperW3(TQuillmarFormFile&) override {}
+  void RunCorrections(CorrectionsTask, TQuillmarFormFile&, TQuillmarRegistry&) override {}
 };
 
 // The desktop the pictures show: the screens open as large as it allows.

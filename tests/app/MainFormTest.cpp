@@ -17,6 +17,7 @@
 #include "app/Main.h"
 #include "data/QuillmarFormFile.h"
 #include "data/SocSecMedicareRates.h"
+#include "rules/FiledCopy.h"
 #include "settings/InstallValues.h"
 #include "settings/QuillmarRegistry.h"
 #include "tests/support/ScriptedMessageBoxes.h"
@@ -83,6 +84,9 @@ class RecordingLauncher final : public IScreenLauncher {
   }
   void PrintPlainPaperW2s(TQuillmarFormFile& file) override {
     Record(LaunchTarget::PlainPaperW2s, &file);
+  }
+  void RunCorrections(CorrectionsTask, TQuillmarFormFile& file, TQuillmarRegistry&) override {
+    Record(LaunchTarget::Corrections, &file);
   }
   void PrintPlainPaperW3(TQuillmarFormFile& file) override {
     Record(LaunchTarget::PlainPaperW3, &file);
@@ -377,6 +381,36 @@ TEST_F(MainFormTest, TheSsaExportIsOfferedWhileAFileIsOpen) {
   form->FileOpenItem->trigger();  // fails: no file is open afterwards
   EXPECT_FALSE(form->FileExportEfw2Item->isEnabled());
   EXPECT_FALSE(form->FileExportStateW2Item->isEnabled());
+}
+
+TEST_F(MainFormTest, MarkAsFiledKeepsTheFiledCopyAndTheCorrectionItemsReachTheLauncher) {
+  const std::string path = DataFile("acme.qmr");
+  MakeCompleteFile(path);
+  auto form = MakeForm();
+  EXPECT_FALSE(form->FileMarkFiledItem->isEnabled());
+  dialog.answers.push_back(path);
+  form->FileOpen();
+  ASSERT_TRUE(form->FileMarkFiledItem->isEnabled());
+  boxes.Answer(MsgNo);
+  form->FileMarkFiledItem->trigger();
+  EXPECT_FALSE(std::filesystem::exists(DataFile("acme.filed.qmr")));
+  boxes.Answer(MsgYes).Answer(MsgOk);
+  form->FileMarkFiledItem->trigger();
+  const std::optional<FiledCopy> copy = ReadFiledCopy(DataFile("acme.filed.qmr"));
+  ASSERT_TRUE(copy.has_value());
+  EXPECT_EQ(copy->How, FilingMethod::Paper);
+  EXPECT_EQ(copy->W3.EmployerName.Str(), "Acme Tools");
+
+  for (QAction* item : {form->EditCorrections, form->PrintW2c, form->FileExportEfw2cItem}) {
+    launcher.calls.clear();
+    item->trigger();
+    ASSERT_EQ(launcher.Targets(), std::vector<LaunchTarget>{LaunchTarget::Corrections})
+        << item->text().toStdString();
+  }
+  // Nothing changed since: marking corrections as filed says so and writes nothing.
+  boxes.Answer(MsgOk);
+  form->FileMarkCorrectionsFiledItem->trigger();
+  EXPECT_EQ(boxes.Texts().back(), "Nothing has changed since the W-2s were filed.");
 }
 
 TEST_F(MainFormTest, ACancelledOpenWithoutAFileShowsTheNoFileMessage) {

@@ -52,6 +52,9 @@ class TypingLauncher final : public IScreenLauncher {
   }
   void PrintPlainPaperW2s(TQuillmarFormFile&) override { ADD_FAILURE() << "plain-paper W-2s"; }
   void PrintPlainPaperW3(TQuillmarFormFile&) override { ADD_FAILURE() << "plain-paper W-3"; }
+  void RunCorrections(CorrectionsTask, TQuillmarFormFile&, TQuillmarRegistry&) override {
+    ADD_FAILURE() << "corrections";
+  }
 
   std::function<void(TFormW3&)> type;
   int shown = 0;
