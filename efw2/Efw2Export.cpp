@@ -83,7 +83,7 @@ std::vector<W2Record> Efw2Employees(TQuillmarFormFile& file) {
   return employees;
 }
 
-bool WriteEfw2File(const std::string& path, const std::string& records) {
+IoResult WriteEfw2File(const std::string& path, const std::string& records) {
   return WriteFileAtomically(path, records);
 }
 
@@ -126,8 +126,9 @@ std::optional<std::string> ExportForSsa(TQuillmarFormFile& file, TQuillmarRegist
                 MsgIcon::Error);
     return std::nullopt;
   }
-  if (!WriteEfw2File(*chosen, wageFile.Records())) {
-    ShowMessage("The SSA wage file could not be written to " + Utf8ToCp1252(*chosen) + ".",
+  if (const IoResult written = WriteEfw2File(*chosen, wageFile.Records()); !written) {
+    ShowMessage("The SSA wage file could not be written to " + Utf8ToCp1252(*chosen) + ".\n" +
+                    IoErrorText(written.error),
                 MsgIcon::Error);
     return std::nullopt;
   }
