@@ -127,7 +127,7 @@ std::optional<std::string> ExportForSsa(TQuillmarFormFile& file, TQuillmarRegist
     return std::nullopt;
   }
   if (const IoResult written = WriteEfw2File(*chosen, wageFile.Records()); !written) {
-    ShowMessage("The SSA wage file could not be written to " + Utf8ToCp1252(*chosen) + ".\n" +
+    ShowMessage("The SSA wage file could not be written to " + Utf8ToCp1252(*chosen) + ".\r" +
                     IoErrorText(written.error),
                 MsgIcon::Error);
     return std::nullopt;
