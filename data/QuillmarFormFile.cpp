@@ -255,14 +255,11 @@ std::unique_ptr<TQuillmarFormFile> TQuillmarFormFile::Create(const std::string& 
     throw FileError("Cannot open file", path);
   }
   std::unique_ptr<TQuillmarFormFile> file(new TQuillmarFormFile(path, fd, st.st_mode & 0666));
-  if (madeNew) {
-    // A journal beside a brand-new file belongs to an earlier file of that name.
-    file->journal_.Discard();
-  } else {
-    TRecordJournal::Recovery recovery = file->journal_.Recover(fd);
-    if (!recovery.usable) throw FileError("Cannot open file", path);
-    file->keptJournal_ = std::move(recovery.keptAs);
-  }
+  // A journal beside a brand-new file belongs to an earlier file of that name:
+  // never applied, kept aside when whole.
+  TRecordJournal::Recovery recovery = file->journal_.Recover(fd, !madeNew);
+  if (!recovery.usable) throw FileError("Cannot open file", path);
+  file->keptJournal_ = std::move(recovery.keptAs);
   file->BuildIndexes();
   return file;
 }

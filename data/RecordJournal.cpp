@@ -253,7 +253,7 @@ std::string TRecordJournal::KeepAside() {
   return {};
 }
 
-TRecordJournal::Recovery TRecordJournal::Recover(int dataFd) {
+TRecordJournal::Recovery TRecordJournal::Recover(int dataFd, bool mayApply) {
   const int fd =
       ::openat(folder_, name_.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
   if (fd < 0) return Recovery{errno == ENOENT, {}};
@@ -268,7 +268,7 @@ TRecordJournal::Recovery TRecordJournal::Recover(int dataFd) {
   const bool unbound = got == kUnboundSize &&
                        std::memcmp(image, kUnboundMagic, sizeof kUnboundMagic) == 0 &&
                        GetLE(image + kUnboundSize - 4, 4) == Crc32(image, kUnboundSize - 4);
-  if (whole && BelongsTo(image, dataFd)) {
+  if (whole && mayApply && BelongsTo(image, dataFd)) {
     const std::int64_t offset = static_cast<std::int64_t>(GetLE(image + kOffsetAt, 8));
     if (!WriteAllAt(dataFd, offset, image + kRecordAt, kRecSize) || !SyncData(dataFd)) {
       return Recovery{false, {}};

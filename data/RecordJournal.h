@@ -73,7 +73,7 @@ class TRecordJournal {
   // On closing the data file, while its lock is still held: the journal goes,
   // unless it holds a record that did not reach the data file.
   void Close();
-  // Removes any journal there is: it belongs to an earlier file of that name.
+  // Removes the journal.
   void Discard();
 
   struct Recovery {
@@ -85,8 +85,9 @@ class TRecordJournal {
   };
   // On opening: a whole journal that belongs to `dataFd` has its record
   // written into it and synced, then the journal goes; a whole journal that
-  // does not belong is renamed aside; any other journal just goes.
-  Recovery Recover(int dataFd);
+  // does not belong (any, unless `mayApply`: the file is new) is renamed
+  // aside; any other journal just goes.
+  Recovery Recover(int dataFd, bool mayApply);
 
  private:
   IoResult WriteImage(const unsigned char* image);

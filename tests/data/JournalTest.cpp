@@ -19,8 +19,9 @@ namespace {
 using JournalTest = FormFileTest;
 namespace fs = std::filesystem;
 
-// A save cut off after its journal was synced: record 2 (at 1280) is to be
-// 640 bytes 'A'. The last four bytes are the CRC-32 (as zip has it) of the rest.
+// A journal of the earlier layout, bound to nothing but its place: record 2
+// (at 1280) is to be 640 bytes 'A'. The last four bytes are the CRC-32 (as
+// zip has it) of the rest. Whole, it cannot say whose it is: kept aside.
 const std::string kJournal = "QMRJRNL1" + std::string("\x00\x05\0\0\0\0\0\0", 8) +
                              std::string(kRecSize, 'A') + "\x6e\xf2\x6d\x4a";
 // A whole journal of a record at 1920, a record past the end of a file of 1280 bytes.
@@ -271,6 +272,8 @@ TEST_F(JournalTest, TornClearedOrForeignJournalIsThrownAway) {
     TQuillmarFormFile::Create(file).reset();
     EXPECT_EQ(FileBytes(file), before);
     EXPECT_FALSE(fs::exists(file + "-journal"));
+    // Torn or cleared, it is thrown away; whole, it is kept.
+    EXPECT_EQ(fs::exists(file + "-journal.kept"), journal == kJournalPastEnd);
   }
 }
 
@@ -279,6 +282,8 @@ TEST_F(JournalTest, JournalBesideANewFileBelongsToAnEarlierOne) {
   auto file = Open();
   EXPECT_EQ(RecordOf(FileBytes(path), 2).substr(8, 2), std::string("\x30\0", 2));  // placeholder
   EXPECT_FALSE(fs::exists(path + "-journal"));
+  EXPECT_EQ(FileBytes(path + "-journal.kept"), kJournal);
+  EXPECT_FALSE(file->KeptJournalNotice().empty());
 }
 
 }  // namespace
