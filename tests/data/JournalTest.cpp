@@ -142,7 +142,9 @@ TEST_F(BoundJournalTest, AnotherCompanysJournalIsKeptAside) {
   ExpectKeptAside(path, FileBytes(beta + "-journal"));
 }
 
-TEST_F(BoundJournalTest, BackupRestoredInPlaceAfterACrashKeepsItsContent) {
+// A backup restored in place (the same inode) after a crash: one whose record
+// was saved since, and a shorter one the new record would be appended to.
+TEST_F(BoundJournalTest, BackupRestoredAfterACrashKeepsItsContent) {
   const std::string backup = FileBytes(path);
   {
     auto file = Open();
@@ -151,14 +153,12 @@ TEST_F(BoundJournalTest, BackupRestoredInPlaceAfterACrashKeepsItsContent) {
     ASSERT_TRUE(file->SaveCurrent(false));
   }
   CutSave(path, kSecond, [](TRecordBuffer& r) { r.w2.FirstName = "Robert"; });
-  std::ofstream(path, std::ios::binary | std::ios::trunc) << backup;  // same inode
-  ExpectKeptAside(path, FileBytes(path + "-journal"));
-}
-
-TEST_F(BoundJournalTest, ShorterBackupDoesNotGetTheNewRecordAppended) {
-  const std::string backup = FileBytes(path).substr(0, 3 * kRecSize);
-  CutSave(path, kNew, [](TRecordBuffer& r) { SetEmployee(r, "333-33-3333", "Cy", "", "Moore"); });
   std::ofstream(path, std::ios::binary | std::ios::trunc) << backup;
+  ExpectKeptAside(path, FileBytes(path + "-journal"));
+
+  fs::remove(path + "-journal.kept");
+  CutSave(path, kNew, [](TRecordBuffer& r) { SetEmployee(r, "333-33-3333", "Cy", "", "Moore"); });
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << backup.substr(0, 3 * kRecSize);
   ExpectKeptAside(path, FileBytes(path + "-journal"));
 }
 

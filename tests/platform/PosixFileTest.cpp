@@ -60,17 +60,4 @@ TEST(WriteFileAtomically, NewFilesAreTheUsersOnlyExistingOnesKeepTheirMode) {
   EXPECT_EQ(tempModes, (std::vector<mode_t>{0600, 0644}));
 }
 
-TEST(WriteFileAtomically, AFailureKeepsItsReasonAndTheOldFile) {
-  TempDir dir;
-  const std::string file = dir.File("W2REPORT");
-  std::ofstream(file) << "old";
-  const IoFault previous =
-      SetIoFault([](IoStep step, int) { return step == IoStep::Sync ? EIO : 0; });
-  const IoResult result = WriteFileAtomically(file, "new");
-  SetIoFault(previous);
-  EXPECT_EQ(result.error, EIO);
-  EXPECT_EQ(ReadWholeFile(file), "old");
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 1);
-}
-
 }  // namespace
