@@ -235,20 +235,23 @@ void TRecordJournal::Discard() {
 std::string TRecordJournal::KeepAside() {
   for (int n = 1; n < 100; ++n) {
     const std::string kept = name_ + ".kept" + (n == 1 ? "" : "-" + std::to_string(n));
-    if (::renameat2(folder_, name_.c_str(), folder_, kept.c_str(), RENAME_NOREPLACE) == 0) {
+    bool moved = ::renameat2(folder_, name_.c_str(), folder_, kept.c_str(), RENAME_NOREPLACE) == 0;
+    if (!moved && (errno == EINVAL || errno == ENOSYS)) {
+      // A file system that cannot rename without replacing: a second name,
+      // then the first goes; without hard links, a name tested just before.
+      moved = ::linkat(folder_, name_.c_str(), folder_, kept.c_str(), 0) == 0 &&
+              ::unlinkat(folder_, name_.c_str(), 0) == 0;
+      struct stat st {};
+      if (!moved && errno != EEXIST &&
+          ::fstatat(folder_, kept.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+        moved = ::renameat(folder_, name_.c_str(), folder_, kept.c_str()) == 0;
+      }
+    }
+    if (moved) {
       (void)SyncFile(folder_);
       return path_ + kept.substr(name_.size());
     }
-    if (errno == EEXIST) continue;
-    // A file system that cannot rename without replacing: a second name, then the first goes.
-    if ((errno != EINVAL && errno != ENOSYS) ||
-        ::linkat(folder_, name_.c_str(), folder_, kept.c_str(), 0) != 0) {
-      if (errno == EEXIST) continue;
-      return {};
-    }
-    ::unlinkat(folder_, name_.c_str(), 0);
-    (void)SyncFile(folder_);
-    return path_ + kept.substr(name_.size());
+    if (errno != EEXIST) return {};
   }
   return {};
 }
