@@ -234,7 +234,8 @@ void TRecordJournal::Discard() {
 
 std::string TRecordJournal::KeepAside() {
   for (int n = 1; n < 100; ++n) {
-    const std::string kept = name_ + ".kept" + (n == 1 ? "" : "-" + std::to_string(n));
+    std::string kept = name_ + ".kept";
+    if (n > 1) kept += '-' + std::to_string(n);
     bool moved = ::renameat2(folder_, name_.c_str(), folder_, kept.c_str(), RENAME_NOREPLACE) == 0;
     if (!moved && (errno == EINVAL || errno == ENOSYS)) {
       // A file system that cannot rename without replacing: a second name,
