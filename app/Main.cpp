@@ -24,6 +24,7 @@
 #include "rules/Corrections.h"
 #include "rules/FiledCopy.h"
 #include "rules/SumToW3.h"
+#include "screens/FileQuestions.h"
 #include "settings/InstallCheck.h"
 #include "settings/QuillmarRegistry.h"
 #include "settings/RateTableSeeding.h"
@@ -345,6 +346,8 @@ bool TMainForm::CanLaunch(LaunchTarget target) {
 bool TMainForm::HasFile() const { return !currentFileName_.empty() && activeFile_; }
 
 void TMainForm::CloseActiveFile() {
+  // The file asks nothing as it closes: a pending change is offered here.
+  if (activeFile_) SettleBeforeClose(*activeFile_);
   // Released first, so that the program never goes on with a file whose close failed.
   std::unique_ptr<TQuillmarFormFile> closing = std::move(activeFile_);
   FileExportEfw2Item->setEnabled(false);
@@ -357,6 +360,10 @@ void TMainForm::CloseActiveFile() {
 void TMainForm::OpenActiveFile(const std::string& path) {
   CloseActiveFile();
   activeFile_ = TQuillmarFormFile::Create(path);
+  // A journal of another file found beside it was kept aside, not applied.
+  if (const std::string notice = activeFile_->KeptJournalNotice(); !notice.empty()) {
+    ShowMessage(notice, MsgIcon::Warning);
+  }
   FileExportEfw2Item->setEnabled(launcher_.Available(LaunchTarget::ExportEfw2));
   FileExportStateW2Item->setEnabled(launcher_.Available(LaunchTarget::ExportStateW2));
   FileMarkFiledItem->setEnabled(true);

@@ -1,7 +1,7 @@
 #pragma once
-// An entry field as the entry rules see it: its text, and a way to give it
-// the input focus back after a rejected entry. The screens adapt their Qt
-// fields to it; tests use a plain object.
+// An entry field as the entry rules see it: its text, and a way to hand a
+// rejected entry back to it. The screens adapt their Qt fields to it; tests
+// use a plain object.
 
 #include <string>
 
@@ -10,6 +10,7 @@ class IEntryField {
   virtual ~IEntryField() = default;
   // The text as typed, in the records' code page (Windows-1252).
   virtual std::string Text() const = 0;
-  // Puts the input focus back into the field.
-  virtual void SetFocus() = 0;
+  // The entry was rejected: tells the user `message` (a plain "Quillmar"
+  // box on the screens) and puts the input focus back into the field.
+  virtual void Reject(const std::string& message) = 0;
 };

@@ -3,7 +3,6 @@
 #include "data/CountryTable.h"
 #include "data/StateTable.h"
 #include "platform/AsciiText.h"
-#include "platform/MessageBoxes.h"
 
 const std::array<std::string_view, 25> BadEinPrefixes = {
     "00", "07", "08", "09", "10", "17", "18", "19", "20", "26", "27", "28", "29",
@@ -13,8 +12,6 @@ const std::array<std::string_view, 25> BadEinPrefixes = {
 const std::array<std::string_view, 15> UnassignedEinPrefixes = {
     "00", "07", "08", "09", "17", "18", "19", "28", "29", "49", "69", "70", "78", "79", "89",
 };
-
-bool QuietValidation = false;
 
 namespace {
 
@@ -119,11 +116,8 @@ bool ValidSsnDigits(const std::string& digits, const IdNumberRules& rules) {
          Number(std::string_view(digits).substr(5)) != 0 && !advertising;
 }
 
-// Shows a rejected Read entry's message and gives the field the focus back.
-void RejectEntry(IEntryField& edit, const std::string& message) {
-  ShowMessage(message, MsgIcon::None);
-  edit.SetFocus();
-}
+// A rejected Read entry goes back to its field with the message.
+void RejectEntry(IEntryField& edit, const std::string& message) { edit.Reject(message); }
 
 }  // namespace
 
@@ -151,23 +145,12 @@ std::string ValidationMessageText(ValidationKind kind, const IdNumberRules& rule
   return SsnMessage(rules.RandomisedSsn ? kRandomisedAreas : kAssignedAreas);
 }
 
-void ShowValidationMessage(ValidationKind kind) {
-  if (QuietValidation) return;
-  ShowMessage(ValidationMessageText(kind), MsgIcon::None);
-}
-
-void ShowValidationMessage(ValidationKind kind, const IdNumberRules& rules) {
-  if (QuietValidation) return;
-  ShowMessage(ValidationMessageText(kind, rules), MsgIcon::None);
-}
-
-bool CheckStateAbbrev(std::string& text) {
+EntryCheck CheckStateAbbrev(std::string& text) {
   if (const StateEntry* state = FindStateByAbbrev(text)) {
     text = std::string(state->Abbrev);
-    return true;
+    return {};
   }
-  ShowValidationMessage(ValidationKind::State);
-  return false;
+  return EntryCheck{ValidationMessageText(ValidationKind::State)};
 }
 
 std::string StateNameOfAbbrev(const std::string& abbrev) {
@@ -186,9 +169,9 @@ std::string StateAbbrevOfName(const std::string& name) {
   return {};
 }
 
-bool CheckEIN(const std::string& text) { return CheckEIN(text, IdNumberRules{}); }
+EntryCheck CheckEIN(const std::string& text) { return CheckEIN(text, IdNumberRules{}); }
 
-bool CheckEIN(const std::string& text, const IdNumberRules& rules) {
+EntryCheck CheckEIN(const std::string& text, const IdNumberRules& rules) {
   bool valid = text.size() == 10 && text[2] == '-' &&
                AllDigits(std::string_view(text).substr(0, 2)) &&
                AllDigits(std::string_view(text).substr(3));
@@ -197,16 +180,15 @@ bool CheckEIN(const std::string& text, const IdNumberRules& rules) {
     for (std::string_view bad : rules.RefusedEinPrefixes)
       if (prefix == bad) valid = false;
   }
-  if (!valid) ShowValidationMessage(ValidationKind::EIN, rules);
-  return valid;
+  if (valid) return {};
+  return EntryCheck{ValidationMessageText(ValidationKind::EIN, rules)};
 }
 
-bool CheckSSN(const std::string& text) { return CheckSSN(text, IdNumberRules{}); }
+EntryCheck CheckSSN(const std::string& text) { return CheckSSN(text, IdNumberRules{}); }
 
-bool CheckSSN(const std::string& text, const IdNumberRules& rules) {
-  const bool valid = ValidSsnDigits(SsnDigits(text), rules);
-  if (!valid) ShowValidationMessage(ValidationKind::SSN, rules);
-  return valid;
+EntryCheck CheckSSN(const std::string& text, const IdNumberRules& rules) {
+  if (ValidSsnDigits(SsnDigits(text), rules)) return {};
+  return EntryCheck{ValidationMessageText(ValidationKind::SSN, rules)};
 }
 
 bool CheckZip(const std::string& text) {

@@ -3,10 +3,11 @@
 // by every screen, the W-2 edit check and printing. All texts are
 // Windows-1252 bytes.
 //
-// The checks return false for a bad entry (and, unless QuietValidation is set,
-// show their message). The Read rules store into their output only an
-// acceptable entry; a bad one gets a message, leaves the output as it was and
-// puts the focus back into the field, so the user still sees the rejected text.
+// The checks return their verdict, and for a bad entry the message the user
+// is to read; they show nothing. The Read rules store into their output only
+// an acceptable entry; a bad one leaves the output as it was and is handed
+// back to the field with its message (IEntryField::Reject), so the user
+// still sees the rejected text.
 
 #include <array>
 #include <cstdint>
@@ -36,20 +37,13 @@ struct IdNumberRules {
   std::span<const std::string_view> RefusedEinPrefixes = BadEinPrefixes;
 };
 
-// While true, the validation messages of the state, EIN and SSN checks are
-// not shown; the checks still return their results. False at start.
-extern bool QuietValidation;
+// The verdict of an entry check: accepted, or refused with the message that
+// says why (shown by the screen in a plain "Quillmar" box).
+struct [[nodiscard]] EntryCheck {
+  std::string message;  // empty when accepted
 
-// Sets QuietValidation for its lifetime and then restores the previous value.
-class QuietValidationScope {
- public:
-  QuietValidationScope() : previous_(QuietValidation) { QuietValidation = true; }
-  ~QuietValidationScope() { QuietValidation = previous_; }
-  QuietValidationScope(const QuietValidationScope&) = delete;
-  QuietValidationScope& operator=(const QuietValidationScope&) = delete;
-
- private:
-  bool previous_;
+  bool Ok() const { return message.empty(); }
+  explicit operator bool() const { return Ok(); }
 };
 
 enum class ValidationKind { State = 1, EIN = 2, SSN = 3 };
@@ -59,13 +53,10 @@ enum class ValidationKind { State = 1, EIN = 2, SSN = 3 };
 // prefixes of the year).
 const std::string& ValidationMessageText(ValidationKind kind);
 std::string ValidationMessageText(ValidationKind kind, const IdNumberRules& rules);
-// Shows the message of `kind` in a plain message box, unless QuietValidation.
-void ShowValidationMessage(ValidationKind kind);
-void ShowValidationMessage(ValidationKind kind, const IdNumberRules& rules);
 
 // A two-letter state abbreviation of StateTable, either case. On success the
 // text becomes the upper-case abbreviation.
-bool CheckStateAbbrev(std::string& text);
+EntryCheck CheckStateAbbrev(std::string& text);
 // The display name of a state abbreviation (either case), cut to 24
 // characters; empty if none. No message.
 std::string StateNameOfAbbrev(const std::string& abbrev);
@@ -75,15 +66,15 @@ std::string StateAbbrevOfName(const std::string& name);
 
 // An employer identification number: 99-9999999 without a refused prefix.
 // Without `rules`, under the rules of the years up to 2002.
-bool CheckEIN(const std::string& text);
-bool CheckEIN(const std::string& text, const IdNumberRules& rules);
+EntryCheck CheckEIN(const std::string& text);
+EntryCheck CheckEIN(const std::string& text, const IdNumberRules& rules);
 // A Social Security number: 9, 10 or 11 characters holding exactly nine
 // digits (other characters are ignored; 11 characters need the hyphens of
 // 999-99-9999), not a known dummy number and with a valid area (and, under
 // the randomised rules, group and serial). Without `rules`, under the rules
 // of the years up to 2002.
-bool CheckSSN(const std::string& text);
-bool CheckSSN(const std::string& text, const IdNumberRules& rules);
+EntryCheck CheckSSN(const std::string& text);
+EntryCheck CheckSSN(const std::string& text, const IdNumberRules& rules);
 // A ZIP code: 99999, 99999-, 99999-9999 or 99999- followed by four blanks.
 // No message.
 bool CheckZip(const std::string& text);

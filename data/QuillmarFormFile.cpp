@@ -9,13 +9,14 @@
 #include <cstdio>
 #include <cstring>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/AsciiText.h"
 #include "platform/AtomicFile.h"
 #include "platform/Clock.h"
 #include "platform/CodePage.h"
-#include "platform/MessageBoxes.h"
+#include "platform/PosixFile.h"
 #include "platform/QuillmarError.h"
 
 namespace {
@@ -37,52 +38,18 @@ QuillmarError FileError(const char* what, const std::string& path) {
   return QuillmarError(std::string(what) + " " + Utf8ToCp1252(path));
 }
 
+// "Cannot write file <path>", and on a line of its own why.
+QuillmarError WriteError(const std::string& path, IoResult result) {
+  return QuillmarError("Cannot write file " + Utf8ToCp1252(path) + "\r" +
+                       IoErrorText(result.error));
+}
+
 // Reads up to `count` bytes at `offset`; fewer at the end of the file or on a
 // read error.
 std::size_t ReadFull(int fd, std::int64_t offset, void* buffer, std::size_t count) {
-  auto* out = static_cast<unsigned char*>(buffer);
-  std::size_t done = 0;
-  while (done < count && offset >= 0) {
-    const ssize_t n = ::pread(fd, out + done, count - done,
-                              static_cast<off_t>(offset) + static_cast<off_t>(done));
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
-    done += static_cast<std::size_t>(n);
-  }
-  return done;
-}
-
-// Writes all `count` bytes at `offset`, going on after short writes.
-bool WriteFull(int fd, std::int64_t offset, const void* buffer, std::size_t count) {
-  const auto* in = static_cast<const unsigned char*>(buffer);
-  std::size_t done = 0;
-  while (done < count) {
-    const ssize_t n = ::pwrite(fd, in + done, count - done,
-                               static_cast<off_t>(offset) + static_cast<off_t>(done));
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    done += static_cast<std::size_t>(n);
-  }
-  return true;
-}
-
-bool LockAgainstWriters(int fd) {
-  struct flock lock {};
-  lock.l_type = F_WRLCK;
-  lock.l_whence = SEEK_SET;
-  lock.l_start = 0;
-  lock.l_len = 0;  // the whole file, however long it grows
-  return ::fcntl(fd, F_OFD_SETLK, &lock) == 0;
-}
-
-void SyncFolderOf(const std::string& path) {
-  const std::size_t slash = path.find_last_of('/');
-  const std::string folder =
-      slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
-  const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dir < 0) return;
-  ::fsync(dir);
-  ::close(dir);
+  std::size_t got = 0;
+  (void)ReadFullAt(fd, offset, buffer, count, got);
+  return got;
 }
 
 // A new record of the kind as the program starts it: zeros, now, the kind,
@@ -98,7 +65,7 @@ TRecordBuffer BlankRecord(std::uint16_t kind) {
   return record;
 }
 
-std::string SaveQuestion(const TRecordBuffer& record) {
+std::string QuestionFor(const TRecordBuffer& record) {
   switch (record.RecType()) {
     case kRecTypeW3:
       return "Save changes to W-3 for " + record.w3.EmployerName.Str() + " ?";
@@ -127,7 +94,7 @@ int OpenExisting(const std::string& path) {
   if (fd < 0) return -1;
   struct stat st {};
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || ::fcntl(fd, F_SETFL, 0) != 0 ||
-      !LockAgainstWriters(fd)) {
+      !LockWhole(fd)) {
     ::close(fd);
     return -1;
   }
@@ -153,9 +120,9 @@ bool WriteNewFileImage(int fd) {
   MakeNewFileImage(image);
   bool written = true;
   for (int i = 0; i < 3 && written; ++i) {
-    written = WriteFull(fd, std::int64_t{i} * kRecSize, image[i].bytes, kRecSize);
+    written = WriteAllAt(fd, std::int64_t{i} * kRecSize, image[i].bytes, kRecSize).Ok();
   }
-  return written && ::fdatasync(fd) == 0;
+  return written && SyncData(fd);
 }
 
 // Gives the finished file `temp` the name `path` only if that name is free:
@@ -175,6 +142,26 @@ int LinkIfFree(const std::string& temp, const std::string& path) {
   return ::rename(temp.c_str(), path.c_str()) == 0 ? 0 : errno;
 }
 
+// A new data file's image, written whole and synced under a temporary name
+// beside `path`, locked, readable and writable by the user only (or with
+// `mode`, that of the file it is to replace). Returns the open file and its
+// name, -1 when it cannot be made (nothing is left behind then).
+int MakeImageFile(const std::string& path, std::string& temp, mode_t mode) {
+  for (int attempt = 0; attempt < 10; ++attempt) {
+    temp = TempFileName(path).string();
+    const int fd = ::open(temp.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0600);
+    if (fd < 0 && errno == EEXIST) continue;
+    if (fd < 0) return -1;
+    if (LockWhole(fd) && (mode == 0600 || ::fchmod(fd, mode) == 0) && WriteNewFileImage(fd)) {
+      return fd;
+    }
+    ::unlink(temp.c_str());
+    ::close(fd);
+    return -1;
+  }
+  return -1;
+}
+
 // Makes a new data file: header, empty W-3 record, blank placeholder W-2,
 // all with the same LastSaved. The file is written whole and synced under a
 // temporary name beside it, locked, and only then given its name, so nobody
@@ -183,14 +170,12 @@ int LinkIfFree(const std::string& temp, const std::string& path) {
 // nothing is left behind then.
 int CreateNew(const std::string& path) {
   for (int attempt = 0; attempt < 10; ++attempt) {
-    const std::string temp = TempFileName(path).string();
-    const int fd = ::open(temp.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
-    if (fd < 0 && errno == EEXIST) continue;
+    std::string temp;
+    const int fd = MakeImageFile(path, temp, 0600);
     if (fd < 0) throw FileError("Cannot create file", path);
-    const bool written = LockAgainstWriters(fd) && WriteNewFileImage(fd);
-    const int linked = written ? LinkIfFree(temp, path) : EIO;
+    const int linked = LinkIfFree(temp, path);
     if (linked == 0) {
-      SyncFolderOf(path);
+      (void)SyncFolderOf(path);
       return fd;
     }
     ::unlink(temp.c_str());
@@ -202,17 +187,43 @@ int CreateNew(const std::string& path) {
   throw FileError("Cannot create file", path);
 }
 
+// An empty file, open and locked as `fd`, becomes a new data file as a
+// missing one does, and as safely: the image is written whole under a
+// temporary name with the empty file's permissions and renamed over it, but
+// only while `path` still names the empty file this program holds. Returns
+// the new file, open and locked, in place of `fd`.
+int ReplaceEmptyFile(int fd, const std::string& path) {
+  struct stat held {};
+  struct stat named {};
+  std::string temp;
+  const int made = ::fstat(fd, &held) == 0 ? MakeImageFile(path, temp, held.st_mode & 07777) : -1;
+  const bool same = made >= 0 && ::stat(path.c_str(), &named) == 0 && named.st_dev == held.st_dev &&
+                    named.st_ino == held.st_ino;
+  if (same && ::rename(temp.c_str(), path.c_str()) == 0) {
+    (void)SyncFolderOf(path);
+    ::close(fd);
+    return made;
+  }
+  if (made >= 0) {
+    ::unlink(temp.c_str());
+    ::close(made);
+  }
+  ::close(fd);
+  // Another program made the empty file a data file first.
+  if (made >= 0 && !same) throw FileError("Cannot open file", path);
+  throw FileError("Cannot create file", path);
+}
+
 // An existing file is taken when it is a data file (a header record, then
 // the W-3 record) or empty, which becomes a new data file as a missing one
 // does. Anything else is refused before a byte of it is written: the file is
-// closed and left as it was. True when the empty file was made a new data file.
-bool TakeExistingFile(int fd, const std::string& path) {
+// closed and left as it was. True when the empty file was made a new data
+// file; `fd` is then the new one.
+bool TakeExistingFile(int& fd, const std::string& path) {
   struct stat st {};
   if (::fstat(fd, &st) == 0 && st.st_size == 0) {
-    if (WriteNewFileImage(fd)) return true;
-    (void)::ftruncate(fd, 0);
-    ::close(fd);
-    throw FileError("Cannot create file", path);
+    fd = ReplaceEmptyFile(fd, path);
+    return true;
   }
   TRecordBuffer header;
   TRecordBuffer w3;
@@ -233,7 +244,7 @@ std::unique_ptr<TQuillmarFormFile> TQuillmarFormFile::Create(const std::string& 
   struct stat st {};
   const bool exists = ::lstat(path.c_str(), &st) == 0 || errno != ENOENT;
   const int made = exists ? -1 : CreateNew(path);
-  const int fd = made >= 0 ? made : OpenExisting(path);
+  int fd = made >= 0 ? made : OpenExisting(path);
   // Made by another program at the same moment, which holds it.
   if (fd < 0 && !exists) throw FileError("Cannot create file", path);
   if (fd < 0) throw FileError("Cannot open file", path);
@@ -244,12 +255,11 @@ std::unique_ptr<TQuillmarFormFile> TQuillmarFormFile::Create(const std::string& 
     throw FileError("Cannot open file", path);
   }
   std::unique_ptr<TQuillmarFormFile> file(new TQuillmarFormFile(path, fd, st.st_mode & 0666));
-  if (madeNew) {
-    // A journal beside a brand-new file belongs to an earlier file of that name.
-    file->journal_.Discard();
-  } else if (!file->journal_.Recover(fd, file->Size())) {
-    throw FileError("Cannot open file", path);
-  }
+  // A journal beside a brand-new file belongs to an earlier file of that name:
+  // never applied, kept aside when whole.
+  TRecordJournal::Recovery recovery = file->journal_.Recover(fd, !madeNew);
+  if (!recovery.usable) throw FileError("Cannot open file", path);
+  file->keptJournal_ = std::move(recovery.keptAs);
   file->BuildIndexes();
   return file;
 }
@@ -258,16 +268,6 @@ TQuillmarFormFile::TQuillmarFormFile(std::string path, int fd, mode_t mode)
     : path_(std::move(path)), fd_(fd), journal_(path_, mode) {}
 
 TQuillmarFormFile::~TQuillmarFormFile() {
-  try {
-    SaveCurrent(true);
-  } catch (const QuillmarError& error) {
-    try {
-      ShowMessage(error.what(), MsgIcon::Error);
-    } catch (...) {
-      // Nobody left to tell; the file is closed all the same.
-    }
-  } catch (...) {
-  }
   // The journal goes while the file is still locked.
   journal_.Close();
   ::close(fd_);
@@ -293,7 +293,9 @@ std::size_t TQuillmarFormFile::Read(void* buffer, std::size_t count) {
 }
 
 void TQuillmarFormFile::Write(const void* buffer, std::size_t count) {
-  if (!WriteFull(fd_, position_, buffer, count)) throw FileError("Cannot write file", path_);
+  if (const IoResult written = WriteAllAt(fd_, position_, buffer, count); !written) {
+    throw WriteError(path_, written);
+  }
   position_ += static_cast<std::int64_t>(count);
 }
 
@@ -311,23 +313,33 @@ std::size_t TQuillmarFormFile::ReadAt(std::int64_t offset, TRecordBuffer& record
 void TQuillmarFormFile::WriteRecord(std::int64_t offset, const TRecordBuffer& record) {
   const std::int64_t sizeBefore = Size();
   TRecordBuffer before;
+  before.Clear();
   const std::size_t beforeBytes = ReadFull(fd_, offset, before.bytes, kRecSize);
-  if (!journal_.Write(offset, record.bytes)) throw FileError("Cannot write file", path_);
+  if (const IoResult journaled = journal_.Write(fd_, offset, record.bytes); !journaled) {
+    throw WriteError(path_, journaled);
+  }
   position_ = offset;
-  if (WriteFull(fd_, offset, record.bytes, kRecSize) && ::fdatasync(fd_) == 0) {
+  IoResult written = WriteAllAt(fd_, offset, record.bytes, kRecSize);
+  if (written) written = SyncData(fd_);
+  if (written) {
     position_ += kRecSize;
     journal_.Done();
     return;
   }
-  // The record is put back as it was: a part of a new record left at the
-  // end would be a second copy of this employee once the same save is tried
-  // again. Should that fail too, the journal completes the record on the
-  // next open.
+  // The failed save is taken back: the record is put back as it was (a part
+  // of a new record left at the end would be a second copy of this employee
+  // once the same save is tried again), and the journal is cleared on the
+  // disk, so that no later open completes a save reported as failed. Should
+  // the record not go back, the journal is made to put back the old record
+  // at the next open; a new record's place then keeps what the disk made of it.
   const bool restored =
       (Size() <= sizeBefore || ::ftruncate(fd_, static_cast<off_t>(sizeBefore)) == 0) &&
-      WriteFull(fd_, offset, before.bytes, beforeBytes) && ::fdatasync(fd_) == 0;
-  if (restored) journal_.Done();
-  throw FileError("Cannot write file", path_);
+      WriteAllAt(fd_, offset, before.bytes, beforeBytes) && SyncData(fd_);
+  if (restored || beforeBytes < kRecSize ||
+      !journal_.TakeBackAtNextOpen(fd_, offset, before.bytes, record.bytes)) {
+    (void)journal_.TakeBack();
+  }
+  throw WriteError(path_, written);
 }
 
 // ---- opening ----
@@ -396,12 +408,30 @@ std::int64_t TQuillmarFormFile::AppendOffset() const {
 
 // ---- saving ----
 
-bool TQuillmarFormFile::SaveCurrent(bool ask) {
-  saveRefused_ = false;
-  if (WorkRec.SameBytes(OrigRec)) return true;
-  if (ask && AskUpdate(SaveQuestion(WorkRec), MsgIcon::Question, MsgYes | MsgNo) != MsgYes) {
+IFileDecisions* TQuillmarFormFile::SetDecisions(IFileDecisions* decisions) {
+  return std::exchange(decisions_, decisions);
+}
+
+std::string TQuillmarFormFile::SaveQuestion() const { return QuestionFor(WorkRec); }
+
+std::string TQuillmarFormFile::KeptJournalNotice() const {
+  if (keptJournal_.empty()) return {};
+  return "A save journal beside " + Utf8ToCp1252(path_) +
+         " was written for another file or for other contents of this one. It was not applied "
+         "and is kept as " +
+         Utf8ToCp1252(keptJournal_) + "; the file opened as it is.";
+}
+
+SaveResult TQuillmarFormFile::SaveCurrent(bool ask) {
+  lastSave_ = Save(ask);
+  return lastSave_;
+}
+
+SaveResult TQuillmarFormFile::Save(bool ask) {
+  if (WorkRec.SameBytes(OrigRec)) return {};
+  if (ask && decisions_ != nullptr && !decisions_->SaveChanges(QuestionFor(WorkRec))) {
     WorkRec = OrigRec;
-    return true;
+    return SaveResult{SaveResult::Outcome::Declined, {}};
   }
   TRecordBuffer record = WorkRec;
   record.header.LastSaved = NowDateTime();
@@ -418,13 +448,11 @@ bool TQuillmarFormFile::SaveCurrent(bool ask) {
   WriteRecord(at, record);
   OrigRec = WorkRec = record;
   if (kind == kRecTypeW3) W3Rec = record;
-  return true;
+  return {};
 }
 
-bool TQuillmarFormFile::Refuse(const char* text) {
-  AskUpdate(text, MsgIcon::Error, MsgOk);
-  saveRefused_ = true;
-  return false;
+SaveResult TQuillmarFormFile::Refuse(const char* text) {
+  return SaveResult{SaveResult::Outcome::Refused, text};
 }
 
 // A stored record is blank while it holds nothing but what a new file's
@@ -437,7 +465,7 @@ bool TQuillmarFormFile::IsBlankOnDisk(std::int64_t offset) {
   return std::memcmp(stored.bytes + from, blank.bytes + from, kRecSize - from) == 0;
 }
 
-bool TQuillmarFormFile::SaveW2(TRecordBuffer& record) {
+SaveResult TQuillmarFormFile::SaveW2(TRecordBuffer& record) {
   const std::string oldSsn = OrigRec.w2.SocSecNum.Str();
   const std::string newSsn = WorkRec.w2.SocSecNum.Str();
   const bool ssnChanged = !(OrigRec.w2.SocSecNum == WorkRec.w2.SocSecNum);
@@ -489,7 +517,7 @@ bool TQuillmarFormFile::SaveW2(TRecordBuffer& record) {
   recPos_ = entry->Offset;
   curOfs_ = entry;
   OrigRec = WorkRec = record;
-  return true;
+  return {};
 }
 
 // ---- moving ----
@@ -506,7 +534,7 @@ bool TQuillmarFormFile::ReadW3() {
 }
 
 bool TQuillmarFormFile::AddNew(int kind) {
-  saveRefused_ = false;
+  lastSave_ = {};
   if (kind != kRecTypeHeader && kind != kRecTypeW3 && kind != kRecTypeW2) return false;
   if (!SaveCurrent(true)) return false;
   OrigRec = BlankRecord(static_cast<std::uint16_t>(kind));
@@ -529,7 +557,7 @@ bool TQuillmarFormFile::GoNext() { return Go(Move::Next); }
 bool TQuillmarFormFile::GoPrev() { return Go(Move::Prev); }
 
 bool TQuillmarFormFile::Go(Move move) {
-  saveRefused_ = false;
+  lastSave_ = {};
   if (IndexMode == 1 && nameIndex_.Count() > 0) return GoInIndex(move, true);
   if (IndexMode == 1 || IndexMode == 2) return GoInIndex(move, false);
 
@@ -597,17 +625,14 @@ int TQuillmarFormFile::PickSameName(int position, const std::string& key) {
                              w2.SocSecNum.Str() + "\r" + w2.FirstName.Str() + " " +
                              w2.MiddleInitial.Str() + " " + w2.LastName.Str() + "\r" +
                              w2.Suite.Str() + "\r" + w2.StreetPOB.Str() + "\r" + w2.City.Str();
-    if (i == last) {
-      AskUpdate(text, MsgIcon::Question, MsgOk);
-    } else if (AskUpdate(text, MsgIcon::Question, MsgYes | MsgNo) == MsgYes) {
-      return i;
-    }
+    if (decisions_ == nullptr) return first;
+    if (decisions_->TakeNamesake(text, i == last) && i < last) return i;
   }
   return last;
 }
 
 bool TQuillmarFormFile::LocateKey(const std::string& key) {
-  saveRefused_ = false;
+  lastSave_ = {};
   if (key.empty()) return false;
   int found = 0;
   if (IndexMode == 2 || StartsLikeSsn(key)) {

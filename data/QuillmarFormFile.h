@@ -9,11 +9,16 @@
 // replaces the current record first offers a pending change for saving; when
 // that save is refused (duplicate Social Security number, or a record that
 // is not in its place in a damaged file), the operation does not go ahead and
-// SaveRefused() tells the caller so.
+// LastSave() holds the refusal for the caller to show.
+//
+// The file shows no message and asks no question itself: what the user
+// decides (save a pending change or not, which of several employees of one
+// name) comes from the owner's IFileDecisions.
 //
 // A save cannot be torn by a crash: every record goes through the file's
 // journal (see TRecordJournal), which the next open completes. A new file
-// appears under its name only whole.
+// appears under its name only whole, readable by its user only (0600); an
+// existing file keeps the permissions its owner gave it.
 
 #include <cstddef>
 #include <cstdint>
@@ -26,6 +31,33 @@
 #include "data/RecordJournal.h"
 #include "data/SortedKeyList.h"
 
+// What a save came to: saved (or nothing to save), declined by the user (the
+// change is dropped), or refused with the reason the user is to read.
+struct [[nodiscard]] SaveResult {
+  enum class Outcome { Saved, Declined, Refused };
+  Outcome outcome = Outcome::Saved;
+  std::string reason;  // the refusal, for Refused
+
+  bool Refused() const { return outcome == Outcome::Refused; }
+  // True unless refused: the operation that offered the save may go on.
+  explicit operator bool() const { return !Refused(); }
+};
+
+// The user's part in the file's operations, provided by the owner (the
+// screens ask through message boxes). Without it a pending change is saved
+// and the first of several namesakes is taken.
+class IFileDecisions {
+ public:
+  virtual ~IFileDecisions() = default;
+  // Whether a pending change is saved before the current record is
+  // replaced; `question` is "Save changes to W-2 for ... ?" and the like.
+  virtual bool SaveChanges(const std::string& question) = 0;
+  // Several employees have the name looked up; they are offered one by one,
+  // `text` describing one. True takes it; for the `last` one the answer
+  // does not matter, it is taken.
+  virtual bool TakeNamesake(const std::string& text, bool last) = 0;
+};
+
 class TQuillmarFormFile {
  public:
   // Opens the data file at `path` (a native file-system path), creating it
@@ -37,10 +69,12 @@ class TQuillmarFormFile {
   // new file cannot be made (or another program made it at the same moment
   // and holds it), "<path> is not a Quillmar data file." when record 0 is no
   // header record or record 1 no W-3 record (that file is left untouched).
-  // A save that a crash cut off is completed from the journal first.
+  // A save that a crash cut off is completed from the journal first; a
+  // journal written for another file or other content is kept aside
+  // (KeptJournalNotice tells of it).
   static std::unique_ptr<TQuillmarFormFile> Create(const std::string& path);
-  // Offers a pending change for saving, then closes the file. A failed save
-  // is shown as a "Quillmar" error message.
+  // Closes the file. It writes nothing: the owner settles a pending change
+  // before (SaveCurrent).
   ~TQuillmarFormFile();
   TQuillmarFormFile(const TQuillmarFormFile&) = delete;
   TQuillmarFormFile& operator=(const TQuillmarFormFile&) = delete;
@@ -54,17 +88,29 @@ class TQuillmarFormFile {
   std::size_t Read(void* buffer, std::size_t count);
   void Write(const void* buffer, std::size_t count);
 
-  // Writes the current record when WorkRec differs from OrigRec, asking first
-  // when `ask` is true (No discards the change). A record is written only at
-  // its own place: the header at 0, the W-3 at 640, a W-2 at 1280 + 640 k.
-  // False when the save was refused (a duplicate Social Security number, or
-  // a record out of its place): nothing written, WorkRec kept. A failed write
-  // throws QuillmarError, changes nothing in memory and leaves the record on
-  // disk as it was.
-  bool SaveCurrent(bool ask);
-  // Whether the last operation (a save, move, lookup, AddNew or ReadW3)
-  // stopped because its save was refused.
-  bool SaveRefused() const { return saveRefused_; }
+  // Writes the current record when WorkRec differs from OrigRec, asking the
+  // owner's decisions first when `ask` is true (declined discards the
+  // change). A record is written only at its own place: the header at 0, the
+  // W-3 at 640, a W-2 at 1280 + 640 k. Refused (a duplicate Social Security
+  // number, or a record out of its place): nothing written, WorkRec kept. A
+  // failed write throws QuillmarError ("Cannot write file <path>", then the
+  // reason on a line of its own), changes nothing in memory, leaves the
+  // record on disk as it was and takes the save back from the journal, so
+  // that no later open completes it.
+  SaveResult SaveCurrent(bool ask);
+  // The save of the last operation (a save, move, lookup, AddNew or ReadW3).
+  const SaveResult& LastSave() const { return lastSave_; }
+  // Whether the last operation stopped because its save was refused.
+  bool SaveRefused() const { return lastSave_.Refused(); }
+  // The question that offers the pending change for saving.
+  std::string SaveQuestion() const;
+
+  // The owner's decisions (not owned); nullptr for none. Returns the previous.
+  IFileDecisions* SetDecisions(IFileDecisions* decisions);
+
+  // When the open found a journal of another file or of other content and
+  // kept it aside: one plain message saying so; empty otherwise.
+  std::string KeptJournalNotice() const;
 
   // LASTNAME, FIRSTNAME INITIAL in upper case; empty for a blank record.
   static std::string MakeNameKey(const W2Record& record);
@@ -78,8 +124,9 @@ class TQuillmarFormFile {
   // Makes the employee with the key current: a Social Security number in SSN
   // order or for a key starting "000".."999", a name key otherwise.
   bool LocateKey(const std::string& key);
-  // Lets the user choose among the employees whose name key equals `key`,
-  // found at `position` of the name index; returns the chosen position.
+  // Lets the user choose (through the owner's decisions) among the
+  // employees whose name key equals `key`, found at `position` of the name
+  // index; returns the chosen position.
   int PickSameName(int position, const std::string& key);
   // The moves, in the order IndexMode chooses. True when the target record
   // was read whole and is current; false without any change when there is
@@ -122,8 +169,9 @@ class TQuillmarFormFile {
   // The same for the entry at `position` of `index`, which becomes `idxPos`.
   bool MoveToEntry(SortedKeyList& index, int& idxPos, int position);
   bool ReadTarget(std::int64_t target);
-  bool SaveW2(TRecordBuffer& record);
-  bool Refuse(const char* text);
+  SaveResult SaveW2(TRecordBuffer& record);
+  SaveResult Refuse(const char* text);
+  SaveResult Save(bool ask);
   bool IsBlankOnDisk(std::int64_t offset);
   TQuillmarFileOfs* EntryAt(std::int64_t offset);
   std::int64_t AppendOffset() const;
@@ -138,7 +186,9 @@ class TQuillmarFormFile {
   int ssnIdxPos_ = 0;
   TQuillmarFileOfs* curOfs_ = nullptr;
   std::int64_t recPos_ = 0;
-  bool saveRefused_ = false;
+  SaveResult lastSave_;
+  IFileDecisions* decisions_ = nullptr;
+  std::string keptJournal_;  // where a journal of other content was kept
   // The entries of both indexes, in file order (offsets ascending).
   std::deque<TQuillmarFileOfs> entries_;
   SortedKeyList nameIndex_{SortedKeyList::Duplicates::Accept};

@@ -8,21 +8,39 @@
 // began: the journal is thrown away). The data file itself keeps its plain
 // layout.
 //
+// A journal is bound to the file and the content it was written against: the
+// data file's inode, a checksum of its header record, and the bytes the
+// record's place held before. It is applied only while the file holds that
+// content at that place, each byte either the old or the new one (a record
+// torn by the crash); a journal for 0 must hold a header record, for 640 a
+// W-3 record, for any other place a W-2 record. A whole journal that does not
+// match (another company's, beside a file copied or restored from a backup)
+// is never applied: it is renamed "<file>-journal.kept" (or ".kept-2" and on)
+// and the caller is told. The device is left out of the binding on purpose: a
+// removable disk may get another device number at its next mount.
+//
 // While the data file is open its journal stays, cleared, between saves: an
 // overwrite of a file of the same size syncs without any change of the file
 // system's own records. Closing the data file removes it. Only the holder of
 // the data file's write lock uses its journal.
 //
-// The journal, 660 bytes, little-endian:
-//   0   8 bytes  "QMRJRNL1"
-//   8   int64    offset of the record in the data file
-//   16  640      the record's new bytes
-//   656 uint32   CRC-32 of bytes 0..655
+// The journal, 1316 bytes, little-endian:
+//   0    8 bytes  "QMRJRNL2"
+//   8    int64    offset of the record in the data file
+//   16   uint64   inode of the data file
+//   24   uint32   CRC-32 of the data file's header record before the save
+//   28   uint32   bytes the record's place held before (640, fewer at the end)
+//   32   640      those bytes, zeros after them
+//   672  640      the record's new bytes
+//   1312 uint32   CRC-32 of bytes 0..1311
 
 #include <sys/types.h>
 
 #include <cstdint>
 #include <string>
+
+#include "data/RecordKind.h"
+#include "platform/PosixFile.h"
 
 class TRecordJournal {
  public:
@@ -35,29 +53,53 @@ class TRecordJournal {
 
   const std::string& Path() const { return path_; }
 
-  // Writes the record due at `offset` to the journal and syncs it. False
-  // when the journal cannot be written (no whole journal is left then), or
-  // while it holds a record that did not reach the data file.
-  bool Write(std::int64_t offset, const unsigned char* record);
+  // Writes the record due at `offset` of the data file `dataFd` to the
+  // journal, bound to what the file holds now, and syncs it. Fails when the
+  // journal cannot be written (no whole journal is left then), or while it
+  // holds a record that did not reach the data file.
+  IoResult Write(int dataFd, std::int64_t offset, const unsigned char* record);
   // The record written last is on the disk: the journal is cleared.
   void Done();
+  // The record written last did not reach the data file, which holds its old
+  // content again: the journal is cleared on the disk, so that no later open
+  // completes a save reported as failed. False when that cannot be done.
+  bool TakeBack();
+  // The data file could not be put back: its record at `offset` may hold the
+  // `attempted` bytes, part of them or the `before` bytes (640). The journal
+  // is made to put `before` back at the next open, or at the next save,
+  // which does that first.
+  bool TakeBackAtNextOpen(int dataFd, std::int64_t offset, const unsigned char* before,
+                          const unsigned char* attempted);
   // On closing the data file, while its lock is still held: the journal goes,
   // unless it holds a record that did not reach the data file.
   void Close();
-  // Removes any journal there is: it belongs to an earlier file of that name.
+  // Removes the journal.
   void Discard();
 
-  // On opening: a whole journal's record is written into `dataFd` (a file of
-  // `dataSize` bytes) and synced, then the journal goes; any other journal
-  // just goes. False when a journal is there but cannot be read or its record
-  // cannot be written: the file must not be used then.
-  bool Recover(int dataFd, std::int64_t dataSize);
+  struct Recovery {
+    // False when a journal is there but cannot be read, kept aside, or its
+    // record cannot be written: the file must not be used then.
+    bool usable = true;
+    // The name a whole journal of other content was kept under; empty if none.
+    std::string keptAs;
+  };
+  // On opening: a whole journal that belongs to `dataFd` has its record
+  // written into it and synced, then the journal goes; a whole journal that
+  // does not belong (any, unless `mayApply`: the file is new) is renamed
+  // aside; any other journal just goes.
+  Recovery Recover(int dataFd, bool mayApply);
 
  private:
+  IoResult WriteImage(const unsigned char* image);
+  std::string KeepAside();
+
   std::string path_;
   std::string name_;  // the journal's name within its folder
   int folder_ = -1;   // the folder, for syncing the journal's name
   mode_t mode_;
   int fd_ = -1;           // the journal, once the first save made it
   bool pending_ = false;  // it holds a record that may not be in the data file
+  // For a save taken back at the next open: where, and the record to put back.
+  std::int64_t takeBackAt_ = -1;
+  unsigned char takeBack_[kRecSize] = {};
 };

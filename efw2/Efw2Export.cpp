@@ -87,7 +87,7 @@ std::vector<W2Record> Efw2Employees(TQuillmarFormFile& file) {
   return employees;
 }
 
-bool WriteEfw2File(const std::string& path, const std::string& records) {
+IoResult WriteEfw2File(const std::string& path, const std::string& records) {
   return WriteFileAtomically(path, records);
 }
 
@@ -149,8 +149,9 @@ std::optional<std::string> ExportForSsa(TQuillmarFormFile& file, TQuillmarRegist
   const std::optional<std::string> chosen = AskForTarget(
       file, seams.FileDialog, "Export for SSA (EFW2)", kDefaultFileName, "The SSA wage file");
   if (!chosen) return std::nullopt;
-  if (!WriteEfw2File(*chosen, wageFile.Records())) {
-    ShowMessage("The SSA wage file could not be written to " + Utf8ToCp1252(*chosen) + ".",
+  if (const IoResult written = WriteEfw2File(*chosen, wageFile.Records()); !written) {
+    ShowMessage("The SSA wage file could not be written to " + Utf8ToCp1252(*chosen) + ".\r" +
+                    IoErrorText(written.error),
                 MsgIcon::Error);
     return std::nullopt;
   }

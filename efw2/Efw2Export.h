@@ -13,6 +13,7 @@
 #include "efw2/Efw2StateFile.h"
 #include "efw2/Efw2Submitter.h"
 #include "platform/FileDialog.h"
+#include "platform/PosixFile.h"
 
 class TQuillmarFormFile;
 class TQuillmarRegistry;
@@ -42,8 +43,10 @@ struct Efw2ExportSeams {
 std::vector<W2Record> Efw2Employees(TQuillmarFormFile& file);
 
 // Writes the records to `path` through a temporary file that is renamed over
-// it: an error part way leaves no half file under the name. False on error.
-bool WriteEfw2File(const std::string& path, const std::string& records);
+// it: an error part way leaves no half file under the name. A new file is
+// readable by the user only (0600), an existing one keeps its permissions.
+// On error the result holds the reason.
+IoResult WriteEfw2File(const std::string& path, const std::string& records);
 
 // Recomputes the W-3 totals, asks for the submitter data (and remembers it),
 // checks, shows the findings, asks where to write the file (W2REPORT in the

@@ -10,27 +10,9 @@
 #include <cerrno>
 #include <string>
 
+#include "platform/PosixFile.h"
+
 namespace {
-
-bool WriteAll(int fd, std::string_view data) {
-  while (!data.empty()) {
-    const ssize_t written = ::write(fd, data.data(), data.size());
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    data.remove_prefix(static_cast<std::size_t>(written));
-  }
-  return true;
-}
-
-// Makes the rename itself durable.
-void SyncFolder(const std::filesystem::path& folder) {
-  const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
-}
 
 bool AllDigits(std::string_view text) {
   return !text.empty() &&
@@ -45,13 +27,6 @@ bool IsTempNameOf(std::string_view name, std::string_view base) {
   const std::size_t dash = name.find('-');
   return dash != std::string_view::npos && AllDigits(name.substr(0, dash)) &&
          AllDigits(name.substr(dash + 1));
-}
-
-bool LockFile(int fd) {
-  struct flock lock {};
-  lock.l_type = F_WRLCK;
-  lock.l_whence = SEEK_SET;
-  return ::fcntl(fd, F_OFD_SETLK, &lock) == 0;
 }
 
 }  // namespace
@@ -88,44 +63,47 @@ void RemoveLeftoverTempFiles(const std::filesystem::path& file) {
 
 namespace {
 
-// `privateMode`: created 0600 and kept so; otherwise the mode of the file replaced.
-bool WriteAtomically(const std::filesystem::path& file, std::string_view contents,
-                     bool privateMode) {
+// `privateMode`: 0600 whatever the file replaced; otherwise a file that
+// exists keeps the permissions its owner gave it.
+IoResult WriteAtomically(const std::filesystem::path& file, std::string_view contents,
+                         bool privateMode) {
   // A name of our own, so that two writers never share a temporary file.
+  // Readable by the user only from the start: what it holds may be private.
   std::filesystem::path temp;
   int fd = -1;
   for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
     temp = TempFileName(file);
-    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, privateMode ? 0600 : 0666);
-    if (fd < 0 && errno != EEXIST) return false;
+    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0600);
+    if (fd < 0 && errno != EEXIST) return IoResult{errno};
   }
-  if (fd < 0) return false;
+  if (fd < 0) return IoResult{EEXIST};
   struct stat existing {};
   // Held while it works, so that nobody takes the file for a leftover.
-  bool ok = LockFile(fd);
-  if (privateMode) {
-    ok = ok && ::fchmod(fd, 0600) == 0;
-  } else if (ok && ::stat(file.c_str(), &existing) == 0) {
-    ok = ::fchmod(fd, existing.st_mode & 07777) == 0;
+  IoResult result = LockWhole(fd);
+  if (result && !privateMode && ::stat(file.c_str(), &existing) == 0 &&
+      ::fchmod(fd, existing.st_mode & 07777) != 0) {
+    result = IoResult{errno};
   }
-  ok = ok && WriteAll(fd, contents) && ::fsync(fd) == 0;
-  ok = (::close(fd) == 0) && ok;
-  if (ok) ok = ::rename(temp.c_str(), file.c_str()) == 0;
-  if (!ok) {
+  if (result) result = WriteAll(fd, contents.data(), contents.size());
+  if (result) result = SyncFile(fd);
+  if (::close(fd) != 0 && result) result = IoResult{errno};
+  if (result && ::rename(temp.c_str(), file.c_str()) != 0) result = IoResult{errno};
+  if (!result) {
     ::unlink(temp.c_str());
-    return false;
+    return result;
   }
-  SyncFolder(file.parent_path());
-  return true;
+  // Makes the rename itself durable.
+  (void)SyncFolderOf(file.string());
+  return {};
 }
 
 }  // namespace
 
-bool WriteFileAtomically(const std::filesystem::path& file, std::string_view contents) {
+IoResult WriteFileAtomically(const std::filesystem::path& file, std::string_view contents) {
   return WriteAtomically(file, contents, false);
 }
 
-bool WritePrivateFileAtomically(const std::filesystem::path& file, std::string_view contents) {
+IoResult WritePrivateFileAtomically(const std::filesystem::path& file, std::string_view contents) {
   return WriteAtomically(file, contents, true);
 }
 

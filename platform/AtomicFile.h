@@ -12,14 +12,18 @@
 #include <string>
 #include <string_view>
 
+#include "platform/PosixFile.h"
+
 // Replaces `file` with `contents`. A file that exists keeps its permissions;
-// a new one gets the usual ones of the user (0666 less the umask). False
-// when anything fails; the old file is then unchanged.
-bool WriteFileAtomically(const std::filesystem::path& file, std::string_view contents);
-// The same for a file that only its owner may read (one that holds Social
-// Security numbers): the file is mode 0600 from its first byte on, whatever
-// the mode of the file it replaces.
-bool WritePrivateFileAtomically(const std::filesystem::path& file, std::string_view contents);
+// a new one, like every temporary file, is readable and writable by the user
+// only (0600): what it holds may be private (the wage file holds every
+// employee's SSN). On failure the old file is unchanged and the result holds
+// the reason.
+IoResult WriteFileAtomically(const std::filesystem::path& file, std::string_view contents);
+// The same for a file that only its owner may ever read (one that holds
+// Social Security numbers): mode 0600 from its first byte on, whatever the
+// mode of the file it replaces.
+IoResult WritePrivateFileAtomically(const std::filesystem::path& file, std::string_view contents);
 
 // A name for a new temporary file beside `file`, unique in this process.
 std::filesystem::path TempFileName(const std::filesystem::path& file);

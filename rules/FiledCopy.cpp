@@ -144,7 +144,7 @@ std::optional<FiledCopy> ReadFiledCopy(const std::string& path, bool* damaged) {
 }
 
 bool WriteFiledCopy(const std::string& path, const FiledCopy& copy) {
-  return WritePrivateFileAtomically(path, FiledCopyBytes(copy));
+  return static_cast<bool>(WritePrivateFileAtomically(path, FiledCopyBytes(copy)));
 }
 
 std::string DateText(DateTime when) {

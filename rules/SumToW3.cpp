@@ -61,5 +61,6 @@ void SumToW3(TQuillmarFormFile& file) {
     }
   }
   file.WorkRec = totals;
-  file.SaveCurrent(false);
+  // The W-3 record that ReadW3 made current is at its own place: never refused.
+  (void)file.SaveCurrent(false);
 }

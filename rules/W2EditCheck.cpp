@@ -166,12 +166,8 @@ bool CheckW2Entries(const W2Record& w2, ReportLines& lines, bool checkSsn, std::
   const std::size_t start = lines.size();
 
   if (checkSsn) {
-    bool valid = false;
-    {
-      const QuietValidationScope quiet;
-      valid = CheckSSN(w2.SocSecNum.Str(), RulesForYear(taxYear).IdNumbers);
-    }
-    if (!valid) lines.push_back("SSN " + w2.SocSecNum.Str() + " is invalid");
+    if (!CheckSSN(w2.SocSecNum.Str(), RulesForYear(taxYear).IdNumbers))
+      lines.push_back("SSN " + w2.SocSecNum.Str() + " is invalid");
   }
   if (w2.FirstName.Empty()) lines.emplace_back("First name is missing");
   if (w2.LastName.Empty()) lines.emplace_back("Last name is missing");

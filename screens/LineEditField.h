@@ -1,6 +1,6 @@
 #pragma once
 // A QLineEdit as the entry rules see it: its text in the records' code page,
-// and the focus put back after a rejected entry.
+// and a rejected entry's message shown and the focus put back.
 
 #include <string>
 
@@ -13,8 +13,9 @@ class LineEditField final : public IEntryField {
   explicit LineEditField(QLineEdit* edit) : edit_(edit) {}
 
   std::string Text() const override;
-  // Gives the field the focus with its text selected, ready to be retyped.
-  void SetFocus() override;
+  // Shows the message in a plain "Quillmar" box, then gives the field the
+  // focus with its text selected, ready to be retyped.
+  void Reject(const std::string& message) override;
 
  private:
   QLineEdit* edit_;

@@ -31,8 +31,10 @@
 #include "screens/Box12Frame.h"
 #include "screens/ComboLists.h"
 #include "screens/DlgW2Box12.h"
+#include "screens/EntryMessage.h"
 #include "screens/ErrorReportView.h"
 #include "screens/FileNavFrame.h"
+#include "screens/FileQuestions.h"
 #include "screens/FormCanvas.h"
 #include "screens/LeaveFieldFilter.h"
 #include "screens/MaskCursor.h"
@@ -56,7 +58,10 @@ class ScreenEntryField final : public IEntryField {
   ScreenEntryField(QLineEdit* edit, std::function<void()> reject)
       : edit_(edit), reject_(std::move(reject)) {}
   std::string Text() const override { return RecordText(edit_->text()); }
-  void SetFocus() override { reject_(); }
+  void Reject(const std::string& message) override {
+    ShowMessage(message, MsgIcon::None);
+    reject_();
+  }
 
  private:
   QLineEdit* edit_;
@@ -570,7 +575,7 @@ void TFormW2::MaskEditSocSecNumExit() {
   // employee asks about it.
   if (text == refusedSsn_) return;
   // A bad number keeps the stored one; the focus goes back for the user to fix it.
-  if (CheckSSN(text, RulesForYear(W3().TaxYear).IdNumbers)) {
+  if (EntryAccepted(CheckSSN(text, RulesForYear(W3().TaxYear).IdNumbers))) {
     W2().SocSecNum = text;
     refusedSsn_.clear();
     return;
@@ -685,7 +690,7 @@ void TFormW2::CheckBoxExit(QCheckBox* box) {
 
 void TFormW2::ComboBoxST1StateExit() {
   std::string text = FieldText(ComboBoxST1State);
-  if (!CheckStateAbbrev(text)) {
+  if (!EntryAccepted(CheckStateAbbrev(text))) {
     RejectField(ComboBoxST1State);
     return;
   }
@@ -699,7 +704,7 @@ void TFormW2::ComboBoxST2StateExit() {
     W2().ST2State = std::string();
     return;
   }
-  if (!CheckStateAbbrev(text)) {
+  if (!EntryAccepted(CheckStateAbbrev(text))) {
     RejectField(ComboBoxST2State);
     return;
   }
@@ -735,7 +740,8 @@ void TFormW2::CommitFocusedField() {
 
 bool TFormW2::SsnFixWanted() {
   if (CheckBoxVoid->isChecked()) return false;
-  if (CheckSSN(FieldText(MaskEditSocSecNum), RulesForYear(W3().TaxYear).IdNumbers)) return false;
+  if (EntryAccepted(CheckSSN(FieldText(MaskEditSocSecNum), RulesForYear(W3().TaxYear).IdNumbers)))
+    return false;
   const MsgButton answer =
       MessageBoxes().Show({kAppTitle, kFixSsnQuestion, MsgIcon::Warning, MsgYes | MsgNo, false});
   return answer == MsgYes;
@@ -762,11 +768,11 @@ void TFormW2::Navigate(const std::function<void()>& move) {
 void TFormW2::AfterMove(bool moved, const std::string& failure) {
   if (moved) {
     ShowEmployee();
-  } else if (!file_.SaveRefused()) {
+  } else if (!ShowIfSaveRefused(file_)) {
     ShowMessage(failure);
   }
-  // A refused save has been explained by the file; the employee stays on
-  // screen with the entries as the user left them.
+  // After a refused save the employee stays on screen with the entries as
+  // the user left them.
 }
 
 void TFormW2::FrameFileNav1BitBtnFirstClick() {
@@ -808,9 +814,9 @@ bool TFormW2::FormCloseQuery() {
     FocusSsnToFix();
     return false;
   }
-  file_.SaveCurrent(true);
   // A refused save keeps the screen open: closing it would lose the entries.
-  return !file_.SaveRefused();
+  (void)file_.SaveCurrent(true);
+  return !ShowIfSaveRefused(file_);
 }
 
 void TFormW2::reject() {

@@ -17,6 +17,7 @@
 #include "data/Currency.h"
 #include "data/ShortString.h"
 #include "data/SocSecMedicareRates.h"
+#include "screens/FileQuestions.h"
 
 class IErrorReportView;
 class LeaveFieldFilter;
@@ -234,6 +235,9 @@ class TFormW2 final : public QDialog {
   const W3Record& W3() const;
 
   TQuillmarFormFile& file_;
+  // The file's questions are asked in message boxes while the screen is open.
+  TFileQuestions questions_;
+  ScopedFileDecisions askingInBoxes_{file_, questions_};
   TQuillmarRegistry& registry_;
   SocSecMedicareRates yearRates_;
   bool autoFillArmed_ = false;

@@ -28,6 +28,8 @@
 #include "screens/ComboLists.h"
 #include "screens/DlgSocSecMed.h"
 #include "screens/DlgW3PayerKind.h"
+#include "screens/EntryMessage.h"
+#include "screens/FileQuestions.h"
 #include "screens/FormCanvas.h"
 #include "screens/LeaveFieldFilter.h"
 #include "screens/MaskCursor.h"
@@ -66,7 +68,10 @@ class ScreenField final : public IEntryField {
  public:
   explicit ScreenField(QLineEdit* edit) : edit_(edit) {}
   std::string Text() const override { return ShownText(edit_); }
-  void SetFocus() override { rejected_ = true; }
+  void Reject(const std::string& message) override {
+    ShowMessage(message, MsgIcon::None);
+    rejected_ = true;
+  }
   bool Rejected() const { return rejected_; }
 
  private:
@@ -525,7 +530,7 @@ void TFormW3::EditEstablishmentExit() { Rec().Establishment = ShownText(EditEsta
 
 void TFormW3::MaskEditEmployerFedIDExit() {
   const std::string text = ShownText(MaskEditEmployerFedID);
-  if (!CheckEIN(text, RulesForYear(Rec().TaxYear).IdNumbers)) {
+  if (!EntryAccepted(CheckEIN(text, RulesForYear(Rec().TaxYear).IdNumbers))) {
     Reject(MaskEditEmployerFedID);
     return;
   }
@@ -560,7 +565,7 @@ void TFormW3::MaskEditOtherEINExit() {
   const std::string text = ShownText(MaskEditOtherEIN);
   if (text == kBlankEin) {
     Rec().OtherEIN = "";
-  } else if (CheckEIN(text, RulesForYear(Rec().TaxYear).IdNumbers)) {
+  } else if (EntryAccepted(CheckEIN(text, RulesForYear(Rec().TaxYear).IdNumbers))) {
     Rec().OtherEIN = text;
   } else {
     Reject(MaskEditOtherEIN);
@@ -582,7 +587,7 @@ void TFormW3::ComboBoxStateForIDExit() {
   const bool stateIDWasEnabled = EditStateID->isEnabled();
   ShowStateIDEnabled(true);
   std::string abbrev = text;
-  if (!CheckStateAbbrev(abbrev)) {
+  if (!EntryAccepted(CheckStateAbbrev(abbrev))) {
     Reject(ComboBoxStateForID);
     return;
   }
@@ -658,7 +663,11 @@ void TFormW3::BitBtnOKClick() {
   // Earlier years leave the byte of the kind of employer as the file holds it.
   if (RulesForYear(Rec().TaxYear).KindOfEmployer)
     Rec().KindOfEmployer = static_cast<std::uint8_t>(DlgKindOfPayer->KindOfEmployerValue());
-  if (!file_.WorkRec.SameBytes(file_.OrigRec)) file_.SaveCurrent(false);
+  if (!file_.WorkRec.SameBytes(file_.OrigRec)) {
+    if (const SaveResult saved = file_.SaveCurrent(false); saved.Refused()) {
+      ShowSaveRefusal(saved.reason);
+    }
+  }
   closing_ = true;
   accept();
 }

@@ -90,7 +90,7 @@ void FillExampleCompany(TQuillmarFormFile& file) {
   w3.Contact = "Ruth Calder";
   w3.Phone = "(518)555-0142";
   w3.EMail = "payroll@tolvane.example";
-  file.SaveCurrent(false);
+  (void)file.SaveCurrent(false);
 
   file.GoFirst();
   W2Record& w2 = file.WorkRec.w2;
@@ -115,7 +115,7 @@ void FillExampleCompany(TQuillmarFormFile& file) {
   w2.ST1StateID = "NY-0042-77";
   w2.ST1StateWage = 4215000 * 100;
   w2.ST1StateTax = 201000 * 100;
-  file.SaveCurrent(false);
+  (void)file.SaveCurrent(false);
 }
 
 bool Save(QWidget& widget, const fs::path& path) {

@@ -134,7 +134,7 @@ class MainFormTest : public ::testing::Test {
     file->WorkRec.w3.TaxYear = 2001;
     file->WorkRec.w3.EmployerEIN = "12-3456789";
     file->WorkRec.w3.EmployerName = "Acme Tools";
-    file->SaveCurrent(false);
+    EXPECT_TRUE(file->SaveCurrent(false));
   }
 
   static constexpr const char* kProgramPath = "/opt/Tolvane/Quillmar/Quillmar";
@@ -301,7 +301,7 @@ TEST_F(MainFormTest, TheW3ScreenOpensOnFreshTotalsOfTheW3Record) {
     auto file = TQuillmarFormFile::Create(path);
     file->WorkRec.w2.SocSecNum = "001-01-0001";
     file->WorkRec.w2.Wages = 1234500;
-    file->SaveCurrent(false);
+    EXPECT_TRUE(file->SaveCurrent(false));
   }
   auto form = MakeForm();
   dialog.answers.push_back(path);

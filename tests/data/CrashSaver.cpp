@@ -1,4 +1,5 @@
-// The crash test's helper: makes a new data file (as the test does at once),
+// The crash test's helper: makes a new data file, from nothing or from an
+// empty file (as the test does at once),
 // then saves records of another until it is killed, reporting its process id,
 // then each finished save as "<record> <generation>" on standard output.
 //   crash_saver <new file> <data file> <seed>

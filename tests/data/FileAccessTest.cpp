@@ -13,12 +13,14 @@
 #include <string>
 
 #include "data/QuillmarFormFile.h"
+#include "platform/PosixFile.h"
 #include "platform/QuillmarError.h"
 #include "tests/data/FormFileTestSupport.h"
 
 namespace {
 
 using FileAccessTest = FormFileTest;
+namespace fs = std::filesystem;
 
 std::string OpenError(const std::string& path) {
   try {
@@ -174,10 +176,10 @@ TEST_F(FileAccessTest, FailedAppendIsReportedAndLeavesNoTrace) {
   {
     FileSizeLimit limit(1920);
     try {
-      file->SaveCurrent(false);
+      (void)file->SaveCurrent(false);
       ADD_FAILURE() << "a failed write was reported as success";
     } catch (const QuillmarError& error) {
-      EXPECT_EQ(std::string(error.what()), "Cannot write file " + path);
+      EXPECT_EQ(std::string(error.what()), "Cannot write file " + path + "\rFile too large.");
     }
   }
   EXPECT_EQ(FileBytes(path), before);
@@ -224,24 +226,45 @@ TEST_F(FileAccessTest, FailedMoveSaveStopsTheMove) {
   EXPECT_THROW(file->GoFirst(), QuillmarError);
   EXPECT_EQ(file->WorkRec.w2.LastName.Str(), "Adams");
   EXPECT_EQ(file->RecPos(), 1920);
-  boxes.Answer(MsgNo);  // offered once more on closing
 }
 
-TEST_F(FileAccessTest, FailedSaveOnCloseIsShown) {
+mode_t ModeOf(const std::string& path) {
+  struct stat st {};
+  return stat(path.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
+}
+
+// Under the usual umask 022 the files that hold SSNs are the user's only: a
+// new data file, its temporary file and its journal. An existing file (also
+// an empty one made a data file) keeps the mode its owner gave it, and its
+// journal gets the same.
+TEST_F(FileAccessTest, FilesHoldingSsnsAreReadableByTheirUserOnly) {
+  const mode_t umaskBefore = umask(022);
+  const std::string empty = dir.File("empty.qmr"), shared = dir.File("shared.qmr");
+  std::ofstream{empty};
+  std::ofstream{shared};
+  fs::permissions(empty, fs::perms(0640));
+  std::vector<mode_t> written;  // the mode of every file written, as it is written
+  const IoFault previous = SetIoFault([&](IoStep step, int fd) {
+    struct stat st {};
+    if (step == IoStep::Write && fstat(fd, &st) == 0) written.push_back(st.st_mode & 07777);
+    return 0;
+  });
   {
     auto file = Open();
     AddEmployee(*file, "111-11-1111", "Ann", "", "Zeller");
-    ASSERT_TRUE(file->AddNew(kRecTypeW2));
-    SetEmployee(file->WorkRec, "222-22-2222", "Bob", "", "Adams");
-    boxes.Answer(MsgYes).Answer(MsgOk);
-    FileSizeLimit limit(1920);
-    file.reset();
+    EXPECT_EQ(ModeOf(path + "-journal"), 0600u);
   }
-  ASSERT_EQ(boxes.Shown().size(), 2u);
-  EXPECT_EQ(boxes.Shown()[1].caption, "Quillmar");
-  EXPECT_EQ(boxes.Shown()[1].text, "Cannot write file " + path);
-  EXPECT_EQ(boxes.Shown()[1].icon, MsgIcon::Error);
-  EXPECT_EQ(FileBytes(path).size(), 1920u);
+  TQuillmarFormFile::Create(empty).reset();
+  SetIoFault(previous);
+  umask(umaskBefore);
+  EXPECT_EQ(ModeOf(path), 0600u);
+  EXPECT_EQ(ModeOf(empty), 0640u);
+  EXPECT_EQ(FileBytes(empty).size(), 1920u);
+  // New file image x3, journal, record, cleared journal; the empty file's image x3.
+  EXPECT_EQ(written, (std::vector<mode_t>{0600, 0600, 0600, 0600, 0600, 0600, 0640, 0640, 0640}));
+  fs::permissions(shared, fs::perms(0644));
+  TQuillmarFormFile::Create(shared).reset();
+  EXPECT_EQ(ModeOf(shared), 0644u);
 }
 
 TEST_F(FileAccessTest, SavedRecordIsOnTheDiskBeforeSaveReturns) {

@@ -1,7 +1,7 @@
 #pragma once
 // Shared pieces of the data file tests: a fixture with a temp folder, a fixed
-// clock and scripted message boxes, and helpers that read the file's bytes
-// and fill employees.
+// clock and the owner's decisions answered by scripted message boxes, and
+// helpers that read the file's bytes and fill employees.
 
 #include <gtest/gtest.h>
 
@@ -70,12 +70,31 @@ inline std::vector<std::string> Keys(const SortedKeyList& index) {
   return keys;
 }
 
+// The owner's decisions as message boxes answered by the test's script, so
+// that a test reads the questions in the order the user would see them.
+// (The boxes' captions and buttons are the screens' and tested there.)
+class ScriptedDecisions final : public IFileDecisions {
+ public:
+  bool SaveChanges(const std::string& question) override {
+    return MessageBoxes().Show({"", question, MsgIcon::Question, MsgYes | MsgNo, true}) == MsgYes;
+  }
+  bool TakeNamesake(const std::string& text, bool last) override {
+    return MessageBoxes().Show(
+               {"", text, MsgIcon::Question, last ? MsgOk : MsgYes | MsgNo, true}) != MsgNo;
+  }
+};
+
 class FormFileTest : public ::testing::Test {
  protected:
-  std::unique_ptr<TQuillmarFormFile> Open() { return TQuillmarFormFile::Create(path); }
+  std::unique_ptr<TQuillmarFormFile> Open() {
+    auto file = TQuillmarFormFile::Create(path);
+    file->SetDecisions(&decisions);
+    return file;
+  }
 
   TempDir dir;
   FixedClock clock{FixedClock::LocalNoon(2002, 1, 15)};
   ScriptedMessageBoxes boxes;
+  ScriptedDecisions decisions;
   std::string path = dir.File("acme.qmr");
 };

@@ -122,7 +122,7 @@ TEST_F(Efw2ExportTest, AFailedWriteLeavesNothingHalfWrittenAndTheDataFileIsNever
   EXPECT_EQ(Export(), std::nullopt);
   EXPECT_EQ(boxes.Texts(),
             (std::vector<std::string>{
-                "The SSA wage file could not be written to " + reportPath + ".",
+                "The SSA wage file could not be written to " + reportPath + ".\rIs a directory.",
                 "The SSA wage file cannot be written over the open data file " + dataPath + "."}));
   std::vector<std::string> names;
   for (const fs::directory_entry& e : fs::directory_iterator(dir.Path()))

@@ -89,7 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Edit the current record with bytes of the input and save; then a new one.
     if (size >= 2 * kRecSize) {
       std::memcpy(file->WorkRec.bytes + 12, data + size - kRecSize + 12, kRecSize - 12);
-      file->SaveCurrent(data[1] & 1);
+      (void)file->SaveCurrent(data[1] & 1);
       CheckIndexes(*file);
       file->AddNew(kRecTypeW2);
       std::memcpy(file->WorkRec.bytes + 12, data + size - 2 * kRecSize + 12, kRecSize - 12);

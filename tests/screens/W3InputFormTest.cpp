@@ -26,6 +26,7 @@
 #include "rules/SumToW3.h"
 #include "screens/DlgSocSecMed.h"
 #include "screens/DlgW3PayerKind.h"
+#include "screens/FileQuestions.h"
 #include "screens/FormCanvas.h"
 #include "screens/W3InputForm.h"
 #include "screens/W3ScreenLayout.h"
@@ -64,7 +65,7 @@ class W3Screen : public ::testing::Test {
   void StoreW3(const std::function<void(W3Record&)>& fill) {
     ASSERT_TRUE(file->ReadW3());
     fill(file->WorkRec.w3);
-    file->SaveCurrent(false);
+    ASSERT_TRUE(file->SaveCurrent(false));
   }
   void StoreCompleteW3() {
     StoreW3([](W3Record& w3) {
@@ -794,7 +795,7 @@ TEST_F(W3Screen, TheCloseBoxKeepsTheChangesForTheNextSaveQuestion) {
   EXPECT_EQ(Work().Town.Str(), "Springfield");
   EXPECT_EQ(Work().Street.Str(), "1 Main St");
   boxes.Answer(MsgYes);
-  EXPECT_TRUE(file->SaveCurrent(true));
+  SettleBeforeClose(*file);  // as the program closes the file
   EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"Save changes to W-3 for Acme Tools ?"});
   EXPECT_EQ(RecordOnDisk(path, 1).w3.Town.Str(), "Springfield");
 }
