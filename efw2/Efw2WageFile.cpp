@@ -502,7 +502,7 @@ void Efw2WageFile::PrepareEmployee(const W2Record& w2, const Efw2Input& input) {
       {input.Submitter.Box11Section457 ? kBox11Section457 : kBox11NotSection457, w2.NonQualPlans}};
   for (const auto& [field, amount] : boxes) add(e.Rw[field], amount, kRwLabels[field]);
   add(e.Ro[kBox8], w2.AllocTips, kRoLabels[kBox8]);
-  if (w2.AdvEIC >= 50 || w2.AdvEIC <= -50) {
+  if (!BelowHalfCent(w2.AdvEIC)) {
     Error(who, "Box 9 Advance EIC payment of " + FormatAmount(w2.AdvEIC) +
                    " cannot be reported: box 9 no longer exists");
   }

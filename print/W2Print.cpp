@@ -7,6 +7,7 @@
 #include "data/QuillmarFormFile.h"
 #include "forms/W2FormPicture.h"
 #include "platform/MessageBoxes.h"
+#include "rules/Box12Codes.h"
 #include "settings/QuillmarRegistry.h"
 
 namespace {
@@ -72,95 +73,75 @@ W2Record W2LineUpSample() {
 std::string W2JobTitle(const W3Record& w3) { return Cut("Quillmar " + w3.EmployerName.Str(), 67); }
 
 AddressTail EmployeeAddressTail(const W2Record& w2, std::size_t countryWidth) {
-  const std::string postCode = w2.PostCode.Str();
-  if (!w2.Zip.Empty() || (w2.PostCode.Empty() && w2.Country.Empty())) {
-    return {w2.AddrState.Str() + "  " + w2.Zip.Str(), {}};
-  }
-  const std::string country = CountryName(w2.Country.Str());
+  const W3Record none{};
+  const std::string state = W2Text(W2Field::AddrState, w2, none);
+  const std::string zip = W2Text(W2Field::Zip, w2, none);
+  const std::string postCode = W2Text(W2Field::PostCode, w2, none);
+  const std::string code = W2Text(W2Field::Country, w2, none);
+  if (!zip.empty() || (postCode.empty() && code.empty())) return {state + "  " + zip, {}};
+  const std::string country = CountryName(code);
   const std::size_t room = countryWidth > postCode.size() ? countryWidth - postCode.size() : 0;
-  return {w2.AddrState.Str(), country.empty() ? w2.Country.Str() + "  " + postCode
-                                              : Cut(country, room) + " " + postCode};
+  return {state, country.empty() ? code + "  " + postCode : Cut(country, room) + " " + postCode};
 }
 
 void W2FormPrinter::PrintOneW2(const W2Record& w2, bool anotherFollows) {
   const int o = NextFormOnTop ? 0 : kBottomFormLines;
-  const auto text = [&](W2Field field, const std::string& value) {
-    const W2LayoutRow& row = W2Row(field);
-    report_.PrintTextAt(static_cast<int>(row.col), o + static_cast<int>(row.line), value);
-  };
-  const auto amount = [&](W2Field field, Currency value) {
-    const W2LayoutRow& row = W2Row(field);
-    report_.PrintAmountAt(static_cast<int>(row.col), o + static_cast<int>(row.line), value, false,
-                          false, false);
-  };
-  const auto mark = [&](W2Field field, std::uint8_t flag) {
-    if (flag) text(field, "X");
-  };
-
-  if (w2.ControlNum > 0) text(W2Field::ControlNum, std::to_string(w2.ControlNum));
-  mark(W2Field::Void, w2.Void);
-  text(W2Field::EmployerEIN, w3_.EmployerEIN.Str());
-  text(W2Field::EmployerName, Cut(w3_.EmployerName.Str(), 43));
-  text(W2Field::EmployerSuite,
-       w3_.Suite.Empty() ? w3_.Street.Str() : w3_.Suite.Str() + ", " + w3_.Street.Str());
-  text(W2Field::EmployerTown, w3_.Town.Str());
-  text(W2Field::EmployerState, w3_.State.Str() + "  " + w3_.Zip.Str());
-
-  text(W2Field::SocSecNum, w2.SocSecNum.Str());
-  text(W2Field::FirstName, Cut(w2.FirstName.Str() + " " + w2.MiddleInitial.Str(), 17));
-  text(W2Field::LastName, w2.LastName.Str());
-  text(W2Field::Suite,
-       w2.Suite.Empty() ? w2.StreetPOB.Str() : Cut(w2.Suite.Str() + ", " + w2.StreetPOB.Str(), 43));
-  text(W2Field::City, w2.City.Str());
   const AddressTail tail = EmployeeAddressTail(w2, 41);
-  text(W2Field::AddrState, tail.stateLine);
-  text(W2Field::Country, tail.countryLine);
-
-  amount(W2Field::Wages, w2.Wages);
-  amount(W2Field::FedTax, w2.FedTax);
-  amount(W2Field::SSWages, w2.SSWages);
-  amount(W2Field::SSTax, w2.SSTax);
-  amount(W2Field::MedWage, w2.MedWage);
-  amount(W2Field::MedTax, w2.MedTax);
-  amount(W2Field::SSTips, w2.SSTips);
-  amount(W2Field::AllocTips, w2.AllocTips);
-  amount(W2Field::AdvEIC, w2.AdvEIC);
-  amount(W2Field::DepCare, w2.DepCare);
-  amount(W2Field::NonQualPlans, w2.NonQualPlans);
-  constexpr W2Field codes[] = {W2Field::Box12aCode, W2Field::Box12bCode, W2Field::Box12cCode,
-                               W2Field::Box12dCode};
-  constexpr W2Field amounts[] = {W2Field::Box12aAmount, W2Field::Box12bAmount,
-                                 W2Field::Box12cAmount, W2Field::Box12dAmount};
-  for (int i = 0; i < 4; ++i) {
-    // An unused line holds a blank (or a zero byte) and prints nothing.
-    const char code = w2.Box12[i].Code;
-    text(codes[i], code == '\0' ? std::string() : std::string(1, code));
-    amount(amounts[i], w2.Box12[i].Amount);
+  // The control number and the Void mark, the employer's block, then the
+  // employee's items.
+  const std::vector<W2LayoutRow>& rows = W2Layout();
+  const auto employer = rows.begin() + static_cast<int>(W2Field::EmployerEIN);
+  std::vector<W2LayoutRow> ordered(rows.begin(), rows.begin() + 2);
+  ordered.insert(ordered.end(), employer, rows.end());
+  ordered.insert(ordered.end(), rows.begin() + 2, employer);
+  for (const W2LayoutRow& row : ordered) {
+    const int col = static_cast<int>(row.col), line = o + static_cast<int>(row.line);
+    std::string text;
+    switch (row.kind) {
+      case W2FieldKind::Amount:
+        report_.PrintAmountAt(col, line, W2Amount(row.field, w2), false, false, false);
+        continue;
+      case W2FieldKind::Check:
+        if (!W2Checked(row.field, w2)) continue;
+        text = "X";
+        break;
+      case W2FieldKind::Code:
+        text = Box12CodeOf(W2Box12Line(row.field, w2), w3_.TaxYear);
+        break;
+      case W2FieldKind::Text:
+        text = W2Text(row.field, w2, w3_);
+        break;
+    }
+    // The items printed joined to the one before them, and the cut ones.
+    switch (row.field) {
+      case W2Field::StreetPOB:
+      case W2Field::Zip:
+      case W2Field::PostCode:
+      case W2Field::EmployerStreet:
+        continue;
+      case W2Field::FirstName:
+        text = Cut(text, 17);
+        break;
+      case W2Field::Suite:
+        text = Cut(EmployeeSuiteAndStreet(w2), 43);
+        break;
+      case W2Field::AddrState:
+        text = tail.stateLine;
+        break;
+      case W2Field::Country:
+        text = tail.countryLine;
+        break;
+      case W2Field::EmployerName:
+        text = Cut(text, 43);
+        break;
+      case W2Field::EmployerSuite:
+        text = EmployerSuiteAndStreet(w3_);
+        break;
+      default:
+        break;
+    }
+    if (!text.empty()) report_.PrintTextAt(col, line, text);
   }
-  mark(W2Field::StatEmpl, w2.StatEmpl);
-  mark(W2Field::RetirePlan, w2.RetirePlan);
-  mark(W2Field::TPSickPay, w2.TPSickPay);
-  text(W2Field::Box14aLabel, w2.Box14aLabel.Str());
-  amount(W2Field::Box14aAmount, w2.Box14aAmount);
-  text(W2Field::Box14bLabel, w2.Box14bLabel.Str());
-  amount(W2Field::Box14bAmount, w2.Box14bAmount);
-  text(W2Field::Box14cLabel, w2.Box14cLabel.Str());
-  amount(W2Field::Box14cAmount, w2.Box14cAmount);
-
-  text(W2Field::ST1State, w2.ST1State.Str());
-  text(W2Field::ST1StateID, w2.ST1StateID.Str());
-  amount(W2Field::ST1StateWage, w2.ST1StateWage);
-  amount(W2Field::ST1StateTax, w2.ST1StateTax);
-  amount(W2Field::ST1LocalWage, w2.ST1LocalWage);
-  amount(W2Field::ST1LocalTax, w2.ST1LocalTax);
-  text(W2Field::ST1LocName, w2.ST1LocName.Str());
-  text(W2Field::ST2State, w2.ST2State.Str());
-  text(W2Field::ST2StateID, w2.ST2StateID.Str());
-  amount(W2Field::ST2StateWage, w2.ST2StateWage);
-  amount(W2Field::ST2StateTax, w2.ST2StateTax);
-  amount(W2Field::ST2LocalWage, w2.ST2LocalWage);
-  amount(W2Field::ST2LocalTax, w2.ST2LocalTax);
-  text(W2Field::ST2LocName, w2.ST2LocName.Str());
 
   if (!NextFormOnTop && anotherFollows) report_.StartNewPage();
   NextFormOnTop = !NextFormOnTop;
@@ -190,7 +171,7 @@ void PrintW2Batch(TPrintReport& report, TQuillmarFormFile& file) {
   ForEachInNameOrder(
       file,
       [&](const W2Record& w2) {
-        if (w2.Void) return;
+        if (W2Checked(W2Field::Void, w2)) return;
         if (holding) forms.PrintOneW2(held, true);
         held = w2;
         holding = true;
