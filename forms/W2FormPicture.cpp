@@ -333,6 +333,10 @@ const Box12Entry& W2Box12Line(W2Field field, const W2Record& w2) {
   return w2.Box12[W2Row(field).access.box12Line];
 }
 
+Box12Entry& W2Box12Line(W2Field field, W2Record& w2) {
+  return w2.Box12[W2Row(field).access.box12Line];
+}
+
 std::string SuiteAndStreet(const std::string& suite, const std::string& street) {
   return suite.empty() ? street : suite + ", " + street;
 }

@@ -186,6 +186,7 @@ void W2StoreText(W2Field field, W2Record& w2, const std::string& text);
 bool W2Checked(W2Field field, const W2Record& w2);
 void W2SetChecked(W2Field field, W2Record& w2, bool checked);
 const Box12Entry& W2Box12Line(W2Field field, const W2Record& w2);
+Box12Entry& W2Box12Line(W2Field field, W2Record& w2);
 
 // Suite and street on one line, the suite first: "Suite 4, 1 Main St".
 std::string SuiteAndStreet(const std::string& suite, const std::string& street);
