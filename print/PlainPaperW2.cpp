@@ -354,71 +354,11 @@ std::vector<std::string> PrintPlainPaperW2PerEmployee(const PdfDeviceFactory& ma
 namespace {
 
 std::string W3FieldText(W3Field field, const W3Record& w3) {
-  using enum W3Field;
-  switch (field) {
-    case ControlNum:
-      return w3.ControlNum > 0 ? std::to_string(w3.ControlNum) : "";
-    case W2Count:
-      return std::to_string(w3.W2Count);
-    case Establishment:
-      return w3.Establishment.Str();
-    case EmployerEIN:
-      return w3.EmployerEIN.Str();
-    case EmployerName:
-      return w3.EmployerName.Str();
-    case OtherEIN:
-      return w3.OtherEIN.Str();
-    case StateForID:
-      return w3.StateForID.Str();
-    case StateID:
-      return w3.StateID.Str();
-    case Contact:
-      return w3.Contact.Str();
-    case Phone:
-      return w3.Phone.Str();
-    case EMail:
-      return w3.EMail.Str();
-    case Fax:
-      return w3.Fax.Str();
-    case TPSickPayUseOnly:
-      return w3.TPSickPayUseOnly.Str();
-    case TaxWheldTPSickPay:
-      return Amount(w3.TaxWheldTPSickPay);
-    case TotWages:
-      return Amount(w3.TotWages);
-    case TotFedTax:
-      return Amount(w3.TotFedTax);
-    case TotSSWages:
-      return Amount(w3.TotSSWages);
-    case TotSSTax:
-      return Amount(w3.TotSSTax);
-    case TotMedWages:
-      return Amount(w3.TotMedWages);
-    case TotMedTax:
-      return Amount(w3.TotMedTax);
-    case TotSSTips:
-      return Amount(w3.TotSSTips);
-    case TotAllocTips:
-      return Amount(w3.TotAllocTips);
-    case TotAdvEIC:
-      return Amount(w3.TotAdvEIC);
-    case TotDepCare:
-      return Amount(w3.TotDepCare);
-    case TotNonQualPlans:
-      return Amount(w3.TotNonQualPlans);
-    case TotDefComp:
-      return Amount(w3.TotDefComp);
-    case TotStateWages:
-      return Amount(w3.TotStateWages);
-    case TotStateIncTax:
-      return Amount(w3.TotStateIncTax);
-    case TotLocalWages:
-      return Amount(w3.TotLocalWages);
-    case TotLocalIncTax:
-      return Amount(w3.TotLocalIncTax);
-    default:
-      return "";
-  }
+  if (W3Row(field).kind == W3FieldKind::Amount) return Amount(W3Amount(field, w3));
+  const std::string text = W3Text(field, w3);
+  // A negative control number leaves box a blank.
+  if (field == W3Field::ControlNum && text.starts_with('-')) return "";
+  return text;
 }
 
 std::string W3ItemText(const PlainW3Item& item, const W3Record& w3) {
