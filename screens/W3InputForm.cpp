@@ -127,6 +127,7 @@ void TFormW3::BuildForm() {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   Canvas = new TFormCanvas(W3FormPicture(), this);
+  Canvas->setObjectName(QStringLiteral("Canvas"));
   layout->addWidget(Canvas);
 
   auto place = [this](auto* widget, const char* name) {

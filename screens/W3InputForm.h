@@ -72,7 +72,18 @@ class TFormW3 final : public QDialog {
   void BitBtnOKClick();
   void BitBtnCancelClick();
 
-  // Components, named as on the form.
+  // Owned by the screen for its lifetime.
+  TDlgKindOfPayer* DlgKindOfPayer = nullptr;
+  TFormSocSecMedicare* FormSocSecMedicare = nullptr;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  // Components, named as on the form; they are the screen's own, and tests
+  // find them by these object names.
   TFormCanvas* Canvas = nullptr;
   QLineEdit* EditTaxYear = nullptr;
   QPushButton* ButtonSSMedcareRates = nullptr;
@@ -116,16 +127,7 @@ class TFormW3 final : public QDialog {
   QLabel* LabelLocIncTax = nullptr;
   QPushButton* BitBtnOK = nullptr;
   QPushButton* BitBtnCancel = nullptr;
-  // Owned by the screen for its lifetime.
-  TDlgKindOfPayer* DlgKindOfPayer = nullptr;
-  TFormSocSecMedicare* FormSocSecMedicare = nullptr;
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
-
- private:
   void BuildForm();
   void FormCreate();
   void LoadFromRecord();
