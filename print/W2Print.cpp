@@ -1,6 +1,8 @@
 #include "print/W2Print.h"
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
 #include "data/EntryRules.h"
 #include "data/NameOrder.h"
@@ -15,11 +17,6 @@ namespace {
 // The bottom form of a sheet lies 5 1/2 inches below the top one.
 constexpr int kBottomFormLines = 33;
 
-template <std::size_t N>
-void FillSample(ShortString<N>& field) {
-  field = std::string_view("Xxxxxxxxxxxxxxxxxxxxxxxxx").substr(0, N);
-}
-
 std::string Cut(std::string text, std::size_t length) {
   if (text.size() > length) text.resize(length);
   return text;
@@ -30,43 +27,36 @@ std::string Cut(std::string text, std::size_t length) {
 W2Record W2LineUpSample() {
   W2Record s;
   std::memset(&s, 0, sizeof s);
-  s.Void = 1;
-  s.SocSecNum = "999-99-9999";
-  FillSample(s.FirstName);
-  FillSample(s.MiddleInitial);
-  FillSample(s.LastName);
-  FillSample(s.Suite);
-  FillSample(s.StreetPOB);
-  FillSample(s.City);
-  FillSample(s.AddrState);
-  FillSample(s.Zip);
-  FillSample(s.PostCode);
-  FillSample(s.Country);
-  FillSample(s.Box14aLabel);
-  FillSample(s.Box14bLabel);
-  FillSample(s.Box14cLabel);
-  FillSample(s.ST1LocName);
-  FillSample(s.ST2LocName);
-  s.ST1State = "XX";
-  s.ST2State = "XX";
-  s.ST1StateID = "1234567890123456";
-  s.ST2StateID = "1234567890123456";
-  s.StatEmpl = s.RetirePlan = s.TPSickPay = 1;
-  const Currency big = 999999900, small = 99999900;
-  for (Box12Entry& entry : s.Box12) {
-    entry.Code = 'X';
-    entry.Amount = big;
+  const std::string fill = "Xxxxxxxxxxxxxxxxxxxxxxxxx";
+  // The taxes and the smaller amounts take one digit less.
+  constexpr W2Field kSmall[] = {W2Field::SSTax,       W2Field::MedTax,      W2Field::AllocTips,
+                                W2Field::AdvEIC,      W2Field::DepCare,     W2Field::NonQualPlans,
+                                W2Field::ST1StateTax, W2Field::ST1LocalTax, W2Field::ST2StateTax,
+                                W2Field::ST2LocalTax};
+  for (const W2LayoutRow& row : W2Layout()) {
+    switch (row.kind) {
+      case W2FieldKind::Check:
+        W2SetChecked(row.field, s, true);
+        break;
+      case W2FieldKind::Code:
+        W2Box12Line(row.field, s).Code = 'X';
+        break;
+      case W2FieldKind::Amount: {
+        const bool small =
+            std::find(std::begin(kSmall), std::end(kSmall), row.field) != std::end(kSmall);
+        W2SetAmount(row.field, s, small ? 99999900 : 999999900);
+        break;
+      }
+      case W2FieldKind::Text:
+        // Every text to its capacity; the first name and the middle initial both.
+        W2StoreText(row.field, s, row.field == W2Field::FirstName ? fill + " " + fill : fill);
+        break;
+    }
   }
-  for (Currency* amount :
-       {&s.Wages, &s.FedTax, &s.SSWages, &s.MedWage, &s.SSTips, &s.Box14aAmount, &s.Box14bAmount,
-        &s.Box14cAmount, &s.ST1StateWage, &s.ST1LocalWage, &s.ST2StateWage, &s.ST2LocalWage}) {
-    *amount = big;
-  }
-  for (Currency* amount :
-       {&s.SSTax, &s.MedTax, &s.AllocTips, &s.AdvEIC, &s.DepCare, &s.NonQualPlans, &s.ST1StateTax,
-        &s.ST1LocalTax, &s.ST2StateTax, &s.ST2LocalTax}) {
-    *amount = small;
-  }
+  W2StoreText(W2Field::SocSecNum, s, "999-99-9999");
+  for (const W2Field state : {W2Field::ST1State, W2Field::ST2State}) W2StoreText(state, s, "XX");
+  for (const W2Field id : {W2Field::ST1StateID, W2Field::ST2StateID})
+    W2StoreText(id, s, "1234567890123456");
   return s;
 }
 
