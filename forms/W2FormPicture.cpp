@@ -130,8 +130,9 @@ constexpr W2FieldAccess Flag(std::uint8_t W2Record::*member) {
 
 constexpr W2FieldAccess Box12Line(int line) { return W2FieldAccess{.box12Line = line}; }
 
+// The forms print a control number only above 0.
 std::string ControlNumText(const W2Record& w2, const W3Record&) {
-  return std::to_string(w2.ControlNum);
+  return w2.ControlNum > 0 ? std::to_string(w2.ControlNum) : std::string();
 }
 
 std::string FirstNameText(const W2Record& w2, const W3Record&) {
@@ -162,7 +163,7 @@ std::string EmployerStateText(const W2Record&, const W3Record& w3) {
 // access.
 const std::vector<W2LayoutRow> kRows = {
     {W2Field::ControlNum, "ControlNum", 2, 1, 12, A, Text, "EditControlNum",
-     W2FieldAccess{&ControlNumText}},
+     W2FieldAccess{.text = &ControlNumText, .number = &W2Record::ControlNum}},
     {W2Field::Void, "Void", 31, 1, 2, Void, Check, "CheckBoxVoid", Flag(&W2Record::Void)},
     {W2Field::SocSecNum, "SocSecNum", 2, 11, 13, D, Text, "MaskEditSocSecNum",
      Typed<&W2Record::SocSecNum>()},
@@ -321,6 +322,12 @@ void W2SetAmount(W2Field field, W2Record& w2, Currency amount) {
 
 void W2StoreText(W2Field field, W2Record& w2, const std::string& text) {
   if (const auto store = W2Row(field).access.store) store(w2, text);
+}
+
+std::int32_t W2Number(W2Field field, const W2Record& w2) { return w2.*W2Row(field).access.number; }
+
+void W2SetNumber(W2Field field, W2Record& w2, std::int32_t number) {
+  w2.*W2Row(field).access.number = number;
 }
 
 bool W2Checked(W2Field field, const W2Record& w2) { return w2.*W2Row(field).access.flag != 0; }

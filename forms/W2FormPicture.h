@@ -137,14 +137,16 @@ enum class W2FieldKind { Text, Amount, Check, Code };
 
 // How an item reaches its record, by its kind. A Text item reads its text
 // (the employer's items from the W-3 record) and, when the W-2 screen stores
-// it as typed, writes it; an Amount item and a Check item name their member
-// of the W-2 record, or their box 12 line; a Code item its box 12 line.
+// it as typed, writes it (the control number is also a whole number); an
+// Amount item and a Check item name their member of the W-2 record, or their
+// box 12 line; a Code item its box 12 line.
 struct W2FieldAccess {
   std::string (*text)(const W2Record&, const W3Record&) = nullptr;
   void (*store)(W2Record&, const std::string&) = nullptr;
   Currency W2Record::*amount = nullptr;
   std::uint8_t W2Record::*flag = nullptr;
   int box12Line = -1;
+  std::int32_t W2Record::*number = nullptr;  // a Text item that is a whole number
 };
 
 // One item of the layout: its field, the field's name in its record, where
@@ -184,6 +186,9 @@ void W2SetAmount(W2Field field, W2Record& w2, Currency amount);
 // first name is split from the middle initial at the first comma or blank).
 void W2StoreText(W2Field field, W2Record& w2, const std::string& text);
 bool W2Checked(W2Field field, const W2Record& w2);
+// The number of a Text item that is a whole number (the control number).
+std::int32_t W2Number(W2Field field, const W2Record& w2);
+void W2SetNumber(W2Field field, W2Record& w2, std::int32_t number);
 void W2SetChecked(W2Field field, W2Record& w2, bool checked);
 const Box12Entry& W2Box12Line(W2Field field, const W2Record& w2);
 Box12Entry& W2Box12Line(W2Field field, W2Record& w2);

@@ -410,7 +410,7 @@ void TFormW2::ShowEmployee() {
     }
   }
   // The control number shows also when it is 0; the country by its name.
-  Line(W2Field::ControlNum)->setText(QString::number(w2.ControlNum));
+  Line(W2Field::ControlNum)->setText(QString::number(W2Number(W2Field::ControlNum, w2)));
   BitBtnErrorCheck->setEnabled(!W2Checked(W2Field::Void, w2));
   Combo(W2Field::Country)
       ->setEditText(FromRecordText(CountryName(W2Text(W2Field::Country, w2, w3))));
@@ -441,9 +441,9 @@ void TFormW2::RejectField(QWidget* field) {
 void TFormW2::EditControlNumExit() {
   ScreenEntryField field(Line(W2Field::ControlNum),
                          [this] { RejectField(Line(W2Field::ControlNum)); });
-  std::int32_t value = W2().ControlNum;
+  std::int32_t value = W2Number(W2Field::ControlNum, W2());
   ReadIntegerField(field, value);
-  W2().ControlNum = value;
+  W2SetNumber(W2Field::ControlNum, W2(), value);
 }
 
 void TFormW2::CheckBoxVoidExit() {
