@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <array>
 #include <optional>
+#include <string_view>
 #include <utility>
 
 #include "data/Currency.h"
@@ -210,22 +211,11 @@ void TFormW3::BuildForm() {
   EditTPSickPayUseOnly =
       entry("EditTPSickPayUseOnly", decltype(W3Record::TPSickPayUseOnly)::Capacity);
   EditTaxWheldTPSickPay = entry("EditTaxWheldTPSickPay", 32);
-  LabelWagesTips = total("LabelWagesTips");
-  LabelFedTax = total("LabelFedTax");
-  LabelSSWages = total("LabelSSWages");
-  LabelSSTax = total("LabelSSTax");
-  LabelMedWagesTips = total("LabelMedWagesTips");
-  LabelMedTax = total("LabelMedTax");
-  LabelSSTips = total("LabelSSTips");
-  LabelAllocTips = total("LabelAllocTips");
-  LabelAdvEIC = total("LabelAdvEIC");
-  LabelDepCareBen = total("LabelDepCareBen");
-  LabelNonQualPlans = total("LabelNonQualPlans");
-  LabelDefComp = total("LabelDefComp");
-  LabelStateWagesTips = total("LabelStateWagesTips");
-  LabelStateIncTax = total("LabelStateIncTax");
-  LabelLocWagesTips = total("LabelLocWagesTips");
-  LabelLocIncTax = total("LabelLocIncTax");
+  // The totals of the W-2s, where the W-3 table places them.
+  for (const W3LayoutRow& row : W3Layout()) {
+    if (row.kind == W3FieldKind::Amount && std::string_view(row.widget).starts_with("Label"))
+      totals_.emplace_back(row.field, total(row.widget));
+  }
   BitBtnOK = place(new QPushButton(QStringLiteral("OK"), Canvas), "BitBtnOK");
   BitBtnOK->setDefault(true);
   BitBtnCancel = place(new QPushButton(QStringLiteral("Cancel"), Canvas), "BitBtnCancel");
@@ -408,26 +398,8 @@ void TFormW3::LoadFromRecord() {
   EditTPSickPayUseOnly->setText(FromRecordText(w3.TPSickPayUseOnly.Str()));
   EditTaxWheldTPSickPay->setText(QString::fromStdString(FormatAmount(w3.TaxWheldTPSickPay)));
 
-  const std::pair<QLabel*, Currency> totals[] = {
-      {LabelWagesTips, w3.TotWages},
-      {LabelFedTax, w3.TotFedTax},
-      {LabelSSWages, w3.TotSSWages},
-      {LabelSSTax, w3.TotSSTax},
-      {LabelMedWagesTips, w3.TotMedWages},
-      {LabelMedTax, w3.TotMedTax},
-      {LabelSSTips, w3.TotSSTips},
-      {LabelAllocTips, w3.TotAllocTips},
-      {LabelAdvEIC, w3.TotAdvEIC},
-      {LabelDepCareBen, w3.TotDepCare},
-      {LabelNonQualPlans, w3.TotNonQualPlans},
-      {LabelDefComp, w3.TotDefComp},
-      {LabelStateWagesTips, w3.TotStateWages},
-      {LabelStateIncTax, w3.TotStateIncTax},
-      {LabelLocWagesTips, w3.TotLocalWages},
-      {LabelLocIncTax, w3.TotLocalIncTax},
-  };
-  for (const auto& [label, amount] : totals)
-    label->setText(QString::fromStdString(FormatAmount(amount)));
+  for (const auto& [field, label] : totals_)
+    label->setText(QString::fromStdString(FormatAmount(W3Amount(field, w3))));
 }
 
 void TFormW3::SetRatesCaption(const QString& yearText) {

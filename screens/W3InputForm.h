@@ -11,6 +11,10 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
+
+#include "forms/W3FormPicture.h"
 
 class LeaveFieldFilter;
 class QComboBox;
@@ -109,22 +113,8 @@ class TFormW3 final : public QDialog {
   QLineEdit* MaskEditFax = nullptr;
   QLineEdit* EditTPSickPayUseOnly = nullptr;
   QLineEdit* EditTaxWheldTPSickPay = nullptr;
-  QLabel* LabelWagesTips = nullptr;
-  QLabel* LabelFedTax = nullptr;
-  QLabel* LabelSSWages = nullptr;
-  QLabel* LabelSSTax = nullptr;
-  QLabel* LabelMedWagesTips = nullptr;
-  QLabel* LabelMedTax = nullptr;
-  QLabel* LabelSSTips = nullptr;
-  QLabel* LabelAllocTips = nullptr;
-  QLabel* LabelAdvEIC = nullptr;
-  QLabel* LabelDepCareBen = nullptr;
-  QLabel* LabelNonQualPlans = nullptr;
-  QLabel* LabelDefComp = nullptr;
-  QLabel* LabelStateWagesTips = nullptr;
-  QLabel* LabelStateIncTax = nullptr;
-  QLabel* LabelLocWagesTips = nullptr;
-  QLabel* LabelLocIncTax = nullptr;
+  // The totals of the W-2s, one label for each total of the W-3 table.
+  std::vector<std::pair<W3Field, QLabel*>> totals_;
   QPushButton* BitBtnOK = nullptr;
   QPushButton* BitBtnCancel = nullptr;
 
