@@ -16,7 +16,6 @@
 #include <vector>
 
 #include "data/Currency.h"
-#include "data/ShortString.h"
 #include "data/SocSecMedicareRates.h"
 #include "forms/W2FormPicture.h"
 
