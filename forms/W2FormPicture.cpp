@@ -135,9 +135,7 @@ std::string ControlNumText(const W2Record& w2, const W3Record&) {
   return w2.ControlNum > 0 ? std::to_string(w2.ControlNum) : std::string();
 }
 
-std::string FirstNameText(const W2Record& w2, const W3Record&) {
-  return w2.FirstName.Str() + " " + w2.MiddleInitial.Str();
-}
+std::string FirstNameText(const W2Record& w2, const W3Record&) { return w2.FirstName.Str(); }
 
 // The first name up to the first comma (or else the first blank), the middle
 // initial after it.
@@ -305,6 +303,11 @@ std::string W2Text(W2Field field, const W2Record& w2, const W3Record& w3) {
   return access.text != nullptr ? access.text(w2, w3) : std::string();
 }
 
+std::string W2Text(W2Field field, const W2Record& w2) {
+  static const W3Record none{};
+  return W2Text(field, w2, none);
+}
+
 Currency W2Amount(W2Field field, const W2Record& w2) {
   const W2FieldAccess& access = W2Row(field).access;
   if (access.amount != nullptr) return w2.*access.amount;
@@ -342,6 +345,10 @@ const Box12Entry& W2Box12Line(W2Field field, const W2Record& w2) {
 
 Box12Entry& W2Box12Line(W2Field field, W2Record& w2) {
   return w2.Box12[W2Row(field).access.box12Line];
+}
+
+std::string EmployeeFirstNameAndInitial(const W2Record& w2) {
+  return w2.FirstName.Str() + " " + w2.MiddleInitial.Str();
 }
 
 std::string SuiteAndStreet(const std::string& suite, const std::string& street) {

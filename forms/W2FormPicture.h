@@ -176,9 +176,11 @@ const W2LayoutRow& W2Row(W2Field field);
 // The row of the W-2 screen's field `widget`; none for other names.
 const W2LayoutRow* W2RowOfWidget(std::string_view widget);
 
-// The text of a Text item: the record's text, FirstName with the middle
-// initial after a space, EmployerState with the ZIP code after two spaces.
+// The text of a Text item: the record's text (EmployerState with the ZIP code
+// after two spaces).
 std::string W2Text(W2Field field, const W2Record& w2, const W3Record& w3);
+// The same for an item of the W-2 record.
+std::string W2Text(W2Field field, const W2Record& w2);
 // The amount of an Amount item, the flag of a Check item, the line of a Code item.
 Currency W2Amount(W2Field field, const W2Record& w2);
 void W2SetAmount(W2Field field, W2Record& w2, Currency amount);
@@ -192,6 +194,10 @@ void W2SetNumber(W2Field field, W2Record& w2, std::int32_t number);
 void W2SetChecked(W2Field field, W2Record& w2, bool checked);
 const Box12Entry& W2Box12Line(W2Field field, const W2Record& w2);
 Box12Entry& W2Box12Line(W2Field field, W2Record& w2);
+
+// The first name with the middle initial after a blank, as the W-2 screen's
+// field and the forms show them ("MARY A"; "MARY " without an initial).
+std::string EmployeeFirstNameAndInitial(const W2Record& w2);
 
 // Suite and street on one line, the suite first: "Suite 4, 1 Main St".
 std::string SuiteAndStreet(const std::string& suite, const std::string& street);

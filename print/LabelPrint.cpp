@@ -17,11 +17,9 @@ void LabelPrinter::PrintOneLabel(const W2Record& w2) {
     cursor_ = {1, kLabelLeftColumn, style_.firstLine};
   }
   const int c = cursor_.column, l = cursor_.line;
-  const W3Record none{};
-  report_.PrintTextAt(
-      c, l, W2Text(W2Field::FirstName, w2, none) + " " + W2Text(W2Field::LastName, w2, none));
+  report_.PrintTextAt(c, l, EmployeeFirstNameAndInitial(w2) + " " + W2Text(W2Field::LastName, w2));
   report_.PrintTextAt(c, l + 1, EmployeeSuiteAndStreet(w2));
-  report_.PrintTextAt(c, l + 2, W2Text(W2Field::City, w2, none));
+  report_.PrintTextAt(c, l + 2, W2Text(W2Field::City, w2));
   const AddressTail tail = EmployeeAddressTail(w2, 35);
   report_.PrintTextAt(c, l + 3, tail.stateLine);
   report_.PrintTextAt(c, l + 4, tail.countryLine);

@@ -217,7 +217,7 @@ std::string PlainItemText(const PlainW2Item& item, const W2Record& w2, const W3R
   switch (item.field) {
     case W2Field::FirstName: {
       // No blank after a first name without a middle initial.
-      const std::string name = W2Text(W2Field::FirstName, w2, w3);
+      const std::string name = EmployeeFirstNameAndInitial(w2);
       return name.ends_with(' ') ? name.substr(0, name.size() - 1) : name;
     }
     case W2Field::Suite:
@@ -313,8 +313,8 @@ std::string EmployeeCopiesFileName(const W2Record& w2, int taxYear) {
     if (!name.empty()) name.push_back(' ');
     name.append(part);
   };
-  add(Trimmed(w2.LastName.Str()));
-  add(Trimmed(w2.FirstName.Str()));
+  add(Trimmed(W2Text(W2Field::LastName, w2)));
+  add(Trimmed(W2Text(W2Field::FirstName, w2)));
   add("W-2");
   if (taxYear > 0) add(std::to_string(taxYear));
   for (char& c : name) {
@@ -343,7 +343,7 @@ std::vector<std::string> PrintPlainPaperW2PerEmployee(const PdfDeviceFactory& ma
     const std::string path =
         folder.empty() || folder.back() == '/' ? folder + name : folder + "/" + name;
     std::unique_ptr<IPrinterDevice> device = makeDevice(path);
-    if (!device || !device->BeginDoc("W-2 " + Trimmed(w2.LastName.Str()))) break;
+    if (!device || !device->BeginDoc("W-2 " + Trimmed(W2Text(W2Field::LastName, w2)))) break;
     PrintEmployee(*device, layout, w2, w3, copies, true);
     device->EndDoc();
     written.push_back(path);

@@ -63,11 +63,10 @@ W2Record W2LineUpSample() {
 std::string W2JobTitle(const W3Record& w3) { return Cut("Quillmar " + w3.EmployerName.Str(), 67); }
 
 AddressTail EmployeeAddressTail(const W2Record& w2, std::size_t countryWidth) {
-  const W3Record none{};
-  const std::string state = W2Text(W2Field::AddrState, w2, none);
-  const std::string zip = W2Text(W2Field::Zip, w2, none);
-  const std::string postCode = W2Text(W2Field::PostCode, w2, none);
-  const std::string code = W2Text(W2Field::Country, w2, none);
+  const std::string state = W2Text(W2Field::AddrState, w2);
+  const std::string zip = W2Text(W2Field::Zip, w2);
+  const std::string postCode = W2Text(W2Field::PostCode, w2);
+  const std::string code = W2Text(W2Field::Country, w2);
   if (!zip.empty() || (postCode.empty() && code.empty())) return {state + "  " + zip, {}};
   const std::string country = CountryName(code);
   const std::size_t room = countryWidth > postCode.size() ? countryWidth - postCode.size() : 0;
@@ -110,7 +109,7 @@ void W2FormPrinter::PrintOneW2(const W2Record& w2, bool anotherFollows) {
       case W2Field::EmployerStreet:
         continue;
       case W2Field::FirstName:
-        text = Cut(text, 17);
+        text = Cut(EmployeeFirstNameAndInitial(w2), 17);
         break;
       case W2Field::Suite:
         text = Cut(EmployeeSuiteAndStreet(w2), 43);

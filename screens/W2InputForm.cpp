@@ -408,7 +408,9 @@ void TFormW2::ShowEmployee() {
         break;
     }
   }
-  // The control number shows also when it is 0; the country by its name.
+  // The first name with the middle initial, the control number also when it
+  // is 0, the country by its name.
+  Line(W2Field::FirstName)->setText(FromRecordText(EmployeeFirstNameAndInitial(w2)));
   Line(W2Field::ControlNum)->setText(QString::number(W2Number(W2Field::ControlNum, w2)));
   BitBtnErrorCheck->setEnabled(!W2Checked(W2Field::Void, w2));
   Combo(W2Field::Country)
