@@ -293,7 +293,8 @@ std::vector<W2Record> PrintableW2s(TQuillmarFormFile& file) {
 
 bool PrintPlainPaperW2s(IPrinterDevice& printer, const std::vector<W2Record>& employees,
                         const W3Record& w3, bool withCopyD) {
-  if (!printer.BeginDoc(("Quillmar W-2 employee copies " + w3.EmployerName.Str()).substr(0, 67))) {
+  if (!printer.BeginDoc(
+          ("Quillmar W-2 employee copies " + W3Text(W3Field::EmployerName, w3)).substr(0, 67))) {
     return false;
   }
   const PlainW2Layout& layout = PlainW2LayoutForYear(w3.TaxYear);
@@ -384,7 +385,8 @@ std::string W3ItemText(const PlainW3Item& item, const W3Record& w3) {
 }  // namespace
 
 bool PrintPlainPaperW3(IPrinterDevice& printer, const W3Record& w3) {
-  if (!printer.BeginDoc(("Quillmar W-3 " + w3.EmployerName.Str()).substr(0, 67))) return false;
+  if (!printer.BeginDoc(("Quillmar W-3 " + W3Text(W3Field::EmployerName, w3)).substr(0, 67)))
+    return false;
   const PlainW3Layout& layout = PlainW3LayoutForYear(w3.TaxYear);
   const double top = layout.top, left = layout.left, right = layout.right;
   const PlainFormGeometry g(printer.Caps(), left, top - 3.5, right, 0);

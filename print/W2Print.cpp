@@ -8,6 +8,7 @@
 #include "data/NameOrder.h"
 #include "data/QuillmarFormFile.h"
 #include "forms/W2FormPicture.h"
+#include "forms/W3FormPicture.h"
 #include "platform/MessageBoxes.h"
 #include "rules/Box12Codes.h"
 #include "settings/QuillmarRegistry.h"
@@ -60,7 +61,9 @@ W2Record W2LineUpSample() {
   return s;
 }
 
-std::string W2JobTitle(const W3Record& w3) { return Cut("Quillmar " + w3.EmployerName.Str(), 67); }
+std::string W2JobTitle(const W3Record& w3) {
+  return Cut("Quillmar " + W3Text(W3Field::EmployerName, w3), 67);
+}
 
 AddressTail EmployeeAddressTail(const W2Record& w2, std::size_t countryWidth) {
   const std::string state = W2Text(W2Field::AddrState, w2);

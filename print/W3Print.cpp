@@ -13,7 +13,9 @@ std::string Cut(std::string text, std::size_t length) {
 
 }  // namespace
 
-std::string W3JobTitle(const W3Record& w3) { return Cut("W-3 Form " + w3.EmployerName.Str(), 66); }
+std::string W3JobTitle(const W3Record& w3) {
+  return Cut("W-3 Form " + W3Text(W3Field::EmployerName, w3), 66);
+}
 
 void PrintPhoneAt(TPrintReport& report, const std::string& text, int line) {
   std::string digits;
