@@ -20,6 +20,10 @@ inline constexpr Currency kCurrencyScale = 10000;
 // zero shows without a minus sign.
 std::string FormatFixed(Currency value, int decimals, int width);
 
+// Whether an amount is nearer to zero than half a cent (below 50 either way):
+// a form leaves its box blank, and it counts as no amount.
+constexpr bool BelowHalfCent(Currency value) { return value > -50 && value < 50; }
+
 // An amount as the screens and forms show it ("%4.2f"): 1234.50, -3.00, 0.00.
 std::string FormatAmount(Currency value);
 

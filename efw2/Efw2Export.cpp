@@ -12,6 +12,7 @@
 #include "efw2/Efw2Rules.h"
 #include "efw2/Efw2States.h"
 #include "efw2/Efw2WageFile.h"
+#include "forms/W2FormPicture.h"
 #include "platform/AtomicFile.h"
 #include "platform/CodePage.h"
 #include "platform/MessageBoxes.h"
@@ -29,16 +30,8 @@ bool IsBlank(const W2Record& w2) {
       !TrimText(w2.MiddleInitial.Str()).empty() || !TrimText(w2.LastName.Str()).empty()) {
     return false;
   }
-  const Currency amounts[] = {
-      w2.Wages,           w2.FedTax,          w2.SSWages,         w2.SSTax,
-      w2.MedWage,         w2.MedTax,          w2.SSTips,          w2.AllocTips,
-      w2.AdvEIC,          w2.DepCare,         w2.NonQualPlans,    w2.Box12[0].Amount,
-      w2.Box12[1].Amount, w2.Box12[2].Amount, w2.Box12[3].Amount, w2.Box14aAmount,
-      w2.Box14bAmount,    w2.Box14cAmount,    w2.ST1StateWage,    w2.ST1StateTax,
-      w2.ST1LocalWage,    w2.ST1LocalTax,     w2.ST2StateWage,    w2.ST2StateTax,
-      w2.ST2LocalWage,    w2.ST2LocalTax};
-  for (const Currency amount : amounts) {
-    if (amount != 0) return false;
+  for (const W2LayoutRow& row : W2Layout()) {
+    if (row.kind == W2FieldKind::Amount && W2Amount(row.field, w2) != 0) return false;
   }
   return true;
 }
@@ -79,7 +72,7 @@ std::vector<W2Record> Efw2Employees(TQuillmarFormFile& file) {
   ForEachInNameOrder(
       file,
       [&](const W2Record& w2) {
-        if (w2.Void == 0 && !IsBlank(w2)) employees.push_back(w2);
+        if (!W2Checked(W2Field::Void, w2) && !IsBlank(w2)) employees.push_back(w2);
       },
       [&](const std::string&, std::int64_t) {
         throw QuillmarError("A W-2 record of " + file.Path() + " cannot be read.");

@@ -10,6 +10,7 @@
 #include "efw2/Efw2Text.h"
 #include "platform/AsciiText.h"
 #include "rules/Box12Codes.h"
+#include "rules/TaxYearRules.h"
 
 using namespace efw2;
 
@@ -18,9 +19,6 @@ namespace {
 constexpr std::uint64_t kMaxFieldCents = 99'999'999'999ULL;       // 11 digits
 constexpr std::uint64_t kMaxTotalCents = 999'999'999'999'999ULL;  // 15 digits
 constexpr Currency kTaxTolerance = 5 * kCurrencyScale;
-constexpr Currency kAdditionalMedicareFrom = 200'000 * kCurrencyScale;
-constexpr Currency kAdditionalMedicareRate = 9000;  // 0.9 %
-constexpr std::int32_t kAdditionalMedicareSince = 2013;
 
 // The file says it comes from an in-house program (RA 36-37 "98"): software
 // sold to employers writes "99" with its NACTP vendor code in RA 20-23, and
@@ -493,7 +491,7 @@ void Efw2WageFile::PrepareEmployee(const W2Record& w2, const Efw2Input& input) {
       {input.Submitter.Box11Section457 ? kBox11Section457 : kBox11NotSection457, w2.NonQualPlans}};
   for (const auto& [field, amount] : boxes) add(e.Rw[field], amount, kRwLabels[field]);
   add(e.Ro[kBox8], w2.AllocTips, kRoLabels[kBox8]);
-  if (w2.AdvEIC >= 50 || w2.AdvEIC <= -50) {
+  if (!BelowHalfCent(w2.AdvEIC)) {
     Error(who, "Box 9 Advance EIC payment of " + FormatAmount(w2.AdvEIC) +
                    " cannot be reported: box 9 no longer exists");
   }
@@ -575,10 +573,10 @@ void Efw2WageFile::CheckAmounts(const Employee& e, const W2Record& w2, const Efw
       Warning(who, "Calculated Soc.Sec.Tax at " + FormatAmount(ssTax) + " but your entry is " +
                        Amount(box4));
     }
-    Currency medTax = TaxProduct(FromCents(box5), rates.MedicareRate);
-    if (input.W3.TaxYear >= kAdditionalMedicareSince && FromCents(box5) > kAdditionalMedicareFrom) {
-      medTax += TaxProduct(FromCents(box5) - kAdditionalMedicareFrom, kAdditionalMedicareRate);
-    }
+    // The Medicare tax of the W-3's year, with its additional tax where the year has one.
+    SocSecMedicareRates yearRates = rates;
+    yearRates.TaxYear = input.W3.TaxYear;
+    const Currency medTax = CalculatedMedicareTax(FromCents(box5), yearRates);
     if (FromCents(box6) > medTax + kTaxTolerance || FromCents(box6) < medTax - kTaxTolerance) {
       Warning(who, "Calculated Medicare Tax at " + FormatAmount(medTax) + " but your entry is " +
                        Amount(box6));

@@ -1,6 +1,7 @@
 #include "forms/W2PlainPaper.h"
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 
 namespace {
@@ -17,30 +18,35 @@ GridRect Span(double left, double top, double right, double bottom) {
   return GridRect{left, top, right - left, bottom - top};
 }
 
-// An item placed by its start; its width runs to the box's right edge or to
-// the next item on its line in the same box, whichever comes first.
+// An item placed by its start in the box of id `box` (a W2Box of the 2001
+// form, a Box2007 of the current one); its width runs to the box's right edge
+// or to the next item on its line in the same box, whichever comes first.
+template <typename BoxId>
 struct Place {
   W2Field field;
   PlainItemKind kind;
-  int box;
+  BoxId box;
   double col;
   double line;
 };
 
+// The items of `places`; `index` gives the place in `boxes` of a box id.
+template <typename BoxId, typename Index>
 std::vector<PlainW2Item> Items(const std::vector<FormBox>& boxes,
-                               const std::vector<Place>& places) {
+                               const std::vector<Place<BoxId>>& places, Index index) {
   std::vector<PlainW2Item> items;
-  for (const Place& p : places) {
-    const GridRect& box = boxes.at(static_cast<std::size_t>(p.box)).rect;
-    double right = box.col + box.cols - kRightPad;
-    for (const Place& other : places) {
+  for (const Place<BoxId>& p : places) {
+    const int box = index(p.box);
+    const GridRect& rect = boxes.at(static_cast<std::size_t>(box)).rect;
+    double right = rect.col + rect.cols - kRightPad;
+    for (const Place<BoxId>& other : places) {
       if (other.box == p.box && other.line == p.line && other.col > p.col) {
         right = std::min(right, other.col - kItemGap);
       }
     }
-    const double height = std::min(1.0, box.line + box.lines - p.line);
+    const double height = std::min(1.0, rect.line + rect.lines - p.line);
     items.push_back(
-        PlainW2Item{p.field, p.kind, p.box, GridRect{p.col, p.line, right - p.col, height}});
+        PlainW2Item{p.field, p.kind, box, GridRect{p.col, p.line, right - p.col, height}});
   }
   return items;
 }
@@ -50,41 +56,15 @@ PlainW2Item Check(W2Field field, int box, double col, double line) {
   return PlainW2Item{field, PlainItemKind::Check, box, GridRect{col, line, 1.2, 0.7}};
 }
 
-bool IsCheck(W2Field field) {
-  return field == W2Field::StatEmpl || field == W2Field::RetirePlan || field == W2Field::TPSickPay;
-}
-
-bool IsAmount(W2Field field) {
-  switch (field) {
-    case W2Field::Wages:
-    case W2Field::FedTax:
-    case W2Field::SSWages:
-    case W2Field::SSTax:
-    case W2Field::MedWage:
-    case W2Field::MedTax:
-    case W2Field::SSTips:
-    case W2Field::AllocTips:
-    case W2Field::AdvEIC:
-    case W2Field::DepCare:
-    case W2Field::NonQualPlans:
-    case W2Field::Box12aAmount:
-    case W2Field::Box12bAmount:
-    case W2Field::Box12cAmount:
-    case W2Field::Box12dAmount:
-    case W2Field::Box14aAmount:
-    case W2Field::Box14bAmount:
-    case W2Field::Box14cAmount:
-    case W2Field::ST1StateWage:
-    case W2Field::ST1StateTax:
-    case W2Field::ST1LocalWage:
-    case W2Field::ST1LocalTax:
-    case W2Field::ST2StateWage:
-    case W2Field::ST2StateTax:
-    case W2Field::ST2LocalWage:
-    case W2Field::ST2LocalTax:
-      return true;
+// How an item of the W-2 table is drawn.
+PlainItemKind PlainKindOf(W2Field field) {
+  switch (W2Row(field).kind) {
+    case W2FieldKind::Amount:
+      return PlainItemKind::Amount;
+    case W2FieldKind::Check:
+      return PlainItemKind::Check;
     default:
-      return false;
+      return PlainItemKind::Text;
   }
 }
 
@@ -95,33 +75,50 @@ PlainW2Layout Make2001() {
   PlainW2Layout layout;
   layout.name = "2001";
   const FormPicture& picture = W2FormPicture();
+  const auto rect = [&picture](W2Box id) {
+    return picture.boxes.at(static_cast<std::size_t>(id)).rect;
+  };
+  const auto right = [](const GridRect& r) { return r.col + r.cols; };
+  const auto bottom = [](const GridRect& r) { return r.line + r.lines; };
+  // The top row rises to make room for the captions above its fields.
   constexpr double kTop = 0.2;
+  // The three box 13 check boxes share their row unevenly: the first caption
+  // is the longest.
+  constexpr double kStatRight = 52.5, kRetireRight = 58;
+  // Where each box of the picture lies in the layout's boxes (-1: not drawn).
+  std::array<int, static_cast<std::size_t>(W2Box::Count)> at{};
   for (int i = 0; i < static_cast<int>(W2Box::Count); ++i) {
     const W2Box id = static_cast<W2Box>(i);
     FormBox box = picture.boxes.at(static_cast<std::size_t>(i));
-    if (id == W2Box::Void) continue;  // void W-2s are never printed
-    if (id == W2Box::A) {
-      box = FormBox{Span(1, kTop, 30, box.rect.line + box.rect.lines), "a Control number"};
-    } else if (id == W2Box::Official) {
-      box = FormBox{Span(30, kTop, 83, box.rect.line + box.rect.lines), "OMB No. 1545-0008"};
-    } else if (id == W2Box::B13Stat || id == W2Box::B13Retire || id == W2Box::B13Sick) {
+    const GridRect& r = box.rect;
+    switch (id) {
+      case W2Box::Void:  // void W-2s are never printed: its place joins the next box
+        at[static_cast<std::size_t>(i)] = -1;
+        continue;
+      case W2Box::A:
+        box = FormBox{Span(r.col, kTop, right(r), bottom(r)), "a Control number"};
+        break;
+      case W2Box::Official:
+        box = FormBox{Span(rect(W2Box::Void).col, kTop, right(r), bottom(r)), "OMB No. 1545-0008"};
+        break;
       // Three check boxes side by side, each captioned on two lines.
-      const GridRect& r = box.rect;
-      if (id == W2Box::B13Stat)
-        box = FormBox{Span(45.5, r.line, 52.5, r.line + r.lines), "13 Statutory\nemployee"};
-      if (id == W2Box::B13Retire)
-        box = FormBox{Span(52.5, r.line, 58, r.line + r.lines), "Retirement\nplan"};
-      if (id == W2Box::B13Sick)
-        box = FormBox{Span(58, r.line, 64, r.line + r.lines), "Third-party\nsick pay"};
+      case W2Box::B13Stat:
+        box = FormBox{Span(r.col, r.line, kStatRight, bottom(r)), "13 Statutory\nemployee"};
+        break;
+      case W2Box::B13Retire:
+        box = FormBox{Span(kStatRight, r.line, kRetireRight, bottom(r)), "Retirement\nplan"};
+        break;
+      case W2Box::B13Sick:
+        box = FormBox{Span(kRetireRight, r.line, right(r), bottom(r)), "Third-party\nsick pay"};
+        break;
+      default:
+        break;
     }
+    at[static_cast<std::size_t>(i)] = static_cast<int>(layout.boxes.size());
     layout.boxes.push_back(box);
   }
-  // The picture's boxes without Void: indexes after it move down by one.
-  const auto index = [](W2Box box) {
-    const int i = static_cast<int>(box);
-    return i > static_cast<int>(W2Box::Void) ? i - 1 : i;
-  };
-  std::vector<Place> places;
+  const auto index = [&at](W2Box box) { return at[static_cast<std::size_t>(box)]; };
+  std::vector<Place<W2Box>> places;
   for (const W2LayoutRow& row : W2Layout()) {
     switch (row.field) {
       case W2Field::Void:
@@ -133,29 +130,29 @@ PlainW2Layout Make2001() {
       default:
         break;
     }
-    if (IsCheck(row.field)) continue;
+    if (row.kind == W2FieldKind::Check) continue;
     const double line = row.field == W2Field::ControlNum ? kTop + kBelowCaption : row.line;
-    places.push_back(Place{row.field,
-                           IsAmount(row.field) ? PlainItemKind::Amount : PlainItemKind::Text,
-                           index(row.box), row.col, line});
+    places.push_back(Place<W2Box>{row.field, PlainKindOf(row.field), row.box, row.col, line});
   }
-  layout.items = Items(layout.boxes, places);
+  layout.items = Items(layout.boxes, places, index);
   for (const W2LayoutRow& row : W2Layout()) {
-    if (!IsCheck(row.field)) continue;
+    if (row.kind != W2FieldKind::Check || row.field == W2Field::Void) continue;
     const GridRect& box = layout.boxes.at(static_cast<std::size_t>(index(row.box))).rect;
     layout.items.push_back(Check(row.field, index(row.box), box.col + 2, box.line + kCheckBelow));
   }
-  layout.left = 1;
+  // The outline: the picture's, from box a to the second state line.
+  const GridRect a = rect(W2Box::A);
+  layout.left = a.col;
   layout.top = kTop;
-  layout.right = 83;
-  layout.bottom = 25.4;
+  layout.right = right(rect(W2Box::Official));
+  layout.bottom = bottom(rect(W2Box::B20L2));
   layout.footerBottom = 28;
   return layout;
 }
 
 // The current form. Left half: a to f; right half: boxes 1 to 11 and 13, 14
 // in one column, 2 to 10 and 12a to 12d in the other; the state lines below.
-enum Box2007 : int {
+enum class Box2007 : int {
   A,
   Omb,
   B,
@@ -196,7 +193,7 @@ enum Box2007 : int {
   B18L2,
   B19L2,
   B20L2,
-  Count2007
+  Count2007  // how many
 };
 
 // From 2011 box 9 is no longer used: it keeps its place, captioned "9" alone.
@@ -208,8 +205,10 @@ PlainW2Layout Make2007(const char* box9Caption) {
                    kRowF = 16, kRow14 = 17.5, kRow12d = 19.5, kState1 = 21.5, kState2 = 23.5,
                    kBottom = 25.5;
   std::vector<FormBox>& b = layout.boxes;
-  b.resize(Count2007);
-  const auto set = [&](int id, GridRect rect, std::string caption) {
+  using enum Box2007;
+  b.resize(static_cast<std::size_t>(Box2007::Count2007));
+  const auto index = [](Box2007 id) { return static_cast<int>(id); };
+  const auto set = [&](Box2007 id, GridRect rect, std::string caption) {
     b[static_cast<std::size_t>(id)] = FormBox{rect, std::move(caption)};
   };
   set(A, Span(kL, 1, 30, kRow1), "a Employee's social security number");
@@ -248,8 +247,10 @@ PlainW2Layout Make2007(const char* box9Caption) {
                                  "19 Local income tax",
                                  "20 Locality name"};
   for (int i = 0; i < 7; ++i) {
-    set(B15L1 + i, Span(kStateEdges[i], kState1, kStateEdges[i + 1], kState2), stateCaptions[i]);
-    set(B15L2 + i, Span(kStateEdges[i], kState2, kStateEdges[i + 1], kBottom), "");
+    const auto line1 = static_cast<Box2007>(index(B15L1) + i);
+    const auto line2 = static_cast<Box2007>(index(B15L2) + i);
+    set(line1, Span(kStateEdges[i], kState1, kStateEdges[i + 1], kState2), stateCaptions[i]);
+    set(line2, Span(kStateEdges[i], kState2, kStateEdges[i + 1], kBottom), "");
   }
   layout.labels.push_back(FormBox{Span(20, kRowE, 40, kRowE + 0.6), "Last name"});
 
@@ -258,7 +259,7 @@ PlainW2Layout Make2007(const char* box9Caption) {
   constexpr auto M = PlainItemKind::Amount;
   const auto at = [](double boxTop, int row) { return boxTop + kBelowCaption + row; };
   const double s1 = kState1 + kBelowCaption, s2 = kState2 + kBelowCaption;
-  const std::vector<Place> places = {
+  const std::vector<Place<Box2007>> places = {
       {SocSecNum, T, A, 2, at(1, 0)},
       {EmployerEIN, T, B, 2, at(kRow1, 0)},
       {EmployerName, T, C, 2, at(kRow3, 0)},
@@ -312,11 +313,11 @@ PlainW2Layout Make2007(const char* box9Caption) {
       {ST2LocalTax, M, B19L2, 61, s2},
       {ST2LocName, T, B20L2, 72, s2},
   };
-  layout.items = Items(layout.boxes, places);
+  layout.items = Items(layout.boxes, places, index);
   const double checkLine = kRow13 + kCheckBelow;
-  layout.items.push_back(Check(StatEmpl, B13Stat, kMid + 2.6, checkLine));
-  layout.items.push_back(Check(RetirePlan, B13Retire, kMid + kThird + 2.6, checkLine));
-  layout.items.push_back(Check(TPSickPay, B13Sick, kMid + 2 * kThird + 2.6, checkLine));
+  layout.items.push_back(Check(StatEmpl, index(B13Stat), kMid + 2.6, checkLine));
+  layout.items.push_back(Check(RetirePlan, index(B13Retire), kMid + kThird + 2.6, checkLine));
+  layout.items.push_back(Check(TPSickPay, index(B13Sick), kMid + 2 * kThird + 2.6, checkLine));
   layout.left = kL;
   layout.top = 1;
   layout.right = kR;

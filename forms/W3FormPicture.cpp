@@ -88,39 +88,85 @@ FormPicture MakePicture() {
 
 using enum W3Box;
 
-// The rows, in the order of W3Field: the print position of each item and the
-// columns its field or total takes on the screen.
+template <auto Member>
+std::string TextOf(const W3Record& w3) {
+  return (w3.*Member).Str();
+}
+
+std::string ControlNumText(const W3Record& w3) {
+  return w3.ControlNum != 0 ? std::to_string(w3.ControlNum) : std::string();
+}
+
+std::string W2CountText(const W3Record& w3) { return std::to_string(w3.W2Count); }
+
+constexpr W3FieldAccess Money(Currency W3Record::*member) {
+  return W3FieldAccess{.amount = member};
+}
+
+// The rows, in the order of W3Field: the print position of each item, the
+// columns its field or total takes on the screen, its kind, its widget and
+// its access.
 const std::vector<W3LayoutRow> kRows = {
-    {W3Field::ControlNum, "ControlNum", 1, 1, 12, ControlNum},
-    {W3Field::W2Count, "W2Count", 1, 7, 12, W2Count},
-    {W3Field::Establishment, "Establishment", 18, 7, 8, Establishment},
-    {W3Field::EmployerEIN, "EmployerEIN", 1, 9, 14, EmployerEIN},
-    {W3Field::EmployerName, "EmployerName", 1, 11, 35, EmployerName},
-    {W3Field::OtherEIN, "OtherEIN", 1, 19, 14, OtherEIN},
-    {W3Field::StateForID, "StateForID", 1, 21, 6, StateForID},
-    {W3Field::StateID, "StateID", 8, 21, 20, StateID},
-    {W3Field::Contact, "Contact", 1, 25, 30, Contact},
-    {W3Field::Phone, "Phone", 38, 25, 16, Phone},
-    {W3Field::EMail, "EMail", 1, 27, 35, EMail},
-    {W3Field::Fax, "Fax", 38, 27, 16, Fax},
-    {W3Field::TPSickPayUseOnly, "TPSickPayUseOnly", 37, 15, 22, B13},
-    {W3Field::TaxWheldTPSickPay, "TaxWheldTPSickPay", 38, 17, 20, B14},
-    {W3Field::TotWages, "TotWages", 38, 3, 20, B1},
-    {W3Field::TotFedTax, "TotFedTax", 61, 3, 21, B2},
-    {W3Field::TotSSWages, "TotSSWages", 38, 5, 20, B3},
-    {W3Field::TotSSTax, "TotSSTax", 61, 5, 21, B4},
-    {W3Field::TotMedWages, "TotMedWages", 38, 7, 20, B5},
-    {W3Field::TotMedTax, "TotMedTax", 61, 7, 21, B6},
-    {W3Field::TotSSTips, "TotSSTips", 38, 9, 20, B7},
-    {W3Field::TotAllocTips, "TotAllocTips", 61, 9, 21, B8},
-    {W3Field::TotAdvEIC, "TotAdvEIC", 38, 11, 20, B9},
-    {W3Field::TotDepCare, "TotDepCare", 61, 11, 21, B10},
-    {W3Field::TotNonQualPlans, "TotNonQualPlans", 38, 13, 20, B11},
-    {W3Field::TotDefComp, "TotDefComp", 61, 13, 21, B12},
-    {W3Field::TotStateWages, "TotStateWages", 38, 21, 20, B16},
-    {W3Field::TotStateIncTax, "TotStateIncTax", 61, 21, 21, B17},
-    {W3Field::TotLocalWages, "TotLocalWages", 38, 23, 20, B18},
-    {W3Field::TotLocalIncTax, "TotLocalIncTax", 61, 23, 21, B19},
+    {W3Field::ControlNum, "ControlNum", 1, 1, 12, ControlNum, W3FieldKind::Text, "EditControlNum",
+     W3FieldAccess{&ControlNumText}},
+    {W3Field::W2Count, "W2Count", 1, 7, 12, W2Count, W3FieldKind::Text, "LabelW2Count",
+     W3FieldAccess{&W2CountText}},
+    {W3Field::Establishment, "Establishment", 18, 7, 8, Establishment, W3FieldKind::Text,
+     "EditEstablishment", W3FieldAccess{&TextOf<&W3Record::Establishment>}},
+    {W3Field::EmployerEIN, "EmployerEIN", 1, 9, 14, EmployerEIN, W3FieldKind::Text,
+     "MaskEditEmployerFedID", W3FieldAccess{&TextOf<&W3Record::EmployerEIN>}},
+    {W3Field::EmployerName, "EmployerName", 1, 11, 35, EmployerName, W3FieldKind::Text,
+     "EditEmployerName", W3FieldAccess{&TextOf<&W3Record::EmployerName>}},
+    {W3Field::OtherEIN, "OtherEIN", 1, 19, 14, OtherEIN, W3FieldKind::Text, "MaskEditOtherEIN",
+     W3FieldAccess{&TextOf<&W3Record::OtherEIN>}},
+    {W3Field::StateForID, "StateForID", 1, 21, 6, StateForID, W3FieldKind::Text,
+     "ComboBoxStateForID", W3FieldAccess{&TextOf<&W3Record::StateForID>}},
+    {W3Field::StateID, "StateID", 8, 21, 20, StateID, W3FieldKind::Text, "EditStateID",
+     W3FieldAccess{&TextOf<&W3Record::StateID>}},
+    {W3Field::Contact, "Contact", 1, 25, 30, Contact, W3FieldKind::Text, "EditContact",
+     W3FieldAccess{&TextOf<&W3Record::Contact>}},
+    {W3Field::Phone, "Phone", 38, 25, 16, Phone, W3FieldKind::Text, "MaskEditPhone",
+     W3FieldAccess{&TextOf<&W3Record::Phone>}},
+    {W3Field::EMail, "EMail", 1, 27, 35, EMail, W3FieldKind::Text, "EditEMail",
+     W3FieldAccess{&TextOf<&W3Record::EMail>}},
+    {W3Field::Fax, "Fax", 38, 27, 16, Fax, W3FieldKind::Text, "MaskEditFax",
+     W3FieldAccess{&TextOf<&W3Record::Fax>}},
+    {W3Field::TPSickPayUseOnly, "TPSickPayUseOnly", 37, 15, 22, B13, W3FieldKind::Text,
+     "EditTPSickPayUseOnly", W3FieldAccess{&TextOf<&W3Record::TPSickPayUseOnly>}},
+    {W3Field::TaxWheldTPSickPay, "TaxWheldTPSickPay", 38, 17, 20, B14, W3FieldKind::Amount,
+     "EditTaxWheldTPSickPay", Money(&W3Record::TaxWheldTPSickPay)},
+    {W3Field::TotWages, "TotWages", 38, 3, 20, B1, W3FieldKind::Amount, "LabelWagesTips",
+     Money(&W3Record::TotWages)},
+    {W3Field::TotFedTax, "TotFedTax", 61, 3, 21, B2, W3FieldKind::Amount, "LabelFedTax",
+     Money(&W3Record::TotFedTax)},
+    {W3Field::TotSSWages, "TotSSWages", 38, 5, 20, B3, W3FieldKind::Amount, "LabelSSWages",
+     Money(&W3Record::TotSSWages)},
+    {W3Field::TotSSTax, "TotSSTax", 61, 5, 21, B4, W3FieldKind::Amount, "LabelSSTax",
+     Money(&W3Record::TotSSTax)},
+    {W3Field::TotMedWages, "TotMedWages", 38, 7, 20, B5, W3FieldKind::Amount, "LabelMedWagesTips",
+     Money(&W3Record::TotMedWages)},
+    {W3Field::TotMedTax, "TotMedTax", 61, 7, 21, B6, W3FieldKind::Amount, "LabelMedTax",
+     Money(&W3Record::TotMedTax)},
+    {W3Field::TotSSTips, "TotSSTips", 38, 9, 20, B7, W3FieldKind::Amount, "LabelSSTips",
+     Money(&W3Record::TotSSTips)},
+    {W3Field::TotAllocTips, "TotAllocTips", 61, 9, 21, B8, W3FieldKind::Amount, "LabelAllocTips",
+     Money(&W3Record::TotAllocTips)},
+    {W3Field::TotAdvEIC, "TotAdvEIC", 38, 11, 20, B9, W3FieldKind::Amount, "LabelAdvEIC",
+     Money(&W3Record::TotAdvEIC)},
+    {W3Field::TotDepCare, "TotDepCare", 61, 11, 21, B10, W3FieldKind::Amount, "LabelDepCareBen",
+     Money(&W3Record::TotDepCare)},
+    {W3Field::TotNonQualPlans, "TotNonQualPlans", 38, 13, 20, B11, W3FieldKind::Amount,
+     "LabelNonQualPlans", Money(&W3Record::TotNonQualPlans)},
+    {W3Field::TotDefComp, "TotDefComp", 61, 13, 21, B12, W3FieldKind::Amount, "LabelDefComp",
+     Money(&W3Record::TotDefComp)},
+    {W3Field::TotStateWages, "TotStateWages", 38, 21, 20, B16, W3FieldKind::Amount,
+     "LabelStateWagesTips", Money(&W3Record::TotStateWages)},
+    {W3Field::TotStateIncTax, "TotStateIncTax", 61, 21, 21, B17, W3FieldKind::Amount,
+     "LabelStateIncTax", Money(&W3Record::TotStateIncTax)},
+    {W3Field::TotLocalWages, "TotLocalWages", 38, 23, 20, B18, W3FieldKind::Amount,
+     "LabelLocWagesTips", Money(&W3Record::TotLocalWages)},
+    {W3Field::TotLocalIncTax, "TotLocalIncTax", 61, 23, 21, B19, W3FieldKind::Amount,
+     "LabelLocIncTax", Money(&W3Record::TotLocalIncTax)},
 };
 
 }  // namespace
@@ -137,3 +183,13 @@ const FormPicture& W3FormPicture() {
 const std::vector<W3LayoutRow>& W3Layout() { return kRows; }
 
 const W3LayoutRow& W3Row(W3Field field) { return kRows.at(static_cast<std::size_t>(field)); }
+
+std::string W3Text(W3Field field, const W3Record& w3) {
+  const W3FieldAccess& access = W3Row(field).access;
+  return access.text != nullptr ? access.text(w3) : std::string();
+}
+
+Currency W3Amount(W3Field field, const W3Record& w3) {
+  const W3FieldAccess& access = W3Row(field).access;
+  return access.amount != nullptr ? w3.*access.amount : 0;
+}

@@ -11,8 +11,11 @@
 // printed at column c and line l lies at column c + kW3PictureColOffset and
 // line l + kW3PictureLineOffset of the picture.
 
+#include <string>
 #include <vector>
 
+#include "data/Currency.h"
+#include "data/W3Record.h"
 #include "forms/FormGrid.h"
 
 inline constexpr double kW3PictureColOffset = 1;
@@ -105,9 +108,20 @@ enum class W3Field : int {
   Count
 };
 
+// What an item holds: text (a number as its digits) or an amount.
+enum class W3FieldKind { Text, Amount };
+
+// How an item reaches the W-3 record: the text of a Text item, the member
+// of an Amount item.
+struct W3FieldAccess {
+  std::string (*text)(const W3Record&) = nullptr;
+  Currency W3Record::*amount = nullptr;
+};
+
 // One item of the layout: its field, the field's name in the W-3 record, its
 // print column and line (of the print grid, not of the picture), the columns
-// it may fill, and its box.
+// it may fill, its box, its kind, the W-3 screen's widget that shows it and
+// its access.
 struct W3LayoutRow {
   W3Field field;
   const char* name;
@@ -115,8 +129,16 @@ struct W3LayoutRow {
   double line;
   double cols;
   W3Box box;
+  W3FieldKind kind;
+  const char* widget;
+  W3FieldAccess access;
 };
 
 // Every row, in the order of W3Field.
 const std::vector<W3LayoutRow>& W3Layout();
 const W3LayoutRow& W3Row(W3Field field);
+
+// The text of a Text item (the control number blank when it is 0) and the
+// amount of an Amount item.
+std::string W3Text(W3Field field, const W3Record& w3);
+Currency W3Amount(W3Field field, const W3Record& w3);

@@ -2,6 +2,7 @@
 
 #include "data/NameOrder.h"
 #include "data/QuillmarFormFile.h"
+#include "forms/W2FormPicture.h"
 #include "platform/MessageBoxes.h"
 #include "print/W2Print.h"
 
@@ -16,11 +17,9 @@ void LabelPrinter::PrintOneLabel(const W2Record& w2) {
     cursor_ = {1, kLabelLeftColumn, style_.firstLine};
   }
   const int c = cursor_.column, l = cursor_.line;
-  report_.PrintTextAt(c, l,
-                      w2.FirstName.Str() + " " + w2.MiddleInitial.Str() + " " + w2.LastName.Str());
-  report_.PrintTextAt(
-      c, l + 1, w2.Suite.Empty() ? w2.StreetPOB.Str() : w2.Suite.Str() + ", " + w2.StreetPOB.Str());
-  report_.PrintTextAt(c, l + 2, w2.City.Str());
+  report_.PrintTextAt(c, l, EmployeeFirstNameAndInitial(w2) + " " + W2Text(W2Field::LastName, w2));
+  report_.PrintTextAt(c, l + 1, EmployeeSuiteAndStreet(w2));
+  report_.PrintTextAt(c, l + 2, W2Text(W2Field::City, w2));
   const AddressTail tail = EmployeeAddressTail(w2, 35);
   report_.PrintTextAt(c, l + 3, tail.stateLine);
   report_.PrintTextAt(c, l + 4, tail.countryLine);
@@ -45,7 +44,7 @@ void PrintEmployeeLabels(TQuillmarFormFile& file, IPrinterDevice& printer,
   ForEachInNameOrder(
       file,
       [&](const W2Record& w2) {
-        if (!w2.Void) labels.PrintOneLabel(w2);
+        if (!W2Checked(W2Field::Void, w2)) labels.PrintOneLabel(w2);
       },
       [](const std::string& key, std::int64_t offset) {
         ShowRecordReadError(key, offset, "W-2 label", "No label");

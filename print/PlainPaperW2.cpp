@@ -14,6 +14,7 @@
 #include "platform/MessageBoxes.h"
 #include "print/PrintReport.h"
 #include "print/W2Print.h"
+#include "rules/Box12Codes.h"
 #include "rules/KindOfPayer.h"
 #include "rules/SumToW3.h"
 
@@ -52,28 +53,8 @@ std::string CutTo(IPrinterDevice& printer, const std::string& text, int width) {
 
 std::string Amount(Currency value) {
   // Zero (less than half a cent) and negative amounts leave the box blank.
-  if (value < 50) return "";
+  if (value < 0 || BelowHalfCent(value)) return "";
   return FormatAmount(value);
-}
-
-// Suite and street on one line, the suite first.
-std::string SuiteAndStreet(const std::string& suite, const std::string& street) {
-  return suite.empty() ? street : suite + ", " + street;
-}
-
-bool Domestic(const W2Record& w2) {
-  return !w2.Zip.Empty() || (w2.PostCode.Empty() && w2.Country.Empty());
-}
-
-// Box 12's code: its letter and, for a two-letter code, the letter stored in
-// the byte after it.
-std::string Box12Code(const Box12Entry& entry) {
-  char bytes[2];
-  std::memcpy(bytes, &entry, 2);
-  std::string code;
-  if (bytes[0] != ' ' && bytes[0] != '\0') code += bytes[0];
-  if (!code.empty() && bytes[1] != ' ' && bytes[1] != '\0') code += bytes[1];
-  return code;
 }
 
 void DrawCaption(IPrinterDevice& printer, const PlainFormGeometry& g, const FormBox& box) {
@@ -233,125 +214,42 @@ DeviceRect ToDevice(const PlainFormGeometry& g, const GridRect& rect) {
 }
 
 std::string PlainItemText(const PlainW2Item& item, const W2Record& w2, const W3Record& w3) {
-  using enum W2Field;
   switch (item.field) {
-    case ControlNum:
-      return w2.ControlNum > 0 ? std::to_string(w2.ControlNum) : "";
-    case SocSecNum:
-      return w2.SocSecNum.Str();
-    case FirstName:
-      return w2.MiddleInitial.Empty() ? w2.FirstName.Str()
-                                      : w2.FirstName.Str() + " " + w2.MiddleInitial.Str();
-    case LastName:
-      return w2.LastName.Str();
-    case Suite:
-      return SuiteAndStreet(w2.Suite.Str(), w2.StreetPOB.Str());
-    case City:
-      return w2.City.Str();
-    case AddrState:
-      return Domestic(w2) ? w2.AddrState.Str() + "  " + w2.Zip.Str() : w2.AddrState.Str();
-    case Country: {
-      if (Domestic(w2)) return "";
-      const std::string name = CountryName(w2.Country.Str());
-      return (name.empty() ? w2.Country.Str() + " " : name) + " " + w2.PostCode.Str();
+    case W2Field::FirstName: {
+      // No blank after a first name without a middle initial.
+      const std::string name = EmployeeFirstNameAndInitial(w2);
+      return name.ends_with(' ') ? name.substr(0, name.size() - 1) : name;
     }
-    case Wages:
-      return Amount(w2.Wages);
-    case FedTax:
-      return Amount(w2.FedTax);
-    case SSWages:
-      return Amount(w2.SSWages);
-    case SSTax:
-      return Amount(w2.SSTax);
-    case MedWage:
-      return Amount(w2.MedWage);
-    case MedTax:
-      return Amount(w2.MedTax);
-    case SSTips:
-      return Amount(w2.SSTips);
-    case AllocTips:
-      return Amount(w2.AllocTips);
-    case AdvEIC:
-      return Amount(w2.AdvEIC);
-    case DepCare:
-      return Amount(w2.DepCare);
-    case NonQualPlans:
-      return Amount(w2.NonQualPlans);
-    case Box12aCode:
-      return Box12Code(w2.Box12[0]);
-    case Box12bCode:
-      return Box12Code(w2.Box12[1]);
-    case Box12cCode:
-      return Box12Code(w2.Box12[2]);
-    case Box12dCode:
-      return Box12Code(w2.Box12[3]);
-    case Box12aAmount:
-      return Amount(w2.Box12[0].Amount);
-    case Box12bAmount:
-      return Amount(w2.Box12[1].Amount);
-    case Box12cAmount:
-      return Amount(w2.Box12[2].Amount);
-    case Box12dAmount:
-      return Amount(w2.Box12[3].Amount);
-    case StatEmpl:
-      return w2.StatEmpl ? "X" : "";
-    case RetirePlan:
-      return w2.RetirePlan ? "X" : "";
-    case TPSickPay:
-      return w2.TPSickPay ? "X" : "";
-    case Box14aLabel:
-      return w2.Box14aLabel.Str();
-    case Box14aAmount:
-      return Amount(w2.Box14aAmount);
-    case Box14bLabel:
-      return w2.Box14bLabel.Str();
-    case Box14bAmount:
-      return Amount(w2.Box14bAmount);
-    case Box14cLabel:
-      return w2.Box14cLabel.Str();
-    case Box14cAmount:
-      return Amount(w2.Box14cAmount);
-    case ST1State:
-      return w2.ST1State.Str();
-    case ST1StateID:
-      return w2.ST1StateID.Str();
-    case ST1StateWage:
-      return Amount(w2.ST1StateWage);
-    case ST1StateTax:
-      return Amount(w2.ST1StateTax);
-    case ST1LocalWage:
-      return Amount(w2.ST1LocalWage);
-    case ST1LocalTax:
-      return Amount(w2.ST1LocalTax);
-    case ST1LocName:
-      return w2.ST1LocName.Str();
-    case ST2State:
-      return w2.ST2State.Str();
-    case ST2StateID:
-      return w2.ST2StateID.Str();
-    case ST2StateWage:
-      return Amount(w2.ST2StateWage);
-    case ST2StateTax:
-      return Amount(w2.ST2StateTax);
-    case ST2LocalWage:
-      return Amount(w2.ST2LocalWage);
-    case ST2LocalTax:
-      return Amount(w2.ST2LocalTax);
-    case ST2LocName:
-      return w2.ST2LocName.Str();
-    case EmployerEIN:
-      return w3.EmployerEIN.Str();
-    case EmployerName:
-      return w3.EmployerName.Str();
-    case EmployerSuite:
-      return SuiteAndStreet(w3.Suite.Str(), w3.Street.Str());
-    case EmployerTown:
-      return w3.Town.Str();
-    case EmployerState:
-      return w3.State.Str() + "  " + w3.Zip.Str();
+    case W2Field::Suite:
+      return EmployeeSuiteAndStreet(w2);
+    case W2Field::EmployerSuite:
+      return EmployerSuiteAndStreet(w3);
+    case W2Field::AddrState:
+    case W2Field::Country: {
+      const std::string code = W2Text(W2Field::Country, w2, w3);
+      const std::string postCode = W2Text(W2Field::PostCode, w2, w3);
+      const std::string state = W2Text(W2Field::AddrState, w2, w3);
+      const std::string zip = W2Text(W2Field::Zip, w2, w3);
+      const bool domestic = !zip.empty() || (postCode.empty() && code.empty());
+      if (item.field == W2Field::AddrState) return domestic ? state + "  " + zip : state;
+      if (domestic) return "";
+      const std::string name = CountryName(code);
+      return (name.empty() ? code + " " : name) + " " + postCode;
+    }
     default:
-      return "";
+      break;
   }
+  switch (W2Row(item.field).kind) {
+    case W2FieldKind::Amount:
+      return Amount(W2Amount(item.field, w2));
+    case W2FieldKind::Check:
+      return W2Checked(item.field, w2) ? "X" : "";
+    case W2FieldKind::Code:
+      return Box12CodeOf(W2Box12Line(item.field, w2), w3.TaxYear);
+    case W2FieldKind::Text:
+      return W2Text(item.field, w2, w3);
+  }
+  return "";
 }
 
 void DrawPlainW2(IPrinterDevice& printer, const PlainW2Layout& layout, const W2Record& w2,
@@ -385,7 +283,7 @@ std::vector<W2Record> PrintableW2s(TQuillmarFormFile& file) {
   ForEachInNameOrder(
       file,
       [&](const W2Record& w2) {
-        if (!w2.Void) records.push_back(w2);
+        if (!W2Checked(W2Field::Void, w2)) records.push_back(w2);
       },
       [](const std::string& key, std::int64_t offset) {
         ShowRecordReadError(key, offset, "W-2 form", "No W-2 form");
@@ -395,7 +293,8 @@ std::vector<W2Record> PrintableW2s(TQuillmarFormFile& file) {
 
 bool PrintPlainPaperW2s(IPrinterDevice& printer, const std::vector<W2Record>& employees,
                         const W3Record& w3, bool withCopyD) {
-  if (!printer.BeginDoc(("Quillmar W-2 employee copies " + w3.EmployerName.Str()).substr(0, 67))) {
+  if (!printer.BeginDoc(
+          ("Quillmar W-2 employee copies " + W3Text(W3Field::EmployerName, w3)).substr(0, 67))) {
     return false;
   }
   const PlainW2Layout& layout = PlainW2LayoutForYear(w3.TaxYear);
@@ -415,8 +314,8 @@ std::string EmployeeCopiesFileName(const W2Record& w2, int taxYear) {
     if (!name.empty()) name.push_back(' ');
     name.append(part);
   };
-  add(Trimmed(w2.LastName.Str()));
-  add(Trimmed(w2.FirstName.Str()));
+  add(Trimmed(W2Text(W2Field::LastName, w2)));
+  add(Trimmed(W2Text(W2Field::FirstName, w2)));
   add("W-2");
   if (taxYear > 0) add(std::to_string(taxYear));
   for (char& c : name) {
@@ -445,7 +344,7 @@ std::vector<std::string> PrintPlainPaperW2PerEmployee(const PdfDeviceFactory& ma
     const std::string path =
         folder.empty() || folder.back() == '/' ? folder + name : folder + "/" + name;
     std::unique_ptr<IPrinterDevice> device = makeDevice(path);
-    if (!device || !device->BeginDoc("W-2 " + Trimmed(w2.LastName.Str()))) break;
+    if (!device || !device->BeginDoc("W-2 " + Trimmed(W2Text(W2Field::LastName, w2)))) break;
     PrintEmployee(*device, layout, w2, w3, copies, true);
     device->EndDoc();
     written.push_back(path);
@@ -456,71 +355,11 @@ std::vector<std::string> PrintPlainPaperW2PerEmployee(const PdfDeviceFactory& ma
 namespace {
 
 std::string W3FieldText(W3Field field, const W3Record& w3) {
-  using enum W3Field;
-  switch (field) {
-    case ControlNum:
-      return w3.ControlNum > 0 ? std::to_string(w3.ControlNum) : "";
-    case W2Count:
-      return std::to_string(w3.W2Count);
-    case Establishment:
-      return w3.Establishment.Str();
-    case EmployerEIN:
-      return w3.EmployerEIN.Str();
-    case EmployerName:
-      return w3.EmployerName.Str();
-    case OtherEIN:
-      return w3.OtherEIN.Str();
-    case StateForID:
-      return w3.StateForID.Str();
-    case StateID:
-      return w3.StateID.Str();
-    case Contact:
-      return w3.Contact.Str();
-    case Phone:
-      return w3.Phone.Str();
-    case EMail:
-      return w3.EMail.Str();
-    case Fax:
-      return w3.Fax.Str();
-    case TPSickPayUseOnly:
-      return w3.TPSickPayUseOnly.Str();
-    case TaxWheldTPSickPay:
-      return Amount(w3.TaxWheldTPSickPay);
-    case TotWages:
-      return Amount(w3.TotWages);
-    case TotFedTax:
-      return Amount(w3.TotFedTax);
-    case TotSSWages:
-      return Amount(w3.TotSSWages);
-    case TotSSTax:
-      return Amount(w3.TotSSTax);
-    case TotMedWages:
-      return Amount(w3.TotMedWages);
-    case TotMedTax:
-      return Amount(w3.TotMedTax);
-    case TotSSTips:
-      return Amount(w3.TotSSTips);
-    case TotAllocTips:
-      return Amount(w3.TotAllocTips);
-    case TotAdvEIC:
-      return Amount(w3.TotAdvEIC);
-    case TotDepCare:
-      return Amount(w3.TotDepCare);
-    case TotNonQualPlans:
-      return Amount(w3.TotNonQualPlans);
-    case TotDefComp:
-      return Amount(w3.TotDefComp);
-    case TotStateWages:
-      return Amount(w3.TotStateWages);
-    case TotStateIncTax:
-      return Amount(w3.TotStateIncTax);
-    case TotLocalWages:
-      return Amount(w3.TotLocalWages);
-    case TotLocalIncTax:
-      return Amount(w3.TotLocalIncTax);
-    default:
-      return "";
-  }
+  if (W3Row(field).kind == W3FieldKind::Amount) return Amount(W3Amount(field, w3));
+  const std::string text = W3Text(field, w3);
+  // A negative control number leaves box a blank.
+  if (field == W3Field::ControlNum && text.starts_with('-')) return "";
+  return text;
 }
 
 std::string W3ItemText(const PlainW3Item& item, const W3Record& w3) {
@@ -534,7 +373,7 @@ std::string W3ItemText(const PlainW3Item& item, const W3Record& w3) {
                  ? KindOfEmployerItems[w3.KindOfEmployer - 1]
                  : "";
     case PlainW3Text::SuiteAndStreet:
-      return SuiteAndStreet(w3.Suite.Str(), w3.Street.Str());
+      return EmployerSuiteAndStreet(w3);
     case PlainW3Text::Town:
       return w3.Town.Str();
     case PlainW3Text::StateAndZip:
@@ -546,7 +385,8 @@ std::string W3ItemText(const PlainW3Item& item, const W3Record& w3) {
 }  // namespace
 
 bool PrintPlainPaperW3(IPrinterDevice& printer, const W3Record& w3) {
-  if (!printer.BeginDoc(("Quillmar W-3 " + w3.EmployerName.Str()).substr(0, 67))) return false;
+  if (!printer.BeginDoc(("Quillmar W-3 " + W3Text(W3Field::EmployerName, w3)).substr(0, 67)))
+    return false;
   const PlainW3Layout& layout = PlainW3LayoutForYear(w3.TaxYear);
   const double top = layout.top, left = layout.left, right = layout.right;
   const PlainFormGeometry g(printer.Caps(), left, top - 3.5, right, 0);

@@ -85,7 +85,7 @@ void TPrintReport::PrintAmountAt(int column, int line, Currency amount, bool all
                                  bool printZero, bool rightAlign) {
   if (cancelled_) return;
   if (!allowNegative && amount < 0) return;
-  if (!printZero && amount > -50 && amount < 50) return;
+  if (!printZero && BelowHalfCent(amount)) return;
   const std::string text = FormatAmount(amount);
   int x = ColumnX(column);
   if (rightAlign) x = x - printer_.TextWidth(text) + MulDiv(dpiX_, 3, 40);

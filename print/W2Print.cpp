@@ -1,23 +1,22 @@
 #include "print/W2Print.h"
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
 #include "data/EntryRules.h"
 #include "data/NameOrder.h"
 #include "data/QuillmarFormFile.h"
 #include "forms/W2FormPicture.h"
+#include "forms/W3FormPicture.h"
 #include "platform/MessageBoxes.h"
+#include "rules/Box12Codes.h"
 #include "settings/QuillmarRegistry.h"
 
 namespace {
 
 // The bottom form of a sheet lies 5 1/2 inches below the top one.
 constexpr int kBottomFormLines = 33;
-
-template <std::size_t N>
-void FillSample(ShortString<N>& field) {
-  field = std::string_view("Xxxxxxxxxxxxxxxxxxxxxxxxx").substr(0, N);
-}
 
 std::string Cut(std::string text, std::size_t length) {
   if (text.size() > length) text.resize(length);
@@ -29,138 +28,112 @@ std::string Cut(std::string text, std::size_t length) {
 W2Record W2LineUpSample() {
   W2Record s;
   std::memset(&s, 0, sizeof s);
-  s.Void = 1;
-  s.SocSecNum = "999-99-9999";
-  FillSample(s.FirstName);
-  FillSample(s.MiddleInitial);
-  FillSample(s.LastName);
-  FillSample(s.Suite);
-  FillSample(s.StreetPOB);
-  FillSample(s.City);
-  FillSample(s.AddrState);
-  FillSample(s.Zip);
-  FillSample(s.PostCode);
-  FillSample(s.Country);
-  FillSample(s.Box14aLabel);
-  FillSample(s.Box14bLabel);
-  FillSample(s.Box14cLabel);
-  FillSample(s.ST1LocName);
-  FillSample(s.ST2LocName);
-  s.ST1State = "XX";
-  s.ST2State = "XX";
-  s.ST1StateID = "1234567890123456";
-  s.ST2StateID = "1234567890123456";
-  s.StatEmpl = s.RetirePlan = s.TPSickPay = 1;
-  const Currency big = 999999900, small = 99999900;
-  for (Box12Entry& entry : s.Box12) {
-    entry.Code = 'X';
-    entry.Amount = big;
+  const std::string fill = "Xxxxxxxxxxxxxxxxxxxxxxxxx";
+  // The taxes and the smaller amounts take one digit less.
+  constexpr W2Field kSmall[] = {W2Field::SSTax,       W2Field::MedTax,      W2Field::AllocTips,
+                                W2Field::AdvEIC,      W2Field::DepCare,     W2Field::NonQualPlans,
+                                W2Field::ST1StateTax, W2Field::ST1LocalTax, W2Field::ST2StateTax,
+                                W2Field::ST2LocalTax};
+  for (const W2LayoutRow& row : W2Layout()) {
+    switch (row.kind) {
+      case W2FieldKind::Check:
+        W2SetChecked(row.field, s, true);
+        break;
+      case W2FieldKind::Code:
+        W2Box12Line(row.field, s).Code = 'X';
+        break;
+      case W2FieldKind::Amount: {
+        const bool small =
+            std::find(std::begin(kSmall), std::end(kSmall), row.field) != std::end(kSmall);
+        W2SetAmount(row.field, s, small ? 99999900 : 999999900);
+        break;
+      }
+      case W2FieldKind::Text:
+        // Every text to its capacity; the first name and the middle initial both.
+        W2StoreText(row.field, s, row.field == W2Field::FirstName ? fill + " " + fill : fill);
+        break;
+    }
   }
-  for (Currency* amount :
-       {&s.Wages, &s.FedTax, &s.SSWages, &s.MedWage, &s.SSTips, &s.Box14aAmount, &s.Box14bAmount,
-        &s.Box14cAmount, &s.ST1StateWage, &s.ST1LocalWage, &s.ST2StateWage, &s.ST2LocalWage}) {
-    *amount = big;
-  }
-  for (Currency* amount :
-       {&s.SSTax, &s.MedTax, &s.AllocTips, &s.AdvEIC, &s.DepCare, &s.NonQualPlans, &s.ST1StateTax,
-        &s.ST1LocalTax, &s.ST2StateTax, &s.ST2LocalTax}) {
-    *amount = small;
-  }
+  W2StoreText(W2Field::SocSecNum, s, "999-99-9999");
+  for (const W2Field state : {W2Field::ST1State, W2Field::ST2State}) W2StoreText(state, s, "XX");
+  for (const W2Field id : {W2Field::ST1StateID, W2Field::ST2StateID})
+    W2StoreText(id, s, "1234567890123456");
   return s;
 }
 
-std::string W2JobTitle(const W3Record& w3) { return Cut("Quillmar " + w3.EmployerName.Str(), 67); }
+std::string W2JobTitle(const W3Record& w3) {
+  return Cut("Quillmar " + W3Text(W3Field::EmployerName, w3), 67);
+}
 
 AddressTail EmployeeAddressTail(const W2Record& w2, std::size_t countryWidth) {
-  const std::string postCode = w2.PostCode.Str();
-  if (!w2.Zip.Empty() || (w2.PostCode.Empty() && w2.Country.Empty())) {
-    return {w2.AddrState.Str() + "  " + w2.Zip.Str(), {}};
-  }
-  const std::string country = CountryName(w2.Country.Str());
+  const std::string state = W2Text(W2Field::AddrState, w2);
+  const std::string zip = W2Text(W2Field::Zip, w2);
+  const std::string postCode = W2Text(W2Field::PostCode, w2);
+  const std::string code = W2Text(W2Field::Country, w2);
+  if (!zip.empty() || (postCode.empty() && code.empty())) return {state + "  " + zip, {}};
+  const std::string country = CountryName(code);
   const std::size_t room = countryWidth > postCode.size() ? countryWidth - postCode.size() : 0;
-  return {w2.AddrState.Str(), country.empty() ? w2.Country.Str() + "  " + postCode
-                                              : Cut(country, room) + " " + postCode};
+  return {state, country.empty() ? code + "  " + postCode : Cut(country, room) + " " + postCode};
 }
 
 void W2FormPrinter::PrintOneW2(const W2Record& w2, bool anotherFollows) {
   const int o = NextFormOnTop ? 0 : kBottomFormLines;
-  const auto text = [&](W2Field field, const std::string& value) {
-    const W2LayoutRow& row = W2Row(field);
-    report_.PrintTextAt(static_cast<int>(row.col), o + static_cast<int>(row.line), value);
-  };
-  const auto amount = [&](W2Field field, Currency value) {
-    const W2LayoutRow& row = W2Row(field);
-    report_.PrintAmountAt(static_cast<int>(row.col), o + static_cast<int>(row.line), value, false,
-                          false, false);
-  };
-  const auto mark = [&](W2Field field, std::uint8_t flag) {
-    if (flag) text(field, "X");
-  };
-
-  if (w2.ControlNum > 0) text(W2Field::ControlNum, std::to_string(w2.ControlNum));
-  mark(W2Field::Void, w2.Void);
-  text(W2Field::EmployerEIN, w3_.EmployerEIN.Str());
-  text(W2Field::EmployerName, Cut(w3_.EmployerName.Str(), 43));
-  text(W2Field::EmployerSuite,
-       w3_.Suite.Empty() ? w3_.Street.Str() : w3_.Suite.Str() + ", " + w3_.Street.Str());
-  text(W2Field::EmployerTown, w3_.Town.Str());
-  text(W2Field::EmployerState, w3_.State.Str() + "  " + w3_.Zip.Str());
-
-  text(W2Field::SocSecNum, w2.SocSecNum.Str());
-  text(W2Field::FirstName, Cut(w2.FirstName.Str() + " " + w2.MiddleInitial.Str(), 17));
-  text(W2Field::LastName, w2.LastName.Str());
-  text(W2Field::Suite,
-       w2.Suite.Empty() ? w2.StreetPOB.Str() : Cut(w2.Suite.Str() + ", " + w2.StreetPOB.Str(), 43));
-  text(W2Field::City, w2.City.Str());
   const AddressTail tail = EmployeeAddressTail(w2, 41);
-  text(W2Field::AddrState, tail.stateLine);
-  text(W2Field::Country, tail.countryLine);
-
-  amount(W2Field::Wages, w2.Wages);
-  amount(W2Field::FedTax, w2.FedTax);
-  amount(W2Field::SSWages, w2.SSWages);
-  amount(W2Field::SSTax, w2.SSTax);
-  amount(W2Field::MedWage, w2.MedWage);
-  amount(W2Field::MedTax, w2.MedTax);
-  amount(W2Field::SSTips, w2.SSTips);
-  amount(W2Field::AllocTips, w2.AllocTips);
-  amount(W2Field::AdvEIC, w2.AdvEIC);
-  amount(W2Field::DepCare, w2.DepCare);
-  amount(W2Field::NonQualPlans, w2.NonQualPlans);
-  constexpr W2Field codes[] = {W2Field::Box12aCode, W2Field::Box12bCode, W2Field::Box12cCode,
-                               W2Field::Box12dCode};
-  constexpr W2Field amounts[] = {W2Field::Box12aAmount, W2Field::Box12bAmount,
-                                 W2Field::Box12cAmount, W2Field::Box12dAmount};
-  for (int i = 0; i < 4; ++i) {
-    // An unused line holds a blank (or a zero byte) and prints nothing.
-    const char code = w2.Box12[i].Code;
-    text(codes[i], code == '\0' ? std::string() : std::string(1, code));
-    amount(amounts[i], w2.Box12[i].Amount);
+  // The control number and the Void mark, the employer's block, then the
+  // employee's items.
+  const std::vector<W2LayoutRow>& rows = W2Layout();
+  const auto employer = rows.begin() + static_cast<int>(W2Field::EmployerEIN);
+  std::vector<W2LayoutRow> ordered(rows.begin(), rows.begin() + 2);
+  ordered.insert(ordered.end(), employer, rows.end());
+  ordered.insert(ordered.end(), rows.begin() + 2, employer);
+  for (const W2LayoutRow& row : ordered) {
+    const int col = static_cast<int>(row.col), line = o + static_cast<int>(row.line);
+    std::string text;
+    switch (row.kind) {
+      case W2FieldKind::Amount:
+        report_.PrintAmountAt(col, line, W2Amount(row.field, w2), false, false, false);
+        continue;
+      case W2FieldKind::Check:
+        if (!W2Checked(row.field, w2)) continue;
+        text = "X";
+        break;
+      case W2FieldKind::Code:
+        text = Box12CodeOf(W2Box12Line(row.field, w2), w3_.TaxYear);
+        break;
+      case W2FieldKind::Text:
+        text = W2Text(row.field, w2, w3_);
+        break;
+    }
+    // The items printed joined to the one before them, and the cut ones.
+    switch (row.field) {
+      case W2Field::StreetPOB:
+      case W2Field::Zip:
+      case W2Field::PostCode:
+      case W2Field::EmployerStreet:
+        continue;
+      case W2Field::FirstName:
+        text = Cut(EmployeeFirstNameAndInitial(w2), 17);
+        break;
+      case W2Field::Suite:
+        text = Cut(EmployeeSuiteAndStreet(w2), 43);
+        break;
+      case W2Field::AddrState:
+        text = tail.stateLine;
+        break;
+      case W2Field::Country:
+        text = tail.countryLine;
+        break;
+      case W2Field::EmployerName:
+        text = Cut(text, 43);
+        break;
+      case W2Field::EmployerSuite:
+        text = EmployerSuiteAndStreet(w3_);
+        break;
+      default:
+        break;
+    }
+    if (!text.empty()) report_.PrintTextAt(col, line, text);
   }
-  mark(W2Field::StatEmpl, w2.StatEmpl);
-  mark(W2Field::RetirePlan, w2.RetirePlan);
-  mark(W2Field::TPSickPay, w2.TPSickPay);
-  text(W2Field::Box14aLabel, w2.Box14aLabel.Str());
-  amount(W2Field::Box14aAmount, w2.Box14aAmount);
-  text(W2Field::Box14bLabel, w2.Box14bLabel.Str());
-  amount(W2Field::Box14bAmount, w2.Box14bAmount);
-  text(W2Field::Box14cLabel, w2.Box14cLabel.Str());
-  amount(W2Field::Box14cAmount, w2.Box14cAmount);
-
-  text(W2Field::ST1State, w2.ST1State.Str());
-  text(W2Field::ST1StateID, w2.ST1StateID.Str());
-  amount(W2Field::ST1StateWage, w2.ST1StateWage);
-  amount(W2Field::ST1StateTax, w2.ST1StateTax);
-  amount(W2Field::ST1LocalWage, w2.ST1LocalWage);
-  amount(W2Field::ST1LocalTax, w2.ST1LocalTax);
-  text(W2Field::ST1LocName, w2.ST1LocName.Str());
-  text(W2Field::ST2State, w2.ST2State.Str());
-  text(W2Field::ST2StateID, w2.ST2StateID.Str());
-  amount(W2Field::ST2StateWage, w2.ST2StateWage);
-  amount(W2Field::ST2StateTax, w2.ST2StateTax);
-  amount(W2Field::ST2LocalWage, w2.ST2LocalWage);
-  amount(W2Field::ST2LocalTax, w2.ST2LocalTax);
-  text(W2Field::ST2LocName, w2.ST2LocName.Str());
 
   if (!NextFormOnTop && anotherFollows) report_.StartNewPage();
   NextFormOnTop = !NextFormOnTop;
@@ -190,7 +163,7 @@ void PrintW2Batch(TPrintReport& report, TQuillmarFormFile& file) {
   ForEachInNameOrder(
       file,
       [&](const W2Record& w2) {
-        if (w2.Void) return;
+        if (W2Checked(W2Field::Void, w2)) return;
         if (holding) forms.PrintOneW2(held, true);
         held = w2;
         holding = true;

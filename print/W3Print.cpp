@@ -13,7 +13,9 @@ std::string Cut(std::string text, std::size_t length) {
 
 }  // namespace
 
-std::string W3JobTitle(const W3Record& w3) { return Cut("W-3 Form " + w3.EmployerName.Str(), 66); }
+std::string W3JobTitle(const W3Record& w3) {
+  return Cut("W-3 Form " + W3Text(W3Field::EmployerName, w3), 66);
+}
 
 void PrintPhoneAt(TPrintReport& report, const std::string& text, int line) {
   std::string digits;
@@ -43,15 +45,15 @@ void PrintW3Form(TPrintReport& report, const W3Record& w3) {
   };
   const auto mark = [&](GridPoint at) { report.PrintTextAt(at.col, at.line, "X"); };
 
-  if (w3.ControlNum != 0) text(W3Field::ControlNum, std::to_string(w3.ControlNum));
+  text(W3Field::ControlNum, W3Text(W3Field::ControlNum, w3));
   if (w3.KindOfPayer >= 0 && w3.KindOfPayer < static_cast<int>(kW3KindOfPayerMarks.size())) {
     mark(kW3KindOfPayerMarks[static_cast<std::size_t>(w3.KindOfPayer)]);
   }
   if (w3.TPSickPayKind == 1 || w3.TPSickPayKind == 2) mark(kW3TPSickPayMark);
-  text(W3Field::W2Count, std::to_string(w3.W2Count));
-  text(W3Field::Establishment, w3.Establishment.Str());
-  text(W3Field::EmployerEIN, w3.EmployerEIN.Str());
-  text(W3Field::EmployerName, Cut(w3.EmployerName.Str(), 34));
+  text(W3Field::W2Count, W3Text(W3Field::W2Count, w3));
+  text(W3Field::Establishment, W3Text(W3Field::Establishment, w3));
+  text(W3Field::EmployerEIN, W3Text(W3Field::EmployerEIN, w3));
+  text(W3Field::EmployerName, Cut(W3Text(W3Field::EmployerName, w3), 34));
 
   // The address lines move down one when there is a suite.
   int line = kW3AddressStart.line;
@@ -60,32 +62,32 @@ void PrintW3Form(TPrintReport& report, const W3Record& w3) {
   report.PrintTextAt(kW3AddressStart.col, line++, w3.Town.Str());
   report.PrintTextAt(kW3AddressStart.col, line, w3.State.Str() + " " + w3.Zip.Str());
 
-  text(W3Field::OtherEIN, w3.OtherEIN.Str());
-  text(W3Field::StateForID, w3.StateForID.Str());
-  text(W3Field::StateID, w3.StateID.Str());
-  text(W3Field::Contact, w3.Contact.Str());
-  PrintPhoneAt(report, w3.Phone.Str(), static_cast<int>(W3Row(W3Field::Phone).line));
-  text(W3Field::EMail, Cut(w3.EMail.Str(), 34));
-  PrintPhoneAt(report, w3.Fax.Str(), static_cast<int>(W3Row(W3Field::Fax).line));
+  text(W3Field::OtherEIN, W3Text(W3Field::OtherEIN, w3));
+  text(W3Field::StateForID, W3Text(W3Field::StateForID, w3));
+  text(W3Field::StateID, W3Text(W3Field::StateID, w3));
+  text(W3Field::Contact, W3Text(W3Field::Contact, w3));
+  PrintPhoneAt(report, W3Text(W3Field::Phone, w3), static_cast<int>(W3Row(W3Field::Phone).line));
+  text(W3Field::EMail, Cut(W3Text(W3Field::EMail, w3), 34));
+  PrintPhoneAt(report, W3Text(W3Field::Fax, w3), static_cast<int>(W3Row(W3Field::Fax).line));
 
-  amount(W3Field::TotWages, w3.TotWages);
-  amount(W3Field::TotFedTax, w3.TotFedTax);
-  amount(W3Field::TotSSWages, w3.TotSSWages);
-  amount(W3Field::TotSSTax, w3.TotSSTax);
-  amount(W3Field::TotMedWages, w3.TotMedWages);
-  amount(W3Field::TotMedTax, w3.TotMedTax);
-  amount(W3Field::TotSSTips, w3.TotSSTips);
-  amount(W3Field::TotAllocTips, w3.TotAllocTips);
-  amount(W3Field::TotAdvEIC, w3.TotAdvEIC);
-  amount(W3Field::TotDepCare, w3.TotDepCare);
-  amount(W3Field::TotNonQualPlans, w3.TotNonQualPlans);
-  amount(W3Field::TotDefComp, w3.TotDefComp);
-  text(W3Field::TPSickPayUseOnly, w3.TPSickPayUseOnly.Str());
-  amount(W3Field::TaxWheldTPSickPay, w3.TaxWheldTPSickPay);
-  amount(W3Field::TotStateWages, w3.TotStateWages);
-  amount(W3Field::TotStateIncTax, w3.TotStateIncTax);
-  amount(W3Field::TotLocalWages, w3.TotLocalWages);
-  amount(W3Field::TotLocalIncTax, w3.TotLocalIncTax);
+  amount(W3Field::TotWages, W3Amount(W3Field::TotWages, w3));
+  amount(W3Field::TotFedTax, W3Amount(W3Field::TotFedTax, w3));
+  amount(W3Field::TotSSWages, W3Amount(W3Field::TotSSWages, w3));
+  amount(W3Field::TotSSTax, W3Amount(W3Field::TotSSTax, w3));
+  amount(W3Field::TotMedWages, W3Amount(W3Field::TotMedWages, w3));
+  amount(W3Field::TotMedTax, W3Amount(W3Field::TotMedTax, w3));
+  amount(W3Field::TotSSTips, W3Amount(W3Field::TotSSTips, w3));
+  amount(W3Field::TotAllocTips, W3Amount(W3Field::TotAllocTips, w3));
+  amount(W3Field::TotAdvEIC, W3Amount(W3Field::TotAdvEIC, w3));
+  amount(W3Field::TotDepCare, W3Amount(W3Field::TotDepCare, w3));
+  amount(W3Field::TotNonQualPlans, W3Amount(W3Field::TotNonQualPlans, w3));
+  amount(W3Field::TotDefComp, W3Amount(W3Field::TotDefComp, w3));
+  text(W3Field::TPSickPayUseOnly, W3Text(W3Field::TPSickPayUseOnly, w3));
+  amount(W3Field::TaxWheldTPSickPay, W3Amount(W3Field::TaxWheldTPSickPay, w3));
+  amount(W3Field::TotStateWages, W3Amount(W3Field::TotStateWages, w3));
+  amount(W3Field::TotStateIncTax, W3Amount(W3Field::TotStateIncTax, w3));
+  amount(W3Field::TotLocalWages, W3Amount(W3Field::TotLocalWages, w3));
+  amount(W3Field::TotLocalIncTax, W3Amount(W3Field::TotLocalIncTax, w3));
 }
 
 void PrintW3(TQuillmarFormFile& file, TQuillmarRegistry& registry, IPrinterDevice& printer,

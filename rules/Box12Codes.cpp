@@ -114,6 +114,7 @@ bool HasTwoLetterBox12Codes(std::int32_t taxYear) {
 }
 
 std::string Box12CodeOf(const Box12Entry& entry, std::int32_t taxYear) {
+  if (entry.Code == ' ' || entry.Code == '\0') return std::string();
   return HasTwoLetterBox12Codes(taxYear) ? entry.CodeText() : std::string(1, entry.Code);
 }
 

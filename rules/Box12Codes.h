@@ -23,6 +23,8 @@ bool HasTwoLetterBox12Codes(std::int32_t taxYear);
 
 // The code of a box 12 entry as the year reads it: the two letters of a
 // two-letter code only in a year that has them, else the first byte alone.
+// Empty for an unused line (a blank or a zero byte). Every screen, form and
+// check reads a code through this.
 std::string Box12CodeOf(const Box12Entry& entry, std::int32_t taxYear);
 
 // The codes whose amounts make the W-3 deferred compensation total (box 12,

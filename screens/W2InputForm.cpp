@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <cstring>
 #include <optional>
 #include <type_traits>
 
@@ -68,11 +67,6 @@ class ScreenEntryField final : public IEntryField {
   std::function<void()> reject_;
 };
 
-constexpr std::size_t Box12AmountOffset(int line) {
-  return offsetof(W2Record, Box12) + static_cast<std::size_t>(line) * sizeof(Box12Entry) +
-         offsetof(Box12Entry, Amount);
-}
-
 }  // namespace
 
 TFormW2::TFormW2(TQuillmarFormFile& file, TQuillmarRegistry& registry, QWidget* parent)
@@ -110,93 +104,51 @@ Field* TFormW2::AddField(const char* name) {
   return field;
 }
 
-template <std::size_t N>
-void TFormW2::BindText(QWidget* field, ShortString<N>& value) {
-  texts_.push_back({field, [&value](const std::string& text) { value = text; },
-                    [&value] { return value.Str(); }});
-}
-
 void TFormW2::BuildForm() {
   setObjectName(QStringLiteral("FormW2"));
   setWindowTitle(QStringLiteral("W-2 Wage and Tax Statement"));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   Canvas = new TFormCanvas(W2FormPicture(), this);
+  Canvas->setObjectName(QStringLiteral("Canvas"));
   layout->addWidget(Canvas);
 
-  EditControlNum = AddField<QLineEdit>("EditControlNum");
-  CheckBoxVoid = AddField<QCheckBox>("CheckBoxVoid");
-  MaskEditSocSecNum = AddField<QLineEdit>("MaskEditSocSecNum");
+  // One entry field for each item of the W-2 table that the screen shows.
+  for (const W2LayoutRow& row : W2Layout()) {
+    if (*row.widget == '\0') continue;
+    const std::string_view name = row.widget;
+    QWidget* field = nullptr;
+    if (row.kind == W2FieldKind::Check) {
+      field = AddField<QCheckBox>(row.widget);
+    } else if (name.starts_with("ComboBox")) {
+      field = AddField<QComboBox>(row.widget);
+    } else {
+      auto* edit = AddField<QLineEdit>(row.widget);
+      if (row.kind == W2FieldKind::Amount) edit->setAlignment(Qt::AlignRight);
+      field = edit;
+    }
+    fields_[static_cast<std::size_t>(row.field)] = field;
+  }
   // A digit or a blank in each place; the blanks read as spaces.
-  MaskEditSocSecNum->setInputMask(QStringLiteral("000-00-0000; "));
-  KeepCursorInTypedPart(MaskEditSocSecNum);
-  EditFirstNameInitial = AddField<QLineEdit>("EditFirstNameInitial");
-  EditLastName = AddField<QLineEdit>("EditLastName");
-  EditSuite = AddField<QLineEdit>("EditSuite");
-  EditStreetPOB = AddField<QLineEdit>("EditStreetPOB");
-  EditCity = AddField<QLineEdit>("EditCity");
-  ComboBoxAddrState = AddField<QComboBox>("ComboBoxAddrState");
-  MaskEditZip = AddField<QLineEdit>("MaskEditZip");
-  MaskEditZip->setInputMask(QStringLiteral("00000-0000; "));
-  KeepCursorInTypedPart(MaskEditZip);
-  EditPostCode = AddField<QLineEdit>("EditPostCode");
-  ComboBoxCountry = AddField<QComboBox>("ComboBoxCountry");
-  for (QWidget* foreign :
-       {static_cast<QWidget*>(EditPostCode), static_cast<QWidget*>(ComboBoxCountry)}) {
+  Line(W2Field::SocSecNum)->setInputMask(QStringLiteral("000-00-0000; "));
+  KeepCursorInTypedPart(Line(W2Field::SocSecNum));
+  Line(W2Field::Zip)->setInputMask(QStringLiteral("00000-0000; "));
+  KeepCursorInTypedPart(Line(W2Field::Zip));
+  for (QWidget* foreign : {static_cast<QWidget*>(Line(W2Field::PostCode)),
+                           static_cast<QWidget*>(Combo(W2Field::Country))}) {
     foreign->setStyleSheet(QStringLiteral("background-color: aqua;"));
   }
-
-  EditWages = AddField<QLineEdit>("EditWages");
-  EditFedTax = AddField<QLineEdit>("EditFedTax");
-  EditSSWages = AddField<QLineEdit>("EditSSWages");
-  EditSSTax = AddField<QLineEdit>("EditSSTax");
-  EditMedWage = AddField<QLineEdit>("EditMedWage");
-  EditMedTax = AddField<QLineEdit>("EditMedTax");
-  EditSSTips = AddField<QLineEdit>("EditSSTips");
-  EditAllocTips = AddField<QLineEdit>("EditAllocTips");
-  EditAdvEIC = AddField<QLineEdit>("EditAdvEIC");
-  EditDepCare = AddField<QLineEdit>("EditDepCare");
-  EditNonQualPlans = AddField<QLineEdit>("EditNonQualPlans");
-  Edit12a_code = AddField<QLineEdit>("Edit12a_code");
-  Edit12a_amount = AddField<QLineEdit>("Edit12a_amount");
-  Edit12b_code = AddField<QLineEdit>("Edit12b_code");
-  Edit12b_amount = AddField<QLineEdit>("Edit12b_amount");
-  Edit12c_code = AddField<QLineEdit>("Edit12c_code");
-  Edit12c_amount = AddField<QLineEdit>("Edit12c_amount");
-  Edit12d_code = AddField<QLineEdit>("Edit12d_code");
-  Edit12d_amount = AddField<QLineEdit>("Edit12d_amount");
-  box12Codes_ = {Edit12a_code, Edit12b_code, Edit12c_code, Edit12d_code};
-  box12Amounts_ = {Edit12a_amount, Edit12b_amount, Edit12c_amount, Edit12d_amount};
+  box12Codes_ = {Line(W2Field::Box12aCode), Line(W2Field::Box12bCode), Line(W2Field::Box12cCode),
+                 Line(W2Field::Box12dCode)};
+  box12Amounts_ = {Line(W2Field::Box12aAmount), Line(W2Field::Box12bAmount),
+                   Line(W2Field::Box12cAmount), Line(W2Field::Box12dAmount)};
   for (QLineEdit* code : box12Codes_) code->setMaxLength(1);
-  CheckBoxStatEmpl = AddField<QCheckBox>("CheckBoxStatEmpl");
-  CheckBoxRetirePlan = AddField<QCheckBox>("CheckBoxRetirePlan");
-  CheckBoxTPSickPay = AddField<QCheckBox>("CheckBoxTPSickPay");
-  Edit14a_label = AddField<QLineEdit>("Edit14a_label");
-  Edit14a_amount = AddField<QLineEdit>("Edit14a_amount");
-  Edit14b_label = AddField<QLineEdit>("Edit14b_label");
-  Edit14b_amount = AddField<QLineEdit>("Edit14b_amount");
-  Edit14c_label = AddField<QLineEdit>("Edit14c_label");
-  Edit14c_amount = AddField<QLineEdit>("Edit14c_amount");
-  ComboBoxST1State = AddField<QComboBox>("ComboBoxST1State");
-  EditST1StateID = AddField<QLineEdit>("EditST1StateID");
-  EditST1StateWage = AddField<QLineEdit>("EditST1StateWage");
-  EditST1StateTax = AddField<QLineEdit>("EditST1StateTax");
-  EditST1LocalWage = AddField<QLineEdit>("EditST1LocalWage");
-  EditST1LocalTax = AddField<QLineEdit>("EditST1LocalTax");
-  EditST1LocName = AddField<QLineEdit>("EditST1LocName");
-  ComboBoxST2State = AddField<QComboBox>("ComboBoxST2State");
   // The state boxes are two letters wide: a slim drop-down button leaves them room.
-  for (QComboBox* state : {ComboBoxST1State, ComboBoxST2State}) {
+  for (QComboBox* state : {Combo(W2Field::ST1State), Combo(W2Field::ST2State)}) {
     state->setStyleSheet(
         QStringLiteral("QComboBox { background-color: yellow; padding-left: 1px; }"
                        " QComboBox::drop-down { width: 9px; }"));
   }
-  EditST2StateID = AddField<QLineEdit>("EditST2StateID");
-  EditST2StateWage = AddField<QLineEdit>("EditST2StateWage");
-  EditST2StateTax = AddField<QLineEdit>("EditST2StateTax");
-  EditST2LocalWage = AddField<QLineEdit>("EditST2LocalWage");
-  EditST2LocalTax = AddField<QLineEdit>("EditST2LocalTax");
-  EditST2LocName = AddField<QLineEdit>("EditST2LocName");
 
   Label3 = AddField<QLabel>("Label3");
   LabelEmployerID = AddField<QLabel>("LabelEmployerID");
@@ -237,49 +189,6 @@ void TFormW2::BuildForm() {
     panelLayout->addWidget(button);
   Canvas->Place(PanelButtons, W2FieldRect("PanelButtons"));
 
-  amounts_ = {
-      {EditWages, offsetof(W2Record, Wages)},
-      {EditFedTax, offsetof(W2Record, FedTax)},
-      {EditSSWages, offsetof(W2Record, SSWages)},
-      {EditSSTax, offsetof(W2Record, SSTax)},
-      {EditMedWage, offsetof(W2Record, MedWage)},
-      {EditMedTax, offsetof(W2Record, MedTax)},
-      {EditSSTips, offsetof(W2Record, SSTips)},
-      {EditAllocTips, offsetof(W2Record, AllocTips)},
-      {EditAdvEIC, offsetof(W2Record, AdvEIC)},
-      {EditDepCare, offsetof(W2Record, DepCare)},
-      {EditNonQualPlans, offsetof(W2Record, NonQualPlans)},
-      {Edit12a_amount, Box12AmountOffset(0)},
-      {Edit12b_amount, Box12AmountOffset(1)},
-      {Edit12c_amount, Box12AmountOffset(2)},
-      {Edit12d_amount, Box12AmountOffset(3)},
-      {Edit14a_amount, offsetof(W2Record, Box14aAmount)},
-      {Edit14b_amount, offsetof(W2Record, Box14bAmount)},
-      {Edit14c_amount, offsetof(W2Record, Box14cAmount)},
-      {EditST1StateWage, offsetof(W2Record, ST1StateWage)},
-      {EditST1StateTax, offsetof(W2Record, ST1StateTax)},
-      {EditST1LocalWage, offsetof(W2Record, ST1LocalWage)},
-      {EditST1LocalTax, offsetof(W2Record, ST1LocalTax)},
-      {EditST2StateWage, offsetof(W2Record, ST2StateWage)},
-      {EditST2StateTax, offsetof(W2Record, ST2StateTax)},
-      {EditST2LocalWage, offsetof(W2Record, ST2LocalWage)},
-      {EditST2LocalTax, offsetof(W2Record, ST2LocalTax)},
-  };
-  for (const AmountBinding& amount : amounts_) amount.edit->setAlignment(Qt::AlignRight);
-
-  W2Record& w2 = W2();
-  BindText(EditLastName, w2.LastName);
-  BindText(EditSuite, w2.Suite);
-  BindText(EditStreetPOB, w2.StreetPOB);
-  BindText(EditCity, w2.City);
-  BindText(ComboBoxAddrState, w2.AddrState);
-  BindText(EditST1StateID, w2.ST1StateID);
-  BindText(EditST1LocName, w2.ST1LocName);
-  BindText(EditST2LocName, w2.ST2LocName);
-  BindText(Edit14a_label, w2.Box14aLabel);
-  BindText(Edit14b_label, w2.Box14bLabel);
-  BindText(Edit14c_label, w2.Box14cLabel);
-
   SetTabOrder();
   WatchFields();
 
@@ -305,69 +214,15 @@ void TFormW2::BuildForm() {
 void TFormW2::FitToWorkArea(const QRect& workArea) { FitFormWindow(*this, *Canvas, workArea); }
 
 void TFormW2::SetTabOrder() {
-  const std::vector<QWidget*> order = {EditControlNum,
-                                       CheckBoxVoid,
-                                       MaskEditSocSecNum,
-                                       EditFirstNameInitial,
-                                       EditLastName,
-                                       EditSuite,
-                                       EditStreetPOB,
-                                       EditCity,
-                                       ComboBoxAddrState,
-                                       MaskEditZip,
-                                       EditPostCode,
-                                       ComboBoxCountry,
-                                       EditWages,
-                                       EditFedTax,
-                                       EditSSWages,
-                                       EditSSTax,
-                                       EditMedWage,
-                                       EditMedTax,
-                                       EditSSTips,
-                                       EditAllocTips,
-                                       EditAdvEIC,
-                                       EditDepCare,
-                                       EditNonQualPlans,
-                                       Edit12a_code,
-                                       Edit12a_amount,
-                                       Edit12b_code,
-                                       Edit12b_amount,
-                                       Edit12c_code,
-                                       Edit12c_amount,
-                                       Edit12d_code,
-                                       Edit12d_amount,
-                                       CheckBoxStatEmpl,
-                                       CheckBoxRetirePlan,
-                                       CheckBoxTPSickPay,
-                                       Edit14a_label,
-                                       Edit14a_amount,
-                                       Edit14b_label,
-                                       Edit14b_amount,
-                                       Edit14c_label,
-                                       Edit14c_amount,
-                                       ComboBoxST1State,
-                                       EditST1StateID,
-                                       EditST1StateWage,
-                                       EditST1StateTax,
-                                       EditST1LocalWage,
-                                       EditST1LocalTax,
-                                       EditST1LocName,
-                                       ComboBoxST2State,
-                                       EditST2StateID,
-                                       EditST2StateWage,
-                                       EditST2StateTax,
-                                       EditST2LocalWage,
-                                       EditST2LocalTax,
-                                       EditST2LocName,
-                                       FrameFileNav1->BitBtnIndex,
-                                       FrameFileNav1->BitBtnFirst,
-                                       FrameFileNav1->BitBtnPrevs,
-                                       FrameFileNav1->BitBtnNext,
-                                       FrameFileNav1->BitBtnLast,
-                                       FrameFileNav1->BitBtnAddNew,
-                                       BitBtnSetupBox12,
-                                       BitBtnErrorCheck,
-                                       BitBtnClose};
+  // The items in the order of the W-2 table, then the buttons.
+  std::vector<QWidget*> order;
+  for (QWidget* field : fields_) {
+    if (field != nullptr) order.push_back(field);
+  }
+  order.insert(order.end(),
+               {FrameFileNav1->BitBtnIndex, FrameFileNav1->BitBtnFirst, FrameFileNav1->BitBtnPrevs,
+                FrameFileNav1->BitBtnNext, FrameFileNav1->BitBtnLast, FrameFileNav1->BitBtnAddNew,
+                BitBtnSetupBox12, BitBtnErrorCheck, BitBtnClose});
   for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
@@ -392,34 +247,77 @@ void TFormW2::WatchFields() {
     leaveFilter_->Watch(field, std::move(onLeave));
   };
 
-  watchLine(EditControlNum, [this] { EditControlNumExit(); });
-  watchWidget(CheckBoxVoid, [this] { CheckBoxVoidExit(); });
-  watchLine(MaskEditSocSecNum, [this] { MaskEditSocSecNumExit(); });
-  watchLine(EditFirstNameInitial, [this] { EditFirstNameInitialExit(); });
-  for (const TextBinding& text : texts_) {
-    QWidget* field = text.field;
+  for (const W2LayoutRow& row : W2Layout()) {
+    QWidget* field = fields_[static_cast<std::size_t>(row.field)];
+    if (field == nullptr) continue;
     if (auto* edit = qobject_cast<QLineEdit*>(field)) {
-      watchLine(edit, [this, field] { TextFieldExit(field); });
+      watchLine(edit, RuleOf(row.field));
     } else {
-      watchWidget(field, [this, field] { TextFieldExit(field); });
+      watchWidget(field, RuleOf(row.field));
     }
   }
-  watchLine(MaskEditZip, [this] { MaskEditZipExit(); });
-  watchLine(EditPostCode, [this] { EditPostCodeExit(); });
-  watchWidget(ComboBoxCountry, [this] { ComboBoxCountryExit(); });
-  watchLine(EditWages, [this] { EditWagesExit(); });
-  for (const AmountBinding& amount : amounts_) {
-    QLineEdit* edit = amount.edit;
-    if (edit != EditWages) watchLine(edit, [this, edit] { AmountFieldExit(edit); });
+}
+
+std::function<void()> TFormW2::RuleOf(W2Field field) {
+  switch (field) {
+    case W2Field::ControlNum:
+      return [this] { EditControlNumExit(); };
+    case W2Field::Void:
+      return [this] { CheckBoxVoidExit(); };
+    case W2Field::SocSecNum:
+      return [this] { MaskEditSocSecNumExit(); };
+    case W2Field::FirstName:
+      return [this] { EditFirstNameInitialExit(); };
+    case W2Field::Zip:
+      return [this] { MaskEditZipExit(); };
+    case W2Field::PostCode:
+      return [this] { EditPostCodeExit(); };
+    case W2Field::Country:
+      return [this] { ComboBoxCountryExit(); };
+    case W2Field::Wages:
+      return [this] { EditWagesExit(); };
+    case W2Field::ST1State:
+      return [this] { ComboBoxST1StateExit(); };
+    case W2Field::ST2State:
+      return [this] { ComboBoxST2StateExit(); };
+    case W2Field::ST2StateID:
+      return [this] { EditST2StateIDExit(); };
+    default:
+      break;
   }
-  for (int line = 0; line < 4; ++line)
-    watchLine(box12Codes_[line], [this, line] { Edit12CodeExit(line); });
-  for (QCheckBox* box : {CheckBoxStatEmpl, CheckBoxRetirePlan, CheckBoxTPSickPay}) {
-    watchWidget(box, [this, box] { CheckBoxExit(box); });
+  QWidget* widget = fields_[static_cast<std::size_t>(field)];
+  switch (W2Row(field).kind) {
+    case W2FieldKind::Amount:
+      return [this, widget] { AmountFieldExit(static_cast<QLineEdit*>(widget)); };
+    case W2FieldKind::Check:
+      return [this, widget] { CheckBoxExit(static_cast<QCheckBox*>(widget)); };
+    case W2FieldKind::Code: {
+      const int line = W2Row(field).access.box12Line;
+      return [this, line] { Edit12CodeExit(line); };
+    }
+    case W2FieldKind::Text:
+      break;
   }
-  watchWidget(ComboBoxST1State, [this] { ComboBoxST1StateExit(); });
-  watchWidget(ComboBoxST2State, [this] { ComboBoxST2StateExit(); });
-  watchLine(EditST2StateID, [this] { EditST2StateIDExit(); });
+  return [this, widget] { TextFieldExit(widget); };
+}
+
+QLineEdit* TFormW2::Line(W2Field field) const {
+  return static_cast<QLineEdit*>(fields_[static_cast<std::size_t>(field)]);
+}
+
+QComboBox* TFormW2::Combo(W2Field field) const {
+  return static_cast<QComboBox*>(fields_[static_cast<std::size_t>(field)]);
+}
+
+QCheckBox* TFormW2::Check(W2Field field) const {
+  return static_cast<QCheckBox*>(fields_[static_cast<std::size_t>(field)]);
+}
+
+std::optional<W2Field> TFormW2::FieldOf(const QWidget* widget) const {
+  for (std::size_t i = 0; i < fields_.size(); ++i) {
+    if (widget != nullptr && fields_[i] == widget) return static_cast<W2Field>(i);
+  }
+  return std::nullopt;
 }
 
 void TFormW2::FormCreate() {
@@ -438,12 +336,13 @@ void TFormW2::FormCreate() {
   ErrorLines.clear();
 
   for (const StateEntry& state : StateTable) {
-    ComboBoxAddrState->addItem(FromRecordText(std::string(state.Name)));
-    ComboBoxST2State->addItem(FromRecordText(std::string(state.Abbrev)));
+    Combo(W2Field::AddrState)->addItem(FromRecordText(std::string(state.Name)));
+    Combo(W2Field::ST2State)->addItem(FromRecordText(std::string(state.Abbrev)));
   }
   for (const CountryEntry& country : CountryTable)
-    ComboBoxCountry->addItem(FromRecordText(std::string(country.Name)));
-  for (QComboBox* combo : {ComboBoxAddrState, ComboBoxCountry, ComboBoxST1State, ComboBoxST2State})
+    Combo(W2Field::Country)->addItem(FromRecordText(std::string(country.Name)));
+  for (QComboBox* combo : {Combo(W2Field::AddrState), Combo(W2Field::Country),
+                           Combo(W2Field::ST1State), Combo(W2Field::ST2State)})
     ShowEntriesInFull(combo);
 
   ShowEmployee();
@@ -472,16 +371,6 @@ void TFormW2::SetFieldText(QWidget* field, const std::string& text) {
   }
 }
 
-Currency TFormW2::AmountAt(std::size_t offset) const {
-  Currency amount = 0;
-  std::memcpy(&amount, file_.WorkRec.bytes + offset, sizeof amount);
-  return amount;
-}
-
-void TFormW2::SetAmountAt(std::size_t offset, Currency amount) {
-  std::memcpy(file_.WorkRec.bytes + offset, &amount, sizeof amount);
-}
-
 void TFormW2::ShowAmount(QLineEdit* edit, Currency amount) {
   edit->setText(FromRecordText(FormatAmount(amount)));
 }
@@ -493,46 +382,50 @@ void TFormW2::ShowEmployee() {
   refusedSsn_.clear();
 
   Label3->setText(QString::number(w3.TaxYear));
-  LabelEmployerID->setText(FromRecordText(w3.EmployerEIN.Str()));
-  LabelEmployerName->setText(FromRecordText(w3.EmployerName.Str()));
-  LabelEmployerAddress1->setText(FromRecordText(w3.Suite.Str()));
-  LabelEmployerAddress2->setText(FromRecordText(w3.Street.Str()));
-  LabelEmployerAddress3->setText(FromRecordText(w3.Town.Str()));
-  LabelEmployerAddress4->setText(FromRecordText(w3.State.Str() + "  " + w3.Zip.Str()));
+  const std::pair<QLabel*, W2Field> employer[] = {{LabelEmployerID, W2Field::EmployerEIN},
+                                                  {LabelEmployerName, W2Field::EmployerName},
+                                                  {LabelEmployerAddress1, W2Field::EmployerSuite},
+                                                  {LabelEmployerAddress2, W2Field::EmployerStreet},
+                                                  {LabelEmployerAddress3, W2Field::EmployerTown},
+                                                  {LabelEmployerAddress4, W2Field::EmployerState}};
+  for (const auto& [label, field] : employer) label->setText(FromRecordText(W2Text(field, w2, w3)));
 
   autoFillArmed_ = W2AutoFillArmed(w2);
 
-  EditControlNum->setText(QString::number(w2.ControlNum));
-  CheckBoxVoid->setChecked(w2.Void != 0);
-  BitBtnErrorCheck->setEnabled(w2.Void == 0);
-
-  EditFirstNameInitial->setText(FromRecordText(w2.FirstName.Str() + " " + w2.MiddleInitial.Str()));
-  for (const TextBinding& text : texts_) SetFieldText(text.field, text.load());
-  MaskEditZip->setText(FromRecordText(w2.Zip.Str()));
-  MaskEditSocSecNum->setText(FromRecordText(w2.SocSecNum.Str()));
-  EditPostCode->setText(FromRecordText(w2.PostCode.Str()));
-  ComboBoxCountry->setEditText(FromRecordText(CountryName(w2.Country.Str())));
-
-  for (const AmountBinding& amount : amounts_) ShowAmount(amount.edit, AmountAt(amount.offset));
-  for (int line = 0; line < 4; ++line) {
-    std::string code = Box12CodeOf(w2.Box12[line], w3.TaxYear);
-    if (code[0] == '\0') code = " ";
-    box12Codes_[line]->setText(FromRecordText(code));
+  for (const W2LayoutRow& row : W2Layout()) {
+    QWidget* field = fields_[static_cast<std::size_t>(row.field)];
+    if (field == nullptr) continue;
+    switch (row.kind) {
+      case W2FieldKind::Amount:
+        ShowAmount(Line(row.field), W2Amount(row.field, w2));
+        break;
+      case W2FieldKind::Check:
+        Check(row.field)->setChecked(W2Checked(row.field, w2));
+        break;
+      case W2FieldKind::Code: {
+        // An unused line shows a blank.
+        const std::string code = Box12CodeOf(W2Box12Line(row.field, w2), w3.TaxYear);
+        Line(row.field)->setText(FromRecordText(code.empty() ? " " : code));
+        break;
+      }
+      case W2FieldKind::Text:
+        SetFieldText(field, W2Text(row.field, w2, w3));
+        break;
+    }
   }
-  CheckBoxStatEmpl->setChecked(w2.StatEmpl != 0);
-  CheckBoxRetirePlan->setChecked(w2.RetirePlan != 0);
-  CheckBoxTPSickPay->setChecked(w2.TPSickPay != 0);
+  // The first name with the middle initial, the control number also when it
+  // is 0, the country by its name.
+  Line(W2Field::FirstName)->setText(FromRecordText(EmployeeFirstNameAndInitial(w2)));
+  Line(W2Field::ControlNum)->setText(QString::number(W2Number(W2Field::ControlNum, w2)));
+  BitBtnErrorCheck->setEnabled(!W2Checked(W2Field::Void, w2));
+  Combo(W2Field::Country)
+      ->setEditText(FromRecordText(CountryName(W2Text(W2Field::Country, w2, w3))));
 
   const StateLine1Lock locked = ApplyStateLine1Defaults(w2, w3);
-  ComboBoxST1State->setEditText(FromRecordText(w2.ST1State.Str()));
-  EditST1StateID->setText(FromRecordText(w2.ST1StateID.Str()));
-  ComboBoxST1State->setEnabled(!locked.state);
-  EditST1StateID->setEnabled(!locked.stateID);
-
-  EditST1LocName->setText(FromRecordText(w2.ST1LocName.Str()));
-  ComboBoxST2State->setEditText(FromRecordText(w2.ST2State.Str()));
-  EditST2StateID->setText(FromRecordText(w2.ST2StateID.Str()));
-  EditST2LocName->setText(FromRecordText(w2.ST2LocName.Str()));
+  Combo(W2Field::ST1State)->setEditText(FromRecordText(W2Text(W2Field::ST1State, w2, w3)));
+  Line(W2Field::ST1StateID)->setText(FromRecordText(W2Text(W2Field::ST1StateID, w2, w3)));
+  Combo(W2Field::ST1State)->setEnabled(!locked.state);
+  Line(W2Field::ST1StateID)->setEnabled(!locked.stateID);
 
   for (auto& [field, committed] : committed_) committed.value = FieldText(field);
   // A text longer than its field shows from its first character.
@@ -552,23 +445,24 @@ void TFormW2::RejectField(QWidget* field) {
 }
 
 void TFormW2::EditControlNumExit() {
-  ScreenEntryField field(EditControlNum, [this] { RejectField(EditControlNum); });
-  std::int32_t value = W2().ControlNum;
+  ScreenEntryField field(Line(W2Field::ControlNum),
+                         [this] { RejectField(Line(W2Field::ControlNum)); });
+  std::int32_t value = W2Number(W2Field::ControlNum, W2());
   ReadIntegerField(field, value);
-  W2().ControlNum = value;
+  W2SetNumber(W2Field::ControlNum, W2(), value);
 }
 
 void TFormW2::CheckBoxVoidExit() {
-  W2().Void = CheckBoxVoid->isChecked() ? 1 : 0;
-  BitBtnErrorCheck->setEnabled(!CheckBoxVoid->isChecked());
+  W2SetChecked(W2Field::Void, W2(), Check(W2Field::Void)->isChecked());
+  BitBtnErrorCheck->setEnabled(!Check(W2Field::Void)->isChecked());
 }
 
 void TFormW2::MaskEditSocSecNumExit() {
-  const std::string text = FieldText(MaskEditSocSecNum);
+  const std::string text = FieldText(Line(W2Field::SocSecNum));
   if (text == kSsnNotAvailable || text == kBlankSsn || text.empty()) {
     ShowMessage(kSsnSetMessage);
-    MaskEditSocSecNum->setText(QString::fromLatin1(kSsnNotAvailable));
-    W2().SocSecNum = kSsnNotAvailable;
+    Line(W2Field::SocSecNum)->setText(QString::fromLatin1(kSsnNotAvailable));
+    W2StoreText(W2Field::SocSecNum, W2(), kSsnNotAvailable);
     return;
   }
   // Refused once already: the user leaves it as it is, and leaving the
@@ -576,50 +470,39 @@ void TFormW2::MaskEditSocSecNumExit() {
   if (text == refusedSsn_) return;
   // A bad number keeps the stored one; the focus goes back for the user to fix it.
   if (EntryAccepted(CheckSSN(text, RulesForYear(W3().TaxYear).IdNumbers))) {
-    W2().SocSecNum = text;
+    W2StoreText(W2Field::SocSecNum, W2(), text);
     refusedSsn_.clear();
     return;
   }
   refusedSsn_ = text;
-  RejectField(MaskEditSocSecNum);
+  RejectField(Line(W2Field::SocSecNum));
 }
 
 void TFormW2::EditFirstNameInitialExit() {
-  const std::string text = TrimText(FieldText(EditFirstNameInitial));
-  std::size_t split = text.find(',');
-  if (split == std::string::npos) split = text.find(' ');
-  W2Record& w2 = W2();
-  if (split == std::string::npos) {
-    w2.FirstName = text;
-    w2.MiddleInitial = std::string();
-  } else {
-    w2.FirstName = text.substr(0, split);
-    w2.MiddleInitial = TrimText(text.substr(split + 1, 15));
-  }
+  W2StoreText(W2Field::FirstName, W2(), FieldText(Line(W2Field::FirstName)));
 }
 
 void TFormW2::TextFieldExit(QWidget* field) {
-  for (const TextBinding& text : texts_) {
-    if (text.field == field) text.store(FieldText(field));
-  }
+  if (const std::optional<W2Field> item = FieldOf(field))
+    W2StoreText(*item, W2(), FieldText(field));
 }
 
 W2AddressEntries TFormW2::AddressEntries() const {
-  return {FieldText(MaskEditZip) != kBlankZip, !FieldText(EditPostCode).empty(),
-          !FieldText(ComboBoxCountry).empty()};
+  return {FieldText(Line(W2Field::Zip)) != kBlankZip, !FieldText(Line(W2Field::PostCode)).empty(),
+          !FieldText(Combo(W2Field::Country)).empty()};
 }
 
 void TFormW2::MaskEditZipExit() {
-  const std::string text = FieldText(MaskEditZip);
+  const std::string text = FieldText(Line(W2Field::Zip));
   if (text == kBlankZip) {
-    W2().Zip = std::string();
+    W2StoreText(W2Field::Zip, W2(), std::string());
     return;
   }
   if (const auto warning = ZipWarning(AddressEntries())) ShowMessage(*warning, MsgIcon::Warning);
   if (CheckZip(text)) {
-    W2().Zip = text;
+    W2StoreText(W2Field::Zip, W2(), text);
   } else {
-    RejectField(MaskEditZip);
+    RejectField(Line(W2Field::Zip));
   }
 }
 
@@ -627,52 +510,47 @@ void TFormW2::EditPostCodeExit() {
   if (const auto warning = PostCodeWarning(AddressEntries())) {
     ShowMessage(*warning, MsgIcon::Information);
   }
-  W2().PostCode = FieldText(EditPostCode);
+  W2StoreText(W2Field::PostCode, W2(), FieldText(Line(W2Field::PostCode)));
 }
 
 void TFormW2::ComboBoxCountryExit() {
   if (const auto warning = CountryWarning(AddressEntries())) {
     ShowMessage(*warning, MsgIcon::Information);
   }
-  W2().Country = CountryCode(FieldText(ComboBoxCountry));
-}
-
-const TFormW2::AmountBinding* TFormW2::AmountOf(const QLineEdit* edit) const {
-  const auto it = std::find_if(amounts_.begin(), amounts_.end(),
-                               [edit](const AmountBinding& amount) { return amount.edit == edit; });
-  return it == amounts_.end() ? nullptr : &*it;
+  W2StoreText(W2Field::Country, W2(), CountryCode(FieldText(Combo(W2Field::Country))));
 }
 
 void TFormW2::AmountFieldExit(QLineEdit* edit) {
-  const AmountBinding* binding = AmountOf(edit);
-  if (binding == nullptr) return;
+  const std::optional<W2Field> item = FieldOf(edit);
+  if (!item || W2Row(*item).kind != W2FieldKind::Amount) return;
   ScreenEntryField field(edit, [this, edit] { RejectField(edit); });
-  Currency amount = AmountAt(binding->offset);
+  Currency amount = W2Amount(*item, W2());
   ReadAmountField(field, amount);
-  SetAmountAt(binding->offset, amount);
+  W2SetAmount(*item, W2(), amount);
 }
 
 void TFormW2::EditWagesExit() {
-  AmountFieldExit(EditWages);
+  AmountFieldExit(Line(W2Field::Wages));
   if (autoFillArmed_) AutoFill();
 }
 
 void TFormW2::AutoFill() {
   W2Record& w2 = W2();
-  const W2FilledBoxes filled = W2AutoFill(w2, FieldText(EditWages), yearRates_);
-  if (filled.SSWages) ShowAmount(EditSSWages, w2.SSWages);
-  if (filled.SSTax) ShowAmount(EditSSTax, w2.SSTax);
-  if (filled.MedWage) ShowAmount(EditMedWage, w2.MedWage);
-  if (filled.MedTax) ShowAmount(EditMedTax, w2.MedTax);
+  const W2FilledBoxes filled = W2AutoFill(w2, FieldText(Line(W2Field::Wages)), yearRates_);
+  for (const auto& [field, isFilled] :
+       {std::pair(W2Field::SSWages, filled.SSWages), std::pair(W2Field::SSTax, filled.SSTax),
+        std::pair(W2Field::MedWage, filled.MedWage), std::pair(W2Field::MedTax, filled.MedTax)}) {
+    if (isFilled) ShowAmount(Line(field), W2Amount(field, w2));
+  }
   // The state and local wages show box 1 as typed.
-  if (filled.ST1StateWage) EditST1StateWage->setText(EditWages->text());
-  if (filled.ST1LocalWage) EditST1LocalWage->setText(EditWages->text());
+  if (filled.ST1StateWage) Line(W2Field::ST1StateWage)->setText(Line(W2Field::Wages)->text());
+  if (filled.ST1LocalWage) Line(W2Field::ST1LocalWage)->setText(Line(W2Field::Wages)->text());
 }
 
 void TFormW2::Edit12CodeExit(int line) {
   QLineEdit* edit = box12Codes_[static_cast<std::size_t>(line)];
   ScreenEntryField field(edit, [this, edit] { RejectField(edit); });
-  Box12Entry& entry = W2().Box12[line];
+  Box12Entry& entry = W2Box12Line(FieldOf(edit).value_or(W2Field::Box12aCode), W2());
   if (HasTwoLetterBox12Codes(W3().TaxYear)) {
     ReadTwoLetterCodeField(field, entry.Code, entry.Code2);
     return;
@@ -682,42 +560,39 @@ void TFormW2::Edit12CodeExit(int line) {
 }
 
 void TFormW2::CheckBoxExit(QCheckBox* box) {
-  const std::uint8_t checked = box->isChecked() ? 1 : 0;
-  if (box == CheckBoxStatEmpl) W2().StatEmpl = checked;
-  if (box == CheckBoxRetirePlan) W2().RetirePlan = checked;
-  if (box == CheckBoxTPSickPay) W2().TPSickPay = checked;
+  if (const std::optional<W2Field> item = FieldOf(box)) W2SetChecked(*item, W2(), box->isChecked());
 }
 
 void TFormW2::ComboBoxST1StateExit() {
-  std::string text = FieldText(ComboBoxST1State);
+  std::string text = FieldText(Combo(W2Field::ST1State));
   if (!EntryAccepted(CheckStateAbbrev(text))) {
-    RejectField(ComboBoxST1State);
+    RejectField(Combo(W2Field::ST1State));
     return;
   }
-  W2().ST1State = text;
-  ComboBoxST1State->setEditText(FromRecordText(text));
+  W2StoreText(W2Field::ST1State, W2(), text);
+  Combo(W2Field::ST1State)->setEditText(FromRecordText(text));
 }
 
 void TFormW2::ComboBoxST2StateExit() {
-  std::string text = TrimText(FieldText(ComboBoxST2State));
+  std::string text = TrimText(FieldText(Combo(W2Field::ST2State)));
   if (text.empty()) {
-    W2().ST2State = std::string();
+    W2StoreText(W2Field::ST2State, W2(), std::string());
     return;
   }
   if (!EntryAccepted(CheckStateAbbrev(text))) {
-    RejectField(ComboBoxST2State);
+    RejectField(Combo(W2Field::ST2State));
     return;
   }
-  W2().ST2State = text;
-  ComboBoxST2State->setEditText(FromRecordText(text));
+  W2StoreText(W2Field::ST2State, W2(), text);
+  Combo(W2Field::ST2State)->setEditText(FromRecordText(text));
 }
 
 void TFormW2::EditST2StateIDExit() {
   W2Record& w2 = W2();
-  w2.ST2StateID = TrimText(FieldText(EditST2StateID));
+  W2StoreText(W2Field::ST2StateID, w2, TrimText(FieldText(Line(W2Field::ST2StateID))));
   if (StateLine2IdWithoutState(w2)) {
     ShowMessage(kStateLine2IdWithoutStateMessage, MsgIcon::Information);
-    ComboBoxST2State->setFocus(Qt::OtherFocusReason);
+    Combo(W2Field::ST2State)->setFocus(Qt::OtherFocusReason);
   }
 }
 
@@ -739,8 +614,9 @@ void TFormW2::CommitFocusedField() {
 // --- Leaving the employee -----------------------------------------------------
 
 bool TFormW2::SsnFixWanted() {
-  if (CheckBoxVoid->isChecked()) return false;
-  if (EntryAccepted(CheckSSN(FieldText(MaskEditSocSecNum), RulesForYear(W3().TaxYear).IdNumbers)))
+  if (Check(W2Field::Void)->isChecked()) return false;
+  if (EntryAccepted(
+          CheckSSN(FieldText(Line(W2Field::SocSecNum)), RulesForYear(W3().TaxYear).IdNumbers)))
     return false;
   const MsgButton answer =
       MessageBoxes().Show({kAppTitle, kFixSsnQuestion, MsgIcon::Warning, MsgYes | MsgNo, false});
@@ -750,8 +626,8 @@ bool TFormW2::SsnFixWanted() {
 void TFormW2::FocusSsnToFix() {
   // A new visit also when the field kept the focus (Enter, the close box):
   // leaving it unfixed reports the number again.
-  if (MaskEditSocSecNum->hasFocus()) MaskEditSocSecNum->clearFocus();
-  MaskEditSocSecNum->setFocus(Qt::OtherFocusReason);
+  if (Line(W2Field::SocSecNum)->hasFocus()) Line(W2Field::SocSecNum)->clearFocus();
+  Line(W2Field::SocSecNum)->setFocus(Qt::OtherFocusReason);
   // The user stays to fix it: leaving it unfixed reports it again.
   refusedSsn_.clear();
 }
@@ -850,19 +726,21 @@ void TFormW2::BitBtnSetupBox12Click() {
 void TFormW2::BitBtnErrorCheckClick() {
   CommitFocusedField();
   // Leaving the Void box for the button may just have made the W-2 void.
-  if (W2().Void != 0) return;
+  if (W2Checked(W2Field::Void, W2())) return;
   if (ErrorReportView == nullptr) {
     ShowMessage("The W-2 Error Check is not available in this version of Quillmar.",
                 MsgIcon::Information);
     return;
   }
   W2Record& w2 = W2();
-  const Currency ssWages = w2.SSWages;
-  const Currency medWage = w2.MedWage;
+  const Currency ssWages = W2Amount(W2Field::SSWages, w2);
+  const Currency medWage = W2Amount(W2Field::MedWage, w2);
   ErrorLines = RunErrorCheck(w2, yearRates_);
   // Boxes 3 and 5 show what the check lowered them to, so that leaving one of
   // them does not store the old amount again.
-  if (w2.SSWages != ssWages) ShowAmount(EditSSWages, w2.SSWages);
-  if (w2.MedWage != medWage) ShowAmount(EditMedWage, w2.MedWage);
+  for (const auto& [field, before] :
+       {std::pair(W2Field::SSWages, ssWages), std::pair(W2Field::MedWage, medWage)}) {
+    if (W2Amount(field, w2) != before) ShowAmount(Line(field), W2Amount(field, w2));
+  }
   ErrorReportView->ShowReport(ErrorLines);
 }

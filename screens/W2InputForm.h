@@ -11,12 +11,13 @@
 #include <cstddef>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "data/Currency.h"
-#include "data/ShortString.h"
 #include "data/SocSecMedicareRates.h"
+#include "forms/W2FormPicture.h"
 #include "screens/FileQuestions.h"
 
 class IErrorReportView;
@@ -108,75 +109,8 @@ class TFormW2 final : public QDialog {
   // The lines of the last W-2 error report.
   std::vector<std::string> ErrorLines;
 
-  QLineEdit* EditControlNum = nullptr;
-  QCheckBox* CheckBoxVoid = nullptr;
-  QLineEdit* MaskEditSocSecNum = nullptr;
-  QLineEdit* EditFirstNameInitial = nullptr;
-  QLineEdit* EditLastName = nullptr;
-  QLineEdit* EditSuite = nullptr;
-  QLineEdit* EditStreetPOB = nullptr;
-  QLineEdit* EditCity = nullptr;
-  QComboBox* ComboBoxAddrState = nullptr;
-  QLineEdit* MaskEditZip = nullptr;
-  QLineEdit* EditPostCode = nullptr;
-  QComboBox* ComboBoxCountry = nullptr;
-  QLineEdit* EditWages = nullptr;
-  QLineEdit* EditFedTax = nullptr;
-  QLineEdit* EditSSWages = nullptr;
-  QLineEdit* EditSSTax = nullptr;
-  QLineEdit* EditMedWage = nullptr;
-  QLineEdit* EditMedTax = nullptr;
-  QLineEdit* EditSSTips = nullptr;
-  QLineEdit* EditAllocTips = nullptr;
-  QLineEdit* EditAdvEIC = nullptr;
-  QLineEdit* EditDepCare = nullptr;
-  QLineEdit* EditNonQualPlans = nullptr;
-  QLineEdit* Edit12a_code = nullptr;
-  QLineEdit* Edit12a_amount = nullptr;
-  QLineEdit* Edit12b_code = nullptr;
-  QLineEdit* Edit12b_amount = nullptr;
-  QLineEdit* Edit12c_code = nullptr;
-  QLineEdit* Edit12c_amount = nullptr;
-  QLineEdit* Edit12d_code = nullptr;
-  QLineEdit* Edit12d_amount = nullptr;
-  QCheckBox* CheckBoxStatEmpl = nullptr;
-  QCheckBox* CheckBoxRetirePlan = nullptr;
-  QCheckBox* CheckBoxTPSickPay = nullptr;
-  QLineEdit* Edit14a_label = nullptr;
-  QLineEdit* Edit14a_amount = nullptr;
-  QLineEdit* Edit14b_label = nullptr;
-  QLineEdit* Edit14b_amount = nullptr;
-  QLineEdit* Edit14c_label = nullptr;
-  QLineEdit* Edit14c_amount = nullptr;
-  QComboBox* ComboBoxST1State = nullptr;
-  QLineEdit* EditST1StateID = nullptr;
-  QLineEdit* EditST1StateWage = nullptr;
-  QLineEdit* EditST1StateTax = nullptr;
-  QLineEdit* EditST1LocalWage = nullptr;
-  QLineEdit* EditST1LocalTax = nullptr;
-  QLineEdit* EditST1LocName = nullptr;
-  QComboBox* ComboBoxST2State = nullptr;
-  QLineEdit* EditST2StateID = nullptr;
-  QLineEdit* EditST2StateWage = nullptr;
-  QLineEdit* EditST2StateTax = nullptr;
-  QLineEdit* EditST2LocalWage = nullptr;
-  QLineEdit* EditST2LocalTax = nullptr;
-  QLineEdit* EditST2LocName = nullptr;
-  TFrameFileNav* FrameFileNav1 = nullptr;
-  QFrame* PanelButtons = nullptr;
-  QPushButton* BitBtnSetupBox12 = nullptr;
-  QPushButton* BitBtnErrorCheck = nullptr;
-  QPushButton* BitBtnClose = nullptr;
-
-  QLabel* Label3 = nullptr;
-  QLabel* LabelEmployerID = nullptr;
-  QLabel* LabelEmployerName = nullptr;
-  QLabel* LabelEmployerAddress1 = nullptr;
-  QLabel* LabelEmployerAddress2 = nullptr;
-  QLabel* LabelEmployerAddress3 = nullptr;
-  QLabel* LabelEmployerAddress4 = nullptr;
-  QLabel* LabelForeign = nullptr;
-  TFormCanvas* Canvas = nullptr;
+  // The screen's widgets are its own: tests find them by their object names
+  // (the W-2 table's widget names, "FrameFileNav1", "BitBtnErrorCheck", ...).
 
   // The blank text of the masked fields, as their rules read it.
   static constexpr const char* kBlankSsn = "   -  -    ";
@@ -187,24 +121,10 @@ class TFormW2 final : public QDialog {
   void reject() override;
 
  private:
-  // An amount field and where its amount lives in the W-2 record.
-  struct AmountBinding {
-    QLineEdit* edit;
-    std::size_t offset;
-  };
-  // A plain text field and its record field.
-  struct TextBinding {
-    QWidget* field;
-    std::function<void(const std::string&)> store;
-    std::function<std::string()> load;
-  };
-
   void BuildForm();
   void FormCreate();
   template <typename Field>
   Field* AddField(const char* name);
-  template <std::size_t N>
-  void BindText(QWidget* field, ShortString<N>& value);
   void WatchFields();
   void SetTabOrder();
   // The common course of the navigation buttons: commit, the SSN question,
@@ -217,11 +137,15 @@ class TFormW2 final : public QDialog {
   void AutoFill();
   // Which of the ZIP code, foreign postal code and country are entered.
   W2AddressEntries AddressEntries() const;
-  // Stores into `edit` the amount at `offset`.
   void ShowAmount(QLineEdit* edit, Currency amount);
-  Currency AmountAt(std::size_t offset) const;
-  void SetAmountAt(std::size_t offset, Currency amount);
-  const AmountBinding* AmountOf(const QLineEdit* edit) const;
+  // The entry field of an item of the W-2 table, as the kind of widget it is.
+  QLineEdit* Line(W2Field field) const;
+  QComboBox* Combo(W2Field field) const;
+  QCheckBox* Check(W2Field field) const;
+  // The item an entry field shows; none for other widgets.
+  std::optional<W2Field> FieldOf(const QWidget* widget) const;
+  // The leave rule of an item's field.
+  std::function<void()> RuleOf(W2Field field);
   // Puts the focus back into a rejected field and remembers it, so that the
   // commit before a button's action does not report the same entry twice.
   void RejectField(QWidget* field);
@@ -245,10 +169,24 @@ class TFormW2 final : public QDialog {
   TSetUpBox12* box12Dialog_ = nullptr;
   TFormW2PickList* pickList_ = nullptr;
   LeaveFieldFilter* leaveFilter_ = nullptr;
-  std::vector<AmountBinding> amounts_;
-  std::vector<TextBinding> texts_;
+  // The entry fields, one for each item of the W-2 table that has one.
+  std::array<QWidget*, static_cast<std::size_t>(W2Field::Count)> fields_{};
   std::array<QLineEdit*, 4> box12Codes_{};
   std::array<QLineEdit*, 4> box12Amounts_{};
+  TFrameFileNav* FrameFileNav1 = nullptr;
+  QFrame* PanelButtons = nullptr;
+  QPushButton* BitBtnSetupBox12 = nullptr;
+  QPushButton* BitBtnErrorCheck = nullptr;
+  QPushButton* BitBtnClose = nullptr;
+  QLabel* Label3 = nullptr;
+  QLabel* LabelEmployerID = nullptr;
+  QLabel* LabelEmployerName = nullptr;
+  QLabel* LabelEmployerAddress1 = nullptr;
+  QLabel* LabelEmployerAddress2 = nullptr;
+  QLabel* LabelEmployerAddress3 = nullptr;
+  QLabel* LabelEmployerAddress4 = nullptr;
+  QLabel* LabelForeign = nullptr;
+  TFormCanvas* Canvas = nullptr;
   // A drop-down or check box with its value when its rule last ran (or when
   // it was shown): one changed again after a commit is committed again. (Line
   // edits are marked by the leave filter as they are typed into.)

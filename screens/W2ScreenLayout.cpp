@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -24,65 +25,18 @@ constexpr Component Own(std::string_view name, GridRect rect, W2Box box) {
   return {name, std::nullopt, rect, box};
 }
 
-// The fields of the screen in tab order, then the read-only labels and the
-// button rows.
-constexpr std::array kComponents = {
-    Shows("EditControlNum", W2Field::ControlNum),
-    Shows("CheckBoxVoid", W2Field::Void),
-    Shows("MaskEditSocSecNum", W2Field::SocSecNum),
-    Shows("EditFirstNameInitial", W2Field::FirstName),
-    Shows("EditLastName", W2Field::LastName),
-    // The address fields leave room for their labels.
-    Shows("EditSuite", W2Field::Suite, 7),
-    Shows("EditStreetPOB", W2Field::StreetPOB, 18),
-    Shows("EditCity", W2Field::City, 25),
-    Shows("ComboBoxAddrState", W2Field::AddrState, 16.5),
-    Shows("MaskEditZip", W2Field::Zip, 9),
-    Shows("EditPostCode", W2Field::PostCode),
-    Shows("ComboBoxCountry", W2Field::Country),
-    Shows("EditWages", W2Field::Wages),
-    Shows("EditFedTax", W2Field::FedTax),
-    Shows("EditSSWages", W2Field::SSWages),
-    Shows("EditSSTax", W2Field::SSTax),
-    Shows("EditMedWage", W2Field::MedWage),
-    Shows("EditMedTax", W2Field::MedTax),
-    Shows("EditSSTips", W2Field::SSTips),
-    Shows("EditAllocTips", W2Field::AllocTips),
-    Shows("EditAdvEIC", W2Field::AdvEIC),
-    Shows("EditDepCare", W2Field::DepCare),
-    Shows("EditNonQualPlans", W2Field::NonQualPlans),
-    Shows("Edit12a_code", W2Field::Box12aCode),
-    Shows("Edit12a_amount", W2Field::Box12aAmount),
-    Shows("Edit12b_code", W2Field::Box12bCode),
-    Shows("Edit12b_amount", W2Field::Box12bAmount),
-    Shows("Edit12c_code", W2Field::Box12cCode),
-    Shows("Edit12c_amount", W2Field::Box12cAmount),
-    Shows("Edit12d_code", W2Field::Box12dCode),
-    Shows("Edit12d_amount", W2Field::Box12dAmount),
-    Shows("CheckBoxStatEmpl", W2Field::StatEmpl),
-    Shows("CheckBoxRetirePlan", W2Field::RetirePlan),
-    Shows("CheckBoxTPSickPay", W2Field::TPSickPay),
-    Shows("Edit14a_label", W2Field::Box14aLabel),
-    Shows("Edit14a_amount", W2Field::Box14aAmount),
-    Shows("Edit14b_label", W2Field::Box14bLabel),
-    Shows("Edit14b_amount", W2Field::Box14bAmount),
-    Shows("Edit14c_label", W2Field::Box14cLabel),
-    Shows("Edit14c_amount", W2Field::Box14cAmount),
-    // The state drop-downs take the whole width before the state ID.
-    Shows("ComboBoxST1State", W2Field::ST1State, 3.95),
-    Shows("EditST1StateID", W2Field::ST1StateID),
-    Shows("EditST1StateWage", W2Field::ST1StateWage),
-    Shows("EditST1StateTax", W2Field::ST1StateTax),
-    Shows("EditST1LocalWage", W2Field::ST1LocalWage),
-    Shows("EditST1LocalTax", W2Field::ST1LocalTax),
-    Shows("EditST1LocName", W2Field::ST1LocName),
-    Shows("ComboBoxST2State", W2Field::ST2State, 3.95),
-    Shows("EditST2StateID", W2Field::ST2StateID),
-    Shows("EditST2StateWage", W2Field::ST2StateWage),
-    Shows("EditST2StateTax", W2Field::ST2StateTax),
-    Shows("EditST2LocalWage", W2Field::ST2LocalWage),
-    Shows("EditST2LocalTax", W2Field::ST2LocalTax),
-    Shows("EditST2LocName", W2Field::ST2LocName),
+// The entry fields that take fewer (or more) columns on the screen than
+// their item's row: the address fields leave room for their labels, the
+// state drop-downs take the whole width before the state ID.
+constexpr std::pair<W2Field, double> kScreenCols[] = {
+    {W2Field::Suite, 7},        {W2Field::StreetPOB, 18}, {W2Field::City, 25},
+    {W2Field::AddrState, 16.5}, {W2Field::Zip, 9},        {W2Field::ST1State, 3.95},
+    {W2Field::ST2State, 3.95},
+};
+
+// The screen's parts besides its entry fields: the button rows, the
+// read-only labels.
+constexpr std::array kOwnParts = {
     Own("FrameFileNav1", GridRect{1, 28, 54, 2.5}, W2Box::None),
     Own("PanelButtons", GridRect{56, 28, 27, 2.5}, W2Box::None),
     // The read-only items: the tax year beside the titles, the employer block.
@@ -103,10 +57,29 @@ constexpr std::array kComponents = {
     Own("LabelZip", GridRect{33.3, 17, 8, 1}, W2Box::F),
 };
 
+// The entry fields of the W-2 table in tab order, then the screen's own parts.
+const std::vector<Component>& Components() {
+  static const std::vector<Component> components = [] {
+    std::vector<Component> all;
+    for (const W2LayoutRow& row : W2Layout()) {
+      if (*row.widget == '\0') continue;
+      double cols = 0;
+      for (const auto& [field, screenCols] : kScreenCols) {
+        if (field == row.field) cols = screenCols;
+      }
+      all.push_back(Shows(row.widget, row.field, cols));
+    }
+    all.insert(all.end(), kOwnParts.begin(), kOwnParts.end());
+    return all;
+  }();
+  return components;
+}
+
 const Component* Find(std::string_view name) {
-  const auto it = std::find_if(kComponents.begin(), kComponents.end(),
+  const std::vector<Component>& components = Components();
+  const auto it = std::find_if(components.begin(), components.end(),
                                [&](const Component& c) { return c.name == name; });
-  return it == kComponents.end() ? nullptr : &*it;
+  return it == components.end() ? nullptr : &*it;
 }
 
 }  // namespace
@@ -133,7 +106,6 @@ std::optional<GridRect> W2FieldBox(std::string_view component) {
 
 std::vector<std::string_view> W2FieldNames() {
   std::vector<std::string_view> names;
-  names.reserve(kComponents.size());
-  for (const Component& c : kComponents) names.push_back(c.name);
+  for (const Component& c : Components()) names.push_back(c.name);
   return names;
 }

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <array>
 #include <optional>
+#include <string_view>
 #include <utility>
 
 #include "data/Currency.h"
@@ -133,6 +134,7 @@ void TFormW3::BuildForm() {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   Canvas = new TFormCanvas(W3FormPicture(), this);
+  Canvas->setObjectName(QStringLiteral("Canvas"));
   layout->addWidget(Canvas);
 
   auto place = [this](auto* widget, const char* name) {
@@ -215,22 +217,11 @@ void TFormW3::BuildForm() {
   EditTPSickPayUseOnly =
       entry("EditTPSickPayUseOnly", decltype(W3Record::TPSickPayUseOnly)::Capacity);
   EditTaxWheldTPSickPay = entry("EditTaxWheldTPSickPay", 32);
-  LabelWagesTips = total("LabelWagesTips");
-  LabelFedTax = total("LabelFedTax");
-  LabelSSWages = total("LabelSSWages");
-  LabelSSTax = total("LabelSSTax");
-  LabelMedWagesTips = total("LabelMedWagesTips");
-  LabelMedTax = total("LabelMedTax");
-  LabelSSTips = total("LabelSSTips");
-  LabelAllocTips = total("LabelAllocTips");
-  LabelAdvEIC = total("LabelAdvEIC");
-  LabelDepCareBen = total("LabelDepCareBen");
-  LabelNonQualPlans = total("LabelNonQualPlans");
-  LabelDefComp = total("LabelDefComp");
-  LabelStateWagesTips = total("LabelStateWagesTips");
-  LabelStateIncTax = total("LabelStateIncTax");
-  LabelLocWagesTips = total("LabelLocWagesTips");
-  LabelLocIncTax = total("LabelLocIncTax");
+  // The totals of the W-2s, where the W-3 table places them.
+  for (const W3LayoutRow& row : W3Layout()) {
+    if (row.kind == W3FieldKind::Amount && std::string_view(row.widget).starts_with("Label"))
+      totals_.emplace_back(row.field, total(row.widget));
+  }
   BitBtnOK = place(new QPushButton(QStringLiteral("OK"), Canvas), "BitBtnOK");
   BitBtnOK->setDefault(true);
   BitBtnCancel = place(new QPushButton(QStringLiteral("Cancel"), Canvas), "BitBtnCancel");
@@ -413,31 +404,15 @@ void TFormW3::LoadFromRecord() {
   EditTPSickPayUseOnly->setText(FromRecordText(w3.TPSickPayUseOnly.Str()));
   EditTaxWheldTPSickPay->setText(QString::fromStdString(FormatAmount(w3.TaxWheldTPSickPay)));
 
-  const std::pair<QLabel*, Currency> totals[] = {
-      {LabelWagesTips, w3.TotWages},
-      {LabelFedTax, w3.TotFedTax},
-      {LabelSSWages, w3.TotSSWages},
-      {LabelSSTax, w3.TotSSTax},
-      {LabelMedWagesTips, w3.TotMedWages},
-      {LabelMedTax, w3.TotMedTax},
-      {LabelSSTips, w3.TotSSTips},
-      {LabelAllocTips, w3.TotAllocTips},
-      {LabelAdvEIC, w3.TotAdvEIC},
-      {LabelDepCareBen, w3.TotDepCare},
-      {LabelNonQualPlans, w3.TotNonQualPlans},
-      {LabelDefComp, w3.TotDefComp},
-      {LabelStateWagesTips, w3.TotStateWages},
-      {LabelStateIncTax, w3.TotStateIncTax},
-      {LabelLocWagesTips, w3.TotLocalWages},
-      {LabelLocIncTax, w3.TotLocalIncTax},
-  };
-  for (const auto& [label, amount] : totals)
-    label->setText(QString::fromStdString(FormatAmount(amount)));
   // The deferred compensation total names the codes it adds in the W-3's year.
   std::string codes;
   for (const std::string_view code : DeferredCompensationCodes(w3.TaxYear))
     codes += (codes.empty() ? "" : ", ") + std::string(code);
-  LabelDefComp->setToolTip(QString::fromStdString("Box 12 codes " + codes));
+  for (const auto& [field, label] : totals_) {
+    label->setText(QString::fromStdString(FormatAmount(W3Amount(field, w3))));
+    if (field == W3Field::TotDefComp)
+      label->setToolTip(QString::fromStdString("Box 12 codes " + codes));
+  }
 }
 
 void TFormW3::SetRatesCaption(const QString& yearText) {

@@ -11,6 +11,10 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
+
+#include "forms/W3FormPicture.h"
 
 class LeaveFieldFilter;
 class QComboBox;
@@ -72,7 +76,18 @@ class TFormW3 final : public QDialog {
   void BitBtnOKClick();
   void BitBtnCancelClick();
 
-  // Components, named as on the form.
+  // Owned by the screen for its lifetime.
+  TDlgKindOfPayer* DlgKindOfPayer = nullptr;
+  TFormSocSecMedicare* FormSocSecMedicare = nullptr;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  // Components, named as on the form; they are the screen's own, and tests
+  // find them by these object names.
   TFormCanvas* Canvas = nullptr;
   QLineEdit* EditTaxYear = nullptr;
   QPushButton* ButtonSSMedcareRates = nullptr;
@@ -98,34 +113,11 @@ class TFormW3 final : public QDialog {
   QLineEdit* MaskEditFax = nullptr;
   QLineEdit* EditTPSickPayUseOnly = nullptr;
   QLineEdit* EditTaxWheldTPSickPay = nullptr;
-  QLabel* LabelWagesTips = nullptr;
-  QLabel* LabelFedTax = nullptr;
-  QLabel* LabelSSWages = nullptr;
-  QLabel* LabelSSTax = nullptr;
-  QLabel* LabelMedWagesTips = nullptr;
-  QLabel* LabelMedTax = nullptr;
-  QLabel* LabelSSTips = nullptr;
-  QLabel* LabelAllocTips = nullptr;
-  QLabel* LabelAdvEIC = nullptr;
-  QLabel* LabelDepCareBen = nullptr;
-  QLabel* LabelNonQualPlans = nullptr;
-  QLabel* LabelDefComp = nullptr;
-  QLabel* LabelStateWagesTips = nullptr;
-  QLabel* LabelStateIncTax = nullptr;
-  QLabel* LabelLocWagesTips = nullptr;
-  QLabel* LabelLocIncTax = nullptr;
+  // The totals of the W-2s, one label for each total of the W-3 table.
+  std::vector<std::pair<W3Field, QLabel*>> totals_;
   QPushButton* BitBtnOK = nullptr;
   QPushButton* BitBtnCancel = nullptr;
-  // Owned by the screen for its lifetime.
-  TDlgKindOfPayer* DlgKindOfPayer = nullptr;
-  TFormSocSecMedicare* FormSocSecMedicare = nullptr;
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
-
- private:
   void BuildForm();
   void FormCreate();
   void LoadFromRecord();

@@ -13,12 +13,13 @@ constexpr double kFormBottom = 28;
 
 // The field of an item on its print line, a little taller than the line so
 // that typed text is not clipped; it stays inside its box, below the caption.
-W3ControlPlace Shows(std::string_view control, W3Field field) {
+// Its widget is the one the W-3 table names.
+W3ControlPlace Shows(W3Field field) {
   const W3LayoutRow& row = W3Row(field);
   GridRect rect = W3PrintCell(row.col, row.line, row.cols);
   rect.line -= 0.25;
   rect.lines = 1.15;
-  return {control, rect, field};
+  return {row.widget, rect, field};
 }
 
 // A control of the screen's own, given in print columns and lines.
@@ -38,14 +39,14 @@ std::vector<W3ControlPlace> MakePlaces() {
       Own("LabelTaxYear", 38, 0.1, 7, 1.8),
       Own("EditTaxYear", 45, -0.1, 12, 2.2),
       Own("ButtonSSMedcareRates", kRight + 0.5, 0.1, kEdge - kRight - 1, 1.8),
-      Shows("EditControlNum", W3Field::ControlNum),
+      Shows(W3Field::ControlNum),
       // The kind of payer in words, where the form has its marks.
       Own("LabelKindofPayer", 1.5, 3.3 - 0.25, 34, 1.15),
       Own("ButtonPayer", 1.5, 4.5, 20, 1.35),
-      Shows("LabelW2Count", W3Field::W2Count),
-      Shows("EditEstablishment", W3Field::Establishment),
-      Shows("MaskEditEmployerFedID", W3Field::EmployerEIN),
-      Shows("EditEmployerName", W3Field::EmployerName),
+      Shows(W3Field::W2Count),
+      Shows(W3Field::Establishment),
+      Shows(W3Field::EmployerEIN),
+      Shows(W3Field::EmployerName),
       // The address, one line each, its captions before it.
       AddressLine("LabelSuite", 1, 13, 8),
       AddressLine("EditSuite", 9, 13, 24),
@@ -55,34 +56,34 @@ std::vector<W3ControlPlace> MakePlaces() {
       AddressLine("EditTown", 9, 15, 24),
       Own("ComboBoxState", 1, 16.05, 22, 1),
       Own("MaskEditZip", 23.5, 16.05, 12.5, 1),
-      Shows("MaskEditOtherEIN", W3Field::OtherEIN),
-      Shows("ComboBoxStateForID", W3Field::StateForID),
-      Shows("EditStateID", W3Field::StateID),
+      Shows(W3Field::OtherEIN),
+      Shows(W3Field::StateForID),
+      Shows(W3Field::StateID),
       // The whole of the box below box 15, clear of the caption of the box below it.
       Own("LabelStateHint", 0.7, 22.05, 35.6, 1.9),
-      Shows("EditContact", W3Field::Contact),
-      Shows("MaskEditPhone", W3Field::Phone),
-      Shows("EditEMail", W3Field::EMail),
-      Shows("MaskEditFax", W3Field::Fax),
-      Shows("EditTPSickPayUseOnly", W3Field::TPSickPayUseOnly),
-      Shows("EditTaxWheldTPSickPay", W3Field::TaxWheldTPSickPay),
+      Shows(W3Field::Contact),
+      Shows(W3Field::Phone),
+      Shows(W3Field::EMail),
+      Shows(W3Field::Fax),
+      Shows(W3Field::TPSickPayUseOnly),
+      Shows(W3Field::TaxWheldTPSickPay),
       // The totals, where they are printed.
-      Shows("LabelWagesTips", W3Field::TotWages),
-      Shows("LabelFedTax", W3Field::TotFedTax),
-      Shows("LabelSSWages", W3Field::TotSSWages),
-      Shows("LabelSSTax", W3Field::TotSSTax),
-      Shows("LabelMedWagesTips", W3Field::TotMedWages),
-      Shows("LabelMedTax", W3Field::TotMedTax),
-      Shows("LabelSSTips", W3Field::TotSSTips),
-      Shows("LabelAllocTips", W3Field::TotAllocTips),
-      Shows("LabelAdvEIC", W3Field::TotAdvEIC),
-      Shows("LabelDepCareBen", W3Field::TotDepCare),
-      Shows("LabelNonQualPlans", W3Field::TotNonQualPlans),
-      Shows("LabelDefComp", W3Field::TotDefComp),
-      Shows("LabelStateWagesTips", W3Field::TotStateWages),
-      Shows("LabelStateIncTax", W3Field::TotStateIncTax),
-      Shows("LabelLocWagesTips", W3Field::TotLocalWages),
-      Shows("LabelLocIncTax", W3Field::TotLocalIncTax),
+      Shows(W3Field::TotWages),
+      Shows(W3Field::TotFedTax),
+      Shows(W3Field::TotSSWages),
+      Shows(W3Field::TotSSTax),
+      Shows(W3Field::TotMedWages),
+      Shows(W3Field::TotMedTax),
+      Shows(W3Field::TotSSTips),
+      Shows(W3Field::TotAllocTips),
+      Shows(W3Field::TotAdvEIC),
+      Shows(W3Field::TotDepCare),
+      Shows(W3Field::TotNonQualPlans),
+      Shows(W3Field::TotDefComp),
+      Shows(W3Field::TotStateWages),
+      Shows(W3Field::TotStateIncTax),
+      Shows(W3Field::TotLocalWages),
+      Shows(W3Field::TotLocalIncTax),
       // Below the form.
       Own("BitBtnOK", kRight + 0.5, kFormBottom + 0.6, 11, 1.8),
       Own("BitBtnCancel", kRight + 12.5, kFormBottom + 0.6, 11, 1.8),

@@ -76,8 +76,8 @@ TEST(W3ScreenFromTheMainWindow, ANewFileHoldsExactlyWhatWasEnteredAfterOk) {
   TypingLauncher launcher;
   NoDesktop desktop;
   launcher.type = [](TFormW3& form) {
-    TypeAndLeave(form, form.EditTaxYear, "2002");
-    TypeAndLeave(form, form.EditControlNum, "1234");
+    TypeAndLeave(form, Widget<QLineEdit>(form, "EditTaxYear"), "2002");
+    TypeAndLeave(form, Widget<QLineEdit>(form, "EditControlNum"), "1234");
     form.RunModal = [](QDialog& shown) {
       auto& payer = dynamic_cast<TDlgKindOfPayer&>(shown);
       ShowActive(payer);
@@ -86,27 +86,27 @@ TEST(W3ScreenFromTheMainWindow, ANewFileHoldsExactlyWhatWasEnteredAfterOk) {
       QTest::mouseClick(payer.BitBtnOK, Qt::LeftButton);
       return payer.result();
     };
-    QTest::mouseClick(form.ButtonPayer, Qt::LeftButton);
-    TypeAndLeave(form, form.EditEstablishment, "0007");
-    TypeAndLeave(form, form.MaskEditEmployerFedID, "123456789");
-    Type(form.EditEmployerName, "Acme Tools ");
-    form.EditEmployerName->insert(QString::fromUtf8("\u00e9"));
+    QTest::mouseClick(Widget<QPushButton>(form, "ButtonPayer"), Qt::LeftButton);
+    TypeAndLeave(form, Widget<QLineEdit>(form, "EditEstablishment"), "0007");
+    TypeAndLeave(form, Widget<QLineEdit>(form, "MaskEditEmployerFedID"), "123456789");
+    Type(Widget<QLineEdit>(form, "EditEmployerName"), "Acme Tools ");
+    Widget<QLineEdit>(form, "EditEmployerName")->insert(QString::fromUtf8("\u00e9"));
     Leave(form);
-    TypeAndLeave(form, form.EditSuite, "Suite 5");
-    TypeAndLeave(form, form.EditStreet, "1 Main St");
-    TypeAndLeave(form, form.EditTown, "Springfield");
-    TypeAndLeave(form, form.ComboBoxState, "Illinois");
-    TypeAndLeave(form, form.MaskEditZip, "627011234");
-    TypeAndLeave(form, form.MaskEditOtherEIN, "987654321");
-    TypeAndLeave(form, form.ComboBoxStateForID, "il");
-    TypeAndLeave(form, form.EditStateID, "IL-555");
-    TypeAndLeave(form, form.EditContact, "Jo Payroll");
-    TypeAndLeave(form, form.MaskEditPhone, "2175550100");
-    TypeAndLeave(form, form.EditEMail, "jo@acme.com");
-    TypeAndLeave(form, form.MaskEditFax, "2175550101");
-    TypeAndLeave(form, form.EditTPSickPayUseOnly, "see note");
-    TypeAndLeave(form, form.EditTaxWheldTPSickPay, "12.5");
-    QTest::mouseClick(form.BitBtnOK, Qt::LeftButton);
+    TypeAndLeave(form, Widget<QLineEdit>(form, "EditSuite"), "Suite 5");
+    TypeAndLeave(form, Widget<QLineEdit>(form, "EditStreet"), "1 Main St");
+    TypeAndLeave(form, Widget<QLineEdit>(form, "EditTown"), "Springfield");
+    TypeAndLeave(form, Widget<QComboBox>(form, "ComboBoxState"), "Illinois");
+    TypeAndLeave(form, Widget<QLineEdit>(form, "MaskEditZip"), "627011234");
+    TypeAndLeave(form, Widget<QLineEdit>(form, "MaskEditOtherEIN"), "987654321");
+    TypeAndLeave(form, Widget<QComboBox>(form, "ComboBoxStateForID"), "il");
+    TypeAndLeave(form, Widget<QLineEdit>(form, "EditStateID"), "IL-555");
+    TypeAndLeave(form, Widget<QLineEdit>(form, "EditContact"), "Jo Payroll");
+    TypeAndLeave(form, Widget<QLineEdit>(form, "MaskEditPhone"), "2175550100");
+    TypeAndLeave(form, Widget<QLineEdit>(form, "EditEMail"), "jo@acme.com");
+    TypeAndLeave(form, Widget<QLineEdit>(form, "MaskEditFax"), "2175550101");
+    TypeAndLeave(form, Widget<QLineEdit>(form, "EditTPSickPayUseOnly"), "see note");
+    TypeAndLeave(form, Widget<QLineEdit>(form, "EditTaxWheldTPSickPay"), "12.5");
+    QTest::mouseClick(Widget<QPushButton>(form, "BitBtnOK"), Qt::LeftButton);
   };
   {
     MainFormSettings settings;

@@ -24,6 +24,7 @@ TEST(CodePage, KnownCharactersMapBothWays) {
       {"\x9F", "\xC5\xB8"},  // Y with diaeresis
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.utf8);
     EXPECT_EQ(Cp1252ToUtf8(c.cp1252), c.utf8);
     EXPECT_EQ(Utf8ToCp1252(c.utf8), c.cp1252);
   }

@@ -153,6 +153,7 @@ TEST_F(FormPrintTest, AmountCellsLeaveTinyAndNegativeAmountsBlank) {
 TEST_F(FormPrintTest, NamesAndForeignAddressLines) {
   for (const auto& [country, expected] :
        {std::pair{"UK", "United Kingdom SW1A 1AA"}, {"QQ", "QQ  SW1A 1AA"}}) {
+    SCOPED_TRACE(country);
     printer = RecordingPrinter();
     const auto at = At(OneW2([&](W2Record& w2) {
       w2.FirstName = "MARY-ELIZABETH", w2.MiddleInitial = "ANNE", w2.Zip = "";
@@ -161,6 +162,31 @@ TEST_F(FormPrintTest, NamesAndForeignAddressLines) {
     EXPECT_EQ(at.at("MARY-ELIZABETH AN"), (std::pair{X(2), 150 + Y(13)}));
     EXPECT_EQ(at.at("LONDON"), (std::pair{X(2), 150 + Y(17)}));
     EXPECT_EQ(at.at(expected), (std::pair{X(2), 150 + Y(18)}));
+  }
+}
+
+// Box 12 prints the code as the file's year reads it: both letters of a
+// two-letter code from 2006, the first byte alone before. A control number
+// of 0 prints nothing.
+TEST_F(FormPrintTest, BoxTwelveCodeOfTheYearAndNoControlNumberZero) {
+  for (const auto& [year, code] : {std::pair{2024, "DD"}, {2005, "D"}}) {
+    SCOPED_TRACE(year);
+    printer = RecordingPrinter();
+    file->W3Rec.w3.TaxYear = year;
+    const RecordedPage page = OneW2([](W2Record& w2) {
+      w2.ControlNum = 0;
+      w2.Box12[0].Code = 'D', w2.Box12[0].Code2 = 'D', w2.Box12[0].Amount = 50000;
+      w2.Box12[1].Code = ' ', w2.Box12[1].Amount = 0;
+    });
+    const auto at = At(page);
+    EXPECT_EQ(at.at(code), (std::pair{X(65), 150 + Y(13)}));
+    for (const RecordedText& t : page.texts) {
+      EXPECT_NE(t.text, "0");
+      // On line 15 only the street: box 12b unused, box 13 unchecked.
+      if (t.y == 150 + Y(15)) {
+        EXPECT_LT(t.x, X(46)) << t.text;
+      }
+    }
   }
 }
 

@@ -47,6 +47,7 @@ TEST(TaxYearRules, TheAdditionalMedicareTaxFrom2013) {
   const struct { double wage, tax2012, tax2013; } cases[] = {
       {199999.99, 2899.9999, 2899.9999}, {200000.00, 2900.00, 2900.00}, {250000.00, 3625.00, 4075.00}};
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.wage);
     EXPECT_EQ(CalculatedMedicareTax(D(c.wage), {2012, D(110100), D(4.2), 0, D(1.45), false}), D(c.tax2012));
     EXPECT_EQ(CalculatedMedicareTax(D(c.wage), {2013, D(113700), D(6.2), 0, D(1.45), false}), D(c.tax2013));
   }

@@ -275,6 +275,7 @@ TEST_F(RatesScreen, TheWageBaseWarningHasInclusiveBounds) {
       {"2500", "90000", true, "24496362691576600"},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.year) + " maximum \"" + c.entry + "\"");
     const auto form = Open();
     TypeYear(*form, c.year);
     boxes.Clear();

@@ -32,6 +32,7 @@ TEST_F(Fields, ClickingRightOfTheTypedTextOfAMaskTypesOnAtItsFirstBlank) {
                                   {"000-00-0000; ", "123456780", "9", "123-45-6780"}};
   KeepCursorInTypedPart(edits[0]);
   for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c[0]) + " typed " + c[1] + ", then " + c[2]);
     edits[0]->setInputMask(QString::fromLatin1(c[0]));
     edits[0]->clear();
     edits[0]->setFocus(Qt::TabFocusReason);

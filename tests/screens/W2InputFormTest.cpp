@@ -50,8 +50,10 @@ TEST_F(W2ScreenTest, EveryFieldSitsInItsBoxInTabOrder) {
     const QString objectName = QString::fromLatin1(name.data(), static_cast<int>(name.size()));
     QWidget* widget = screen.findChild<QWidget*>(objectName);
     ASSERT_NE(widget, nullptr) << name;
-    EXPECT_EQ(widget->parentWidget(), screen.Canvas) << name;
-    EXPECT_EQ(widget->geometry(), screen.Canvas->ToWidget(W2FieldRect(name))) << name;
+    EXPECT_EQ(widget->parentWidget(), Widget<TFormCanvas>(screen, "Canvas")) << name;
+    EXPECT_EQ(widget->geometry(),
+              Widget<TFormCanvas>(screen, "Canvas")->ToWidget(W2FieldRect(name)))
+        << name;
   }
 
   // Tabbing from box a through the form reaches all 63 stops in order; none of
@@ -73,7 +75,7 @@ TEST_F(W2ScreenTest, EveryFieldSitsInItsBoxInTabOrder) {
       "EditST2LocalTax",    "EditST2LocName",    "BitBtnIndex",       "BitBtnFirst",
       "BitBtnPrevs",        "BitBtnNext",        "BitBtnLast",        "BitBtnAddNew",
       "BitBtnSetupBox12",   "BitBtnErrorCheck",  "BitBtnClose"};
-  screen.EditControlNum->setFocus(Qt::TabFocusReason);
+  Widget<QLineEdit>(screen, "EditControlNum")->setFocus(Qt::TabFocusReason);
   QStringList order;
   for (int i = 0; i < expected.size(); ++i) {
     QWidget* focused = QApplication::focusWidget();
@@ -90,29 +92,32 @@ TEST_F(W2ScreenTest, EveryFieldSitsInItsBoxInTabOrder) {
 TEST_F(W2ScreenTest, TheAddressLabelsStayLongTextsShowFromTheStartAndTheTypeIsReadable) {
   AddEmployee("123-45-6780", "Bartholomew", "Featherstonehaugh-Smythe");
   TFormW2& screen = Open();
-  const std::pair<QWidget*, const char*> labelled[] = {{screen.EditSuite, "Suite"},
-                                                       {screen.EditStreetPOB, "Street / P.O. Box"},
-                                                       {screen.EditCity, "City"},
-                                                       {screen.ComboBoxAddrState, "State"},
-                                                       {screen.MaskEditZip, "ZIP code"}};
+  const std::pair<QWidget*, const char*> labelled[] = {
+      {Widget<QLineEdit>(screen, "EditSuite"), "Suite"},
+      {Widget<QLineEdit>(screen, "EditStreetPOB"), "Street / P.O. Box"},
+      {Widget<QLineEdit>(screen, "EditCity"), "City"},
+      {Widget<QComboBox>(screen, "ComboBoxAddrState"), "State"},
+      {Widget<QLineEdit>(screen, "MaskEditZip"), "ZIP code"}};
   for (const auto& [field, caption] : labelled) {
     const QString name =
         field->objectName().replace(QRegularExpression("^(Edit|ComboBox|MaskEdit)"), "Label");
-    auto* label = screen.Canvas->findChild<QLabel*>(name);
+    auto* label = Widget<TFormCanvas>(screen, "Canvas")->findChild<QLabel*>(name);
     ASSERT_NE(label, nullptr) << caption;
     EXPECT_EQ(label->text(), QString::fromLatin1(caption));
     EXPECT_EQ(label->y(), field->y()) << caption;
     EXPECT_GE(label->x(), field->geometry().right()) << caption;
     EXPECT_LE(label->sizeHint().width(), label->width()) << caption;
   }
-  EXPECT_EQ(screen.EditLastName->cursorPosition(), 0);
+  EXPECT_EQ(Widget<QLineEdit>(screen, "EditLastName")->cursorPosition(), 0);
   // As wide as 800 x 600 allows; styled fields and a styled drop-down's text follow the form's
   // type.
   screen.FitToWorkArea(QRect(0, 0, 800, 600));
   EXPECT_EQ(screen.width() + kFrameAllowanceWidth, 800);
-  EXPECT_EQ(QFontInfo(screen.EditWages->font()).pixelSize(), screen.Canvas->FieldPixelSize());
-  EXPECT_EQ(QFontInfo(screen.ComboBoxAddrState->lineEdit()->font()).pixelSize(),
-            screen.Canvas->FieldPixelSize());
+  EXPECT_EQ(QFontInfo(Widget<QLineEdit>(screen, "EditWages")->font()).pixelSize(),
+            Widget<TFormCanvas>(screen, "Canvas")->FieldPixelSize());
+  EXPECT_EQ(
+      QFontInfo(Widget<QComboBox>(screen, "ComboBoxAddrState")->lineEdit()->font()).pixelSize(),
+      Widget<TFormCanvas>(screen, "Canvas")->FieldPixelSize());
 }
 
 // Every entry shows whole when the list opens; the long box 12 lines wrap.
@@ -120,8 +125,9 @@ TEST_F(W2ScreenTest, DropDownListsShowTheirEntriesInFull) {
   TFormW2& screen = Open();
   screen.FitToWorkArea(QRect(0, 0, 800, 600));
   QComboBox* box12 = screen.Box12Dialog().Items()[0]->ComboBox1;
-  for (QComboBox* combo :
-       {screen.ComboBoxST2State, screen.ComboBoxAddrState, screen.ComboBoxCountry, box12}) {
+  for (QComboBox* combo : {Widget<QComboBox>(screen, "ComboBoxST2State"),
+                           Widget<QComboBox>(screen, "ComboBoxAddrState"),
+                           Widget<QComboBox>(screen, "ComboBoxCountry"), box12}) {
     combo->showPopup();
     const QAbstractItemView* view = combo->view();
     for (int i = 0; i < combo->count(); ++i) {
@@ -138,25 +144,28 @@ TEST_F(W2ScreenTest, DropDownListsShowTheirEntriesInFull) {
 
 TEST_F(W2ScreenTest, ShowsListsButtonsMasksAndColours) {
   TFormW2& screen = Open();
-  ASSERT_EQ(screen.ComboBoxAddrState->count(), 62);
-  ASSERT_EQ(screen.ComboBoxST2State->count(), 62);
-  EXPECT_EQ(screen.ComboBoxCountry->count(), 262);
-  EXPECT_EQ(screen.ComboBoxST1State->count(), 0);
-  EXPECT_EQ(screen.ComboBoxAddrState->itemText(0), "Alabama");
-  EXPECT_EQ(screen.ComboBoxAddrState->itemText(51), "TERRITORIES AND POSSESSIONS");
-  EXPECT_EQ(screen.ComboBoxAddrState->itemText(61), "Contingency Operations");
-  EXPECT_EQ(screen.ComboBoxST2State->itemText(0), "AL");
-  EXPECT_EQ(screen.ComboBoxST2State->itemText(51), "");
-  EXPECT_EQ(screen.ComboBoxST2State->itemText(57), "");
-  EXPECT_EQ(screen.ComboBoxST2State->itemText(61), "AC");
-  EXPECT_EQ(screen.ComboBoxCountry->itemText(0), "Afghanistan");
-  EXPECT_EQ(screen.ComboBoxCountry->itemText(261), "Other Countries");
-  for (QComboBox* combo : {screen.ComboBoxAddrState, screen.ComboBoxCountry,
-                           screen.ComboBoxST1State, screen.ComboBoxST2State}) {
+  ASSERT_EQ(Widget<QComboBox>(screen, "ComboBoxAddrState")->count(), 62);
+  ASSERT_EQ(Widget<QComboBox>(screen, "ComboBoxST2State")->count(), 62);
+  EXPECT_EQ(Widget<QComboBox>(screen, "ComboBoxCountry")->count(), 262);
+  EXPECT_EQ(Widget<QComboBox>(screen, "ComboBoxST1State")->count(), 0);
+  EXPECT_EQ(Widget<QComboBox>(screen, "ComboBoxAddrState")->itemText(0), "Alabama");
+  EXPECT_EQ(Widget<QComboBox>(screen, "ComboBoxAddrState")->itemText(51),
+            "TERRITORIES AND POSSESSIONS");
+  EXPECT_EQ(Widget<QComboBox>(screen, "ComboBoxAddrState")->itemText(61), "Contingency Operations");
+  EXPECT_EQ(Widget<QComboBox>(screen, "ComboBoxST2State")->itemText(0), "AL");
+  EXPECT_EQ(Widget<QComboBox>(screen, "ComboBoxST2State")->itemText(51), "");
+  EXPECT_EQ(Widget<QComboBox>(screen, "ComboBoxST2State")->itemText(57), "");
+  EXPECT_EQ(Widget<QComboBox>(screen, "ComboBoxST2State")->itemText(61), "AC");
+  EXPECT_EQ(Widget<QComboBox>(screen, "ComboBoxCountry")->itemText(0), "Afghanistan");
+  EXPECT_EQ(Widget<QComboBox>(screen, "ComboBoxCountry")->itemText(261), "Other Countries");
+  for (QComboBox* combo :
+       {Widget<QComboBox>(screen, "ComboBoxAddrState"),
+        Widget<QComboBox>(screen, "ComboBoxCountry"), Widget<QComboBox>(screen, "ComboBoxST1State"),
+        Widget<QComboBox>(screen, "ComboBoxST2State")}) {
     EXPECT_TRUE(combo->isEditable());
   }
 
-  const TFrameFileNav& nav = *screen.FrameFileNav1;
+  const TFrameFileNav& nav = *Widget<TFrameFileNav>(screen, "FrameFileNav1");
   EXPECT_EQ(nav.BitBtnIndex->text(), "Pick from Index");
   EXPECT_EQ(nav.BitBtnFirst->text(), "First");
   EXPECT_EQ(nav.BitBtnPrevs->text(), "Prevs");
@@ -164,23 +173,24 @@ TEST_F(W2ScreenTest, ShowsListsButtonsMasksAndColours) {
   EXPECT_EQ(nav.BitBtnLast->text(), "Last");
   EXPECT_EQ(nav.BitBtnAddNew->text(), "Add New");
   EXPECT_TRUE(nav.BitBtnNext->isDefault());
-  EXPECT_EQ(screen.BitBtnSetupBox12->text(), "Box 12");
-  EXPECT_EQ(screen.BitBtnErrorCheck->text(), "Error Check");
-  EXPECT_EQ(screen.BitBtnClose->text(), "Close");
+  EXPECT_EQ(Widget<QPushButton>(screen, "BitBtnSetupBox12")->text(), "Box 12");
+  EXPECT_EQ(Widget<QPushButton>(screen, "BitBtnErrorCheck")->text(), "Error Check");
+  EXPECT_EQ(Widget<QPushButton>(screen, "BitBtnClose")->text(), "Close");
 
   // The blank record: the masks show their literals with blanks as spaces.
-  EXPECT_EQ(screen.MaskEditSocSecNum->displayText(), "   -  -    ");
-  EXPECT_EQ(screen.MaskEditZip->displayText(), "     -    ");
-  EXPECT_EQ(screen.LabelForeign->text(), "Post Code & Country (if not USA)");
-  EXPECT_TRUE(screen.EditWages->styleSheet().contains("yellow"));
-  EXPECT_TRUE(screen.ComboBoxAddrState->styleSheet().contains("yellow"));
-  for (QWidget* foreign :
-       {static_cast<QWidget*>(screen.EditPostCode), static_cast<QWidget*>(screen.ComboBoxCountry),
-        static_cast<QWidget*>(screen.LabelForeign)}) {
+  EXPECT_EQ(Widget<QLineEdit>(screen, "MaskEditSocSecNum")->displayText(), "   -  -    ");
+  EXPECT_EQ(Widget<QLineEdit>(screen, "MaskEditZip")->displayText(), "     -    ");
+  EXPECT_EQ(Widget<QLabel>(screen, "LabelForeign")->text(), "Post Code & Country (if not USA)");
+  EXPECT_TRUE(Widget<QLineEdit>(screen, "EditWages")->styleSheet().contains("yellow"));
+  EXPECT_TRUE(Widget<QComboBox>(screen, "ComboBoxAddrState")->styleSheet().contains("yellow"));
+  for (QWidget* foreign : {static_cast<QWidget*>(Widget<QLineEdit>(screen, "EditPostCode")),
+                           static_cast<QWidget*>(Widget<QComboBox>(screen, "ComboBoxCountry")),
+                           static_cast<QWidget*>(Widget<QLabel>(screen, "LabelForeign"))}) {
     EXPECT_TRUE(foreign->styleSheet().contains("aqua")) << foreign->objectName().toStdString();
   }
   for (QLineEdit* code :
-       {screen.Edit12a_code, screen.Edit12b_code, screen.Edit12c_code, screen.Edit12d_code}) {
+       {Widget<QLineEdit>(screen, "Edit12a_code"), Widget<QLineEdit>(screen, "Edit12b_code"),
+        Widget<QLineEdit>(screen, "Edit12c_code"), Widget<QLineEdit>(screen, "Edit12d_code")}) {
     EXPECT_EQ(code->maxLength(), 1);
   }
 }
@@ -215,51 +225,51 @@ TEST_F(W2ScreenTest, ShowEmployeeFillsEveryFieldFromTheRecords) {
   ASSERT_TRUE(file->SaveCurrent(false));
   TFormW2& screen = Open();
 
-  EXPECT_EQ(screen.Label3->text(), "2001");
-  EXPECT_EQ(screen.LabelEmployerID->text(), "12-3456789");
-  EXPECT_EQ(screen.LabelEmployerName->text(), "Acme Tools");
-  EXPECT_EQ(screen.LabelEmployerAddress1->text(), "Suite 4");
-  EXPECT_EQ(screen.LabelEmployerAddress2->text(), "1 Main St");
-  EXPECT_EQ(screen.LabelEmployerAddress3->text(), "Albany");
-  EXPECT_EQ(screen.LabelEmployerAddress4->text(), "NY  12207");
+  EXPECT_EQ(Widget<QLabel>(screen, "Label3")->text(), "2001");
+  EXPECT_EQ(Widget<QLabel>(screen, "LabelEmployerID")->text(), "12-3456789");
+  EXPECT_EQ(Widget<QLabel>(screen, "LabelEmployerName")->text(), "Acme Tools");
+  EXPECT_EQ(Widget<QLabel>(screen, "LabelEmployerAddress1")->text(), "Suite 4");
+  EXPECT_EQ(Widget<QLabel>(screen, "LabelEmployerAddress2")->text(), "1 Main St");
+  EXPECT_EQ(Widget<QLabel>(screen, "LabelEmployerAddress3")->text(), "Albany");
+  EXPECT_EQ(Widget<QLabel>(screen, "LabelEmployerAddress4")->text(), "NY  12207");
 
   const std::vector<std::pair<QWidget*, QString>> shown = {
-      {screen.EditControlNum, "77"},
-      {screen.MaskEditSocSecNum, "123-45-6780"},
-      {screen.EditFirstNameInitial, "John Q"},
-      {screen.EditLastName, "Smith"},
-      {screen.EditSuite, "Apt 2"},
-      {screen.EditStreetPOB, "5 Elm St"},
-      {screen.EditCity, "Troy"},
-      {screen.ComboBoxAddrState, "New York"},
-      {screen.MaskEditZip, "12180-    "},
-      {screen.EditPostCode, "SW1"},
-      {screen.ComboBoxCountry, "United Kingdom"},
-      {screen.EditWages, "1234.50"},
-      {screen.EditFedTax, "-3.00"},
-      {screen.EditSSWages, "0.00"},
-      {screen.EditSSTax, "62.00"},
-      {screen.Edit12a_code, " "},
-      {screen.Edit12a_amount, "0.00"},
-      {screen.Edit12b_code, "D"},
-      {screen.Edit12b_amount, "1500.00"},
-      {screen.Edit14a_label, "UNION"},
-      {screen.Edit14a_amount, "12.34"},
-      {screen.ComboBoxST1State, "NY"},
-      {screen.EditST1StateID, "NY-1"},
-      {screen.EditST1StateWage, "1234.50"},
-      {screen.EditST1LocName, "TROY"},
-      {screen.ComboBoxST2State, "NJ"},
-      {screen.EditST2StateID, "NJ-2"},
-      {screen.EditST2LocalTax, "0.50"},
-      {screen.EditST2LocName, "NEWARK"},
+      {Widget<QLineEdit>(screen, "EditControlNum"), "77"},
+      {Widget<QLineEdit>(screen, "MaskEditSocSecNum"), "123-45-6780"},
+      {Widget<QLineEdit>(screen, "EditFirstNameInitial"), "John Q"},
+      {Widget<QLineEdit>(screen, "EditLastName"), "Smith"},
+      {Widget<QLineEdit>(screen, "EditSuite"), "Apt 2"},
+      {Widget<QLineEdit>(screen, "EditStreetPOB"), "5 Elm St"},
+      {Widget<QLineEdit>(screen, "EditCity"), "Troy"},
+      {Widget<QComboBox>(screen, "ComboBoxAddrState"), "New York"},
+      {Widget<QLineEdit>(screen, "MaskEditZip"), "12180-    "},
+      {Widget<QLineEdit>(screen, "EditPostCode"), "SW1"},
+      {Widget<QComboBox>(screen, "ComboBoxCountry"), "United Kingdom"},
+      {Widget<QLineEdit>(screen, "EditWages"), "1234.50"},
+      {Widget<QLineEdit>(screen, "EditFedTax"), "-3.00"},
+      {Widget<QLineEdit>(screen, "EditSSWages"), "0.00"},
+      {Widget<QLineEdit>(screen, "EditSSTax"), "62.00"},
+      {Widget<QLineEdit>(screen, "Edit12a_code"), " "},
+      {Widget<QLineEdit>(screen, "Edit12a_amount"), "0.00"},
+      {Widget<QLineEdit>(screen, "Edit12b_code"), "D"},
+      {Widget<QLineEdit>(screen, "Edit12b_amount"), "1500.00"},
+      {Widget<QLineEdit>(screen, "Edit14a_label"), "UNION"},
+      {Widget<QLineEdit>(screen, "Edit14a_amount"), "12.34"},
+      {Widget<QComboBox>(screen, "ComboBoxST1State"), "NY"},
+      {Widget<QLineEdit>(screen, "EditST1StateID"), "NY-1"},
+      {Widget<QLineEdit>(screen, "EditST1StateWage"), "1234.50"},
+      {Widget<QLineEdit>(screen, "EditST1LocName"), "TROY"},
+      {Widget<QComboBox>(screen, "ComboBoxST2State"), "NJ"},
+      {Widget<QLineEdit>(screen, "EditST2StateID"), "NJ-2"},
+      {Widget<QLineEdit>(screen, "EditST2LocalTax"), "0.50"},
+      {Widget<QLineEdit>(screen, "EditST2LocName"), "NEWARK"},
   };
   for (const auto& [field, text] : shown)
     EXPECT_EQ(Shown(field), text) << field->objectName().toStdString();
-  EXPECT_FALSE(screen.CheckBoxVoid->isChecked());
-  EXPECT_TRUE(screen.CheckBoxRetirePlan->isChecked());
-  EXPECT_FALSE(screen.CheckBoxStatEmpl->isChecked());
-  EXPECT_TRUE(screen.BitBtnErrorCheck->isEnabled());
+  EXPECT_FALSE(Widget<QCheckBox>(screen, "CheckBoxVoid")->isChecked());
+  EXPECT_TRUE(Widget<QCheckBox>(screen, "CheckBoxRetirePlan")->isChecked());
+  EXPECT_FALSE(Widget<QCheckBox>(screen, "CheckBoxStatEmpl")->isChecked());
+  EXPECT_TRUE(Widget<QPushButton>(screen, "BitBtnErrorCheck")->isEnabled());
   EXPECT_FALSE(screen.AutoFillArmed());
   // A first name without an initial shows with the separating blank.
   EXPECT_TRUE(file->WorkRec.SameBytes(file->OrigRec));
@@ -288,14 +298,15 @@ TEST_F(W2ScreenTest, LeavingBox1OfABlankEmployeeFillsFromThe2001Rates) {
     SCOPED_TRACE(c.typed);
     TFormW2& screen = Open();
     ASSERT_TRUE(screen.AutoFillArmed());
-    TypeAndLeave(screen.EditWages, c.typed);
-    EXPECT_EQ(Shown(screen.EditSSWages), c.box3);
-    EXPECT_EQ(Shown(screen.EditSSTax), c.box4);
-    EXPECT_EQ(Shown(screen.EditMedWage), c.box5);
-    EXPECT_EQ(Shown(screen.EditMedTax), c.box6);
-    EXPECT_EQ(Shown(screen.EditST1StateWage), c.typed);
-    EXPECT_EQ(Shown(screen.EditST1LocalWage), c.typed);
-    EXPECT_EQ(Shown(screen.EditWages), c.typed) << "amount fields are not reformatted on leaving";
+    TypeAndLeave(Widget<QLineEdit>(screen, "EditWages"), c.typed);
+    EXPECT_EQ(Shown(Widget<QLineEdit>(screen, "EditSSWages")), c.box3);
+    EXPECT_EQ(Shown(Widget<QLineEdit>(screen, "EditSSTax")), c.box4);
+    EXPECT_EQ(Shown(Widget<QLineEdit>(screen, "EditMedWage")), c.box5);
+    EXPECT_EQ(Shown(Widget<QLineEdit>(screen, "EditMedTax")), c.box6);
+    EXPECT_EQ(Shown(Widget<QLineEdit>(screen, "EditST1StateWage")), c.typed);
+    EXPECT_EQ(Shown(Widget<QLineEdit>(screen, "EditST1LocalWage")), c.typed);
+    EXPECT_EQ(Shown(Widget<QLineEdit>(screen, "EditWages")), c.typed)
+        << "amount fields are not reformatted on leaving";
     const Currency wages = *ParseAmount(c.typed);
     EXPECT_EQ(Work().Wages, wages);
     EXPECT_EQ(FormatAmount(Work().SSWages), c.box3);
@@ -311,36 +322,36 @@ TEST_F(W2ScreenTest, LeavingBox1OfABlankEmployeeFillsFromThe2001Rates) {
 
 TEST_F(W2ScreenTest, TaxProductsKeepFourDecimalsAndShowCents) {
   TFormW2& screen = Open();
-  TypeAndLeave(screen.EditWages, "1000.01");
+  TypeAndLeave(Widget<QLineEdit>(screen, "EditWages"), "1000.01");
   EXPECT_EQ(Work().SSTax, 620006);
-  EXPECT_EQ(Shown(screen.EditSSTax), "62.00");
+  EXPECT_EQ(Shown(Widget<QLineEdit>(screen, "EditSSTax")), "62.00");
   // Leaving box 4 unchanged stores what it shows.
-  Visit(screen.EditSSTax);
+  Visit(Widget<QLineEdit>(screen, "EditSSTax"));
   EXPECT_EQ(Work().SSTax, 620000);
   // Box 1 again: only fields that are still zero are filled.
   Work().MedTax = 0;
-  screen.EditMedTax->setText("0.00");
-  TypeAndLeave(screen.EditWages, "2000");
+  Widget<QLineEdit>(screen, "EditMedTax")->setText("0.00");
+  TypeAndLeave(Widget<QLineEdit>(screen, "EditWages"), "2000");
   EXPECT_EQ(Work().Wages, Dollars(2000));
   EXPECT_EQ(Work().SSWages, Dollars(1000.01));
   EXPECT_EQ(Work().MedTax, TaxProduct(Dollars(1000.01), 14500));
-  EXPECT_EQ(Shown(screen.EditST1StateWage), "1000.01");
+  EXPECT_EQ(Shown(Widget<QLineEdit>(screen, "EditST1StateWage")), "1000.01");
 }
 
 TEST_F(W2ScreenTest, WithoutRatesBox1IsCopiedAndTheTaxesStayZero) {
   SetEmployer(2027, "", "");
   TFormW2& screen = Open();
   EXPECT_EQ(screen.YearRates().SocSecMaxWage, 0);
-  TypeAndLeave(screen.EditWages, "50000");
+  TypeAndLeave(Widget<QLineEdit>(screen, "EditWages"), "50000");
   EXPECT_EQ(Work().SSWages, Dollars(50000));
   EXPECT_EQ(Work().MedWage, Dollars(50000));
   EXPECT_EQ(Work().ST1StateWage, Dollars(50000));
   EXPECT_EQ(Work().ST1LocalWage, Dollars(50000));
   EXPECT_EQ(Work().SSTax, 0);
   EXPECT_EQ(Work().MedTax, 0);
-  EXPECT_EQ(Shown(screen.EditSSWages), "50000.00");
-  EXPECT_EQ(Shown(screen.EditSSTax), "0.00");
-  EXPECT_EQ(Shown(screen.EditMedTax), "0.00");
+  EXPECT_EQ(Shown(Widget<QLineEdit>(screen, "EditSSWages")), "50000.00");
+  EXPECT_EQ(Shown(Widget<QLineEdit>(screen, "EditSSTax")), "0.00");
+  EXPECT_EQ(Shown(Widget<QLineEdit>(screen, "EditMedTax")), "0.00");
 }
 
 TEST_F(W2ScreenTest, NoFillForAnEmployeeWithAnSsnOrEarlierAmounts) {
@@ -364,13 +375,13 @@ TEST_F(W2ScreenTest, NoFillForAnEmployeeWithAnSsnOrEarlierAmounts) {
     ASSERT_TRUE(file->SaveCurrent(false));
     TFormW2& screen = Open();
     EXPECT_FALSE(screen.AutoFillArmed());
-    TypeAndLeave(screen.EditWages, "50000");
+    TypeAndLeave(Widget<QLineEdit>(screen, "EditWages"), "50000");
     EXPECT_EQ(Work().Wages, Dollars(50000));
     EXPECT_EQ(Work().SSWages, c.ssWages);
     EXPECT_EQ(Work().SSTax, 0);
     EXPECT_EQ(Work().MedWage, 0);
     EXPECT_EQ(Work().ST1StateWage, 0);
-    EXPECT_EQ(Shown(screen.EditST1LocalWage), "0.00");
+    EXPECT_EQ(Shown(Widget<QLineEdit>(screen, "EditST1LocalWage")), "0.00");
     form.reset();
     file->WorkRec = file->OrigRec;
   }
@@ -378,19 +389,20 @@ TEST_F(W2ScreenTest, NoFillForAnEmployeeWithAnSsnOrEarlierAmounts) {
 
 TEST_F(W2ScreenTest, TinyOrBadBox1FillsNothing) {
   TFormW2& screen = Open();
-  TypeAndLeave(screen.EditWages, "0.004");
+  TypeAndLeave(Widget<QLineEdit>(screen, "EditWages"), "0.004");
   EXPECT_EQ(Work().Wages, 40);
   EXPECT_EQ(Work().SSWages, 0);
   EXPECT_EQ(Work().ST1StateWage, 0);
 
   boxes.Answer(MsgOk);
-  TypeAndLeave(screen.EditWages, "50,000");
+  TypeAndLeave(Widget<QLineEdit>(screen, "EditWages"), "50,000");
   EXPECT_EQ(boxes.Texts(), Texts{NotANumber("50,000")});
   EXPECT_EQ(Work().Wages, 40);
   EXPECT_EQ(Work().SSWages, 0);
   EXPECT_EQ(Work().MedWage, 0);
-  EXPECT_EQ(QApplication::focusWidget(), screen.EditWages);
-  EXPECT_EQ(Shown(screen.EditWages), "50,000") << "the refused text stays for the user to correct";
+  EXPECT_EQ(QApplication::focusWidget(), Widget<QLineEdit>(screen, "EditWages"));
+  EXPECT_EQ(Shown(Widget<QLineEdit>(screen, "EditWages")), "50,000")
+      << "the refused text stays for the user to correct";
 }
 
 // --- Text, name, number and code rules ------------------------------------------
@@ -409,7 +421,7 @@ TEST_F(W2ScreenTest, NameSplitsIntoFirstNameAndInitial) {
         Case{"Bartholomew-Alexander", "Bartholomew-Ale", ""},
         Case{"Al Abcdefghijklmnopqr", "Al", "Abcdefghijklmno"}}) {
     SCOPED_TRACE(c.typed);
-    TypeAndLeave(screen.EditFirstNameInitial, c.typed);
+    TypeAndLeave(Widget<QLineEdit>(screen, "EditFirstNameInitial"), c.typed);
     EXPECT_EQ(Work().FirstName.Str(), c.first);
     EXPECT_EQ(Work().MiddleInitial.Str(), c.initial);
   }
@@ -417,56 +429,57 @@ TEST_F(W2ScreenTest, NameSplitsIntoFirstNameAndInitial) {
 
 TEST_F(W2ScreenTest, TextFieldsStoreAsTypedCutToCapacity) {
   TFormW2& screen = Open();
-  TypeAndLeave(screen.EditLastName, " O'Brien-Fitzgerald-Smythe ");
+  TypeAndLeave(Widget<QLineEdit>(screen, "EditLastName"), " O'Brien-Fitzgerald-Smythe ");
   EXPECT_EQ(Work().LastName.Str(), " O'Brien-Fitzgerald-");
-  TypeAndLeave(screen.Edit14b_label, "UNIONDUES");
+  TypeAndLeave(Widget<QLineEdit>(screen, "Edit14b_label"), "UNIONDUES");
   EXPECT_EQ(Work().Box14bLabel.Str(), "UNIONDU");
-  TypeAndLeave(screen.ComboBoxAddrState, "Ontario");
+  TypeAndLeave(Widget<QComboBox>(screen, "ComboBoxAddrState"), "Ontario");
   EXPECT_EQ(Work().AddrState.Str(), "Ontario");
   // Text typed on screen is kept in the records' code page.
-  screen.EditCity->setFocus(Qt::MouseFocusReason);
-  screen.EditCity->setText(QString::fromUtf8("Zürich €"));  // as if typed (keyClicks is ASCII only)
+  Widget<QLineEdit>(screen, "EditCity")->setFocus(Qt::MouseFocusReason);
+  Widget<QLineEdit>(screen, "EditCity")
+      ->setText(QString::fromUtf8("Zürich €"));  // as if typed (keyClicks is ASCII only)
   Leave();
   EXPECT_EQ(Work().City.Str(), "Z\xFCrich \x80");
-  TypeAndLeave(screen.EditST1LocName, "ALBANY");
+  TypeAndLeave(Widget<QLineEdit>(screen, "EditST1LocName"), "ALBANY");
   EXPECT_EQ(Work().ST1LocName.Str(), "ALBANY");
 }
 
 TEST_F(W2ScreenTest, ControlNumberAndBox12CodeRules) {
   TFormW2& screen = Open();
-  TypeAndLeave(screen.EditControlNum, " 42 ");
+  TypeAndLeave(Widget<QLineEdit>(screen, "EditControlNum"), " 42 ");
   EXPECT_EQ(Work().ControlNum, 42);
   boxes.Answer(MsgOk);
-  TypeAndLeave(screen.EditControlNum, "4x");
+  TypeAndLeave(Widget<QLineEdit>(screen, "EditControlNum"), "4x");
   EXPECT_EQ(boxes.Texts(),
             Texts{NumberErrorText("4x") + "\r\rUnless your entry is changed it will be ignored and "
                                           "the original value of this field will be retained as "
                                           "it was before you altered it."});
   EXPECT_EQ(Work().ControlNum, 42);
-  EXPECT_EQ(QApplication::focusWidget(), screen.EditControlNum);
-  TypeAndLeave(screen.EditControlNum, "");
+  EXPECT_EQ(QApplication::focusWidget(), Widget<QLineEdit>(screen, "EditControlNum"));
+  TypeAndLeave(Widget<QLineEdit>(screen, "EditControlNum"), "");
   EXPECT_EQ(Work().ControlNum, 0);
 
-  TypeAndLeave(screen.Edit12c_code, "d");
+  TypeAndLeave(Widget<QLineEdit>(screen, "Edit12c_code"), "d");
   EXPECT_EQ(Work().Box12[2].Code, 'D');
-  TypeAndLeave(screen.Edit12c_code, "");
+  TypeAndLeave(Widget<QLineEdit>(screen, "Edit12c_code"), "");
   EXPECT_EQ(Work().Box12[2].Code, ' ');
-  TypeAndLeave(screen.Edit12c_amount, "12.345");
+  TypeAndLeave(Widget<QLineEdit>(screen, "Edit12c_amount"), "12.345");
   EXPECT_EQ(Work().Box12[2].Amount, 123450);
-  EXPECT_EQ(Shown(screen.Edit12c_amount), "12.345");
+  EXPECT_EQ(Shown(Widget<QLineEdit>(screen, "Edit12c_amount")), "12.345");
 }
 
 TEST_F(W2ScreenTest, CheckBoxesStoreWhenLeftAndVoidFollowsTheErrorCheckButton) {
   AddEmployee("123-45-6780", "Ann", "Lee");
   TFormW2& screen = Open();
-  screen.CheckBoxVoid->setFocus(Qt::MouseFocusReason);
-  QTest::keyClick(screen.CheckBoxVoid, Qt::Key_Space);
+  Widget<QCheckBox>(screen, "CheckBoxVoid")->setFocus(Qt::MouseFocusReason);
+  QTest::keyClick(Widget<QCheckBox>(screen, "CheckBoxVoid"), Qt::Key_Space);
   EXPECT_EQ(Work().Void, 0) << "stored when the box is left";
   Leave();
   EXPECT_EQ(Work().Void, 1);
-  EXPECT_FALSE(screen.BitBtnErrorCheck->isEnabled());
-  screen.CheckBoxTPSickPay->setFocus(Qt::MouseFocusReason);
-  QTest::keyClick(screen.CheckBoxTPSickPay, Qt::Key_Space);
+  EXPECT_FALSE(Widget<QPushButton>(screen, "BitBtnErrorCheck")->isEnabled());
+  Widget<QCheckBox>(screen, "CheckBoxTPSickPay")->setFocus(Qt::MouseFocusReason);
+  QTest::keyClick(Widget<QCheckBox>(screen, "CheckBoxTPSickPay"), Qt::Key_Space);
   Leave();
   EXPECT_EQ(Work().TPSickPay, 1);
   EXPECT_EQ(Work().StatEmpl, 0);
@@ -478,45 +491,45 @@ TEST_F(W2ScreenTest, SsnRule) {
   TFormW2& screen = Open();
   // A blank field becomes 000-00-0000, with the message, on every leave.
   boxes.Answer(MsgOk).Answer(MsgOk);
-  Visit(screen.MaskEditSocSecNum);
+  Visit(Widget<QLineEdit>(screen, "MaskEditSocSecNum"));
   EXPECT_EQ(Work().SocSecNum.Str(), "000-00-0000");
-  EXPECT_EQ(Shown(screen.MaskEditSocSecNum), "000-00-0000");
-  Visit(screen.MaskEditSocSecNum);
+  EXPECT_EQ(Shown(Widget<QLineEdit>(screen, "MaskEditSocSecNum")), "000-00-0000");
+  Visit(Widget<QLineEdit>(screen, "MaskEditSocSecNum"));
   EXPECT_EQ(boxes.Texts(), (Texts{kSsnSet, kSsnSet}));
   boxes.Clear();
 
-  TypeAndLeave(screen.MaskEditSocSecNum, "123456780");
+  TypeAndLeave(Widget<QLineEdit>(screen, "MaskEditSocSecNum"), "123456780");
   EXPECT_EQ(Work().SocSecNum.Str(), "123-45-6780");
   EXPECT_TRUE(boxes.Shown().empty());
 
   // A bad number: the message, the stored number stays, the focus comes back; left as it is, it
   // goes on.
   boxes.Answer(MsgOk);
-  TypeAndLeave(screen.MaskEditSocSecNum, "66612345");
-  EXPECT_EQ(Shown(screen.MaskEditSocSecNum), "666-12-345 ");
+  TypeAndLeave(Widget<QLineEdit>(screen, "MaskEditSocSecNum"), "66612345");
+  EXPECT_EQ(Shown(Widget<QLineEdit>(screen, "MaskEditSocSecNum")), "666-12-345 ");
   EXPECT_EQ(boxes.Texts(), Texts{ValidationMessageText(ValidationKind::SSN)});
   EXPECT_EQ(Work().SocSecNum.Str(), "123-45-6780");
-  EXPECT_EQ(QApplication::focusWidget(), screen.MaskEditSocSecNum);
-  EXPECT_EQ(screen.MaskEditSocSecNum->selectedText(), "666-12-345 ");
+  EXPECT_EQ(QApplication::focusWidget(), Widget<QLineEdit>(screen, "MaskEditSocSecNum"));
+  EXPECT_EQ(Widget<QLineEdit>(screen, "MaskEditSocSecNum")->selectedText(), "666-12-345 ");
   Leave();
   EXPECT_EQ(boxes.Shown().size(), 1u);
-  EXPECT_EQ(QApplication::focusWidget(), screen.EditFirstNameInitial);
+  EXPECT_EQ(QApplication::focusWidget(), Widget<QLineEdit>(screen, "EditFirstNameInitial"));
 }
 
 TEST_F(W2ScreenTest, ZipRule) {
   TFormW2& screen = Open();
-  TypeAndLeave(screen.MaskEditZip, "12345");
+  TypeAndLeave(Widget<QLineEdit>(screen, "MaskEditZip"), "12345");
   EXPECT_EQ(Work().Zip.Str(), "12345-    ");
-  TypeAndLeave(screen.MaskEditZip, "123456789");
+  TypeAndLeave(Widget<QLineEdit>(screen, "MaskEditZip"), "123456789");
   EXPECT_EQ(Work().Zip.Str(), "12345-6789");
   // A blank among the first five places: the focus comes back, no message.
-  TypeAndLeave(screen.MaskEditZip, "123");
-  EXPECT_EQ(Shown(screen.MaskEditZip), "123  -    ");
+  TypeAndLeave(Widget<QLineEdit>(screen, "MaskEditZip"), "123");
+  EXPECT_EQ(Shown(Widget<QLineEdit>(screen, "MaskEditZip")), "123  -    ");
   EXPECT_EQ(Work().Zip.Str(), "12345-6789");
-  EXPECT_EQ(QApplication::focusWidget(), screen.MaskEditZip);
-  TypeAndLeave(screen.MaskEditZip, "1234567");
+  EXPECT_EQ(QApplication::focusWidget(), Widget<QLineEdit>(screen, "MaskEditZip"));
+  TypeAndLeave(Widget<QLineEdit>(screen, "MaskEditZip"), "1234567");
   EXPECT_EQ(Work().Zip.Str(), "12345-6789") << "partly filled last four places";
-  TypeAndLeave(screen.MaskEditZip, "");
+  TypeAndLeave(Widget<QLineEdit>(screen, "MaskEditZip"), "");
   EXPECT_EQ(Work().Zip.Str(), "");
   EXPECT_TRUE(boxes.Shown().empty());
 }
@@ -524,23 +537,23 @@ TEST_F(W2ScreenTest, ZipRule) {
 TEST_F(W2ScreenTest, ForeignAddressWarningsNeverBlockTheEntry) {
   TFormW2& screen = Open();
   // Zip, postal code and country follow each other in tab order.
-  TypeAndLeave(screen.MaskEditZip, "12345");
+  TypeAndLeave(Widget<QLineEdit>(screen, "MaskEditZip"), "12345");
   boxes.Answer(MsgOk);
-  TypeAndLeave(screen.EditPostCode, "K1A 0B1");
+  TypeAndLeave(Widget<QLineEdit>(screen, "EditPostCode"), "K1A 0B1");
   EXPECT_EQ(Work().PostCode.Str(), "K1A 0B1");
   boxes.Answer(MsgOk);
-  TypeAndLeave(screen.ComboBoxCountry, "Canada");
+  TypeAndLeave(Widget<QComboBox>(screen, "ComboBoxCountry"), "Canada");
   EXPECT_EQ(Work().Country.Str(), "CA");
   boxes.Answer(MsgOk);
-  TypeAndLeave(screen.MaskEditZip, "54321");
+  TypeAndLeave(Widget<QLineEdit>(screen, "MaskEditZip"), "54321");
   EXPECT_EQ(Work().Zip.Str(), "54321-    ");
   // Going back to the zip leaves the postal code (reached by Tab) again.
   boxes.Answer(MsgOk);
-  TypeAndLeave(screen.MaskEditZip, "");
+  TypeAndLeave(Widget<QLineEdit>(screen, "MaskEditZip"), "");
   EXPECT_EQ(Work().Zip.Str(), "");
-  TypeAndLeave(screen.EditPostCode, "");
+  TypeAndLeave(Widget<QLineEdit>(screen, "EditPostCode"), "");
   boxes.Answer(MsgOk);
-  TypeAndLeave(screen.ComboBoxCountry, "Atlantis");
+  TypeAndLeave(Widget<QComboBox>(screen, "ComboBoxCountry"), "Atlantis");
   const std::string zipNotForForeign = "US zip code should not be entered for foreign addresses";
   EXPECT_EQ(
       boxes.Texts(),
@@ -552,7 +565,8 @@ TEST_F(W2ScreenTest, ForeignAddressWarningsNeverBlockTheEntry) {
   EXPECT_EQ(Work().Country.Str(), "") << "a name not in the table stores no code";
   EXPECT_EQ(Work().PostCode.Str(), "");
   screen.ShowEmployee();
-  EXPECT_EQ(Shown(screen.ComboBoxCountry), "") << "an unknown country is gone when shown again";
+  EXPECT_EQ(Shown(Widget<QComboBox>(screen, "ComboBoxCountry")), "")
+      << "an unknown country is gone when shown again";
 }
 
 // --- State lines ---------------------------------------------------------------------
@@ -560,38 +574,38 @@ TEST_F(W2ScreenTest, ForeignAddressWarningsNeverBlockTheEntry) {
 TEST_F(W2ScreenTest, StateLineRules) {
   TFormW2& screen = Open();
   boxes.Answer(MsgOk);
-  Visit(screen.ComboBoxST1State);
+  Visit(Widget<QComboBox>(screen, "ComboBoxST1State"));
   EXPECT_EQ(boxes.Texts(), Texts{kStateMessage});
   QWidget* focused = QApplication::focusWidget();
-  EXPECT_TRUE(focused == screen.ComboBoxST1State ||
-              focused->parentWidget() == screen.ComboBoxST1State);
+  EXPECT_TRUE(focused == Widget<QComboBox>(screen, "ComboBoxST1State") ||
+              focused->parentWidget() == Widget<QComboBox>(screen, "ComboBoxST1State"));
   EXPECT_EQ(Work().ST1State.Str(), "");
   boxes.Clear();
 
-  TypeAndLeave(screen.ComboBoxST1State, "ny");
+  TypeAndLeave(Widget<QComboBox>(screen, "ComboBoxST1State"), "ny");
   EXPECT_EQ(Work().ST1State.Str(), "NY");
-  EXPECT_EQ(Shown(screen.ComboBoxST1State), "NY");
+  EXPECT_EQ(Shown(Widget<QComboBox>(screen, "ComboBoxST1State")), "NY");
 
-  TypeAndLeave(screen.ComboBoxST2State, "nj");
+  TypeAndLeave(Widget<QComboBox>(screen, "ComboBoxST2State"), "nj");
   EXPECT_EQ(Work().ST2State.Str(), "NJ");
-  TypeAndLeave(screen.ComboBoxST2State, "  ");
+  TypeAndLeave(Widget<QComboBox>(screen, "ComboBoxST2State"), "  ");
   EXPECT_EQ(Work().ST2State.Str(), "");
   EXPECT_TRUE(boxes.Shown().empty()) << "an empty line 2 state is accepted";
 
   boxes.Answer(MsgOk);
-  TypeAndLeave(screen.EditST2StateID, " 55-1 ");
+  TypeAndLeave(Widget<QLineEdit>(screen, "EditST2StateID"), " 55-1 ");
   EXPECT_EQ(Work().ST2StateID.Str(), "55-1");
   EXPECT_EQ(
       boxes.Texts(),
       Texts{"You have a State ID Number on State Line 2, but no State selected to the left of "
             "it. One of those entries is an error."});
   focused = QApplication::focusWidget();
-  EXPECT_TRUE(focused == screen.ComboBoxST2State ||
-              focused->parentWidget() == screen.ComboBoxST2State);
+  EXPECT_TRUE(focused == Widget<QComboBox>(screen, "ComboBoxST2State") ||
+              focused->parentWidget() == Widget<QComboBox>(screen, "ComboBoxST2State"));
   boxes.Clear();
 
   boxes.Answer(MsgOk);
-  TypeAndLeave(screen.ComboBoxST2State, "XX");
+  TypeAndLeave(Widget<QComboBox>(screen, "ComboBoxST2State"), "XX");
   EXPECT_EQ(boxes.Texts(), Texts{kStateMessage});
   EXPECT_EQ(Work().ST2State.Str(), "");
 }
@@ -616,10 +630,10 @@ TEST_F(W2ScreenTest, StateLine1DefaultsToTheEmployersState) {
     Work().ST1State = c.employeeState;
     ASSERT_TRUE(file->SaveCurrent(false));
     TFormW2& screen = Open();
-    EXPECT_EQ(Shown(screen.ComboBoxST1State), c.shownState);
-    EXPECT_EQ(Shown(screen.EditST1StateID), c.shownID);
-    EXPECT_EQ(screen.ComboBoxST1State->isEnabled(), c.stateEnabled);
-    EXPECT_EQ(screen.EditST1StateID->isEnabled(), c.idEnabled);
+    EXPECT_EQ(Shown(Widget<QComboBox>(screen, "ComboBoxST1State")), c.shownState);
+    EXPECT_EQ(Shown(Widget<QLineEdit>(screen, "EditST1StateID")), c.shownID);
+    EXPECT_EQ(Widget<QComboBox>(screen, "ComboBoxST1State")->isEnabled(), c.stateEnabled);
+    EXPECT_EQ(Widget<QLineEdit>(screen, "EditST1StateID")->isEnabled(), c.idEnabled);
     EXPECT_EQ(Work().ST1State.Str(), c.shownState);
     EXPECT_EQ(Work().ST1StateID.Str(), c.shownID);
     // The defaults are a change of the record, offered for saving.
@@ -632,26 +646,26 @@ TEST_F(W2ScreenTest, StateLine1DefaultsToTheEmployersState) {
 TEST_F(W2ScreenTest, DropDownsKeepTheTextAsTypedWithoutCompletingIt) {
   TFormW2& screen = Open();
   // The beginning of an entry of the list is no entry of the list.
-  TypeAndLeave(screen.ComboBoxAddrState, "New");
+  TypeAndLeave(Widget<QComboBox>(screen, "ComboBoxAddrState"), "New");
   EXPECT_EQ(Work().AddrState.Str(), "New");
-  EXPECT_EQ(Shown(screen.ComboBoxAddrState), "New");
+  EXPECT_EQ(Shown(Widget<QComboBox>(screen, "ComboBoxAddrState")), "New");
 
   boxes.Answer(MsgOk);
-  TypeAndLeave(screen.ComboBoxCountry, "Ca");
+  TypeAndLeave(Widget<QComboBox>(screen, "ComboBoxCountry"), "Ca");
   EXPECT_EQ(boxes.Texts(),
             Texts{"As foreign country entered do not forget to also enter foreign postal code"});
-  EXPECT_EQ(Shown(screen.ComboBoxCountry), "Ca");
+  EXPECT_EQ(Shown(Widget<QComboBox>(screen, "ComboBoxCountry")), "Ca");
   EXPECT_EQ(Work().Country.Str(), "") << "no country of that name";
   boxes.Clear();
 
   boxes.Answer(MsgOk);
-  TypeAndLeave(screen.ComboBoxST2State, "N");
+  TypeAndLeave(Widget<QComboBox>(screen, "ComboBoxST2State"), "N");
   EXPECT_EQ(boxes.Texts(), Texts{kStateMessage});
   EXPECT_EQ(Work().ST2State.Str(), "");
-  EXPECT_EQ(Shown(screen.ComboBoxST2State), "N");
+  EXPECT_EQ(Shown(Widget<QComboBox>(screen, "ComboBoxST2State")), "N");
   QWidget* focused = QApplication::focusWidget();
-  EXPECT_TRUE(focused == screen.ComboBoxST2State ||
-              focused->parentWidget() == screen.ComboBoxST2State);
+  EXPECT_TRUE(focused == Widget<QComboBox>(screen, "ComboBoxST2State") ||
+              focused->parentWidget() == Widget<QComboBox>(screen, "ComboBoxST2State"));
 }
 
 TEST_F(W2ScreenTest, StateLine1IsLockedOnlyWhenItMatchesTheEmployerExactly) {
@@ -664,46 +678,46 @@ TEST_F(W2ScreenTest, StateLine1IsLockedOnlyWhenItMatchesTheEmployerExactly) {
   ASSERT_TRUE(file->SaveCurrent(false));
   AddEmployee("123-45-6781", "Bo", "Lee");
   TFormW2& screen = Open();
-  EXPECT_EQ(Shown(screen.ComboBoxST1State), "NY");
-  EXPECT_EQ(Shown(screen.EditST1StateID), "AB-1");
-  EXPECT_TRUE(screen.ComboBoxST1State->isEnabled());
-  EXPECT_TRUE(screen.EditST1StateID->isEnabled());
+  EXPECT_EQ(Shown(Widget<QComboBox>(screen, "ComboBoxST1State")), "NY");
+  EXPECT_EQ(Shown(Widget<QLineEdit>(screen, "EditST1StateID")), "AB-1");
+  EXPECT_TRUE(Widget<QComboBox>(screen, "ComboBoxST1State")->isEnabled());
+  EXPECT_TRUE(Widget<QLineEdit>(screen, "EditST1StateID")->isEnabled());
   EXPECT_TRUE(file->WorkRec.SameBytes(file->OrigRec));
 
   // The next employee has no line 1 yet: it takes the employer's values as
   // they are. (Nothing changed on the first one: no save question.)
-  QTest::mouseClick(screen.FrameFileNav1->BitBtnNext, Qt::LeftButton);
+  QTest::mouseClick(Widget<TFrameFileNav>(screen, "FrameFileNav1")->BitBtnNext, Qt::LeftButton);
   EXPECT_EQ(Work().FirstName.Str(), "Bo");
   EXPECT_EQ(Work().ST1State.Str(), "ny");
   EXPECT_EQ(Work().ST1StateID.Str(), "ab-1");
-  EXPECT_EQ(Shown(screen.ComboBoxST1State), "ny");
-  EXPECT_FALSE(screen.ComboBoxST1State->isEnabled());
-  EXPECT_FALSE(screen.EditST1StateID->isEnabled());
+  EXPECT_EQ(Shown(Widget<QComboBox>(screen, "ComboBoxST1State")), "ny");
+  EXPECT_FALSE(Widget<QComboBox>(screen, "ComboBoxST1State")->isEnabled());
+  EXPECT_FALSE(Widget<QLineEdit>(screen, "EditST1StateID")->isEnabled());
   EXPECT_TRUE(boxes.Shown().empty());
 }
 
 TEST_F(W2ScreenTest, AZipWithAForeignAddressWarnsBeforeItIsChecked) {
   TFormW2& screen = Open();
   boxes.Answer(MsgOk);
-  TypeAndLeave(screen.ComboBoxCountry, "Canada");
+  TypeAndLeave(Widget<QComboBox>(screen, "ComboBoxCountry"), "Canada");
   boxes.Clear();
   // Refused after the warning, without a message of its own.
   boxes.Answer(MsgOk);
-  TypeAndLeave(screen.MaskEditZip, "123");
+  TypeAndLeave(Widget<QLineEdit>(screen, "MaskEditZip"), "123");
   EXPECT_EQ(
       boxes.Texts(),
       Texts{"As foreign postal code and/or foreign country entered US zip code should be empty"});
   EXPECT_EQ(Work().Zip.Str(), "");
-  EXPECT_EQ(QApplication::focusWidget(), screen.MaskEditZip);
+  EXPECT_EQ(QApplication::focusWidget(), Widget<QLineEdit>(screen, "MaskEditZip"));
   boxes.Clear();
   // Accepted after the warning.
   boxes.Answer(MsgOk);
-  TypeAndLeave(screen.MaskEditZip, "12345");
+  TypeAndLeave(Widget<QLineEdit>(screen, "MaskEditZip"), "12345");
   EXPECT_EQ(boxes.Texts().size(), 1u);
   EXPECT_EQ(Work().Zip.Str(), "12345-    ");
   boxes.Clear();
   // A blank ZIP is emptied before any warning.
-  TypeAndLeave(screen.MaskEditZip, "");
+  TypeAndLeave(Widget<QLineEdit>(screen, "MaskEditZip"), "");
   EXPECT_TRUE(boxes.Shown().empty());
   EXPECT_EQ(Work().Zip.Str(), "");
 }
@@ -719,20 +733,20 @@ TEST_F(W2ScreenTest, TheMedicareWageBaseLimitsBox5WhenTheYearHasOne) {
   ASSERT_TRUE(registry.WriteRatesForYear(rates));
   SetEmployer(1992, "", "");
   TFormW2& screen = Open();
-  TypeAndLeave(screen.EditWages, "200000");
-  EXPECT_EQ(Shown(screen.EditSSWages), "55500.00");
-  EXPECT_EQ(Shown(screen.EditSSTax), "3441.00");
-  EXPECT_EQ(Shown(screen.EditMedWage), "130200.00");
-  EXPECT_EQ(Shown(screen.EditMedTax), "1887.90");
+  TypeAndLeave(Widget<QLineEdit>(screen, "EditWages"), "200000");
+  EXPECT_EQ(Shown(Widget<QLineEdit>(screen, "EditSSWages")), "55500.00");
+  EXPECT_EQ(Shown(Widget<QLineEdit>(screen, "EditSSTax")), "3441.00");
+  EXPECT_EQ(Shown(Widget<QLineEdit>(screen, "EditMedWage")), "130200.00");
+  EXPECT_EQ(Shown(Widget<QLineEdit>(screen, "EditMedTax")), "1887.90");
   EXPECT_EQ(Work().MedWage, Dollars(130200));
   form.reset();
   file->WorkRec = file->OrigRec;
 
   // Below the base box 5 takes box 1.
   TFormW2& again = Open();
-  TypeAndLeave(again.EditWages, "1000");
-  EXPECT_EQ(Shown(again.EditMedWage), "1000.00");
-  EXPECT_EQ(Shown(again.EditMedTax), "14.50");
+  TypeAndLeave(Widget<QLineEdit>(again, "EditWages"), "1000");
+  EXPECT_EQ(Shown(Widget<QLineEdit>(again, "EditMedWage")), "1000.00");
+  EXPECT_EQ(Shown(Widget<QLineEdit>(again, "EditMedTax")), "14.50");
 }
 
 }  // namespace

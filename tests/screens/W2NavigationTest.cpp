@@ -34,9 +34,9 @@ class W2NavigationTest : public W2ScreenTest {
     AddEmployee("100-00-0001", "Al", "Adams");
     AddEmployee("200-00-0002", "Bo", "Mills");
   }
-  QString ShownName() const { return form->EditLastName->text(); }
+  QString ShownName() const { return Widget<QLineEdit>(*form, "EditLastName")->text(); }
   void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
-  TFrameFileNav& Nav() { return *form->FrameFileNav1; }
+  TFrameFileNav& Nav() { return *Widget<TFrameFileNav>(*form, "FrameFileNav1"); }
 };
 
 TEST_F(W2NavigationTest, ButtonsMoveInFileOrderAndReportTheEnds) {
@@ -62,7 +62,7 @@ TEST_F(W2NavigationTest, ButtonsMoveInFileOrderAndReportTheEnds) {
   boxes.Answer(MsgOk);
   Click(Nav().BitBtnPrevs);
   EXPECT_EQ(boxes.Texts(), Texts{"Previous employee not found (or already on the first)"});
-  EXPECT_EQ(screen.MaskEditSocSecNum->displayText(), "300-00-0003");
+  EXPECT_EQ(Widget<QLineEdit>(screen, "MaskEditSocSecNum")->displayText(), "300-00-0003");
 }
 
 TEST_F(W2NavigationTest, AddNewShowsABlankEmployeeArmedForTheFill) {
@@ -70,16 +70,16 @@ TEST_F(W2NavigationTest, AddNewShowsABlankEmployeeArmedForTheFill) {
   TFormW2& screen = Open();
   Click(Nav().BitBtnAddNew);
   EXPECT_TRUE(boxes.Shown().empty());
-  EXPECT_EQ(screen.EditLastName->text(), "");
-  EXPECT_EQ(screen.MaskEditSocSecNum->displayText(), "   -  -    ");
-  EXPECT_EQ(screen.Edit12a_code->text(), " ");
-  EXPECT_EQ(screen.EditWages->text(), "0.00");
+  EXPECT_EQ(Widget<QLineEdit>(screen, "EditLastName")->text(), "");
+  EXPECT_EQ(Widget<QLineEdit>(screen, "MaskEditSocSecNum")->displayText(), "   -  -    ");
+  EXPECT_EQ(Widget<QLineEdit>(screen, "Edit12a_code")->text(), " ");
+  EXPECT_EQ(Widget<QLineEdit>(screen, "EditWages")->text(), "0.00");
   EXPECT_TRUE(screen.AutoFillArmed());
   EXPECT_EQ(file->RecPos(), file->Size());
 
   // Entered and saved on the way to the next employee.
-  TypeAndLeave(screen.MaskEditSocSecNum, "400000004");
-  TypeAndLeave(screen.EditLastName, "Nash");
+  TypeAndLeave(Widget<QLineEdit>(screen, "MaskEditSocSecNum"), "400000004");
+  TypeAndLeave(Widget<QLineEdit>(screen, "EditLastName"), "Nash");
   boxes.Answer(MsgYes);
   Click(Nav().BitBtnFirst);
   EXPECT_EQ(boxes.Texts(), Texts{"Save changes to W-2 for 400-00-0004   Nash ?"});
@@ -91,7 +91,7 @@ TEST_F(W2NavigationTest, AnInvalidSsnAsksBeforeLeaving) {
   AddThree();
   TFormW2& screen = Open();
   boxes.Answer(MsgOk);
-  TypeAndLeave(screen.MaskEditSocSecNum, "123456789");
+  TypeAndLeave(Widget<QLineEdit>(screen, "MaskEditSocSecNum"), "123456789");
   EXPECT_EQ(boxes.Texts(), Texts{ValidationMessageText(ValidationKind::SSN)});
   boxes.Clear();
 
@@ -102,7 +102,7 @@ TEST_F(W2NavigationTest, AnInvalidSsnAsksBeforeLeaving) {
   EXPECT_EQ(boxes.Shown()[1].icon, MsgIcon::Warning);
   EXPECT_EQ(boxes.Shown()[1].buttons, MsgYes | MsgNo);
   EXPECT_EQ(ShownName(), "Young");
-  EXPECT_EQ(QApplication::focusWidget(), screen.MaskEditSocSecNum);
+  EXPECT_EQ(QApplication::focusWidget(), Widget<QLineEdit>(screen, "MaskEditSocSecNum"));
   boxes.Clear();
 
   // No: leave; the record kept its valid number, so nothing asks to be saved.
@@ -117,13 +117,13 @@ TEST_F(W2NavigationTest, AnInvalidSsnAsksBeforeLeaving) {
 TEST_F(W2NavigationTest, StayingToFixTheSsnAfterEnterChecksItAgainOnLeaving) {
   AddThree();
   TFormW2& screen = Open();
-  Type(screen.MaskEditSocSecNum, "12");
+  Type(Widget<QLineEdit>(screen, "MaskEditSocSecNum"), "12");
   boxes.Answer(MsgOk).Answer(MsgOk).Answer(MsgYes);
-  QTest::keyClick(screen.MaskEditSocSecNum, Qt::Key_Return);
+  QTest::keyClick(Widget<QLineEdit>(screen, "MaskEditSocSecNum"), Qt::Key_Return);
   EXPECT_EQ(boxes.Texts(), (Texts{ValidationMessageText(ValidationKind::SSN),
                                   ValidationMessageText(ValidationKind::SSN), kFixSsn}));
   EXPECT_EQ(ShownName(), "Young");
-  EXPECT_EQ(QApplication::focusWidget(), screen.MaskEditSocSecNum);
+  EXPECT_EQ(QApplication::focusWidget(), Widget<QLineEdit>(screen, "MaskEditSocSecNum"));
   boxes.Clear();
 
   // Leaving the field unfixed reports the number again, as every leave does.
@@ -139,27 +139,27 @@ TEST_F(W2NavigationTest, AVoidEmployeeIsLeftWithoutTheSsnQuestion) {
   ASSERT_TRUE(file->SaveCurrent(false));
   AddEmployee("100-00-0001", "Al", "Adams");
   TFormW2& screen = Open();
-  EXPECT_TRUE(screen.CheckBoxVoid->isChecked());
-  EXPECT_FALSE(screen.BitBtnErrorCheck->isEnabled());
+  EXPECT_TRUE(Widget<QCheckBox>(screen, "CheckBoxVoid")->isChecked());
+  EXPECT_FALSE(Widget<QPushButton>(screen, "BitBtnErrorCheck")->isEnabled());
   EXPECT_FALSE(screen.SsnFixWanted());
   Click(Nav().BitBtnNext);
   EXPECT_TRUE(boxes.Shown().empty());
   EXPECT_EQ(ShownName(), "Adams");
-  EXPECT_TRUE(screen.BitBtnErrorCheck->isEnabled());
+  EXPECT_TRUE(Widget<QPushButton>(screen, "BitBtnErrorCheck")->isEnabled());
 }
 
 TEST_F(W2NavigationTest, EnterCommitsTheFieldAndPressesNext) {
   AddThree();
   TFormW2& screen = Open();
-  Type(screen.EditFedTax, "12.5");
+  Type(Widget<QLineEdit>(screen, "EditFedTax"), "12.5");
   boxes.Answer(MsgYes);
-  QTest::keyClick(screen.EditFedTax, Qt::Key_Return);
+  QTest::keyClick(Widget<QLineEdit>(screen, "EditFedTax"), Qt::Key_Return);
   EXPECT_EQ(boxes.Texts(), Texts{"Save changes to W-2 for 300-00-0003 Zoe  Young ?"});
   EXPECT_EQ(ShownName(), "Adams");
   boxes.Clear();
   Click(Nav().BitBtnFirst);
   EXPECT_EQ(file->OrigRec.w2.FedTax, Dollars(12.5));
-  EXPECT_EQ(screen.EditFedTax->text(), "12.50");
+  EXPECT_EQ(Widget<QLineEdit>(screen, "EditFedTax")->text(), "12.50");
 }
 
 TEST_F(W2NavigationTest, EnterInADropDownCommitsItsTextEachTime) {
@@ -167,13 +167,13 @@ TEST_F(W2NavigationTest, EnterInADropDownCommitsItsTextEachTime) {
   TFormW2& screen = Open();
   Click(Nav().BitBtnLast);
   const std::string atTheEnd = "Next employee not found (or already on the last)";
-  Type(screen.ComboBoxST2State, "nj");
+  Type(Widget<QComboBox>(screen, "ComboBoxST2State"), "nj");
   boxes.Answer(MsgOk);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
   EXPECT_EQ(boxes.Texts(), Texts{atTheEnd});
   EXPECT_EQ(Work().ST2State.Str(), "NJ");
   // Typed again without leaving the field, then Enter again.
-  QLineEdit* edit = screen.ComboBoxST2State->lineEdit();
+  QLineEdit* edit = Widget<QComboBox>(screen, "ComboBoxST2State")->lineEdit();
   edit->selectAll();
   QTest::keyClicks(edit, "pa");
   boxes.Answer(MsgOk);
@@ -190,13 +190,13 @@ TEST_F(W2NavigationTest, EnterCommitsACheckBoxToggledAgain) {
   AddThree();
   TFormW2& screen = Open();
   Click(Nav().BitBtnLast);
-  screen.CheckBoxStatEmpl->setFocus(Qt::TabFocusReason);
+  Widget<QCheckBox>(screen, "CheckBoxStatEmpl")->setFocus(Qt::TabFocusReason);
   boxes.Answer(MsgOk).Answer(MsgOk);
-  QTest::keyClick(screen.CheckBoxStatEmpl, Qt::Key_Space);
-  QTest::keyClick(screen.CheckBoxStatEmpl, Qt::Key_Return);
+  QTest::keyClick(Widget<QCheckBox>(screen, "CheckBoxStatEmpl"), Qt::Key_Space);
+  QTest::keyClick(Widget<QCheckBox>(screen, "CheckBoxStatEmpl"), Qt::Key_Return);
   EXPECT_EQ(Work().StatEmpl, 1);
-  QTest::keyClick(screen.CheckBoxStatEmpl, Qt::Key_Space);
-  QTest::keyClick(screen.CheckBoxStatEmpl, Qt::Key_Return);
+  QTest::keyClick(Widget<QCheckBox>(screen, "CheckBoxStatEmpl"), Qt::Key_Space);
+  QTest::keyClick(Widget<QCheckBox>(screen, "CheckBoxStatEmpl"), Qt::Key_Return);
   EXPECT_EQ(Work().StatEmpl, 0);
   EXPECT_EQ(boxes.Texts().size(), 2u);
 }
@@ -204,7 +204,7 @@ TEST_F(W2NavigationTest, EnterCommitsACheckBoxToggledAgain) {
 TEST_F(W2NavigationTest, ARefusedEntryIsReportedOnceWhenAButtonIsClicked) {
   AddThree();
   TFormW2& screen = Open();
-  Type(screen.EditFedTax, "1x");
+  Type(Widget<QLineEdit>(screen, "EditFedTax"), "1x");
   boxes.Answer(MsgOk);
   Click(Nav().BitBtnNext);
   ASSERT_EQ(boxes.Texts().size(), 1u);
@@ -216,13 +216,13 @@ TEST_F(W2NavigationTest, ARefusedEntryIsReportedOnceWhenAButtonIsClicked) {
 TEST_F(W2NavigationTest, AnEntryRefusedOnEnterIsCheckedAgainWhenTheFieldIsLeft) {
   AddEmployee("123-45-6780", "Ann", "Lee", Dollars(10));
   TFormW2& screen = Open();
-  Type(screen.EditFedTax, "12x");
+  Type(Widget<QLineEdit>(screen, "EditFedTax"), "12x");
   boxes.Answer(MsgOk).Answer(MsgOk);
-  QTest::keyClick(screen.EditFedTax, Qt::Key_Return);
+  QTest::keyClick(Widget<QLineEdit>(screen, "EditFedTax"), Qt::Key_Return);
   ASSERT_EQ(boxes.Texts().size(), 2u);
   EXPECT_EQ(boxes.Texts()[0].rfind(NumberErrorText("12x"), 0), 0u);
   EXPECT_EQ(boxes.Texts()[1], "Next employee not found (or already on the last)");
-  EXPECT_EQ(QApplication::focusWidget(), screen.EditFedTax);
+  EXPECT_EQ(QApplication::focusWidget(), Widget<QLineEdit>(screen, "EditFedTax"));
   boxes.Clear();
 
   // Leaving the field with the refused entry still in it refuses it again.
@@ -230,23 +230,23 @@ TEST_F(W2NavigationTest, AnEntryRefusedOnEnterIsCheckedAgainWhenTheFieldIsLeft) 
   Leave();
   ASSERT_EQ(boxes.Texts().size(), 1u);
   EXPECT_EQ(boxes.Texts()[0].rfind(NumberErrorText("12x"), 0), 0u);
-  EXPECT_EQ(QApplication::focusWidget(), screen.EditFedTax);
+  EXPECT_EQ(QApplication::focusWidget(), Widget<QLineEdit>(screen, "EditFedTax"));
   EXPECT_EQ(Work().FedTax, 0);
   boxes.Clear();
-  TypeAndLeave(screen.EditFedTax, "12");
+  TypeAndLeave(Widget<QLineEdit>(screen, "EditFedTax"), "12");
   EXPECT_EQ(Work().FedTax, Dollars(12));
   EXPECT_TRUE(boxes.Shown().empty());
 
   // The same for a ZIP code, refused without a message.
-  Type(screen.MaskEditZip, "123");
+  Type(Widget<QLineEdit>(screen, "MaskEditZip"), "123");
   boxes.Answer(MsgOk);
-  QTest::keyClick(screen.MaskEditZip, Qt::Key_Return);
+  QTest::keyClick(Widget<QLineEdit>(screen, "MaskEditZip"), Qt::Key_Return);
   EXPECT_EQ(boxes.Texts(), Texts{"Next employee not found (or already on the last)"});
   boxes.Clear();
   Leave();
-  EXPECT_EQ(QApplication::focusWidget(), screen.MaskEditZip);
+  EXPECT_EQ(QApplication::focusWidget(), Widget<QLineEdit>(screen, "MaskEditZip"));
   EXPECT_EQ(Work().Zip.Str(), "");
-  TypeAndLeave(screen.MaskEditZip, "12345");
+  TypeAndLeave(Widget<QLineEdit>(screen, "MaskEditZip"), "12345");
   EXPECT_EQ(Work().Zip.Str(), "12345-    ");
   EXPECT_TRUE(boxes.Shown().empty());
 }
@@ -254,7 +254,7 @@ TEST_F(W2NavigationTest, AnEntryRefusedOnEnterIsCheckedAgainWhenTheFieldIsLeft) 
 TEST_F(W2NavigationTest, ClosingCommitsAndSavesWithTheQuestion) {
   AddThree();
   TFormW2& screen = Open();
-  Type(screen.EditCity, "Utica");
+  Type(Widget<QLineEdit>(screen, "EditCity"), "Utica");
   boxes.Answer(MsgYes);
   EXPECT_TRUE(screen.close());
   EXPECT_FALSE(screen.isVisible());
@@ -265,27 +265,27 @@ TEST_F(W2NavigationTest, ClosingCommitsAndSavesWithTheQuestion) {
 TEST_F(W2NavigationTest, ClosingWithAnInvalidSsnCanStayToFixIt) {
   AddThree();
   TFormW2& screen = Open();
-  Type(screen.MaskEditSocSecNum, "12");  // "12 -  -    ": refused on leaving
+  Type(Widget<QLineEdit>(screen, "MaskEditSocSecNum"), "12");  // "12 -  -    ": refused on leaving
   boxes.Answer(MsgOk).Answer(MsgOk).Answer(MsgYes);
   EXPECT_FALSE(screen.close());
   EXPECT_TRUE(screen.isVisible());
   EXPECT_EQ(boxes.Texts(), (Texts{ValidationMessageText(ValidationKind::SSN),
                                   ValidationMessageText(ValidationKind::SSN), kFixSsn}));
-  EXPECT_EQ(QApplication::focusWidget(), screen.MaskEditSocSecNum);
+  EXPECT_EQ(QApplication::focusWidget(), Widget<QLineEdit>(screen, "MaskEditSocSecNum"));
 }
 
 TEST_F(W2NavigationTest, ARefusedSaveKeepsTheEmployeeAndTheEntries) {
   AddThree();
   TFormW2& screen = Open();
-  Type(screen.MaskEditSocSecNum, "100000001");  // Adams's number
-  TypeAndLeave(screen.EditLastName, "Younger");
+  Type(Widget<QLineEdit>(screen, "MaskEditSocSecNum"), "100000001");  // Adams's number
+  TypeAndLeave(Widget<QLineEdit>(screen, "EditLastName"), "Younger");
   boxes.Answer(MsgYes).Answer(MsgOk);
   Click(Nav().BitBtnNext);
   EXPECT_EQ(boxes.Texts(),
             (Texts{"Save changes to W-2 for 100-00-0001 Zoe  Younger ?", kChangedSsnOnFile}));
   EXPECT_EQ(boxes.Shown()[1].caption, "W-2/W-3 Update Program");
   EXPECT_EQ(ShownName(), "Younger");
-  EXPECT_EQ(screen.MaskEditSocSecNum->displayText(), "100-00-0001");
+  EXPECT_EQ(Widget<QLineEdit>(screen, "MaskEditSocSecNum")->displayText(), "100-00-0001");
   EXPECT_EQ(Work().LastName.Str(), "Younger");
   EXPECT_EQ(file->OrigRec.w2.LastName.Str(), "Young");
   boxes.Clear();
@@ -348,8 +348,8 @@ TEST_F(W2NavigationTest, PickListLocatesTheChosenEmployee) {
 TEST_F(W2NavigationTest, Box12DialogRoundTrip) {
   AddThree();
   TFormW2& screen = Open();
-  TypeAndLeave(screen.Edit12b_code, "d");
-  TypeAndLeave(screen.Edit12b_amount, "75");
+  TypeAndLeave(Widget<QLineEdit>(screen, "Edit12b_code"), "d");
+  TypeAndLeave(Widget<QLineEdit>(screen, "Edit12b_amount"), "75");
   const std::array<TFrameBox12Item*, 4> items = screen.Box12Dialog().Items();
   const QString lineD =
       QString::fromLatin1(Box12CodeLines[3].data(), static_cast<int>(Box12CodeLines[3].size()));
@@ -371,23 +371,23 @@ TEST_F(W2NavigationTest, Box12DialogRoundTrip) {
     return static_cast<int>(QDialog::Accepted);
   };
   boxes.Answer(MsgOk);
-  Click(screen.BitBtnSetupBox12);
+  Click(Widget<QPushButton>(screen, "BitBtnSetupBox12"));
   EXPECT_EQ(Work().Box12[0].Code, 'D');
   EXPECT_EQ(Work().Box12[0].Amount, Dollars(1500));
-  EXPECT_EQ(screen.Edit12a_code->text(), "D");
-  EXPECT_EQ(screen.Edit12a_amount->text(), "1500");
+  EXPECT_EQ(Widget<QLineEdit>(screen, "Edit12a_code")->text(), "D");
+  EXPECT_EQ(Widget<QLineEdit>(screen, "Edit12a_amount")->text(), "1500");
   EXPECT_EQ(Work().Box12[1].Code, ' ');
   EXPECT_EQ(Work().Box12[1].Amount, Dollars(80));
   EXPECT_EQ(Work().Box12[2].Code, 'Z');
-  EXPECT_EQ(screen.Edit12c_code->text(), "z");
+  EXPECT_EQ(Widget<QLineEdit>(screen, "Edit12c_code")->text(), "z");
   // The bad amount is reported, keeps the old value and gets the focus.
   ASSERT_EQ(boxes.Texts().size(), 1u);
   EXPECT_EQ(boxes.Texts()[0].rfind(NumberErrorText("1,5"), 0), 0u);
   EXPECT_EQ(Work().Box12[3].Amount, 0);
-  EXPECT_EQ(QApplication::focusWidget(), screen.Edit12d_amount);
+  EXPECT_EQ(QApplication::focusWidget(), Widget<QLineEdit>(screen, "Edit12d_amount"));
   boxes.Clear();
 
-  TypeAndLeave(screen.Edit12d_amount, "");
+  TypeAndLeave(Widget<QLineEdit>(screen, "Edit12d_amount"), "");
 
   // Cancel leaves the entries as they were, whatever changed in the dialog.
   const TRecordBuffer before = file->WorkRec;
@@ -398,10 +398,10 @@ TEST_F(W2NavigationTest, Box12DialogRoundTrip) {
     items[0]->Edit1->setText("9");
     return static_cast<int>(QDialog::Rejected);
   };
-  Click(screen.BitBtnSetupBox12);
+  Click(Widget<QPushButton>(screen, "BitBtnSetupBox12"));
   EXPECT_TRUE(file->WorkRec.SameBytes(before));
-  EXPECT_EQ(screen.Edit12a_code->text(), "D");
-  EXPECT_EQ(screen.Edit12a_amount->text(), "1500");
+  EXPECT_EQ(Widget<QLineEdit>(screen, "Edit12a_code")->text(), "D");
+  EXPECT_EQ(Widget<QLineEdit>(screen, "Edit12a_amount")->text(), "1500");
   EXPECT_TRUE(boxes.Shown().empty());
 }
 
@@ -416,15 +416,16 @@ TEST_F(W2NavigationTest, ErrorCheckReportsToTheWindowAndShowsTheLoweredBoxThree)
   TFormW2& screen = Open();
   RecordingReportView view;
   screen.ErrorReportView = &view;
-  TypeAndLeave(screen.EditSSTips, "1000");
-  Type(screen.EditSSWages, "80000");
-  Click(screen.BitBtnErrorCheck);
+  TypeAndLeave(Widget<QLineEdit>(screen, "EditSSTips"), "1000");
+  Type(Widget<QLineEdit>(screen, "EditSSWages"), "80000");
+  Click(Widget<QPushButton>(screen, "BitBtnErrorCheck"));
   ASSERT_EQ(view.shown, std::vector<Texts>{screen.ErrorLines});
   const Texts& lines = view.shown[0];
   EXPECT_EQ(lines[0], "W-2 Error Report for: Zoe  Young,   SSN = 300-00-0003");
   const std::string reduced = "been reduced to 79400.00 so they add to the maximum of 80400.00";
   EXPECT_EQ(std::count(lines.begin(), lines.end(), reduced), 1);
-  EXPECT_TRUE(Work().SSWages == Dollars(79400) && screen.EditSSWages->text() == "79400.00");
+  EXPECT_TRUE(Work().SSWages == Dollars(79400) &&
+              Widget<QLineEdit>(screen, "EditSSWages")->text() == "79400.00");
   EXPECT_TRUE(boxes.Shown().empty());
 }
 
@@ -433,7 +434,7 @@ TEST_F(W2NavigationTest, ErrorCheckWithoutACheckSaysSoAndChangesNothing) {
   TFormW2& screen = Open();
   const TRecordBuffer before = file->WorkRec;
   boxes.Answer(MsgOk);
-  Click(screen.BitBtnErrorCheck);
+  Click(Widget<QPushButton>(screen, "BitBtnErrorCheck"));
   EXPECT_EQ(boxes.Texts(),
             std::vector<std::string>{
                 "The W-2 Error Check is not available in this version of Quillmar."});

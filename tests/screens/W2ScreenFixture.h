@@ -18,6 +18,7 @@
 #include "screens/W2InputForm.h"
 #include "settings/QuillmarRegistry.h"
 #include "settings/RateTableSeeding.h"
+#include "tests/support/FindWidget.h"
 #include "tests/support/ScriptedMessageBoxes.h"
 #include "tests/support/TempDir.h"
 

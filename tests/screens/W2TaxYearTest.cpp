@@ -16,11 +16,11 @@ namespace {
 TEST_F(W2ScreenTest, TaxYear2025) {
   SetEmployer(2025, "", "");
   TFormW2& screen = Open();
-  TypeAndLeave(screen.MaskEditSocSecNum, "800123456");
+  TypeAndLeave(Widget<QLineEdit>(screen, "MaskEditSocSecNum"), "800123456");
   EXPECT_EQ(Work().SocSecNum.Str(), "800-12-3456");
-  TypeAndLeave(screen.EditWages, "250000");
+  TypeAndLeave(Widget<QLineEdit>(screen, "EditWages"), "250000");
   EXPECT_TRUE(Work().MedTax == Dollars(4075) && Work().SSWages == Dollars(176100));
-  TypeAndLeave(screen.Edit12a_code, "dd");
+  TypeAndLeave(Widget<QLineEdit>(screen, "Edit12a_code"), "dd");
   EXPECT_TRUE(Work().Box12[0].Code == 'D' && Work().Box12[0].Code2 == 'D');
   const std::array<TFrameBox12Item*, 4> rows = screen.Box12Dialog().Items();
   const std::string lineAA = Box12CodeLinesOfYear(2025)[22];
@@ -31,9 +31,9 @@ TEST_F(W2ScreenTest, TaxYear2025) {
         rows[2]->ComboBox1->findText(QString::fromStdString(lineAA)));
     return static_cast<int>(QDialog::Accepted);
   };
-  QTest::mouseClick(screen.BitBtnSetupBox12, Qt::LeftButton);
+  QTest::mouseClick(Widget<QPushButton>(screen, "BitBtnSetupBox12"), Qt::LeftButton);
   EXPECT_TRUE(Work().Box12[2].Code == 'A' && Work().Box12[2].Code2 == 'A' &&
-              Shown(screen.Edit12c_code) == "AA");
+              Shown(Widget<QLineEdit>(screen, "Edit12c_code")) == "AA");
   EXPECT_TRUE(boxes.Shown().empty());
 }
 
@@ -51,11 +51,11 @@ TEST_F(W2ScreenTest, A2001FileComesOutAsTheRulesOf2001MakeIt) {
   TRecordBuffer expected = RecordOnDisk(path, static_cast<int>(at / kRecSize));
 
   TFormW2& screen = Open();
-  TypeAndLeave(screen.MaskEditSocSecNum, "123456780");
-  TypeAndLeave(screen.EditWages, "250000");
-  TypeAndLeave(screen.Edit12a_code, "e");
-  TypeAndLeave(screen.Edit12b_code, "DD");
-  EXPECT_EQ(Shown(screen.Edit12b_code), "D");
+  TypeAndLeave(Widget<QLineEdit>(screen, "MaskEditSocSecNum"), "123456780");
+  TypeAndLeave(Widget<QLineEdit>(screen, "EditWages"), "250000");
+  TypeAndLeave(Widget<QLineEdit>(screen, "Edit12a_code"), "e");
+  TypeAndLeave(Widget<QLineEdit>(screen, "Edit12b_code"), "DD");
+  EXPECT_EQ(Shown(Widget<QLineEdit>(screen, "Edit12b_code")), "D");
   boxes.Answer(MsgYes);  // save the employee
   screen.reject();
 

@@ -110,87 +110,95 @@ TEST_F(W3Screen, ShowsTheFormWithItsCaptionsListsMasksAndTabOrder) {
   const auto form = Open();
   EXPECT_EQ(form->windowTitle(), "W-3 Transmittal of Wage and Tax Statements");
   EXPECT_EQ(form->ClockYear(), 2003);
-  EXPECT_EQ(form->ButtonSSMedcareRates->text(), "0 Soc.Sec. && Medicare Rates");
-  EXPECT_EQ(form->ButtonPayer->text(), "Set or Change Kind");
-  EXPECT_EQ(form->BitBtnOK->text(), "OK");
-  EXPECT_TRUE(form->BitBtnOK->isDefault());
-  EXPECT_EQ(form->BitBtnCancel->text(), "Cancel");
-  EXPECT_EQ(form->LabelStateHint->text(),
+  EXPECT_EQ(Widget<QPushButton>(*form, "ButtonSSMedcareRates")->text(),
+            "0 Soc.Sec. && Medicare Rates");
+  EXPECT_EQ(Widget<QPushButton>(*form, "ButtonPayer")->text(), "Set or Change Kind");
+  EXPECT_EQ(Widget<QPushButton>(*form, "BitBtnOK")->text(), "OK");
+  EXPECT_TRUE(Widget<QPushButton>(*form, "BitBtnOK")->isDefault());
+  EXPECT_EQ(Widget<QPushButton>(*form, "BitBtnCancel")->text(), "Cancel");
+  EXPECT_EQ(Widget<QLabel>(*form, "LabelStateHint")->text(),
             " If multiple W-2 States, State = X and leave State ID# empty ");
-  EXPECT_EQ(form->LabelKindofPayer->text(), "941");
-  EXPECT_EQ(form->EditTaxWheldTPSickPay->text(), "0.00");
-  EXPECT_EQ(form->LabelWagesTips->text(), "0.00");
-  EXPECT_TRUE(form->EditTaxYear->font().bold());
+  EXPECT_EQ(Widget<QLabel>(*form, "LabelKindofPayer")->text(), "941");
+  EXPECT_EQ(Widget<QLineEdit>(*form, "EditTaxWheldTPSickPay")->text(), "0.00");
+  EXPECT_EQ(Widget<QLabel>(*form, "LabelWagesTips")->text(), "0.00");
+  EXPECT_TRUE(Widget<QLineEdit>(*form, "EditTaxYear")->font().bold());
 
   // Masked fields show their literals and blanks.
-  EXPECT_EQ(form->MaskEditEmployerFedID->displayText(), "  -       ");
-  EXPECT_EQ(form->MaskEditOtherEIN->displayText(), "  -       ");
-  EXPECT_EQ(form->MaskEditZip->displayText(), "     -    ");
-  EXPECT_EQ(form->MaskEditPhone->displayText(), "(   )   -    ");
-  EXPECT_EQ(form->MaskEditFax->displayText(), "(   )   -    ");
+  EXPECT_EQ(Widget<QLineEdit>(*form, "MaskEditEmployerFedID")->displayText(), "  -       ");
+  EXPECT_EQ(Widget<QLineEdit>(*form, "MaskEditOtherEIN")->displayText(), "  -       ");
+  EXPECT_EQ(Widget<QLineEdit>(*form, "MaskEditZip")->displayText(), "     -    ");
+  EXPECT_EQ(Widget<QLineEdit>(*form, "MaskEditPhone")->displayText(), "(   )   -    ");
+  EXPECT_EQ(Widget<QLineEdit>(*form, "MaskEditFax")->displayText(), "(   )   -    ");
 
   // "X" and the state table's abbreviations (its two heading rows give empty
   // entries); the names of the same rows.
-  ASSERT_EQ(form->ComboBoxStateForID->count(), 63);
-  EXPECT_EQ(form->ComboBoxStateForID->itemText(0), "X");
-  EXPECT_EQ(form->ComboBoxStateForID->itemText(1), "AL");
-  EXPECT_EQ(form->ComboBoxStateForID->itemText(52), "");
-  EXPECT_EQ(form->ComboBoxStateForID->itemText(62), "AC");
-  ASSERT_EQ(form->ComboBoxState->count(), 62);
-  EXPECT_EQ(form->ComboBoxState->itemText(0), "Alabama");
-  EXPECT_EQ(form->ComboBoxState->itemText(51), "TERRITORIES AND POSSESSIONS");
-  EXPECT_EQ(form->ComboBoxState->itemText(57), "MILITARY POST OFFICES");
-  EXPECT_EQ(form->ComboBoxState->itemText(59), "Canada, Europe, Africa and the Middle East");
+  ASSERT_EQ(Widget<QComboBox>(*form, "ComboBoxStateForID")->count(), 63);
+  EXPECT_EQ(Widget<QComboBox>(*form, "ComboBoxStateForID")->itemText(0), "X");
+  EXPECT_EQ(Widget<QComboBox>(*form, "ComboBoxStateForID")->itemText(1), "AL");
+  EXPECT_EQ(Widget<QComboBox>(*form, "ComboBoxStateForID")->itemText(52), "");
+  EXPECT_EQ(Widget<QComboBox>(*form, "ComboBoxStateForID")->itemText(62), "AC");
+  ASSERT_EQ(Widget<QComboBox>(*form, "ComboBoxState")->count(), 62);
+  EXPECT_EQ(Widget<QComboBox>(*form, "ComboBoxState")->itemText(0), "Alabama");
+  EXPECT_EQ(Widget<QComboBox>(*form, "ComboBoxState")->itemText(51), "TERRITORIES AND POSSESSIONS");
+  EXPECT_EQ(Widget<QComboBox>(*form, "ComboBoxState")->itemText(57), "MILITARY POST OFFICES");
+  EXPECT_EQ(Widget<QComboBox>(*form, "ComboBoxState")->itemText(59),
+            "Canada, Europe, Africa and the Middle East");
 
   // Tab order, as the focus chain runs.
-  const std::vector<QWidget*> expected = {form->EditTaxYear,
-                                          form->ButtonSSMedcareRates,
-                                          form->EditControlNum,
-                                          form->ButtonPayer,
-                                          form->EditEstablishment,
-                                          form->MaskEditEmployerFedID,
-                                          form->EditEmployerName,
-                                          form->EditSuite,
-                                          form->EditStreet,
-                                          form->EditTown,
-                                          form->ComboBoxState,
-                                          form->MaskEditZip,
-                                          form->MaskEditOtherEIN,
-                                          form->ComboBoxStateForID,
-                                          form->EditStateID,
-                                          form->EditContact,
-                                          form->MaskEditPhone,
-                                          form->EditEMail,
-                                          form->MaskEditFax,
-                                          form->EditTPSickPayUseOnly,
-                                          form->EditTaxWheldTPSickPay,
-                                          form->BitBtnOK,
-                                          form->BitBtnCancel};
+  const std::vector<QWidget*> expected = {Widget<QLineEdit>(*form, "EditTaxYear"),
+                                          Widget<QPushButton>(*form, "ButtonSSMedcareRates"),
+                                          Widget<QLineEdit>(*form, "EditControlNum"),
+                                          Widget<QPushButton>(*form, "ButtonPayer"),
+                                          Widget<QLineEdit>(*form, "EditEstablishment"),
+                                          Widget<QLineEdit>(*form, "MaskEditEmployerFedID"),
+                                          Widget<QLineEdit>(*form, "EditEmployerName"),
+                                          Widget<QLineEdit>(*form, "EditSuite"),
+                                          Widget<QLineEdit>(*form, "EditStreet"),
+                                          Widget<QLineEdit>(*form, "EditTown"),
+                                          Widget<QComboBox>(*form, "ComboBoxState"),
+                                          Widget<QLineEdit>(*form, "MaskEditZip"),
+                                          Widget<QLineEdit>(*form, "MaskEditOtherEIN"),
+                                          Widget<QComboBox>(*form, "ComboBoxStateForID"),
+                                          Widget<QLineEdit>(*form, "EditStateID"),
+                                          Widget<QLineEdit>(*form, "EditContact"),
+                                          Widget<QLineEdit>(*form, "MaskEditPhone"),
+                                          Widget<QLineEdit>(*form, "EditEMail"),
+                                          Widget<QLineEdit>(*form, "MaskEditFax"),
+                                          Widget<QLineEdit>(*form, "EditTPSickPayUseOnly"),
+                                          Widget<QLineEdit>(*form, "EditTaxWheldTPSickPay"),
+                                          Widget<QPushButton>(*form, "BitBtnOK"),
+                                          Widget<QPushButton>(*form, "BitBtnCancel")};
   const std::set<QWidget*> members(expected.begin(), expected.end());
   std::vector<QWidget*> chain;
-  for (QWidget* w = form->EditTaxYear; chain.size() < expected.size(); w = w->nextInFocusChain()) {
+  for (QWidget* w = Widget<QLineEdit>(*form, "EditTaxYear"); chain.size() < expected.size();
+       w = w->nextInFocusChain()) {
     if (members.count(w)) chain.push_back(w);
   }
   EXPECT_EQ(chain, expected);
 
   // Every control sits in its place on the form picture.
   for (const W3ControlPlace& place : W3ControlPlaces()) {
-    const auto* widget = form->Canvas->findChild<QWidget*>(
-        QString::fromLatin1(place.control.data(), place.control.size()));
+    const auto* widget =
+        Widget<TFormCanvas>(*form, "Canvas")
+            ->findChild<QWidget*>(QString::fromLatin1(place.control.data(), place.control.size()));
     ASSERT_NE(widget, nullptr) << place.control;
-    EXPECT_EQ(widget->geometry(), form->Canvas->ToWidget(place.rect)) << place.control;
+    EXPECT_EQ(widget->geometry(), Widget<TFormCanvas>(*form, "Canvas")->ToWidget(place.rect))
+        << place.control;
   }
   // Entries are yellow, totals white.
-  EXPECT_EQ(form->EditEmployerName->palette().color(QPalette::Base), QColor(255, 255, 160));
-  EXPECT_EQ(form->ComboBoxState->palette().color(QPalette::Base), QColor(255, 255, 160));
-  EXPECT_TRUE(form->LabelWagesTips->autoFillBackground());
-  EXPECT_EQ(form->LabelWagesTips->palette().color(QPalette::Window), QColor(Qt::white));
+  EXPECT_EQ(Widget<QLineEdit>(*form, "EditEmployerName")->palette().color(QPalette::Base),
+            QColor(255, 255, 160));
+  EXPECT_EQ(Widget<QComboBox>(*form, "ComboBoxState")->palette().color(QPalette::Base),
+            QColor(255, 255, 160));
+  EXPECT_TRUE(Widget<QLabel>(*form, "LabelWagesTips")->autoFillBackground());
+  EXPECT_EQ(Widget<QLabel>(*form, "LabelWagesTips")->palette().color(QPalette::Window),
+            QColor(Qt::white));
   EXPECT_TRUE(boxes.Shown().empty());
 }
 
 TEST_F(W3Screen, OpensAsLargeAsTheWorkAreaAllowsReadableAtAnySize) {
   const auto form = Open();
-  const FormPicture& picture = form->Canvas->Picture();
+  const FormPicture& picture = Widget<TFormCanvas>(*form, "Canvas")->Picture();
   ASSERT_EQ(picture.boxes.at(12).caption, "Contact person");
   for (const QRect& area :
        {QRect(0, 0, 800, 600), QRect(0, 0, 1280, 1024), QRect(0, 30, 1920, 1050), QRect()}) {
@@ -205,12 +213,15 @@ TEST_F(W3Screen, OpensAsLargeAsTheWorkAreaAllowsReadableAtAnySize) {
       EXPECT_NEAR(double(form->width()) / form->height(), (picture.cols / 10) / (picture.lines / 6),
                   0.01);
     }
-    const QLabel* hint = form->LabelStateHint;
-    EXPECT_GE(form->Canvas->CaptionPixelSize(), SmallFontPixelSize());
+    const QLabel* hint = Widget<QLabel>(*form, "LabelStateHint");
+    EXPECT_GE(Widget<TFormCanvas>(*form, "Canvas")->CaptionPixelSize(), SmallFontPixelSize());
     EXPECT_GE(QFontInfo(hint->font()).pixelSize(), SmallFontPixelSize());
     EXPECT_LE(hint->heightForWidth(hint->width()), hint->height());
-    EXPECT_LE(hint->geometry().bottom(), form->Canvas->ToWidget(picture.boxes.at(12).rect).top());
-    EXPECT_TRUE(form->Canvas->rect().contains(form->BitBtnCancel->geometry()));
+    EXPECT_LE(hint->geometry().bottom(),
+              Widget<TFormCanvas>(*form, "Canvas")->ToWidget(picture.boxes.at(12).rect).top());
+    EXPECT_TRUE(Widget<TFormCanvas>(*form, "Canvas")
+                    ->rect()
+                    .contains(Widget<QPushButton>(*form, "BitBtnCancel")->geometry()));
   }
 }
 
@@ -272,47 +283,58 @@ TEST_F(W3Screen, ShowsTheStoredEntriesAndTheTotalsOfTheNonVoidW2s) {
   });
   const std::string before = FileBytes(path);
   const auto form = Open();
-  EXPECT_EQ(form->EditTaxYear->text(), "2002");
-  EXPECT_EQ(form->ButtonSSMedcareRates->text(), "2002 Soc.Sec. && Medicare Rates");
-  EXPECT_EQ(form->EditControlNum->text(), "77");
-  EXPECT_EQ(form->LabelKindofPayer->text(), "CT-1 (Railroad) + Third-party sick pay");
-  EXPECT_EQ(form->DlgKindOfPayer->KindOfPayerIndex(), 3);
-  EXPECT_EQ(form->DlgKindOfPayer->TPSickPayIndex(), 1);
-  EXPECT_EQ(form->LabelW2Count->text(), "1");
-  EXPECT_EQ(form->EditEstablishment->text(), "E1");
-  EXPECT_EQ(form->MaskEditEmployerFedID->displayText(), "12-3456789");
-  EXPECT_EQ(form->EditEmployerName->text(), QString::fromUtf8("Caf\u00e9 Acme"));
-  EXPECT_EQ(form->EditSuite->text(), "Suite 5");
-  EXPECT_EQ(form->EditStreet->text(), "1 Main St");
-  EXPECT_EQ(form->EditTown->text(), "Springfield");
-  EXPECT_EQ(form->ComboBoxState->currentText(), "Illinois");
-  EXPECT_EQ(form->MaskEditZip->displayText(), "62701-1234");
-  EXPECT_EQ(form->MaskEditOtherEIN->displayText(), "98-7654321");
-  EXPECT_EQ(form->ComboBoxStateForID->currentText(), "IL");
-  EXPECT_TRUE(form->EditStateID->isEnabled());
-  EXPECT_EQ(form->EditStateID->text(), "IL-555");
-  EXPECT_EQ(form->EditContact->text(), "Jo Payroll");
-  EXPECT_EQ(form->MaskEditPhone->displayText(), "(217)555-0100");
-  EXPECT_EQ(form->EditEMail->text(), "jo@acme.com");
-  EXPECT_EQ(form->MaskEditFax->displayText(), "(217)555-0101");
-  EXPECT_EQ(form->EditTPSickPayUseOnly->text(), "see note");
-  EXPECT_EQ(form->EditTaxWheldTPSickPay->text(), "12.50");
+  EXPECT_EQ(Widget<QLineEdit>(*form, "EditTaxYear")->text(), "2002");
+  EXPECT_EQ(Widget<QPushButton>(*form, "ButtonSSMedcareRates")->text(),
+            "2002 Soc.Sec. && Medicare Rates");
+  EXPECT_EQ(Widget<QLineEdit>(*form, "EditControlNum")->text(), "77");
+  EXPECT_EQ(Widget<QLabel>(*form, "LabelKindofPayer")->text(),
+            "CT-1 (Railroad) + Third-party sick pay");
+  EXPECT_EQ(Widget<TDlgKindOfPayer>(*form, "DlgKindOfPayer")->KindOfPayerIndex(), 3);
+  EXPECT_EQ(Widget<TDlgKindOfPayer>(*form, "DlgKindOfPayer")->TPSickPayIndex(), 1);
+  EXPECT_EQ(Widget<QLabel>(*form, "LabelW2Count")->text(), "1");
+  EXPECT_EQ(Widget<QLineEdit>(*form, "EditEstablishment")->text(), "E1");
+  EXPECT_EQ(Widget<QLineEdit>(*form, "MaskEditEmployerFedID")->displayText(), "12-3456789");
+  EXPECT_EQ(Widget<QLineEdit>(*form, "EditEmployerName")->text(),
+            QString::fromUtf8("Caf\u00e9 Acme"));
+  EXPECT_EQ(Widget<QLineEdit>(*form, "EditSuite")->text(), "Suite 5");
+  EXPECT_EQ(Widget<QLineEdit>(*form, "EditStreet")->text(), "1 Main St");
+  EXPECT_EQ(Widget<QLineEdit>(*form, "EditTown")->text(), "Springfield");
+  EXPECT_EQ(Widget<QComboBox>(*form, "ComboBoxState")->currentText(), "Illinois");
+  EXPECT_EQ(Widget<QLineEdit>(*form, "MaskEditZip")->displayText(), "62701-1234");
+  EXPECT_EQ(Widget<QLineEdit>(*form, "MaskEditOtherEIN")->displayText(), "98-7654321");
+  EXPECT_EQ(Widget<QComboBox>(*form, "ComboBoxStateForID")->currentText(), "IL");
+  EXPECT_TRUE(Widget<QLineEdit>(*form, "EditStateID")->isEnabled());
+  EXPECT_EQ(Widget<QLineEdit>(*form, "EditStateID")->text(), "IL-555");
+  EXPECT_EQ(Widget<QLineEdit>(*form, "EditContact")->text(), "Jo Payroll");
+  EXPECT_EQ(Widget<QLineEdit>(*form, "MaskEditPhone")->displayText(), "(217)555-0100");
+  EXPECT_EQ(Widget<QLineEdit>(*form, "EditEMail")->text(), "jo@acme.com");
+  EXPECT_EQ(Widget<QLineEdit>(*form, "MaskEditFax")->displayText(), "(217)555-0101");
+  EXPECT_EQ(Widget<QLineEdit>(*form, "EditTPSickPayUseOnly")->text(), "see note");
+  EXPECT_EQ(Widget<QLineEdit>(*form, "EditTaxWheldTPSickPay")->text(), "12.50");
   const std::pair<QLabel*, const char*> totals[] = {
-      {form->LabelWagesTips, "1000.00"},    {form->LabelFedTax, "2.00"},
-      {form->LabelSSWages, "3.00"},         {form->LabelSSTax, "4.00"},
-      {form->LabelMedWagesTips, "5.00"},    {form->LabelMedTax, "6.00"},
-      {form->LabelSSTips, "7.00"},          {form->LabelAllocTips, "8.00"},
-      {form->LabelAdvEIC, "9.00"},          {form->LabelDepCareBen, "10.00"},
-      {form->LabelNonQualPlans, "11.00"},   {form->LabelDefComp, "12.00"},
-      {form->LabelStateWagesTips, "16.50"}, {form->LabelStateIncTax, "17.00"},
-      {form->LabelLocWagesTips, "18.00"},   {form->LabelLocIncTax, "19.25"},
+      {Widget<QLabel>(*form, "LabelWagesTips"), "1000.00"},
+      {Widget<QLabel>(*form, "LabelFedTax"), "2.00"},
+      {Widget<QLabel>(*form, "LabelSSWages"), "3.00"},
+      {Widget<QLabel>(*form, "LabelSSTax"), "4.00"},
+      {Widget<QLabel>(*form, "LabelMedWagesTips"), "5.00"},
+      {Widget<QLabel>(*form, "LabelMedTax"), "6.00"},
+      {Widget<QLabel>(*form, "LabelSSTips"), "7.00"},
+      {Widget<QLabel>(*form, "LabelAllocTips"), "8.00"},
+      {Widget<QLabel>(*form, "LabelAdvEIC"), "9.00"},
+      {Widget<QLabel>(*form, "LabelDepCareBen"), "10.00"},
+      {Widget<QLabel>(*form, "LabelNonQualPlans"), "11.00"},
+      {Widget<QLabel>(*form, "LabelDefComp"), "12.00"},
+      {Widget<QLabel>(*form, "LabelStateWagesTips"), "16.50"},
+      {Widget<QLabel>(*form, "LabelStateIncTax"), "17.00"},
+      {Widget<QLabel>(*form, "LabelLocWagesTips"), "18.00"},
+      {Widget<QLabel>(*form, "LabelLocIncTax"), "19.25"},
   };
   for (const auto& [label, text] : totals)
     EXPECT_EQ(label->text(), text) << label->objectName().toStdString();
 
   // OK without a change writes nothing.
   const std::string afterTotals = FileBytes(path);
-  QTest::mouseClick(form->BitBtnOK, Qt::LeftButton);
+  QTest::mouseClick(Widget<QPushButton>(*form, "BitBtnOK"), Qt::LeftButton);
   EXPECT_FALSE(form->isVisible());
   EXPECT_EQ(form->result(), QDialog::Accepted);
   EXPECT_EQ(FileBytes(path), afterTotals);
@@ -331,7 +353,7 @@ TEST_F(W3Screen, TheTaxYearIsVerifiedAgainstTheClockOnLeavingTheField) {
     SCOPED_TRACE(c.typed);
     boxes.Clear();
     if (c.asks) boxes.Answer(MsgYes);
-    TypeAndLeave(*form, form->EditTaxYear, c.typed);
+    TypeAndLeave(*form, Widget<QLineEdit>(*form, "EditTaxYear"), c.typed);
     const int year = std::stoi(c.typed);
     if (c.asks) {
       ASSERT_EQ(boxes.Shown().size(), 1u);
@@ -343,20 +365,21 @@ TEST_F(W3Screen, TheTaxYearIsVerifiedAgainstTheClockOnLeavingTheField) {
       EXPECT_TRUE(boxes.Shown().empty());
     }
     EXPECT_EQ(Work().TaxYear, year);
-    EXPECT_EQ(form->ButtonSSMedcareRates->text(),
+    EXPECT_EQ(Widget<QPushButton>(*form, "ButtonSSMedcareRates")->text(),
               QString::fromUtf8(c.typed) + " Soc.Sec. && Medicare Rates");
-    EXPECT_FALSE(form->EditTaxYear->isModified());
+    EXPECT_FALSE(Widget<QLineEdit>(*form, "EditTaxYear")->isModified());
   }
 
   // No: the year must be changed; the focus goes back and nothing is stored.
   boxes.Clear();
   boxes.Answer(MsgNo);
-  TypeAndLeave(*form, form->EditTaxYear, "1999");
+  TypeAndLeave(*form, Widget<QLineEdit>(*form, "EditTaxYear"), "1999");
   EXPECT_EQ(boxes.Texts(), std::vector<std::string>{YearQuestion(1999)});
-  EXPECT_EQ(Focus(), form->EditTaxYear);
+  EXPECT_EQ(Focus(), Widget<QLineEdit>(*form, "EditTaxYear"));
   EXPECT_EQ(Work().TaxYear, 2004);
-  EXPECT_EQ(form->ButtonSSMedcareRates->text(), "2004 Soc.Sec. && Medicare Rates");
-  EXPECT_TRUE(form->EditTaxYear->isModified());
+  EXPECT_EQ(Widget<QPushButton>(*form, "ButtonSSMedcareRates")->text(),
+            "2004 Soc.Sec. && Medicare Rates");
+  EXPECT_TRUE(Widget<QLineEdit>(*form, "EditTaxYear")->isModified());
 
   // Leaving without touching the field again asks again.
   boxes.Answer(MsgYes);
@@ -366,12 +389,13 @@ TEST_F(W3Screen, TheTaxYearIsVerifiedAgainstTheClockOnLeavingTheField) {
   // Not a number: the whole-number rule reports it and keeps the year.
   boxes.Clear();
   boxes.Answer(MsgOk);
-  TypeAndLeave(*form, form->EditTaxYear, "20o3");
+  TypeAndLeave(*form, Widget<QLineEdit>(*form, "EditTaxYear"), "20o3");
   ASSERT_EQ(boxes.Shown().size(), 1u);
   EXPECT_EQ(boxes.Shown()[0].text.rfind(NumberErrorText("20o3"), 0), 0u) << boxes.Shown()[0].text;
   EXPECT_EQ(Work().TaxYear, 1999);
-  EXPECT_EQ(Focus(), form->EditTaxYear);
-  EXPECT_EQ(form->ButtonSSMedcareRates->text(), "1999 Soc.Sec. && Medicare Rates");
+  EXPECT_EQ(Focus(), Widget<QLineEdit>(*form, "EditTaxYear"));
+  EXPECT_EQ(Widget<QPushButton>(*form, "ButtonSSMedcareRates")->text(),
+            "1999 Soc.Sec. && Medicare Rates");
 }
 
 TEST_F(W3Screen, OkVerifiesTheTaxYearAndNoKeepsTheScreenOpen) {
@@ -380,17 +404,17 @@ TEST_F(W3Screen, OkVerifiesTheTaxYearAndNoKeepsTheScreenOpen) {
     w3.EmployerName = "Acme";
   });
   const auto form = Open();
-  TypeAndLeave(*form, form->EditEmployerName, "Acme Tools");
+  TypeAndLeave(*form, Widget<QLineEdit>(*form, "EditEmployerName"), "Acme Tools");
   const std::string before = FileBytes(path);
   boxes.Answer(MsgNo);
-  QTest::mouseClick(form->BitBtnOK, Qt::LeftButton);
+  QTest::mouseClick(Widget<QPushButton>(*form, "BitBtnOK"), Qt::LeftButton);
   EXPECT_EQ(boxes.Texts(), std::vector<std::string>{YearQuestion(2004)});
   EXPECT_TRUE(form->isVisible());
-  EXPECT_EQ(Focus(), form->EditTaxYear);
+  EXPECT_EQ(Focus(), Widget<QLineEdit>(*form, "EditTaxYear"));
   EXPECT_EQ(FileBytes(path), before);
 
   boxes.Answer(MsgYes);
-  QTest::mouseClick(form->BitBtnOK, Qt::LeftButton);
+  QTest::mouseClick(Widget<QPushButton>(*form, "BitBtnOK"), Qt::LeftButton);
   EXPECT_FALSE(form->isVisible());
   EXPECT_EQ(form->result(), QDialog::Accepted);
   const W3Record onDisk = RecordOnDisk(path, 1).w3;
@@ -401,16 +425,16 @@ TEST_F(W3Screen, OkVerifiesTheTaxYearAndNoKeepsTheScreenOpen) {
 TEST_F(W3Screen, EnterInTheTaxYearRunsItsRuleBeforeOk) {
   StoreCompleteW3();
   const auto form = Open();
-  Type(form->EditTaxYear, "2004");
+  Type(Widget<QLineEdit>(*form, "EditTaxYear"), "2004");
   // The year typed is verified once on its own and once more by OK; No on
   // the first keeps the screen open with the typed year unsaved.
   boxes.Answer(MsgNo);
-  QTest::keyClick(form->EditTaxYear, Qt::Key_Return);
+  QTest::keyClick(Widget<QLineEdit>(*form, "EditTaxYear"), Qt::Key_Return);
   EXPECT_EQ(boxes.Texts(), std::vector<std::string>{YearQuestion(2004)});
   EXPECT_TRUE(form->isVisible());
   EXPECT_EQ(RecordOnDisk(path, 1).w3.TaxYear, 2002);
   boxes.Answer(MsgYes).Answer(MsgYes);
-  QTest::keyClick(form->EditTaxYear, Qt::Key_Return);
+  QTest::keyClick(Widget<QLineEdit>(*form, "EditTaxYear"), Qt::Key_Return);
   EXPECT_FALSE(form->isVisible());
   EXPECT_EQ(RecordOnDisk(path, 1).w3.TaxYear, 2004);
 }
@@ -423,28 +447,31 @@ TEST_F(W3Screen, TheKindOfPayerDialogSetsTheLabelAndOkStoresIt) {
   auto choose = [screen](int tpSickPay, int kind, bool ok) {
     screen->RunModal = [=](QDialog& shown) {
       auto& dialog = dynamic_cast<TDlgKindOfPayer&>(shown);
-      EXPECT_EQ(&dialog, screen->DlgKindOfPayer);
+      EXPECT_EQ(&dialog, Widget<TDlgKindOfPayer>(*screen, "DlgKindOfPayer"));
       ShowActive(dialog);
       QTest::mouseClick(dialog.TPSickPayButtons[tpSickPay], Qt::LeftButton);
       if (kind >= 0) QTest::mouseClick(dialog.KindOfPayerButtons[kind], Qt::LeftButton);
-      QTest::mouseClick(ok ? dialog.BitBtnOK : dialog.BitBtnCancel, Qt::LeftButton);
+      QTest::mouseClick(ok ? Widget<QPushButton>(dialog, "BitBtnOK")
+                           : Widget<QPushButton>(dialog, "BitBtnCancel"),
+                        Qt::LeftButton);
       return dialog.result();
     };
-    QTest::mouseClick(screen->ButtonPayer, Qt::LeftButton);
+    QTest::mouseClick(Widget<QPushButton>(*screen, "ButtonPayer"), Qt::LeftButton);
   };
   choose(2, -1, true);
-  EXPECT_EQ(form->LabelKindofPayer->text(), "Third-party sick pay");
+  EXPECT_EQ(Widget<QLabel>(*form, "LabelKindofPayer")->text(), "Third-party sick pay");
   choose(1, 2, true);
-  EXPECT_EQ(form->LabelKindofPayer->text(), "943 (Agricultural) + Third-party sick pay");
+  EXPECT_EQ(Widget<QLabel>(*form, "LabelKindofPayer")->text(),
+            "943 (Agricultural) + Third-party sick pay");
   EXPECT_EQ(Work().KindOfPayer, 0) << "the record takes the choice on OK only";
   // Cancel goes back to the record's kind, which the label shows.
   choose(0, 5, false);
-  EXPECT_EQ(form->LabelKindofPayer->text(), "941");
-  EXPECT_EQ(form->DlgKindOfPayer->KindOfPayerIndex(), 0);
-  EXPECT_EQ(form->DlgKindOfPayer->TPSickPayIndex(), 0);
+  EXPECT_EQ(Widget<QLabel>(*form, "LabelKindofPayer")->text(), "941");
+  EXPECT_EQ(Widget<TDlgKindOfPayer>(*form, "DlgKindOfPayer")->KindOfPayerIndex(), 0);
+  EXPECT_EQ(Widget<TDlgKindOfPayer>(*form, "DlgKindOfPayer")->TPSickPayIndex(), 0);
   choose(1, 2, true);
 
-  QTest::mouseClick(form->BitBtnOK, Qt::LeftButton);
+  QTest::mouseClick(Widget<QPushButton>(*form, "BitBtnOK"), Qt::LeftButton);
   EXPECT_FALSE(form->isVisible());
   const W3Record onDisk = RecordOnDisk(path, 1).w3;
   EXPECT_EQ(onDisk.KindOfPayer, 2);
@@ -464,10 +491,10 @@ TEST_F(W3Screen, ACancelledFirstChoiceGoesBackToTheRecord) {
     dialog.SetSelections(1, 2);
     return int(QDialog::Rejected);
   };
-  QTest::mouseClick(form->ButtonPayer, Qt::LeftButton);
-  EXPECT_EQ(form->LabelKindofPayer->text(), "Hshld. empl.");
-  EXPECT_EQ(form->DlgKindOfPayer->KindOfPayerIndex(), 4);
-  EXPECT_EQ(form->DlgKindOfPayer->TPSickPayIndex(), 0);
+  QTest::mouseClick(Widget<QPushButton>(*form, "ButtonPayer"), Qt::LeftButton);
+  EXPECT_EQ(Widget<QLabel>(*form, "LabelKindofPayer")->text(), "Hshld. empl.");
+  EXPECT_EQ(Widget<TDlgKindOfPayer>(*form, "DlgKindOfPayer")->KindOfPayerIndex(), 4);
+  EXPECT_EQ(Widget<TDlgKindOfPayer>(*form, "DlgKindOfPayer")->TPSickPayIndex(), 0);
 }
 
 TEST_F(W3Screen, XForTheStateOfTheIdEmptiesAndDisablesTheStateId) {
@@ -479,13 +506,13 @@ TEST_F(W3Screen, XForTheStateOfTheIdEmptiesAndDisablesTheStateId) {
       w3.StateID = "IL-555";
     });
     const auto form = Open();
-    TypeAndLeave(*form, form->ComboBoxStateForID, typed);
-    EXPECT_EQ(form->ComboBoxStateForID->currentText(), "X");
+    TypeAndLeave(*form, Widget<QComboBox>(*form, "ComboBoxStateForID"), typed);
+    EXPECT_EQ(Widget<QComboBox>(*form, "ComboBoxStateForID")->currentText(), "X");
     EXPECT_EQ(Work().StateForID.Str(), "X");
     EXPECT_EQ(Work().StateID.Str(), "");
-    EXPECT_EQ(form->EditStateID->text(), "");
-    EXPECT_FALSE(form->EditStateID->isEnabled());
-    QTest::mouseClick(form->BitBtnCancel, Qt::LeftButton);
+    EXPECT_EQ(Widget<QLineEdit>(*form, "EditStateID")->text(), "");
+    EXPECT_FALSE(Widget<QLineEdit>(*form, "EditStateID")->isEnabled());
+    QTest::mouseClick(Widget<QPushButton>(*form, "BitBtnCancel"), Qt::LeftButton);
   }
   EXPECT_TRUE(boxes.Shown().empty());
 }
@@ -493,8 +520,8 @@ TEST_F(W3Screen, XForTheStateOfTheIdEmptiesAndDisablesTheStateId) {
 TEST_F(W3Screen, TabFromAStateInPlaceOfXGoesToTheStateIdItEnables) {
   StoreW3([](W3Record& w3) { w3.StateForID = "X"; });
   const auto form = Open();
-  Type(form->ComboBoxStateForID, "IL");
-  QTest::keyClick(form->ComboBoxStateForID, Qt::Key_Tab);
+  Type(Widget<QComboBox>(*form, "ComboBoxStateForID"), "IL");
+  QTest::keyClick(Widget<QComboBox>(*form, "ComboBoxStateForID"), Qt::Key_Tab);
   QTest::keyClicks(Focus(), "IL-555");
   QTest::keyClick(Focus(), Qt::Key_Tab);
   EXPECT_EQ(Work().StateID.Str(), "IL-555");
@@ -510,40 +537,40 @@ TEST_F(W3Screen, TheStateOfTheIdIsAStateAbbreviation) {
   // "X" on file: the state ID goes from the record and its field is disabled.
   EXPECT_EQ(Work().StateID.Str(), "");
   EXPECT_EQ(file->OrigRec.w3.StateID.Str(), "left over");
-  EXPECT_FALSE(form->EditStateID->isEnabled());
+  EXPECT_FALSE(Widget<QLineEdit>(*form, "EditStateID")->isEnabled());
 
-  TypeAndLeave(*form, form->ComboBoxStateForID, "ny");
-  EXPECT_EQ(form->ComboBoxStateForID->currentText(), "NY");
+  TypeAndLeave(*form, Widget<QComboBox>(*form, "ComboBoxStateForID"), "ny");
+  EXPECT_EQ(Widget<QComboBox>(*form, "ComboBoxStateForID")->currentText(), "NY");
   EXPECT_EQ(Work().StateForID.Str(), "NY");
-  EXPECT_TRUE(form->EditStateID->isEnabled());
-  TypeAndLeave(*form, form->EditStateID, "NY-1234567890123456789");
+  EXPECT_TRUE(Widget<QLineEdit>(*form, "EditStateID")->isEnabled());
+  TypeAndLeave(*form, Widget<QLineEdit>(*form, "EditStateID"), "NY-1234567890123456789");
   EXPECT_EQ(Work().StateID.Str(), "NY-1234567890123");
 
   for (const char* typed : {"ZZ", "", "N1"}) {
     SCOPED_TRACE(typed);
     boxes.Clear();
     boxes.Answer(MsgOk);
-    TypeAndLeave(*form, form->ComboBoxStateForID, typed);
+    TypeAndLeave(*form, Widget<QComboBox>(*form, "ComboBoxStateForID"), typed);
     EXPECT_EQ(boxes.Texts(),
               std::vector<std::string>{ValidationMessageText(ValidationKind::State)});
-    EXPECT_EQ(Focus(), form->ComboBoxStateForID);
+    EXPECT_EQ(Focus(), Widget<QComboBox>(*form, "ComboBoxStateForID"));
     EXPECT_EQ(Work().StateForID.Str(), "NY");
-    EXPECT_TRUE(form->EditStateID->isEnabled());
+    EXPECT_TRUE(Widget<QLineEdit>(*form, "EditStateID")->isEnabled());
   }
 }
 
 TEST_F(W3Screen, TheAddressStateIsStoredAsChosenCutTo23Characters) {
   StoreCompleteW3();
   const auto form = Open();
-  form->ComboBoxState->setFocus(Qt::MouseFocusReason);
-  form->ComboBoxState->setCurrentIndex(59);
+  Widget<QComboBox>(*form, "ComboBoxState")->setFocus(Qt::MouseFocusReason);
+  Widget<QComboBox>(*form, "ComboBoxState")->setCurrentIndex(59);
   Leave(*form);
   EXPECT_EQ(Work().State.Str(), "Canada, Europe, Africa ");
-  TypeAndLeave(*form, form->ComboBoxState, "Ontario");
+  TypeAndLeave(*form, Widget<QComboBox>(*form, "ComboBoxState"), "Ontario");
   EXPECT_EQ(Work().State.Str(), "Ontario");
   // Typing stops at the 23 characters kept.
-  Type(form->ComboBoxState, "Canada, Europe, Africa and the Middle East");
-  EXPECT_EQ(form->ComboBoxState->currentText(), "Canada, Europe, Africa ");
+  Type(Widget<QComboBox>(*form, "ComboBoxState"), "Canada, Europe, Africa and the Middle East");
+  EXPECT_EQ(Widget<QComboBox>(*form, "ComboBoxState")->currentText(), "Canada, Europe, Africa ");
   EXPECT_TRUE(boxes.Shown().empty());
 }
 
@@ -557,46 +584,46 @@ TEST_F(W3Screen, TheEinIsRequiredAndTheOtherEinMayBeBlank) {
 
   // Left blank: the EIN rule's message, and the focus back.
   boxes.Answer(MsgOk);
-  form->MaskEditEmployerFedID->setFocus(Qt::TabFocusReason);
+  Widget<QLineEdit>(*form, "MaskEditEmployerFedID")->setFocus(Qt::TabFocusReason);
   Leave(*form);
   ASSERT_EQ(boxes.Shown().size(), 1u);
   EXPECT_EQ(boxes.Shown()[0].text, einMessage);
   EXPECT_EQ(boxes.Shown()[0].caption, "Quillmar");
-  EXPECT_EQ(Focus(), form->MaskEditEmployerFedID);
+  EXPECT_EQ(Focus(), Widget<QLineEdit>(*form, "MaskEditEmployerFedID"));
   EXPECT_EQ(Work().EmployerEIN.Str(), "");
 
   // OK is refused while the field holds the refused entry: the click leaves
   // the field, which reports it once more, and OK does nothing else.
   const std::string before = FileBytes(path);
   boxes.Answer(MsgOk);
-  QTest::mouseClick(form->BitBtnOK, Qt::LeftButton);
+  QTest::mouseClick(Widget<QPushButton>(*form, "BitBtnOK"), Qt::LeftButton);
   EXPECT_TRUE(form->isVisible());
-  EXPECT_EQ(Focus(), form->MaskEditEmployerFedID);
+  EXPECT_EQ(Focus(), Widget<QLineEdit>(*form, "MaskEditEmployerFedID"));
   EXPECT_EQ(FileBytes(path), before);
   EXPECT_EQ(boxes.Shown().size(), 2u);
   // Enter in the field checks it again.
   boxes.Answer(MsgOk);
-  QTest::keyClick(form->MaskEditEmployerFedID, Qt::Key_Return);
+  QTest::keyClick(Widget<QLineEdit>(*form, "MaskEditEmployerFedID"), Qt::Key_Return);
   EXPECT_TRUE(form->isVisible());
   EXPECT_EQ(boxes.Shown().size(), 3u);
 
-  TypeAndLeave(*form, form->MaskEditEmployerFedID, "123456789");
+  TypeAndLeave(*form, Widget<QLineEdit>(*form, "MaskEditEmployerFedID"), "123456789");
   EXPECT_EQ(Work().EmployerEIN.Str(), "12-3456789");
 
   // Other EIN: blank stores empty; an invalid one is refused.
-  TypeAndLeave(*form, form->MaskEditOtherEIN, "");
+  TypeAndLeave(*form, Widget<QLineEdit>(*form, "MaskEditOtherEIN"), "");
   EXPECT_EQ(Work().OtherEIN.Str(), "");
   boxes.Clear();
   boxes.Answer(MsgOk);
-  TypeAndLeave(*form, form->MaskEditOtherEIN, "001234567");
+  TypeAndLeave(*form, Widget<QLineEdit>(*form, "MaskEditOtherEIN"), "001234567");
   EXPECT_EQ(boxes.Texts(), std::vector<std::string>{einMessage});
-  EXPECT_EQ(Focus(), form->MaskEditOtherEIN);
+  EXPECT_EQ(Focus(), Widget<QLineEdit>(*form, "MaskEditOtherEIN"));
   EXPECT_EQ(Work().OtherEIN.Str(), "");
-  TypeAndLeave(*form, form->MaskEditOtherEIN, "987654321");
+  TypeAndLeave(*form, Widget<QLineEdit>(*form, "MaskEditOtherEIN"), "987654321");
   EXPECT_EQ(Work().OtherEIN.Str(), "98-7654321");
 
   boxes.Clear();
-  QTest::mouseClick(form->BitBtnOK, Qt::LeftButton);
+  QTest::mouseClick(Widget<QPushButton>(*form, "BitBtnOK"), Qt::LeftButton);
   EXPECT_FALSE(form->isVisible());
   EXPECT_EQ(RecordOnDisk(path, 1).w3.EmployerEIN.Str(), "12-3456789");
 }
@@ -619,7 +646,7 @@ TEST_F(W3Screen, AnEMailAddressWithoutAtOrDotIsWarnedAboutAndStoredAnyway) {
     SCOPED_TRACE(c.typed);
     boxes.Clear();
     if (c.warns) boxes.Answer(MsgOk);
-    TypeAndLeave(*form, form->EditEMail, c.typed.c_str());
+    TypeAndLeave(*form, Widget<QLineEdit>(*form, "EditEMail"), c.typed.c_str());
     if (c.warns) {
       ASSERT_EQ(boxes.Shown().size(), 1u);
       EXPECT_EQ(boxes.Shown()[0].text, kEMailWarning);
@@ -640,25 +667,26 @@ TEST_F(W3Screen, MaskedFieldsStoreTheirLiteralsOrNothingWhenBlank) {
     w3.Fax = "(217)555-0101";
   });
   const auto form = Open();
-  TypeAndLeave(*form, form->MaskEditZip, "123456789");
+  TypeAndLeave(*form, Widget<QLineEdit>(*form, "MaskEditZip"), "123456789");
   EXPECT_EQ(Work().Zip.Str(), "12345-6789");
-  TypeAndLeave(*form, form->MaskEditZip, "12345");
+  TypeAndLeave(*form, Widget<QLineEdit>(*form, "MaskEditZip"), "12345");
   EXPECT_EQ(Work().Zip.Str(), "12345-    ");
-  TypeAndLeave(*form, form->MaskEditZip, "");
+  TypeAndLeave(*form, Widget<QLineEdit>(*form, "MaskEditZip"), "");
   EXPECT_EQ(Work().Zip.Str(), "");
 
-  TypeAndLeave(*form, form->MaskEditPhone, "5551234567");
+  TypeAndLeave(*form, Widget<QLineEdit>(*form, "MaskEditPhone"), "5551234567");
   EXPECT_EQ(Work().Phone.Str(), "(555)123-4567");
-  TypeAndLeave(*form, form->MaskEditPhone, "");
+  TypeAndLeave(*form, Widget<QLineEdit>(*form, "MaskEditPhone"), "");
   EXPECT_EQ(Work().Phone.Str(), "");
-  EXPECT_EQ(form->MaskEditPhone->text(), form->MaskEditPhone->text().trimmed());
-  TypeAndLeave(*form, form->MaskEditFax, "");
+  EXPECT_EQ(Widget<QLineEdit>(*form, "MaskEditPhone")->text(),
+            Widget<QLineEdit>(*form, "MaskEditPhone")->text().trimmed());
+  TypeAndLeave(*form, Widget<QLineEdit>(*form, "MaskEditFax"), "");
   EXPECT_EQ(Work().Fax.Str(), "");
-  TypeAndLeave(*form, form->MaskEditFax, "555123");
+  TypeAndLeave(*form, Widget<QLineEdit>(*form, "MaskEditFax"), "555123");
   EXPECT_EQ(Work().Fax.Str(), "(555)123-    ");
   // A ZIP with a blank among its first five places: the focus goes back, nothing is stored.
-  TypeAndLeave(*form, form->MaskEditZip, "1234");
-  EXPECT_EQ(Focus(), form->MaskEditZip);
+  TypeAndLeave(*form, Widget<QLineEdit>(*form, "MaskEditZip"), "1234");
+  EXPECT_EQ(Focus(), Widget<QLineEdit>(*form, "MaskEditZip"));
   EXPECT_EQ(Work().Zip.Str(), "");
   EXPECT_TRUE(boxes.Shown().empty());
 }
@@ -672,12 +700,14 @@ TEST_F(W3Screen, TextFieldsAreCutToTheirLengthAndNumbersFollowTheEntryRules) {
     std::size_t capacity;
   };
   const Case cases[] = {
-      {form->EditEstablishment, [this] { return Work().Establishment.Str(); }, 4},
-      {form->EditEmployerName, [this] { return Work().EmployerName.Str(); }, 57},
-      {form->EditSuite, [this] { return Work().Suite.Str(); }, 22},
-      {form->EditStreet, [this] { return Work().Street.Str(); }, 22},
-      {form->EditTown, [this] { return Work().Town.Str(); }, 22},
-      {form->EditContact, [this] { return Work().Contact.Str(); }, 27},
+      {Widget<QLineEdit>(*form, "EditEstablishment"), [this] { return Work().Establishment.Str(); },
+       4},
+      {Widget<QLineEdit>(*form, "EditEmployerName"), [this] { return Work().EmployerName.Str(); },
+       57},
+      {Widget<QLineEdit>(*form, "EditSuite"), [this] { return Work().Suite.Str(); }, 22},
+      {Widget<QLineEdit>(*form, "EditStreet"), [this] { return Work().Street.Str(); }, 22},
+      {Widget<QLineEdit>(*form, "EditTown"), [this] { return Work().Town.Str(); }, 22},
+      {Widget<QLineEdit>(*form, "EditContact"), [this] { return Work().Contact.Str(); }, 27},
   };
   const std::string longText(80, 'W');
   for (const Case& c : cases) {
@@ -685,21 +715,21 @@ TEST_F(W3Screen, TextFieldsAreCutToTheirLengthAndNumbersFollowTheEntryRules) {
     TypeAndLeave(*form, c.edit, longText.c_str());
     EXPECT_EQ(c.stored(), std::string(c.capacity, 'W'));
   }
-  TypeAndLeave(*form, form->EditControlNum, " 42 ");
+  TypeAndLeave(*form, Widget<QLineEdit>(*form, "EditControlNum"), " 42 ");
   EXPECT_EQ(Work().ControlNum, 42);
   boxes.Answer(MsgOk);
-  TypeAndLeave(*form, form->EditControlNum, "4x2");
+  TypeAndLeave(*form, Widget<QLineEdit>(*form, "EditControlNum"), "4x2");
   EXPECT_EQ(Work().ControlNum, 42);
-  EXPECT_EQ(Focus(), form->EditControlNum);
-  TypeAndLeave(*form, form->EditControlNum, "");
+  EXPECT_EQ(Focus(), Widget<QLineEdit>(*form, "EditControlNum"));
+  TypeAndLeave(*form, Widget<QLineEdit>(*form, "EditControlNum"), "");
   EXPECT_EQ(Work().ControlNum, 0);
 
-  TypeAndLeave(*form, form->EditTaxWheldTPSickPay, "12.345");
+  TypeAndLeave(*form, Widget<QLineEdit>(*form, "EditTaxWheldTPSickPay"), "12.345");
   EXPECT_EQ(Work().TaxWheldTPSickPay, 123450);
   boxes.Answer(MsgOk);
-  TypeAndLeave(*form, form->EditTaxWheldTPSickPay, "1,234.00");
+  TypeAndLeave(*form, Widget<QLineEdit>(*form, "EditTaxWheldTPSickPay"), "1,234.00");
   EXPECT_EQ(Work().TaxWheldTPSickPay, 123450);
-  EXPECT_EQ(Focus(), form->EditTaxWheldTPSickPay);
+  EXPECT_EQ(Focus(), Widget<QLineEdit>(*form, "EditTaxWheldTPSickPay"));
   EXPECT_EQ(boxes.PendingAnswers(), 0u);
 }
 
@@ -707,11 +737,11 @@ TEST_F(W3Screen, Box13WarnsWhenThePayerHasNoThirdPartySickPay) {
   StoreCompleteW3();
   const auto form = Open();
   boxes.Answer(MsgOk);
-  TypeAndLeave(*form, form->EditTPSickPayUseOnly, "sick pay note");
+  TypeAndLeave(*form, Widget<QLineEdit>(*form, "EditTPSickPayUseOnly"), "sick pay note");
   EXPECT_EQ(boxes.Texts(), std::vector<std::string>{kBox13Warning});
   EXPECT_EQ(boxes.Shown()[0].icon, MsgIcon::Information);
   EXPECT_EQ(Work().TPSickPayUseOnly.Str(), "sick pay note");
-  TypeAndLeave(*form, form->EditTPSickPayUseOnly, "");
+  TypeAndLeave(*form, Widget<QLineEdit>(*form, "EditTPSickPayUseOnly"), "");
   EXPECT_EQ(Work().TPSickPayUseOnly.Str(), "");
 
   // With third-party sick pay chosen in the dialog, no warning.
@@ -719,9 +749,9 @@ TEST_F(W3Screen, Box13WarnsWhenThePayerHasNoThirdPartySickPay) {
     dynamic_cast<TDlgKindOfPayer&>(shown).SetSelections(0, 1);
     return int(QDialog::Accepted);
   };
-  QTest::mouseClick(form->ButtonPayer, Qt::LeftButton);
+  QTest::mouseClick(Widget<QPushButton>(*form, "ButtonPayer"), Qt::LeftButton);
   boxes.Clear();
-  TypeAndLeave(*form, form->EditTPSickPayUseOnly, "sick pay note");
+  TypeAndLeave(*form, Widget<QLineEdit>(*form, "EditTPSickPayUseOnly"), "sick pay note");
   EXPECT_TRUE(boxes.Shown().empty());
   EXPECT_EQ(Work().TPSickPayUseOnly.Str(), "sick pay note");
 }
@@ -730,13 +760,13 @@ TEST_F(W3Screen, Box14SurvivesReopeningAndTheTotals) {
   StoreCompleteW3();
   {
     const auto form = Open();
-    TypeAndLeave(*form, form->EditTaxWheldTPSickPay, "12.5");
-    QTest::mouseClick(form->BitBtnOK, Qt::LeftButton);
+    TypeAndLeave(*form, Widget<QLineEdit>(*form, "EditTaxWheldTPSickPay"), "12.5");
+    QTest::mouseClick(Widget<QPushButton>(*form, "BitBtnOK"), Qt::LeftButton);
     ASSERT_FALSE(form->isVisible());
   }
   EXPECT_EQ(RecordOnDisk(path, 1).w3.TaxWheldTPSickPay, Cents(1250));
   const auto form = Open();
-  EXPECT_EQ(form->EditTaxWheldTPSickPay->text(), "12.50");
+  EXPECT_EQ(Widget<QLineEdit>(*form, "EditTaxWheldTPSickPay")->text(), "12.50");
   EXPECT_EQ(Work().TaxWheldTPSickPay, Cents(1250));
   EXPECT_EQ(RecordOnDisk(path, 1).w3.TaxWheldTPSickPay, Cents(1250));
 }
@@ -745,17 +775,17 @@ TEST_F(W3Screen, CancelLeavesTheFileByteForByteUnchanged) {
   StoreCompleteW3();
   const auto form = Open();
   const std::string before = FileBytes(path);
-  TypeAndLeave(*form, form->EditEmployerName, "Somebody Else");
-  TypeAndLeave(*form, form->MaskEditZip, "12345");
-  TypeAndLeave(*form, form->EditTaxWheldTPSickPay, "99");
-  TypeAndLeave(*form, form->ComboBoxStateForID, "X");
+  TypeAndLeave(*form, Widget<QLineEdit>(*form, "EditEmployerName"), "Somebody Else");
+  TypeAndLeave(*form, Widget<QLineEdit>(*form, "MaskEditZip"), "12345");
+  TypeAndLeave(*form, Widget<QLineEdit>(*form, "EditTaxWheldTPSickPay"), "99");
+  TypeAndLeave(*form, Widget<QComboBox>(*form, "ComboBoxStateForID"), "X");
   form->RunModal = [](QDialog& shown) {
     dynamic_cast<TDlgKindOfPayer&>(shown).SetSelections(5, 1);
     return int(QDialog::Accepted);
   };
-  QTest::mouseClick(form->ButtonPayer, Qt::LeftButton);
+  QTest::mouseClick(Widget<QPushButton>(*form, "ButtonPayer"), Qt::LeftButton);
   EXPECT_FALSE(file->WorkRec.SameBytes(file->OrigRec));
-  QTest::mouseClick(form->BitBtnCancel, Qt::LeftButton);
+  QTest::mouseClick(Widget<QPushButton>(*form, "BitBtnCancel"), Qt::LeftButton);
   EXPECT_FALSE(form->isVisible());
   EXPECT_EQ(form->result(), QDialog::Rejected);
   EXPECT_TRUE(file->WorkRec.SameBytes(file->OrigRec));
@@ -767,8 +797,8 @@ TEST_F(W3Screen, CancelLeavesTheFileByteForByteUnchanged) {
 TEST_F(W3Screen, CancelClickedInAQuestionedTaxYearClosesWithoutTheQuestion) {
   StoreCompleteW3();
   const auto form = Open();
-  Type(form->EditTaxYear, "1990");
-  QTest::mouseClick(form->BitBtnCancel, Qt::LeftButton);
+  Type(Widget<QLineEdit>(*form, "EditTaxYear"), "1990");
+  QTest::mouseClick(Widget<QPushButton>(*form, "BitBtnCancel"), Qt::LeftButton);
   EXPECT_TRUE(boxes.Shown().empty());
   EXPECT_TRUE(file->WorkRec.SameBytes(file->OrigRec));
 }
@@ -776,8 +806,8 @@ TEST_F(W3Screen, CancelClickedInAQuestionedTaxYearClosesWithoutTheQuestion) {
 TEST_F(W3Screen, EscapeCancelsTheTypedEntry) {
   StoreCompleteW3();
   const auto form = Open();
-  Type(form->EditEmployerName, "Typed but escaped");
-  QTest::keyClick(form->EditEmployerName, Qt::Key_Escape);
+  Type(Widget<QLineEdit>(*form, "EditEmployerName"), "Typed but escaped");
+  QTest::keyClick(Widget<QLineEdit>(*form, "EditEmployerName"), Qt::Key_Escape);
   EXPECT_FALSE(form->isVisible());
   EXPECT_TRUE(file->WorkRec.SameBytes(file->OrigRec));
   EXPECT_EQ(Work().EmployerName.Str(), "Acme Tools");
@@ -787,8 +817,9 @@ TEST_F(W3Screen, TheCloseBoxKeepsTheChangesForTheNextSaveQuestion) {
   StoreCompleteW3();
   const auto form = Open();
   const std::string before = FileBytes(path);
-  TypeAndLeave(*form, form->EditTown, "Springfield");
-  Type(form->EditStreet, "1 Main St");  // still in the field when the window closes
+  TypeAndLeave(*form, Widget<QLineEdit>(*form, "EditTown"), "Springfield");
+  Type(Widget<QLineEdit>(*form, "EditStreet"),
+       "1 Main St");  // still in the field when the window closes
   form->close();
   EXPECT_FALSE(form->isVisible());
   EXPECT_EQ(FileBytes(path), before);
@@ -803,20 +834,21 @@ TEST_F(W3Screen, TheCloseBoxKeepsTheChangesForTheNextSaveQuestion) {
 TEST_F(W3Screen, TheRatesButtonOpensTheRatesOfTheTaxYear) {
   StoreCompleteW3();
   const auto form = Open();
-  TypeAndLeave(*form, form->EditTaxYear, "2003");
+  TypeAndLeave(*form, Widget<QLineEdit>(*form, "EditTaxYear"), "2003");
   std::string loaded;
   form->RunModal = [&](QDialog& shown) {
     auto& rates = dynamic_cast<TFormSocSecMedicare&>(shown);
-    EXPECT_EQ(&rates, form->FormSocSecMedicare);
+    EXPECT_EQ(&rates, Widget<TFormSocSecMedicare>(*form, "FormSocSecMedicare"));
     loaded = rates.LoadedYearText();
     return int(QDialog::Rejected);
   };
-  QTest::mouseClick(form->ButtonSSMedcareRates, Qt::LeftButton);
+  QTest::mouseClick(Widget<QPushButton>(*form, "ButtonSSMedcareRates"), Qt::LeftButton);
   EXPECT_EQ(loaded, "2003");
-  TypeAndLeave(*form, form->EditTaxYear, "2002");
-  QTest::mouseClick(form->ButtonSSMedcareRates, Qt::LeftButton);
+  TypeAndLeave(*form, Widget<QLineEdit>(*form, "EditTaxYear"), "2002");
+  QTest::mouseClick(Widget<QPushButton>(*form, "ButtonSSMedcareRates"), Qt::LeftButton);
   EXPECT_EQ(loaded, "2002");
-  EXPECT_EQ(form->FormSocSecMedicare->WorkingRates().SocSecMaxWage, Cents(8490000));
+  EXPECT_EQ(Widget<TFormSocSecMedicare>(*form, "FormSocSecMedicare")->WorkingRates().SocSecMaxWage,
+            Cents(8490000));
   EXPECT_TRUE(boxes.Shown().empty());
 }
 
@@ -838,15 +870,16 @@ TEST_F(W3Screen, Form944AndTheKindOfEmployerByYear) {
       if (year >= 2006)
         QTest::mouseClick(dialog.KindOfPayerButtons[6], Qt::LeftButton, {}, QPoint(6, 10));
       if (year >= 2011) QTest::mouseClick(dialog.KindOfEmployerButtons[2], Qt::LeftButton);
-      QTest::mouseClick(dialog.BitBtnOK, Qt::LeftButton);
+      QTest::mouseClick(Widget<QPushButton>(dialog, "BitBtnOK"), Qt::LeftButton);
       return dialog.result();
     };
-    QTest::mouseClick(screen->ButtonPayer, Qt::LeftButton);
-    EXPECT_EQ(form->LabelKindofPayer->text(), year >= 2011   ? "944, State/local non-501c"
-                                              : year >= 2006 ? "944"
-                                                             : "941");
+    QTest::mouseClick(Widget<QPushButton>(*screen, "ButtonPayer"), Qt::LeftButton);
+    EXPECT_EQ(Widget<QLabel>(*form, "LabelKindofPayer")->text(), year >= 2011
+                                                                     ? "944, State/local non-501c"
+                                                                 : year >= 2006 ? "944"
+                                                                                : "941");
     boxes.Answer(MsgYes);  // the clock says 2003: the tax year is verified
-    QTest::mouseClick(form->BitBtnOK, Qt::LeftButton);
+    QTest::mouseClick(Widget<QPushButton>(*form, "BitBtnOK"), Qt::LeftButton);
     const TRecordBuffer onDisk = RecordOnDisk(path, 1);
     EXPECT_EQ(onDisk.w3.KindOfPayer, year >= 2006 ? 6 : 0) << year;
     EXPECT_EQ(onDisk.bytes[536], year >= 2011 ? 3 : 0) << year;

@@ -15,6 +15,7 @@
 #include "data/Currency.h"
 #include "data/QuillmarFormFile.h"
 #include "screens/W3InputForm.h"
+#include "tests/support/FindWidget.h"
 
 constexpr Currency Cents(std::int64_t cents) { return cents * 100; }
 
@@ -41,7 +42,9 @@ inline void Type(QLineEdit* edit, const char* text) {
 inline void Type(QComboBox* combo, const char* text) { Type(combo->lineEdit(), text); }
 
 // Moves the focus out of the field to a button of the screen, as a click elsewhere does.
-inline void Leave(TFormW3& form) { form.ButtonPayer->setFocus(Qt::TabFocusReason); }
+inline void Leave(TFormW3& form) {
+  Widget<QPushButton>(form, "ButtonPayer")->setFocus(Qt::TabFocusReason);
+}
 
 template <typename Field>
 void TypeAndLeave(TFormW3& form, Field* field, const char* text) {
