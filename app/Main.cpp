@@ -87,7 +87,8 @@ void TMainForm::FormCreate() {
   // A mistyped value is shown by the error display; the start goes on without a folder.
   RunGuarded([this] { lastW2Dir_ = appRegistry_->ReadLastDir(); });
   if (InstallCheckFails(*appRegistry_, settings_.programPath)) {
-    RegisterInstall(*appRegistry_, settings_.programPath, settings_.desktopDataFolder);
+    RegisterInstall(*appRegistry_, settings_.programPath, settings_.desktopDataFolder,
+                    settings_.systemDataFolders);
   }
   SeedPresetRates(*appRegistry_);
   CheckInstalledVersion(*appRegistry_, settings_.programPath);
@@ -315,8 +316,12 @@ void TMainForm::CloseActiveFile() {
 }
 
 void TMainForm::OpenActiveFile(const std::string& path) {
+  // The open file holds its lock; opened a second time it would refuse itself.
+  std::error_code ec;
+  if (activeFile_ && std::filesystem::equivalent(activeFile_->Path(), path, ec)) CloseActiveFile();
+  std::unique_ptr<TQuillmarFormFile> opened = TQuillmarFormFile::Create(path);
   CloseActiveFile();
-  activeFile_ = TQuillmarFormFile::Create(path);
+  activeFile_ = std::move(opened);
   FileExportEfw2Item->setEnabled(launcher_.Available(LaunchTarget::ExportEfw2));
 }
 
@@ -335,7 +340,7 @@ void TMainForm::FileNew() {
   if (!chosen) return;
   std::string fileName = *chosen;
   if (!openMode_) fileName = CompleteNewFileExtension(fileName);
-  // A file that cannot be opened leaves no file open and the former name in place.
+  // A file that cannot be opened leaves the open file (and its name) in place.
   OpenActiveFile(fileName);
   currentFileName_ = fileName;
   lastW2Dir_ = FolderOf(fileName);

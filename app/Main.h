@@ -23,10 +23,11 @@ class TQuillmarRegistry;
 // What the main window needs from its surroundings; the program passes the
 // real ones, tests their own.
 struct MainFormSettings {
-  std::string registryFolder;          // folder of the registry hives
-  std::string programPath;             // path of the running program (the installation check)
-  std::string desktopDataFolder;       // $XDG_DATA_HOME, for the desktop registration
-  std::vector<std::string> arguments;  // command-line arguments, program name excluded
+  std::string registryFolder;     // folder of the registry hives
+  std::string programPath;        // path of the running program (the installation check)
+  std::string desktopDataFolder;  // $XDG_DATA_HOME, for the desktop registration
+  std::vector<std::string> systemDataFolders;  // $XDG_DATA_DIRS: a package's registration
+  std::vector<std::string> arguments;          // command-line arguments, program name excluded
 };
 
 class TMainForm final : public QMainWindow {
@@ -108,7 +109,9 @@ class TMainForm final : public QMainWindow {
   bool CanLaunch(LaunchTarget target);
   // Closes the open data file; its pending change is offered for saving.
   void CloseActiveFile();
-  // Closes the open file and opens (or creates) `path` in its place.
+  // Opens (or creates) `path` and then closes the file that was open. A file
+  // that is refused (not a data file, held by another writer) leaves the open
+  // file open; only the file itself, opened again, is closed first.
   void OpenActiveFile(const std::string& path);
   void ShowProcessingCaption();
 
