@@ -268,4 +268,28 @@ TEST(RegHive, ReadsAUtf16ExportAndWritesItBackAsText) {
             "\"Path\"=hex(2):25,41,25,00\n\"Top\"=dword:00000032\n\n");
 }
 
+// Lines kept because they could not be read, ending in a backslash, stay
+// what they were when a write elsewhere puts other lines after them.
+TEST(RegHive, AKeptLineEndingInABackslashTakesNothingAfterAnUnrelatedWrite) {
+  struct Row {
+    const char* name;
+    const char* text;
+  } rows[] = {
+      {"a cut hex value at the end of the file",
+       "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\K]\n\"F\"=hex:01\\"},
+      {"a blank line between it and a line of hex digits",
+       "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\K]\n\"B\"=hex:zz,\\\n\nab,cd\n"},
+      {"the same before the first key", "REGEDIT4\n\n\"B\"=hex:zz,\\\n\nab,cd\n"},
+  };
+  for (const Row& row : rows) {
+    RegHive hive = ParseSystem(row.text);
+    const std::size_t kept = hive.UnreadableLineCount();
+    hive.SetValue(RegRoot::LocalMachine, "L", RegValue::String("New", "v"));
+    const RegHive again = ParseSystem(hive.Serialize());
+    EXPECT_EQ(again.UnreadableLineCount(), kept) << row.name;
+    EXPECT_EQ(again.FindValue(RegRoot::LocalMachine, "K", "F"), nullptr) << row.name;
+    EXPECT_EQ(ParseSystem(again.Serialize()).Serialize(), again.Serialize()) << row.name;
+  }
+}
+
 }  // namespace
