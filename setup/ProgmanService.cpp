@@ -59,10 +59,18 @@ std::optional<std::vector<ProgmanCommand>> ParseProgmanCommands(const std::strin
         skipBlanks();
         std::string argument;
         if (at < text.size() && text[at] == '"') {
-          const std::size_t close = text.find('"', at + 1);
-          if (close == std::string::npos) return std::nullopt;
-          argument = text.substr(at + 1, close - at - 1);
-          at = close + 1;
+          // Quoted: everything up to the closing quote; "" is one quote.
+          for (++at;; ++at) {
+            if (at >= text.size()) return std::nullopt;
+            if (text[at] != '"') {
+              argument += text[at];
+            } else if (at + 1 < text.size() && text[at + 1] == '"') {
+              argument += text[++at];
+            } else {
+              break;
+            }
+          }
+          ++at;
           skipBlanks();
         } else {
           while (at < text.size() && text[at] != ',' && text[at] != ')') argument += text[at++];

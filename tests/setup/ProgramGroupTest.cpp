@@ -104,6 +104,31 @@ TEST_F(ProgramGroupTest, GroupListingHasTheDocumentedLines) {
   EXPECT_EQ(service.Request("Elsewhere"), std::nullopt);
 }
 
+// Install folders with characters that the Program Manager commands or the
+// desktop entry treat specially: the menu entry still runs exactly the program.
+TEST_F(ProgramGroupTest, OddFolderNamesGetAnEntryThatRunsExactlyTheProgram) {
+  for (const char* name : {"a\"b", "a)b", "a]b", "100%", "a\"),(\"x", "$HOME `id` \\n"}) {
+    const TempDir root;
+    const fs::path odd = root.Path() / name;
+    WriteText(odd / "Quillmar", "program");
+    ProgmanService local(DesktopMenu(root.Path() / "config", root.Path() / "data"));
+    RecordingDde recording(local);
+    InstallProgramIcons(odd, QuillmarItemTable(), recording, boxes, dialogs);
+    const std::vector<MenuItem> items =
+        DesktopMenu(root.Path() / "config", root.Path() / "data").Items("Quillmar");
+    EXPECT_EQ(items.size(), 1u) << name;
+    if (items.size() != 1) continue;
+    EXPECT_EQ(items[0].commandLine, (odd / "Quillmar").string()) << name;
+    EXPECT_EQ(items[0].folder, odd.string()) << name;
+    if (std::string(name) == "100%") {
+      EXPECT_NE(ReadText(items[0].desktopFile)
+                    .find("\nExec=\"" + root.Path().string() + "/100%%/Quillmar\"\n"),
+                std::string::npos);
+    }
+  }
+  EXPECT_TRUE(boxes.shown.empty());
+}
+
 TEST(PrepareGroupListTest, DefaultChosenByPrefixOrAdded) {
   const struct {
     Strings groups;
