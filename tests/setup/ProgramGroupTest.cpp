@@ -129,6 +129,30 @@ TEST_F(ProgramGroupTest, OddFolderNamesGetAnEntryThatRunsExactlyTheProgram) {
   EXPECT_TRUE(boxes.shown.empty());
 }
 
+// Links planted where a menu file's temporary copy once went ("<file>.new")
+// are neither written through nor removed.
+TEST_F(ProgramGroupTest, MenuFilesAreNeverWrittenThroughAPlantedLink) {
+  const fs::path victim = temp.Path() / "victim";
+  WriteText(victim, "theirs");
+  const fs::path planted[] = {
+      temp.Path() / "config/menus/applications-merged/progman-quillmar.menu.new",
+      temp.Path() / "data/desktop-directories/progman-quillmar.directory.new",
+      temp.Path() / "data/applications/progman-quillmar-quillmar.desktop.new"};
+  for (const fs::path& link : planted) {
+    fs::create_directories(link.parent_path());
+    fs::create_symlink(victim, link);
+  }
+  Install();
+  EXPECT_EQ(ItemNames("Quillmar"), Strings{"Quillmar"});
+  EXPECT_EQ(ReadText(victim), "theirs");
+  for (const fs::path& link : planted) EXPECT_TRUE(fs::is_symlink(link)) << link;
+  for (const fs::path& link : planted) {
+    for (const auto& entry : fs::directory_iterator(link.parent_path())) {
+      EXPECT_FALSE(entry.path().filename().string().starts_with(".")) << "left " << entry.path();
+    }
+  }
+}
+
 TEST(PrepareGroupListTest, DefaultChosenByPrefixOrAdded) {
   const struct {
     Strings groups;
