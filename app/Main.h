@@ -23,11 +23,12 @@ class TQuillmarRegistry;
 // What the main window needs from its surroundings; the program passes the
 // real ones, tests their own.
 struct MainFormSettings {
-  std::string registryFolder;     // folder of the registry hives
-  std::string programPath;        // path of the running program (the installation check)
-  std::string desktopDataFolder;  // $XDG_DATA_HOME, for the desktop registration
-  std::vector<std::string> systemDataFolders;  // $XDG_DATA_DIRS: a package's registration
-  std::vector<std::string> arguments;          // command-line arguments, program name excluded
+  std::string registryFolder;          // folder of the registry hives
+  std::string programPath;             // path of the running program (the installation check)
+  std::string desktopDataFolder;       // $XDG_DATA_HOME, for the desktop registration
+  std::vector<std::string> arguments;  // command-line arguments, program name excluded
+  // $XDG_DATA_DIRS: where a package registers the program with the desktop
+  std::vector<std::string> systemDataFolders;
 };
 
 class TMainForm final : public QMainWindow {

@@ -57,8 +57,10 @@ fs::path FreeName(const fs::path& folder, const std::string& base, const std::st
 bool WriteTextFile(const fs::path& file, const std::string& text) {
   std::error_code ec;
   fs::create_directories(file.parent_path(), ec);
-  const std::string pattern =
-      (file.parent_path() / ("." + file.filename().string() + ".XXXXXX")).string();
+  std::string hidden(1, '.');
+  hidden += file.filename().string();
+  hidden += ".XXXXXX";
+  const std::string pattern = (file.parent_path() / hidden).string();
   std::vector<char> temp(pattern.begin(), pattern.end());
   temp.push_back('\0');
   const int fd = mkostemp(temp.data(), O_CLOEXEC);
