@@ -449,10 +449,12 @@ std::vector<std::string> PrintPlainPaperW2PerEmployee(const PdfDeviceFactory& ma
   for (const W2Record& w2 : employees) {
     // The device writes under a temporary name of this run's own; the file
     // gets its name only once it is whole.
+    // A folder that takes no file, or a device that cannot start (it has said
+    // why), takes none of the others either: the closing message counts.
     TPrivateTempFile temp(folder, ".pdf");
-    if (temp.Failed()) continue;
+    if (temp.Failed()) break;
     std::unique_ptr<IPrinterDevice> device = makeDevice(temp.Path());
-    if (!device || !device->BeginDoc("W-2 " + Trimmed(w2.LastName.Str()))) continue;
+    if (!device || !device->BeginDoc("W-2 " + Trimmed(w2.LastName.Str()))) break;
     PrintEmployee(*device, layout, w2, w3, copies, true);
     device->EndDoc();
     device.reset();
