@@ -21,6 +21,7 @@
 #include "platform/FilePaths.h"
 #include "platform/MessageBoxes.h"
 #include "rules/SumToW3.h"
+#include "settings/DesktopRegistration.h"
 #include "settings/InstallCheck.h"
 #include "settings/QuillmarRegistry.h"
 #include "settings/RateTableSeeding.h"
@@ -89,6 +90,11 @@ void TMainForm::FormCreate() {
   if (InstallCheckFails(*appRegistry_, settings_.programPath)) {
     RegisterInstall(*appRegistry_, settings_.programPath, settings_.desktopDataFolder,
                     settings_.systemDataFolders);
+  } else if (RegisteredSystemWide(settings_.systemDataFolders, settings_.programPath)) {
+    // The package was installed over a copy that had registered per user:
+    // the per-user entry and type it wrote go, leaving the package's only.
+    RegisterWithDesktop(settings_.desktopDataFolder, settings_.programPath,
+                        settings_.systemDataFolders);
   }
   SeedPresetRates(*appRegistry_);
   CheckInstalledVersion(*appRegistry_, settings_.programPath);
