@@ -85,43 +85,29 @@ TEST(DesktopRegistration, AFailureIsSilent) {
 
 }  // namespace
 
-// A system data folder as the Debian package fills it: the entry starts
-// /usr/bin/Quillmar, a link to the program in /opt.
+// A system data folder as the Debian package fills it: the entry starts a
+// link to the program, as /usr/bin/Quillmar does.
 TEST(DesktopRegistration, APackageRegisteredSystemWideGetsNoPerUserCopies) {
   TempDir root;
   const fs::path program = root.Path() / "opt" / "Quillmar";
-  const fs::path link = root.Path() / "bin" / "Quillmar";
-  const fs::path other = root.Path() / "build" / "Quillmar";
-  for (const fs::path& p : {program, other}) {
-    fs::create_directories(p.parent_path());
-    std::ofstream(p) << "program";
-  }
-  fs::create_directories(link.parent_path());
-  fs::create_symlink(program, link);
   const fs::path system = root.Path() / "share";
   fs::create_directories(system / "applications");
   fs::create_directories(system / "mime" / "packages");
+  fs::create_directories(program.parent_path());
+  std::ofstream(program) << "program";
+  fs::create_symlink(program, root.Path() / "link");
   std::ofstream(system / "applications" / "tolvane-quillmar.desktop")
-      << "[Desktop Entry]\nExec=" << link.string() << " %f\n";
+      << "[Desktop Entry]\nExec=" << (root.Path() / "link").string() << " %f\n";
   std::ofstream(system / "mime" / "packages" / "tolvane-quillmar.xml") << QuillmarMimePackage();
   const std::vector<std::string> dirs = {"relative/share", system.string() + "/"};
-
-  struct Row {
-    const char* name;
-    fs::path program;
-    bool perUser;
-  } rows[] = {{"the packaged program", program, false}, {"a build tree's program", other, true}};
-  for (const Row& row : rows) {
+  // The packaged program, and one of a build tree (which registers per user).
+  for (const fs::path& running : {program, root.Path() / "build" / "Quillmar"}) {
     TempDir data;
-    // What an earlier start wrote for this program goes; nothing else does.
-    ASSERT_TRUE(RegisterWithDesktop(data.Path(), row.program.string()));
-    std::ofstream(data.Path() / "applications" / "mine.desktop") << "mine";
-    ASSERT_TRUE(RegisterWithDesktop(data.Path(), row.program.string(), dirs));
-    EXPECT_EQ(fs::exists(data.Path() / "applications" / "tolvane-quillmar.desktop"), row.perUser)
-        << row.name;
-    EXPECT_EQ(fs::exists(data.Path() / "mime" / "packages" / "tolvane-quillmar.xml"), row.perUser)
-        << row.name;
-    EXPECT_TRUE(fs::exists(data.Path() / "applications" / "mine.desktop")) << row.name;
+    const bool perUser = running != program;
+    ASSERT_TRUE(RegisterWithDesktop(data.Path(), running.string()));  // an earlier start
+    ASSERT_TRUE(RegisterWithDesktop(data.Path(), running.string(), dirs));
+    EXPECT_EQ(fs::exists(data.Path() / "applications" / "tolvane-quillmar.desktop"), perUser);
+    EXPECT_EQ(fs::exists(data.Path() / "mime" / "packages" / "tolvane-quillmar.xml"), perUser);
   }
   fs::remove(system / "mime" / "packages" / "tolvane-quillmar.xml");
   EXPECT_FALSE(RegisteredSystemWide(dirs, program.string())) << "without the MIME package";
