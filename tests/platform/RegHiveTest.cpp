@@ -2,6 +2,7 @@
 // put into the file is lost when the program writes it again.
 
 #include <gtest/gtest.h>
+#include <malloc.h>
 
 #include <string>
 
@@ -289,6 +290,24 @@ TEST(RegHive, AKeptLineEndingInABackslashTakesNothingAfterAnUnrelatedWrite) {
     EXPECT_EQ(again.UnreadableLineCount(), kept) << row.name;
     EXPECT_EQ(again.FindValue(RegRoot::LocalMachine, "K", "F"), nullptr) << row.name;
     EXPECT_EQ(ParseSystem(again.Serialize()).Serialize(), again.Serialize()) << row.name;
+  }
+}
+
+// The heap a parsed hive holds (malloc's own count; the tests run on one
+// thread). Each level of one deep key ("k\k\...\k") costs a few dozen bytes for
+// its two bytes of text; with every ancestor's whole path kept, 20,000 levels took 488 MB.
+TEST(RegHive, ADeepKeyHoldsMemoryInProportionToItsText) {
+  const auto heap = [] { return mallinfo2().uordblks + mallinfo2().hblkhd; };
+  for (const int levels : {20000, 40000}) {
+    std::string path = "k";
+    for (int i = 1; i < levels; ++i) path += "\\k";
+    const std::string text = "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\" + path + "]\n\"V\"=\"x\"\n";
+    const std::size_t before = heap();
+    const RegHive hive = ParseSystem(text);
+    const std::size_t held = heap() - before;
+    EXPECT_LT(held, 64 * text.size()) << levels << " levels hold " << held << " bytes";
+    EXPECT_NE(hive.FindValue(RegRoot::LocalMachine, path, "V"), nullptr) << levels;
+    EXPECT_TRUE(hive.KeyExists(RegRoot::LocalMachine, path.substr(0, levels - 1))) << levels;
   }
 }
 
