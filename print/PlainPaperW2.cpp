@@ -448,9 +448,8 @@ std::vector<std::string> PrintPlainPaperW2PerEmployee(const PdfDeviceFactory& ma
   const std::string prefix = folder.empty() || folder.back() == '/' ? folder : folder + "/";
   for (const W2Record& w2 : employees) {
     // The device writes under a temporary name of this run's own; the file
-    // gets its name only once it is whole.
-    // A folder that takes no file, or a device that cannot start (it has said
-    // why), takes none of the others either: the closing message counts.
+    // gets its name only once it is whole. A folder that takes no file, or a
+    // device that cannot start (it has said why), takes none of the others.
     TPrivateTempFile temp(folder, ".pdf");
     if (temp.Failed()) break;
     std::unique_ptr<IPrinterDevice> device = makeDevice(temp.Path());
