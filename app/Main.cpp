@@ -90,7 +90,8 @@ void TMainForm::FormCreate() {
   if (InstallCheckFails(*appRegistry_, settings_.programPath)) {
     RegisterInstall(*appRegistry_, settings_.programPath, settings_.desktopDataFolder,
                     settings_.systemDataFolders);
-  } else if (RegisteredSystemWide(settings_.systemDataFolders, settings_.programPath)) {
+  } else if (RegisteredSystemWide(settings_.systemDataFolders, settings_.programPath,
+                                  settings_.desktopDataFolder)) {
     // The package was installed over a copy that had registered per user:
     // the per-user entry and type it wrote go, leaving the package's only.
     RegisterWithDesktop(settings_.desktopDataFolder, settings_.programPath,

@@ -118,9 +118,10 @@ bool RemoveOwnCopy(const std::filesystem::path& file, const std::string& content
 }  // namespace
 
 bool RegisteredSystemWide(const std::vector<std::string>& systemDataFolders,
-                          const std::string& programPath) {
+                          const std::string& programPath, const std::filesystem::path& dataHome) {
   for (const std::string& folder : systemDataFolders) {
     if (folder.empty() || folder[0] != '/') continue;  // relative entries are ignored
+    if (!dataHome.empty() && SameFile(folder, dataHome)) continue;
     const std::filesystem::path base(folder);
     const std::filesystem::path mime =
         base / "mime" / "packages" / (std::string(kFileBaseName) + ".xml");
@@ -178,7 +179,7 @@ bool RegisterWithDesktop(const std::filesystem::path& dataHome, const std::strin
       mimeFolder / "packages" / (std::string(kFileBaseName) + ".xml");
   const std::filesystem::path entryFile =
       applicationsFolder / (std::string(kFileBaseName) + ".desktop");
-  if (RegisteredSystemWide(systemDataFolders, programPath)) {
+  if (RegisteredSystemWide(systemDataFolders, programPath, dataHome)) {
     if (RemoveOwnCopy(mimeFile, QuillmarMimePackage())) RunTool("update-mime-database", mimeFolder);
     if (RemoveOwnCopy(entryFile, QuillmarDesktopEntry(programPath))) {
       RunTool("update-desktop-database", applicationsFolder);

@@ -14,9 +14,11 @@ std::string QuillmarDesktopEntry(const std::string& programPath);
 
 // True when one of the system's data folders (those of $XDG_DATA_DIRS) holds
 // the package's desktop entry and MIME package, and the entry starts the
-// program at `programPath` (the installed package).
+// program at `programPath` (the installed package). The user's own data
+// folder `dataHome` does not count, should $XDG_DATA_DIRS name it too.
 bool RegisteredSystemWide(const std::vector<std::string>& systemDataFolders,
-                          const std::string& programPath);
+                          const std::string& programPath,
+                          const std::filesystem::path& dataHome = {});
 
 // Writes the package to <dataHome>/mime/packages and the entry to
 // <dataHome>/applications (each only when it changed) and refreshes the

@@ -109,6 +109,7 @@ TEST(DesktopRegistration, APackageRegisteredSystemWideGetsNoPerUserCopies) {
     EXPECT_EQ(fs::exists(data.Path() / "applications" / "tolvane-quillmar.desktop"), perUser);
     EXPECT_EQ(fs::exists(data.Path() / "mime" / "packages" / "tolvane-quillmar.xml"), perUser);
   }
+  EXPECT_FALSE(RegisteredSystemWide(dirs, program.string(), system)) << "the user's own folder";
   fs::remove(system / "mime" / "packages" / "tolvane-quillmar.xml");
   EXPECT_FALSE(RegisteredSystemWide(dirs, program.string())) << "without the MIME package";
 }
