@@ -25,6 +25,7 @@
 #include "rules/FiledCopy.h"
 #include "rules/SumToW3.h"
 #include "screens/FileQuestions.h"
+#include "settings/DesktopRegistration.h"
 #include "settings/InstallCheck.h"
 #include "settings/QuillmarRegistry.h"
 #include "settings/RateTableSeeding.h"
@@ -91,7 +92,14 @@ void TMainForm::FormCreate() {
   // A mistyped value is shown by the error display; the start goes on without a folder.
   RunGuarded([this] { lastW2Dir_ = appRegistry_->ReadLastDir(); });
   if (InstallCheckFails(*appRegistry_, settings_.programPath)) {
-    RegisterInstall(*appRegistry_, settings_.programPath, settings_.desktopDataFolder);
+    RegisterInstall(*appRegistry_, settings_.programPath, settings_.desktopDataFolder,
+                    settings_.systemDataFolders);
+  } else if (RegisteredSystemWide(settings_.systemDataFolders, settings_.programPath,
+                                  settings_.desktopDataFolder)) {
+    // The package was installed over a copy that had registered per user:
+    // the per-user entry and type it wrote go, leaving the package's only.
+    RegisterWithDesktop(settings_.desktopDataFolder, settings_.programPath,
+                        settings_.systemDataFolders);
   }
   SeedPresetRates(*appRegistry_);
   CheckInstalledVersion(*appRegistry_, settings_.programPath);
@@ -358,8 +366,12 @@ void TMainForm::CloseActiveFile() {
 }
 
 void TMainForm::OpenActiveFile(const std::string& path) {
+  // The open file holds its lock; opened a second time it would refuse itself.
+  std::error_code ec;
+  if (activeFile_ && std::filesystem::equivalent(activeFile_->Path(), path, ec)) CloseActiveFile();
+  std::unique_ptr<TQuillmarFormFile> opened = TQuillmarFormFile::Create(path);
   CloseActiveFile();
-  activeFile_ = TQuillmarFormFile::Create(path);
+  activeFile_ = std::move(opened);
   // A journal of another file found beside it was kept aside, not applied.
   if (const std::string notice = activeFile_->KeptJournalNotice(); !notice.empty()) {
     ShowMessage(notice, MsgIcon::Warning);
@@ -386,7 +398,7 @@ void TMainForm::FileNew() {
   if (!chosen) return;
   std::string fileName = *chosen;
   if (!openMode_) fileName = CompleteNewFileExtension(fileName);
-  // A file that cannot be opened leaves no file open and the former name in place.
+  // A file that cannot be opened leaves the open file (and its name) in place.
   OpenActiveFile(fileName);
   currentFileName_ = fileName;
   lastW2Dir_ = FolderOf(fileName);

@@ -27,6 +27,8 @@ struct MainFormSettings {
   std::string programPath;             // path of the running program (the installation check)
   std::string desktopDataFolder;       // $XDG_DATA_HOME, for the desktop registration
   std::vector<std::string> arguments;  // command-line arguments, program name excluded
+  // $XDG_DATA_DIRS: where a package registers the program with the desktop
+  std::vector<std::string> systemDataFolders;
 };
 
 class TMainForm final : public QMainWindow {
@@ -120,7 +122,9 @@ class TMainForm final : public QMainWindow {
   bool CanLaunch(LaunchTarget target);
   // Closes the open data file; its pending change is offered for saving.
   void CloseActiveFile();
-  // Closes the open file and opens (or creates) `path` in its place.
+  // Opens (or creates) `path` and then closes the file that was open. A file
+  // that is refused (not a data file, held by another writer) leaves the open
+  // file open; only the file itself, opened again, is closed first.
   void OpenActiveFile(const std::string& path);
   void ShowProcessingCaption();
 

@@ -27,6 +27,19 @@ std::string XdgFolder(const char* name, const char* fallback) {
   return std::string(home ? home : "") + fallback;
 }
 
+// The folders of $XDG_DATA_DIRS, or the freedesktop default when it is unset or empty.
+std::vector<std::string> SystemDataFolders() {
+  const char* value = std::getenv("XDG_DATA_DIRS");
+  const std::string dirs = value && *value ? value : "/usr/local/share/:/usr/share/";
+  std::vector<std::string> folders;
+  std::size_t start = 0;
+  for (std::size_t colon; (colon = dirs.find(':', start)) != std::string::npos; start = colon + 1) {
+    folders.push_back(dirs.substr(start, colon - start));
+  }
+  folders.push_back(dirs.substr(start));
+  return folders;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -37,6 +50,7 @@ int main(int argc, char* argv[]) {
   MainFormSettings settings;
   settings.registryFolder = XdgFolder("XDG_CONFIG_HOME", "/.config") + "/Tolvane";
   settings.desktopDataFolder = XdgFolder("XDG_DATA_HOME", "/.local/share");
+  settings.systemDataFolders = SystemDataFolders();
   settings.programPath = RunningProgramPath();
   const QStringList arguments = QApplication::arguments();
   for (qsizetype i = 1; i < arguments.size(); ++i)
@@ -55,6 +69,8 @@ int main(int argc, char* argv[]) {
   {
     TMainForm window(settings, fileDialog, launcher, desktop);
     launcher.SetParent(&window);
+    // A box shown while no window is active stands over the main window.
+    boxes.SetMainWindow(&window);
     // Created once, hidden until the edit check shows its report in it.
     TFormErrorReport errorReport(printer, printerSetupDialog, fontDialog, &window);
     launcher.SetReportWindow(&errorReport);

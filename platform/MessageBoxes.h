@@ -22,6 +22,8 @@ struct MessageBoxRequest {
   std::string text;
   MsgIcon icon = MsgIcon::None;
   unsigned buttons = MsgOk;
+  // Task-modal in the original desktop; every box of the program now blocks
+  // the whole program (see QtMessageBoxes), so this only tells the kind of box.
   bool taskModal = false;
 };
 

@@ -32,13 +32,30 @@ bool IsBelow(std::string_view path, std::string_view parent) {
          EqualsNoCase(path.substr(0, parent.size()), parent);
 }
 
-// The key of a key path in RegHive's map: the root, then the path in upper case.
-std::string KeyOf(RegRoot root, std::string_view path) {
-  std::string key(1, static_cast<char>('0' + static_cast<int>(root)));
-  key += '\\';
-  for (char c : path) key += UpperAscii(c);
-  return key;
-}
+// The components of a key path, one at a time: Next returns false after the last.
+class PathWalk {
+ public:
+  explicit PathWalk(std::string_view path) : rest_(path), done_(path.empty()) {}
+  bool Next(std::string& upperName) {
+    if (done_) return false;
+    const std::size_t slash = rest_.find('\\');
+    const std::string_view name = rest_.substr(0, slash);
+    upperName.clear();
+    for (char c : name) upperName += UpperAscii(c);
+    if (slash == std::string_view::npos) {
+      done_ = true;
+    } else {
+      rest_.remove_prefix(slash + 1);
+    }
+    return true;
+  }
+
+ private:
+  std::string_view rest_;
+  bool done_;
+};
+
+constexpr std::size_t kRootCount = 3;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -224,9 +241,11 @@ bool IsHexValueLine(std::string_view line) {
 }
 
 // A line that carries on the hex data of the line before it: hex digits,
-// commas and blanks, perhaps ending in a backslash itself.
+// commas and blanks, perhaps ending in a backslash itself; never an empty line.
 bool IsHexContinuation(std::string_view line) {
   line = TrimRight(TrimLeft(line));
+  // A blank line ends the value: hex data never has one inside it.
+  if (line.empty()) return false;
   if (!line.empty() && line.back() == '\\') line.remove_suffix(1);
   return std::all_of(line.begin(), line.end(),
                      [](char c) { return HexDigit(c) >= 0 || c == ',' || IsBlank(c); });
@@ -270,6 +289,11 @@ std::string SerializeValue(const RegValue& value) {
   return out;
 }
 
+bool EndsInBackslash(std::string_view line) {
+  line = TrimRight(line);
+  return !line.empty() && line.back() == '\\';
+}
+
 std::vector<std::string_view> SplitLines(std::string_view text) {
   std::vector<std::string_view> lines;
   while (!text.empty()) {
@@ -297,7 +321,44 @@ const char* RegRootName(RegRoot root) {
   return "";
 }
 
-RegHive::RegHive(std::vector<RegRoot> roots) : roots_(std::move(roots)) {}
+RegHive::RegHive(std::vector<RegRoot> roots) : roots_(std::move(roots)), nodes_(kRootCount) {}
+
+std::size_t RegHive::ChildKeyHash::operator()(const ChildKey& key) const {
+  return std::hash<std::string>{}(key.upperName) ^
+         (std::hash<const void*>{}(key.parent) * 0x9E3779B97F4A7C15ull);
+}
+
+const RegHive::KeyNode* RegHive::FindNode(RegRoot root, std::string_view path) const {
+  const KeyNode* node = &nodes_[static_cast<std::size_t>(root)];
+  PathWalk walk(path);
+  ChildKey key{nullptr, {}};
+  while (walk.Next(key.upperName)) {
+    key.parent = node;
+    const auto it = children_.find(key);
+    if (it == children_.end()) return nullptr;
+    node = it->second;
+  }
+  return node;
+}
+
+RegHive::KeyNode& RegHive::EnsureNode(RegRoot root, std::string_view path) {
+  KeyNode* node = &nodes_[static_cast<std::size_t>(root)];
+  PathWalk walk(path);
+  ChildKey key{nullptr, {}};
+  while (walk.Next(key.upperName)) {
+    key.parent = node;
+    const auto it = children_.find(key);
+    if (it != children_.end()) {
+      node = it->second;
+      continue;
+    }
+    KeyNode* child = &nodes_.emplace_back();
+    children_.emplace(std::move(key), child);
+    key = ChildKey{nullptr, {}};
+    node = child;
+  }
+  return *node;
+}
 
 bool RegHive::Holds(RegRoot root) const {
   return std::find(roots_.begin(), roots_.end(), root) != roots_.end();
@@ -324,7 +385,7 @@ RegHive RegHive::Parse(std::string_view text, std::vector<RegRoot> roots) {
     } else if (current) {
       current->entries.push_back({false, {}, std::move(rawLines)});
     } else {
-      for (std::string& line : rawLines) hive.preamble_.push_back(std::move(line));
+      hive.preamble_.push_back({false, {}, std::move(rawLines)});
     }
   };
 
@@ -392,9 +453,26 @@ RegHive RegHive::Parse(std::string_view text, std::vector<RegRoot> roots) {
 }
 
 std::string RegHive::Serialize() const {
+  // Kept lines that end in a backslash must not take up kept lines that
+  // follow them now (when a blank line between was dropped): a blank line ends them.
+  const auto writeEntries = [](std::string& out, const std::vector<Entry>& entries) {
+    bool open = false;  // the last line written ends in a backslash
+    for (const Entry& entry : entries) {
+      if (entry.isValue) {
+        out += SerializeValue(entry.value) + "\n";
+        open = false;
+        continue;
+      }
+      if (open && !entry.rawLines.empty() && IsHexContinuation(entry.rawLines.front())) {
+        out += "\n";
+      }
+      for (const std::string& line : entry.rawLines) out += line + "\n";
+      open = !entry.rawLines.empty() && EndsInBackslash(entry.rawLines.back());
+    }
+  };
   std::string out(kHeader);
   out += "\n\n";
-  for (const std::string& line : preamble_) out += line + "\n";
+  writeEntries(out, preamble_);
   if (!preamble_.empty()) out += "\n";
   for (const auto& section : sections_) {
     if (section->parsed) {
@@ -405,33 +483,20 @@ std::string RegHive::Serialize() const {
     } else {
       out += section->rawHeader + "\n";
     }
-    for (const Entry& entry : section->entries) {
-      if (entry.isValue) {
-        out += SerializeValue(entry.value) + "\n";
-      } else {
-        for (const std::string& line : entry.rawLines) out += line + "\n";
-      }
-    }
+    writeEntries(out, section->entries);
     out += "\n";
   }
   return out;
 }
 
 RegHive::Section* RegHive::FindSection(RegRoot root, std::string_view path) {
-  const auto it = keys_.find(KeyOf(root, path));
-  return it == keys_.end() ? nullptr : it->second;
+  const KeyNode* node = FindNode(root, path);
+  return node ? node->section : nullptr;
 }
 
 RegHive::Section& RegHive::AddSection(Sections::iterator at, Section section) {
   Section& added = **sections_.insert(at, std::make_unique<Section>(std::move(section)));
-  if (added.parsed) {
-    keys_[KeyOf(added.root, added.path)] = &added;
-    const std::string_view path(added.path);
-    for (std::size_t slash = path.find('\\'); slash != std::string_view::npos;
-         slash = path.find('\\', slash + 1)) {
-      keys_.try_emplace(KeyOf(added.root, path.substr(0, slash)), nullptr);
-    }
-  }
+  if (added.parsed) EnsureNode(added.root, added.path).section = &added;
   return added;
 }
 
@@ -441,7 +506,7 @@ const RegHive::Section* RegHive::FindSection(RegRoot root, std::string_view path
 
 bool RegHive::KeyExists(RegRoot root, std::string_view path) const {
   if (!Holds(root)) return false;
-  return path.empty() || keys_.count(KeyOf(root, path)) > 0;
+  return path.empty() || FindNode(root, path) != nullptr;
 }
 
 void RegHive::CreateKey(RegRoot root, std::string_view path) {
@@ -478,7 +543,9 @@ std::vector<std::string> RegHive::SubKeyNames(RegRoot root, std::string_view pat
     std::string_view rest(section->path);
     if (!path.empty()) rest.remove_prefix(path.size() + 1);
     const std::string_view name = rest.substr(0, rest.find('\\'));
-    if (seen.insert(KeyOf(root, name)).second) names.emplace_back(name);
+    std::string upper;
+    for (char c : name) upper += UpperAscii(c);
+    if (seen.insert(std::move(upper)).second) names.emplace_back(name);
   }
   return names;
 }
@@ -521,7 +588,8 @@ void RegHive::SetValue(RegRoot root, std::string_view path, const RegValue& valu
 }
 
 std::size_t RegHive::UnreadableLineCount() const {
-  std::size_t count = preamble_.size();
+  std::size_t count = 0;
+  for (const Entry& entry : preamble_) count += entry.rawLines.size();
   for (const auto& section : sections_) {
     if (!section->parsed) ++count;
     for (const Entry& entry : section->entries) count += entry.rawLines.size();

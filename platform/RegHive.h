@@ -19,6 +19,7 @@
 // hex(2) and hex(7) data included, are kept as UTF-8 like every other text,
 // and the hive is written back in the format above.
 
+#include <deque>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -85,10 +86,31 @@ class RegHive {
   // with the keys above it.
   Section& AddSection(Sections::iterator at, Section section);
 
+  // A key: its section, or nullptr for a key that only its subkeys imply.
+  // Each knows only its own name (in its parent's entry of children_), so
+  // that a key thousands of levels deep costs memory in proportion to its
+  // path, not to the square of it.
+  struct KeyNode {
+    Section* section = nullptr;
+  };
+  struct ChildKey {
+    const KeyNode* parent;
+    std::string upperName;
+    bool operator==(const ChildKey&) const = default;
+  };
+  struct ChildKeyHash {
+    std::size_t operator()(const ChildKey& key) const;
+  };
+
+  const KeyNode* FindNode(RegRoot root, std::string_view path) const;
+  KeyNode& EnsureNode(RegRoot root, std::string_view path);
+
   std::vector<RegRoot> roots_;
-  std::vector<std::string> preamble_;  // unreadable lines before the first key
-  Sections sections_;                  // in the order of the file
-  // Every key there is, by root and upper-case path: its section, or
-  // nullptr for a key that only its subkeys imply.
-  std::unordered_map<std::string, Section*> keys_;
+  std::vector<Entry> preamble_;  // unreadable lines before the first key
+  Sections sections_;            // in the order of the file
+  // Every key there is: first one node for each RegRoot, then the keys (a
+  // deque, so that the nodes stay where they are as it grows).
+  std::deque<KeyNode> nodes_;
+  // The subkeys of every key, by the key and the subkey's upper-case name.
+  std::unordered_map<ChildKey, KeyNode*, ChildKeyHash> children_;
 };

@@ -1,6 +1,7 @@
 #include "print/PlainPaperW2.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstring>
 #include <set>
@@ -13,6 +14,7 @@
 #include "platform/CodePage.h"
 #include "platform/MessageBoxes.h"
 #include "print/PrintReport.h"
+#include "print/PrivateFile.h"
 #include "print/W2Print.h"
 #include "rules/Box12Codes.h"
 #include "rules/KindOfPayer.h"
@@ -152,10 +154,15 @@ void PrintEmployee(IPrinterDevice& printer, const PlainW2Layout& layout, const W
   }
 }
 
-// "/" and "\" and the other characters Windows refuses, control characters too.
+// "/" and "\" and the other characters Windows refuses, control characters
+// too, and the five bytes Windows-1252 leaves undefined (they decode to controls).
 bool Forbidden(unsigned char c) {
-  return c < 32 || c == 127 || std::strchr("/\\:*?\"<>|", c) != nullptr;
+  return c < 32 || c == 127 || c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D ||
+         std::strchr("/\\:*?\"<>|", c) != nullptr;
 }
+
+// How far the " (n)" numbering goes before a name counts as not to be had.
+constexpr int kMaxSameName = 1000;
 
 std::string Trimmed(const std::string& text) {
   const std::size_t first = text.find_first_not_of(' ');
@@ -323,7 +330,8 @@ std::string EmployeeCopiesFileName(const W2Record& w2, int taxYear) {
   }
   // A name may not start with a dot (hidden on Linux).
   if (name[0] == '.') name[0] = '_';
-  return name + ".pdf";
+  // The records' letters are Windows-1252; the file system's names are UTF-8.
+  return Cp1252ToUtf8(name) + ".pdf";
 }
 
 std::vector<std::string> PrintPlainPaperW2PerEmployee(const PdfDeviceFactory& makeDevice,
@@ -331,23 +339,33 @@ std::vector<std::string> PrintPlainPaperW2PerEmployee(const PdfDeviceFactory& ma
                                                       const std::vector<W2Record>& employees,
                                                       const W3Record& w3) {
   std::vector<std::string> written;
+  // Final names given in this run; a name that turns out to be taken in the
+  // folder counts as given too.
   std::set<std::string> taken;
   const PlainW2Layout& layout = PlainW2LayoutForYear(w3.TaxYear);
   const std::vector<PlainCopy> copies = PlainPaperCopies(false);
+  const std::string prefix = folder.empty() || folder.back() == '/' ? folder : folder + "/";
   for (const W2Record& w2 : employees) {
-    const std::string base = EmployeeCopiesFileName(w2, w3.TaxYear);
-    std::string name = base;
-    for (int n = 2; taken.count(name) != 0; ++n) {
-      name = base.substr(0, base.size() - 4) + " (" + std::to_string(n) + ").pdf";
-    }
-    taken.insert(name);
-    const std::string path =
-        folder.empty() || folder.back() == '/' ? folder + name : folder + "/" + name;
-    std::unique_ptr<IPrinterDevice> device = makeDevice(path);
+    // The device writes under a temporary name of this run's own; the file
+    // gets its name only once it is whole. A folder that takes no file, or a
+    // device that cannot start (it has said why), takes none of the others.
+    TPrivateTempFile temp(folder, ".pdf");
+    if (temp.Failed()) break;
+    std::unique_ptr<IPrinterDevice> device = makeDevice(temp.Path());
     if (!device || !device->BeginDoc("W-2 " + Trimmed(W2Text(W2Field::LastName, w2)))) break;
     PrintEmployee(*device, layout, w2, w3, copies, true);
     device->EndDoc();
-    written.push_back(path);
+    device.reset();
+    const std::string base = EmployeeCopiesFileName(w2, w3.TaxYear);
+    const std::string stem = base.substr(0, base.size() - 4);
+    for (int n = 1; n <= kMaxSameName; ++n) {
+      const std::string name = n == 1 ? base : stem + " (" + std::to_string(n) + ").pdf";
+      if (!taken.insert(name).second) continue;
+      const int published = temp.PublishAs(prefix + name);
+      if (published == EEXIST) continue;
+      if (published == 0) written.push_back(prefix + name);
+      break;
+    }
   }
   return written;
 }

@@ -71,16 +71,19 @@ std::vector<W2Record> PrintableW2s(TQuillmarFormFile& file);
 bool PrintPlainPaperW2s(IPrinterDevice& printer, const std::vector<W2Record>& employees,
                         const W3Record& w3, bool withCopyD);
 
-// "<last name> <first name> W-2 <year>.pdf", with every character that a file
-// name cannot hold (on Linux or Windows) replaced by "_".
+// "<last name> <first name> W-2 <year>.pdf" in UTF-8 (the record's
+// Windows-1252 letters decoded), with every character that a file name cannot
+// hold (on Linux or Windows) replaced by "_".
 std::string EmployeeCopiesFileName(const W2Record& w2, int taxYear);
 
 // A printer device that prints into the PDF file at `path`.
 using PdfDeviceFactory = std::function<std::unique_ptr<IPrinterDevice>(const std::string& path)>;
 
 // One PDF per employee in `folder` (a UTF-8 path), each with that employee's copies B, C
-// and 2. Two employees whose names give the same file name get " (2)", " (3)"
-// ... after the second and later. Returns the paths of the files written.
+// and 2, mode 0600. A name already given in this run or taken in the folder
+// (by a file, a link or anything else) is never written through or over: the
+// next of " (2)", " (3)" ... is used. Each file is written under a temporary
+// name and then named. Returns the paths of the files really written.
 std::vector<std::string> PrintPlainPaperW2PerEmployee(const PdfDeviceFactory& makeDevice,
                                                       const std::string& folder,
                                                       const std::vector<W2Record>& employees,

@@ -84,7 +84,54 @@ void RunTool(const char* tool, const std::filesystem::path& folder) {
   posix_spawn_file_actions_destroy(&actions);
 }
 
+// The program of a desktop entry's first Exec line: its first word, quotes
+// and the escapes inside them undone.
+std::string ExecProgram(const std::string& entry) {
+  const std::size_t line = entry.find("\nExec=");
+  if (line == std::string::npos) return {};
+  std::string program;
+  std::size_t i = line + 6;
+  if (i < entry.size() && entry[i] == '"') {
+    for (++i; i < entry.size() && entry[i] != '"' && entry[i] != '\n'; ++i) {
+      // A desktop-entry string's "\\" is one backslash, which escapes the next character.
+      if (entry.compare(i, 2, "\\\\") == 0) i += 2;
+      if (i < entry.size()) program += entry[i];
+    }
+    return program;
+  }
+  for (; i < entry.size() && entry[i] != ' ' && entry[i] != '\n'; ++i) program += entry[i];
+  return program;
+}
+
+bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+  std::error_code ec;
+  return std::filesystem::equivalent(a, b, ec) && !ec;
+}
+
+// Removes `file` when it holds exactly `contents` (a copy this program wrote);
+// tells whether it did.
+bool RemoveOwnCopy(const std::filesystem::path& file, const std::string& contents) {
+  const std::optional<std::string> existing = ReadWholeFile(file);
+  return existing && *existing == contents && ::unlink(file.c_str()) == 0;
+}
+
 }  // namespace
+
+bool RegisteredSystemWide(const std::vector<std::string>& systemDataFolders,
+                          const std::string& programPath, const std::filesystem::path& dataHome) {
+  for (const std::string& folder : systemDataFolders) {
+    if (folder.empty() || folder[0] != '/') continue;  // relative entries are ignored
+    if (!dataHome.empty() && SameFile(folder, dataHome)) continue;
+    const std::filesystem::path base(folder);
+    const std::filesystem::path mime =
+        base / "mime" / "packages" / (std::string(kFileBaseName) + ".xml");
+    const std::optional<std::string> entry =
+        ReadWholeFile(base / "applications" / (std::string(kFileBaseName) + ".desktop"));
+    if (!entry || !std::filesystem::exists(mime)) continue;
+    if (SameFile(ExecProgram(*entry), programPath)) return true;
+  }
+  return false;
+}
 
 std::string QuillmarMimePackage() {
   return std::string(
@@ -123,15 +170,25 @@ std::string QuillmarDesktopEntry(const std::string& programPath) {
          program + " /p %f\n";
 }
 
-bool RegisterWithDesktop(const std::filesystem::path& dataHome, const std::string& programPath) {
+bool RegisterWithDesktop(const std::filesystem::path& dataHome, const std::string& programPath,
+                         const std::vector<std::string>& systemDataFolders) {
   if (dataHome.empty() || programPath.empty()) return false;
   const std::filesystem::path mimeFolder = dataHome / "mime";
   const std::filesystem::path applicationsFolder = dataHome / "applications";
-  const std::optional<bool> mimeWritten = WriteIfChanged(
-      mimeFolder / "packages" / (std::string(kFileBaseName) + ".xml"), QuillmarMimePackage());
+  const std::filesystem::path mimeFile =
+      mimeFolder / "packages" / (std::string(kFileBaseName) + ".xml");
+  const std::filesystem::path entryFile =
+      applicationsFolder / (std::string(kFileBaseName) + ".desktop");
+  if (RegisteredSystemWide(systemDataFolders, programPath, dataHome)) {
+    if (RemoveOwnCopy(mimeFile, QuillmarMimePackage())) RunTool("update-mime-database", mimeFolder);
+    if (RemoveOwnCopy(entryFile, QuillmarDesktopEntry(programPath))) {
+      RunTool("update-desktop-database", applicationsFolder);
+    }
+    return true;
+  }
+  const std::optional<bool> mimeWritten = WriteIfChanged(mimeFile, QuillmarMimePackage());
   const std::optional<bool> entryWritten =
-      WriteIfChanged(applicationsFolder / (std::string(kFileBaseName) + ".desktop"),
-                     QuillmarDesktopEntry(programPath));
+      WriteIfChanged(entryFile, QuillmarDesktopEntry(programPath));
   if (mimeWritten.value_or(false)) RunTool("update-mime-database", mimeFolder);
   if (entryWritten.value_or(false)) RunTool("update-desktop-database", applicationsFolder);
   return mimeWritten.has_value() && entryWritten.has_value();

@@ -19,7 +19,8 @@ bool InstallCheckFails(TQuillmarRegistry& registry, const std::string& shortPath
 }
 
 void RegisterInstall(TQuillmarRegistry& registry, const std::string& shortPath,
-                     const std::filesystem::path& desktopDataFolder) {
+                     const std::filesystem::path& desktopDataFolder,
+                     const std::vector<std::string>& systemDataFolders) {
   try {
     InstallValues values = registry.ReadInstallValues(shortPath);
     values.CurrVers = TQuillmarRegistry::kProgramVersion;
@@ -30,7 +31,7 @@ void RegisterInstall(TQuillmarRegistry& registry, const std::string& shortPath,
   } catch (const RegistryError& error) {
     ShowMessage(error.what(), MsgIcon::Error);
   }
-  RegisterWithDesktop(desktopDataFolder, shortPath);
+  RegisterWithDesktop(desktopDataFolder, shortPath, systemDataFolders);
 }
 
 void CheckInstalledVersion(TQuillmarRegistry& registry, const std::string& shortPath) {

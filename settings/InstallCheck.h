@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "platform/ProgramPath.h"
 
@@ -21,9 +22,11 @@ bool InstallCheckFails(TQuillmarRegistry& registry, const std::string& shortPath
 // Keeps Name and Company (on a first start, those of the system), stores
 // version "1.0" and `shortPath`, writes App Paths and the file association,
 // and registers with the desktop under `desktopDataFolder` (skipped when
-// empty; a failure there is silent).
+// empty, or when one of `systemDataFolders` registers the program already;
+// a failure there is silent).
 void RegisterInstall(TQuillmarRegistry& registry, const std::string& shortPath,
-                     const std::filesystem::path& desktopDataFolder);
+                     const std::filesystem::path& desktopDataFolder,
+                     const std::vector<std::string>& systemDataFolders = {});
 
 // Rewrites the installation values with version "1.0" when they hold another.
 void CheckInstalledVersion(TQuillmarRegistry& registry,

@@ -1,11 +1,14 @@
 #include "setup/DesktopMenu.h"
 
+#include <fcntl.h>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QFile>
 #include <QXmlStreamReader>
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -49,19 +52,31 @@ fs::path FreeName(const fs::path& folder, const std::string& base, const std::st
   return candidate;
 }
 
+// Writes the file whole under a temporary name made here exclusively (never
+// through a link or a file someone put beside it) and renames it into place.
 bool WriteTextFile(const fs::path& file, const std::string& text) {
-  const fs::path temp = file.string() + ".new";
   std::error_code ec;
   fs::create_directories(file.parent_path(), ec);
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    out << text;
-    out.flush();
-    if (!out) return false;
+  std::string hidden(1, '.');
+  hidden += file.filename().string();
+  hidden += ".XXXXXX";
+  const std::string pattern = (file.parent_path() / hidden).string();
+  std::vector<char> temp(pattern.begin(), pattern.end());
+  temp.push_back('\0');
+  const int fd = mkostemp(temp.data(), O_CLOEXEC);
+  if (fd < 0) return false;
+  // Menu files are for the desktop to read, like every file of the menu.
+  bool written = fchmod(fd, 0644) == 0;
+  for (std::size_t done = 0; written && done < text.size();) {
+    const ssize_t n = write(fd, text.data() + done, text.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    written = n > 0;
+    if (written) done += static_cast<std::size_t>(n);
   }
-  fs::rename(temp, file, ec);
-  if (ec) fs::remove(temp, ec);
-  return !ec;
+  written = close(fd) == 0 && written;
+  if (written && rename(temp.data(), file.c_str()) == 0) return true;
+  unlink(temp.data());
+  return false;
 }
 
 std::string XmlEscape(const std::string& text) {

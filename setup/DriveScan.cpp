@@ -65,6 +65,22 @@ std::vector<FoundCopy> ScanForProgram(const fs::path& root, const std::string& f
   return found;
 }
 
+bool TrustedFolder(const fs::path& folder, unsigned user, unsigned group) {
+  std::error_code ec;
+  fs::path at = fs::absolute(folder, ec).lexically_normal();
+  if (ec) return false;
+  for (bool own = true;; own = false) {
+    struct stat st {};
+    if (lstat(at.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return false;
+    if (st.st_uid != user && st.st_uid != 0) return false;
+    const bool othersWrite =
+        (st.st_mode & S_IWOTH) != 0 || ((st.st_mode & S_IWGRP) != 0 && st.st_gid != group);
+    if (othersWrite && (own || (st.st_mode & S_ISVTX) == 0)) return false;
+    if (!at.has_relative_path()) return true;  // the root checked
+    at = at.parent_path();
+  }
+}
+
 std::string FoundCopyEntry(const FoundCopy& copy) {
   struct tm local {};
   localtime_r(&copy.modified, &local);

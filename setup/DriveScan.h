@@ -23,5 +23,13 @@ struct FoundCopy {
 std::vector<FoundCopy> ScanForProgram(const std::filesystem::path& root,
                                       const std::string& fileName);
 
+// True when only `user` (or root) can change what `folder` holds: it and
+// every folder above it belong to `user` or to root, and none of them can be
+// written by other users. Above the folder itself a sticky folder (/tmp) may
+// be writable by all, as nobody can move another's folder out of it; a
+// folder writable by its group counts as the user's own only when the group
+// is `group` (the user's own group, as umask 002 systems give every user).
+bool TrustedFolder(const std::filesystem::path& folder, unsigned user, unsigned group);
+
 // "<path>  <size>  yyyy/mm/dd  [RHSVDA]" with the local date of the last write.
 std::string FoundCopyEntry(const FoundCopy& copy);

@@ -1,5 +1,7 @@
 #include "setup/Installer.h"
 
+#include <unistd.h>
+
 #include <vector>
 
 #include "setup/DriveScan.h"
@@ -79,9 +81,22 @@ std::optional<Drive> Installer::ChooseDrive() {
 
 Installer::ScanResult Installer::ScanDrive(const Drive& drive, fs::path& target) {
   dialogs_.ShowWait(WaitBox::Scanning);
-  const std::vector<FoundCopy> copies = ScanForProgram(drive.root, kProgramFile);
+  std::vector<FoundCopy> copies = ScanForProgram(drive.root, kProgramFile);
   dialogs_.CloseWait();
 
+  // Only a copy that nobody else can change is offered for upgrade.
+  std::string notOffered;
+  std::erase_if(copies, [&](const FoundCopy& copy) {
+    if (TrustedFolder(copy.path.parent_path(), geteuid(), getegid())) return false;
+    if (!notOffered.empty()) notOffered += ", ";
+    notOffered += copy.path.string();
+    return true;
+  });
+  if (!notOffered.empty()) {
+    boxes_.Show(
+        {kNotOfferedCaption, NotOfferedText(notOffered), BoxIcon::Warning, BoxButtons::Ok, true});
+    if (copies.empty()) return ScanResult::NewInstall;
+  }
   if (copies.empty()) {
     boxes_.Show({kNotUpgradeCaption, kNotUpgradeText, BoxIcon::None, BoxButtons::Ok, true});
     return ScanResult::NewInstall;

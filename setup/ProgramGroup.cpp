@@ -51,6 +51,15 @@ std::string DdeErrorName(std::uint32_t code) {
   return "not specified";
 }
 
+std::string ProgmanArgument(const std::string& text) {
+  std::string quoted = "\"";
+  for (char c : text) {
+    if (c == '"') quoted += '"';
+    quoted += c;
+  }
+  return quoted + '"';
+}
+
 std::optional<std::string> BracketCommand(const std::string& command) {
   if (command.empty() || command == "[]") return std::nullopt;
   std::string text = command;
@@ -169,8 +178,8 @@ void InstallProgramIcons(const std::filesystem::path& folder, const std::vector<
                                   [&](const std::string& g) { return SameText(g, group); });
   conversation.ReleaseData();
 
-  conversation.SendCommand("CreateGroup(\"" + group + "\")");
-  conversation.SendCommand("ShowGroup(\"" + group + "\",1)");
+  conversation.SendCommand("CreateGroup(" + ProgmanArgument(group) + ")");
+  conversation.SendCommand("ShowGroup(" + ProgmanArgument(group) + ",1)");
   if (!isNew && conversation.RequestItem(group)) {
     const std::vector<std::string> lines = conversation.Lines();
     for (std::size_t i = 1; i < lines.size(); ++i) {
@@ -187,8 +196,8 @@ void InstallProgramIcons(const std::filesystem::path& folder, const std::vector<
     const std::filesystem::path file = folder / items[item].file;
     std::error_code ec;
     if (std::filesystem::exists(file, ec)) {
-      conversation.SendCommand("AddItem(\"" + file.string() + "\",\"" + items[item].caption +
-                               "\")");
+      conversation.SendCommand("AddItem(" + ProgmanArgument(file.string()) + "," +
+                               ProgmanArgument(items[item].caption) + ")");
     }
   }
   conversation.Disconnect();

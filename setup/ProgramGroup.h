@@ -24,6 +24,10 @@ std::vector<ProgramItem> QuillmarItemTable();
 // "AdvAckTimeout", ..., "not specified", by the low 16 bits of `code`.
 std::string DdeErrorName(std::uint32_t code);
 
+// An argument of a Program Manager command: in quotes, each quote inside
+// doubled, so that commas, parentheses and brackets stay part of it.
+std::string ProgmanArgument(const std::string& text);
+
 // The command as sent, brackets added; nothing for "" and "[]".
 std::optional<std::string> BracketCommand(const std::string& command);
 

@@ -54,6 +54,8 @@ inline constexpr const char* kNotUpgradeText =
 inline constexpr const char* kUpgradeCaption = "Upgrade of Existing";
 inline constexpr const char* kUpgradePrefix = "Upgrading existing program found at ";
 
+inline constexpr const char* kNotOfferedCaption = "Not Upgraded";
+
 inline constexpr const char* kMissingCaption = "Program Missing";
 inline constexpr const char* kInstallFailedCaption = "Install Failed";
 inline constexpr const char* kInstallFailedText =
@@ -68,6 +70,13 @@ inline constexpr const char* kRestoredSentence =
 
 inline std::string ProgramMissingText(const std::string& program) {
   return "Program to be installed \"" + program + "\" is missing. There is nothing to install.";
+}
+// The copies found in folders that other users can change: never upgraded
+// (the menu entry would start whatever they put there).
+inline std::string NotOfferedText(const std::string& copies) {
+  return "Not upgrading the copy found at " + copies +
+         ": its folder belongs to another user or other users can change it. A new copy is "
+         "installed instead.";
 }
 inline std::string NoFolderText(const std::string& folder) {
   return "Cannot access or create directory (folder) " + folder +

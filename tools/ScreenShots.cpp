@@ -151,7 +151,7 @@ int main(int argc, char* argv[]) {
     NoLauncher launcher;
     WideDesktop desktop;
     MainFormSettings settings{
-        (work / "registry").string(), "/opt/Tolvane/Quillmar/Quillmar", "", {}};
+        (work / "registry").string(), "/opt/Tolvane/Quillmar/Quillmar", "", {}, {}};
     TMainForm mainWindow(settings, dialog, launcher, desktop);
     ok = Save(mainWindow, out / "main-window.png") && ok;
 

@@ -1,6 +1,8 @@
 #include "platform/qt/QtMessageBoxes.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMessageBox>
 
 #include "platform/qt/QtRecordText.h"
@@ -31,11 +33,45 @@ QString MessageText(const std::string& text) {
   return shown;
 }
 
+// A QMessageBox takes a lone No button for its Escape button. A question
+// without Cancel ignores Escape and the close box instead, so that only a
+// button answers it.
+class AnswerBox final : public QMessageBox {
+ public:
+  AnswerBox(Icon icon, const QString& caption, const QString& text, bool dismissable,
+            QWidget* parent)
+      : QMessageBox(icon, caption, text, NoButton, parent), dismissable_(dismissable) {}
+
+ protected:
+  void keyPressEvent(QKeyEvent* e) override {
+    if (!dismissable_ && e->matches(QKeySequence::Cancel)) {
+      e->accept();
+      return;
+    }
+    QMessageBox::keyPressEvent(e);
+  }
+  void closeEvent(QCloseEvent* e) override {
+    if (!dismissable_) {
+      e->ignore();
+      return;
+    }
+    QMessageBox::closeEvent(e);
+  }
+
+ private:
+  bool dismissable_;
+};
+
 }  // namespace
 
 MsgButton QtMessageBoxes::Show(const MessageBoxRequest& request) {
-  QMessageBox box(ToQtIcon(request.icon), MessageText(request.caption), MessageText(request.text),
-                  QMessageBox::NoButton, QApplication::activeWindow());
+  // A Yes/No question needs its answer; anything else may be dismissed.
+  const bool dismissable = (request.buttons & MsgCancel) != 0 || (request.buttons & MsgYes) == 0 ||
+                           (request.buttons & MsgNo) == 0;
+  QWidget* parent = QApplication::activeWindow();
+  if (!parent) parent = mainWindow_.data();
+  AnswerBox box(ToQtIcon(request.icon), MessageText(request.caption), MessageText(request.text),
+                dismissable, parent);
   struct Pair {
     MsgButton ours;
     QMessageBox::StandardButton qt;
@@ -47,12 +83,14 @@ MsgButton QtMessageBoxes::Show(const MessageBoxRequest& request) {
   for (const Pair& p : pairs) {
     if (request.buttons & p.ours) box.addButton(p.qt);
   }
-  box.setWindowModality(request.taskModal ? Qt::ApplicationModal : Qt::WindowModal);
+  // Window-modal would block only the parent's windows (and nothing at all
+  // without a parent): every box blocks the whole program.
+  box.setWindowModality(Qt::ApplicationModal);
   const int pressed = box.exec();
   for (const Pair& p : pairs) {
     if (pressed == p.qt) return p.ours;
   }
-  // Closed with Escape or the close box: the box's "no" answer.
+  // Closed with Escape or the close box (a box that may be dismissed): its "no" answer.
   if (request.buttons & MsgCancel) return MsgCancel;
   if (request.buttons & MsgNo) return MsgNo;
   return MsgOk;

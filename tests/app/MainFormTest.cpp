@@ -5,8 +5,11 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <deque>
 #include <filesystem>
@@ -17,6 +20,7 @@
 #include "app/Main.h"
 #include "data/QuillmarFormFile.h"
 #include "data/SocSecMedicareRates.h"
+#include "platform/qt/QtMessageBoxes.h"
 #include "rules/FiledCopy.h"
 #include "settings/InstallValues.h"
 #include "settings/QuillmarRegistry.h"
@@ -378,9 +382,9 @@ TEST_F(MainFormTest, TheSsaExportIsOfferedWhileAFileIsOpen) {
   auto holder = TQuillmarFormFile::Create(DataFile("locked.qmr"));
   dialog.answers.push_back(DataFile("locked.qmr"));
   boxes.Answer(MsgOk);
-  form->FileOpenItem->trigger();  // fails: no file is open afterwards
-  EXPECT_FALSE(form->FileExportEfw2Item->isEnabled());
-  EXPECT_FALSE(form->FileExportStateW2Item->isEnabled());
+  form->FileOpenItem->trigger();  // refused: the open file stays open
+  EXPECT_TRUE(form->FileExportEfw2Item->isEnabled());
+  EXPECT_TRUE(form->FileExportStateW2Item->isEnabled());
 }
 
 TEST_F(MainFormTest, MarkAsFiledKeepsTheFiledCopyAndTheCorrectionItemsReachTheLauncher) {
@@ -422,25 +426,60 @@ TEST_F(MainFormTest, ACancelledOpenWithoutAFileShowsTheNoFileMessage) {
   EXPECT_TRUE(launcher.calls.empty());
 }
 
-TEST_F(MainFormTest, AFileThatCannotBeOpenedLeavesNoFileOpenAndTheNameUnchanged) {
+TEST_F(MainFormTest, ARefusedOpenKeepsTheOpenFileItsNameAndItsEmployees) {
   const std::string first = DataFile("first.qmr");
-  const std::string locked = DataFile("locked.qmr");
+  const std::string csv = DataFile("staff.csv");
+  std::ofstream(csv) << "name,ssn\n";
   MakeCompleteFile(first);
   auto form = MakeForm();
   dialog.answers.push_back(first);
   form->FileOpen();
-  auto holder = TQuillmarFormFile::Create(locked);  // another writer holds it
-  dialog.answers.push_back(locked);
+  TQuillmarFormFile* const open = form->ActiveFile();
+  dialog.answers.push_back(csv);
   boxes.Answer(MsgOk);
-  form->FileOpenItem->trigger();  // through the menu: the error display shows the failure
-  ASSERT_EQ(boxes.Shown().size(), 1u);
-  EXPECT_EQ(boxes.Shown()[0].text, "Cannot open file " + locked);
-  EXPECT_EQ(boxes.Shown()[0].caption, "Quillmar");
-  EXPECT_EQ(form->ActiveFile(), nullptr);
+  form->FileOpenItem->trigger();  // through the menu: the error display shows the refusal
+  EXPECT_EQ(boxes.Texts().back(), csv + " is not a Quillmar data file.");
+  EXPECT_EQ(form->ActiveFile(), open);
   EXPECT_EQ(form->CurrentFileName(), first);
-  boxes.Answer(MsgOk);
-  form->EditW3CompanyClick();
-  EXPECT_EQ(boxes.Texts().back(), kNoFileText);
+  form->EditW2EmployeeClick();
+  EXPECT_EQ(launcher.calls.back().file, open);
+  // The open file itself, opened again, is closed first (its lock would refuse it).
+  dialog.answers.push_back(first);
+  form->FileOpen();
+  ASSERT_NE(form->ActiveFile(), nullptr);
+}
+
+TEST_F(MainFormTest, APrintRunsBoxWithNoActiveWindowBlocksTheMainWindowsMenus) {
+  const std::string path = DataFile("acme.qmr");
+  MakeCompleteFile(path);
+  auto form = MakeForm();
+  dialog.answers.push_back(path);
+  form->FileOpen();
+  QtMessageBoxes qtBoxes;
+  qtBoxes.SetMainWindow(form.get());
+  IMessageBoxes* const scripted = SetMessageBoxes(&qtBoxes);
+  ASSERT_EQ(QApplication::activeWindow(), nullptr);
+  bool menuOpened = true;
+  // The print run's dialog has closed: its read error comes while no window is active.
+  launcher.during = [&](LaunchTarget, TQuillmarFormFile*) {
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      EXPECT_EQ(box->parentWidget(), form.get());
+      // A click on the main window's File menu (where Exit is) opens nothing.
+      form->show();
+      QMenuBar* bar = form->menuBar();
+      const QPoint file = bar->mapTo(form.get(), bar->actionGeometry(bar->actions()[0]).center());
+      QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, file);
+      menuOpened = QApplication::activePopupWidget() != nullptr;
+      if (menuOpened) QApplication::activePopupWidget()->close();
+      box->button(QMessageBox::Ok)->click();
+    });
+    ShowMessage("File READ error in 640 byte record", MsgIcon::Error);
+  };
+  form->PrintW2Employees->trigger();
+  SetMessageBoxes(scripted);
+  EXPECT_FALSE(menuOpened);
 }
 
 TEST_F(MainFormTest, WorkAreaCheckWarnsOnceOnASmallDesktop) {

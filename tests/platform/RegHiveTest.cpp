@@ -2,6 +2,7 @@
 // put into the file is lost when the program writes it again.
 
 #include <gtest/gtest.h>
+#include <malloc.h>
 
 #include <string>
 
@@ -266,6 +267,48 @@ TEST(RegHive, ReadsAUtf16ExportAndWritesItBackAsText) {
   EXPECT_EQ(hive.Serialize(),
             "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\K]\n\"Name\"=\"Jos\xC3\xA9 \xF0\x9F\x98\x80\"\n"
             "\"Path\"=hex(2):25,41,25,00\n\"Top\"=dword:00000032\n\n");
+}
+
+// Lines kept because they could not be read, ending in a backslash, stay
+// what they were when a write elsewhere puts other lines after them.
+TEST(RegHive, AKeptLineEndingInABackslashTakesNothingAfterAnUnrelatedWrite) {
+  struct Row {
+    const char* name;
+    const char* text;
+  } rows[] = {
+      {"a cut hex value at the end of the file",
+       "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\K]\n\"F\"=hex:01\\"},
+      {"a blank line between it and a line of hex digits",
+       "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\K]\n\"B\"=hex:zz,\\\n\nab,cd\n"},
+      {"the same before the first key", "REGEDIT4\n\n\"B\"=hex:zz,\\\n\nab,cd\n"},
+  };
+  for (const Row& row : rows) {
+    RegHive hive = ParseSystem(row.text);
+    const std::size_t kept = hive.UnreadableLineCount();
+    hive.SetValue(RegRoot::LocalMachine, "L", RegValue::String("New", "v"));
+    const RegHive again = ParseSystem(hive.Serialize());
+    EXPECT_EQ(again.UnreadableLineCount(), kept) << row.name;
+    EXPECT_EQ(again.FindValue(RegRoot::LocalMachine, "K", "F"), nullptr) << row.name;
+    EXPECT_EQ(ParseSystem(again.Serialize()).Serialize(), again.Serialize()) << row.name;
+  }
+}
+
+// The heap a parsed hive holds (malloc's own count; the tests run on one
+// thread). Each level of one deep key ("k\k\...\k") costs a few dozen bytes for
+// its two bytes of text; with every ancestor's whole path kept, 20,000 levels took 488 MB.
+TEST(RegHive, ADeepKeyHoldsMemoryInProportionToItsText) {
+  const auto heap = [] { return mallinfo2().uordblks + mallinfo2().hblkhd; };
+  for (const int levels : {20000, 40000}) {
+    std::string path = "k";
+    for (int i = 1; i < levels; ++i) path += "\\k";
+    const std::string text = "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\" + path + "]\n\"V\"=\"x\"\n";
+    const std::size_t before = heap();
+    const RegHive hive = ParseSystem(text);
+    const std::size_t held = heap() - before;
+    EXPECT_LT(held, 64 * text.size()) << levels << " levels hold " << held << " bytes";
+    EXPECT_NE(hive.FindValue(RegRoot::LocalMachine, path, "V"), nullptr) << levels;
+    EXPECT_TRUE(hive.KeyExists(RegRoot::LocalMachine, path.substr(0, levels - 1))) << levels;
+  }
 }
 
 }  // namespace

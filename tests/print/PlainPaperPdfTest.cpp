@@ -3,6 +3,7 @@
 // carries the employee's name and their two sheets.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QPageSize>
 #include <filesystem>
@@ -84,6 +85,36 @@ TEST(PlainPaperPdf, OnePdfPerEmployeeNamedAfterThemWithTheirTwoSheets) {
   }
   EXPECT_EQ(names, (std::set<std::string>{"SMITH MARY W-2 2024.pdf", "AC_DC BO W-2 2024.pdf",
                                           "SMITH MARY W-2 2024 (2).pdf"}));
+}
+
+TEST(PlainPaperPdf, AccentedNamesGetAFileEachAndAPlantedLinkIsNeverWrittenThrough) {
+  const TempDir dir;
+  const std::string out = dir.File("out");
+  std::filesystem::create_directory(out);
+  const std::string victim = dir.File("victim");
+  std::ofstream(victim) << "not yours";
+  std::filesystem::create_symlink(victim, out + "/SMITH MARY W-2 2024.pdf");
+  W3Record w3{};
+  w3.TaxYear = 2024;
+  const mode_t umaskBefore = ::umask(022);
+  const std::vector<std::string> written =
+      PrintPlainPaperW2PerEmployee(PdfDevice, out,
+                                   {Employee("M\xFCller", "J\xFCrgen"),
+                                    Employee("M\xF6ller", "J\xF6rgen"), Employee("SMITH", "MARY")},
+                                   w3);
+  ::umask(umaskBefore);
+  EXPECT_EQ(written, (std::vector<std::string>{out + "/M\u00fcller J\u00fcrgen W-2 2024.pdf",
+                                               out + "/M\u00f6ller J\u00f6rgen W-2 2024.pdf",
+                                               out + "/SMITH MARY W-2 2024 (2).pdf"}));
+  for (const std::string& path : written) {
+    struct stat st {};
+    ASSERT_EQ(::lstat(path.c_str(), &st), 0) << path;
+    EXPECT_TRUE(S_ISREG(st.st_mode)) << path;
+    EXPECT_EQ(st.st_mode & 0777, 0600u) << path;
+  }
+  EXPECT_NE(CommandOutput("pdftotext '" + written[1] + "' -").find("M\u00f6ller"),
+            std::string::npos);
+  EXPECT_EQ(std::filesystem::file_size(victim), 9u);  // "not yours", untouched
 }
 
 }  // namespace

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
+#include <set>
 
 #include "data/QuillmarFormFile.h"
 #include "platform/RecordingPrinter.h"
@@ -62,8 +64,10 @@ class PlainPaperRun : public testing::Test {
   RecordingPrinter printer;
   ScriptedPrinterSetupDialog setup;
   std::vector<std::string> pdfs;
+  // A recording device; the PDF's bytes are left in the file the run names.
   PdfDeviceFactory factory = [this](const std::string& path) {
     pdfs.push_back(path);
+    std::ofstream(path) << "%PDF-1.4";
     return std::make_unique<RecordingPrinter>();
   };
 };
@@ -80,13 +84,19 @@ TEST_F(PlainPaperRun, PrintsTheNonVoidEmployeesInNameOrder) {
 }
 
 TEST_F(PlainPaperRun, OnePdfPerEmployeeIntoTheChosenFolder) {
-  dialog.answer = PlainPaperChoice{.onePdfPerEmployee = true, .folder = "/out"};
+  const std::string out = dir.File("out");
+  std::filesystem::create_directory(out);
+  dialog.answer = PlainPaperChoice{.onePdfPerEmployee = true, .folder = out};
   boxes.Answer(MsgOk);
   RunPlainPaperW2s(*file, dialog, printer, setup, factory);
-  EXPECT_EQ(pdfs,
-            (std::vector<std::string>{"/out/BOB ANN W-2 2024.pdf", "/out/ZED ANN W-2 2024.pdf"}));
+  EXPECT_EQ(pdfs.size(), 2u);
+  std::set<std::string> names;  // the temporary names are gone
+  for (const auto& entry : std::filesystem::directory_iterator(out)) {
+    names.insert(entry.path().filename().string());
+  }
+  EXPECT_EQ(names, (std::set<std::string>{"BOB ANN W-2 2024.pdf", "ZED ANN W-2 2024.pdf"}));
   EXPECT_TRUE(printer.Documents().empty());
-  EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{"2 PDF files written to /out."}));
+  EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{"2 PDF files written to " + out + "."}));
 }
 
 TEST_F(PlainPaperRun, CancelInEitherDialogPrintsNothing) {

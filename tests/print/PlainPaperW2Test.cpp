@@ -289,7 +289,9 @@ TEST(PlainPaperW2, FileNameOfAnEmployeesCopies) {
        {Case{"SMITH", "MARY", 2024, "SMITH MARY W-2 2024.pdf"},
         Case{"O'NEIL", "SEAN", 2006, "O'NEIL SEAN W-2 2006.pdf"},
         Case{"AC/DC", "B*O?B", 2024, "AC_DC B_O_B W-2 2024.pdf"},
-        Case{"..", "X:Y", 2024, "_. X_Y W-2 2024.pdf"}, Case{"", "", 2024, "W-2 2024.pdf"}}) {
+        Case{"..", "X:Y", 2024, "_. X_Y W-2 2024.pdf"}, Case{"", "", 2024, "W-2 2024.pdf"},
+        // Windows-1252 letters become their UTF-8 form; an undefined byte becomes "_".
+        Case{"M\xDCLLER", "J\xFCrgen\x81", 2025, "M\u00dcLLER J\u00fcrgen_ W-2 2025.pdf"}}) {
     W2Record w2{};
     Set(w2.LastName, c.last);
     Set(w2.FirstName, c.first);

@@ -84,3 +84,32 @@ TEST(DesktopRegistration, AFailureIsSilent) {
 }
 
 }  // namespace
+
+// A system data folder as the Debian package fills it: the entry starts a
+// link to the program, as /usr/bin/Quillmar does.
+TEST(DesktopRegistration, APackageRegisteredSystemWideGetsNoPerUserCopies) {
+  TempDir root;
+  const fs::path program = root.Path() / "opt" / "Quillmar";
+  const fs::path system = root.Path() / "share";
+  fs::create_directories(system / "applications");
+  fs::create_directories(system / "mime" / "packages");
+  fs::create_directories(program.parent_path());
+  std::ofstream(program) << "program";
+  fs::create_symlink(program, root.Path() / "link");
+  std::ofstream(system / "applications" / "tolvane-quillmar.desktop")
+      << "[Desktop Entry]\nExec=" << (root.Path() / "link").string() << " %f\n";
+  std::ofstream(system / "mime" / "packages" / "tolvane-quillmar.xml") << QuillmarMimePackage();
+  const std::vector<std::string> dirs = {"relative/share", system.string() + "/"};
+  // The packaged program, and one of a build tree (which registers per user).
+  for (const fs::path& running : {program, root.Path() / "build" / "Quillmar"}) {
+    TempDir data;
+    const bool perUser = running != program;
+    ASSERT_TRUE(RegisterWithDesktop(data.Path(), running.string()));  // an earlier start
+    ASSERT_TRUE(RegisterWithDesktop(data.Path(), running.string(), dirs));
+    EXPECT_EQ(fs::exists(data.Path() / "applications" / "tolvane-quillmar.desktop"), perUser);
+    EXPECT_EQ(fs::exists(data.Path() / "mime" / "packages" / "tolvane-quillmar.xml"), perUser);
+  }
+  EXPECT_FALSE(RegisteredSystemWide(dirs, program.string(), system)) << "the user's own folder";
+  fs::remove(system / "mime" / "packages" / "tolvane-quillmar.xml");
+  EXPECT_FALSE(RegisteredSystemWide(dirs, program.string())) << "without the MIME package";
+}

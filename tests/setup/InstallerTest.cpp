@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include "setup/DriveScan.h"
 #include "setup/Installer.h"
 #include "setup/ProgmanService.h"
 #include "setup/ProgramGroup.h"
@@ -105,6 +107,46 @@ TEST_F(InstallerTest, OneCopyFoundIsUpgradedAndKeptAsBackup) {
                                    "[DeleteItem(\"Quillmar\")]", AddItem(folder)}));
   EXPECT_EQ(DesktopMenu(temp.Path() / "config", temp.Path() / "data").Items("Quillmar").size(), 1u);
   EXPECT_FALSE(fs::exists(target));
+}
+
+// A copy whose folder other users can change is not upgraded (the menu entry
+// would start what they put there): setup says so and installs fresh.
+TEST_F(InstallerTest, CopiesInFoldersOthersCanChangeAreNotUpgraded) {
+  const fs::path shared = temp.Path() / "c" / "shared";
+  WriteText(shared / "Quillmar", "theirs");
+  fs::permissions(shared, fs::perms(0777));
+  Run();
+  EXPECT_EQ(boxes.Texts(), Strings{"Not Upgraded | Not upgrading the copy found at " +
+                                   (shared / "Quillmar").string() +
+                                   ": its folder belongs to another user or other users can "
+                                   "change it. A new copy is installed instead."});
+  EXPECT_EQ(ReadText(target / "Quillmar"), "new program");
+  EXPECT_EQ(ReadText(shared / "Quillmar"), "theirs");
+}
+
+TEST(TrustedFolderTest, OnlyFoldersNobodyElseCanChange) {
+  const TempDir temp;
+  const struct {
+    const char* name;
+    unsigned parentMode;
+    unsigned mode;
+    bool trusted;
+  } rows[] = {{"own folder", 0755, 0755, true},
+              {"writable by all", 0755, 0777, false},
+              {"in a folder writable by all", 0777, 0755, false},
+              {"in a sticky folder writable by all", 01777, 0755, true},
+              {"sticky and writable by all itself", 0755, 01777, false}};
+  for (const auto& row : rows) {
+    const fs::path folder = temp.Path() / row.name / "qm";
+    fs::create_directories(folder);
+    fs::permissions(folder.parent_path(), fs::perms(row.parentMode));
+    fs::permissions(folder, fs::perms(row.mode));
+    EXPECT_EQ(TrustedFolder(folder, geteuid(), getegid()), row.trusted) << row.name;
+  }
+  // Another user's folder: as root, one given away; else ours, seen by another user.
+  const bool root = geteuid() == 0;
+  ASSERT_EQ(lchown(temp.Path().c_str(), root ? 12345 : geteuid(), -1), 0);
+  EXPECT_FALSE(TrustedFolder(temp.Path(), root ? 0 : geteuid() + 1, getegid()));
 }
 
 TEST_F(InstallerTest, RunningFromTheInstalledFolderCopiesNothing) {

@@ -104,6 +104,45 @@ TEST_F(ProgramGroupTest, GroupListingHasTheDocumentedLines) {
   EXPECT_EQ(service.Request("Elsewhere"), std::nullopt);
 }
 
+// Install folders with characters that the Program Manager commands or the
+// desktop entry treat specially: the menu entry still runs exactly the program.
+TEST_F(ProgramGroupTest, OddFolderNamesGetAnEntryThatRunsExactlyTheProgram) {
+  for (const char* name : {"a\"b", "a)b", "a]b", "100%", "a\"),(\"x", "$HOME `id` \\n"}) {
+    const TempDir root;
+    const fs::path odd = root.Path() / name;
+    WriteText(odd / "Quillmar", "program");
+    ProgmanService local(DesktopMenu(root.Path() / "config", root.Path() / "data"));
+    RecordingDde recording(local);
+    InstallProgramIcons(odd, QuillmarItemTable(), recording, boxes, dialogs);
+    const std::vector<MenuItem> items =
+        DesktopMenu(root.Path() / "config", root.Path() / "data").Items("Quillmar");
+    ASSERT_EQ(items.size(), 1u) << name;
+    EXPECT_EQ(items[0].commandLine, (odd / "Quillmar").string()) << name;
+    if (std::string(name) == "100%") {  // the desktop reads "%%" as "%"
+      EXPECT_NE(ReadText(items[0].desktopFile).find("/100%%/Quillmar\"\n"), std::string::npos);
+    }
+  }
+}
+
+// Links planted where a menu file's temporary copy once went ("<file>.new")
+// are neither written through nor removed.
+TEST_F(ProgramGroupTest, MenuFilesAreNeverWrittenThroughAPlantedLink) {
+  const fs::path victim = temp.Path() / "victim";
+  WriteText(victim, "theirs");
+  const fs::path planted[] = {
+      temp.Path() / "config/menus/applications-merged/progman-quillmar.menu.new",
+      temp.Path() / "data/desktop-directories/progman-quillmar.directory.new",
+      temp.Path() / "data/applications/progman-quillmar-quillmar.desktop.new"};
+  for (const fs::path& link : planted) {
+    fs::create_directories(link.parent_path());
+    fs::create_symlink(victim, link);
+  }
+  Install();
+  EXPECT_EQ(ItemNames("Quillmar"), Strings{"Quillmar"});
+  EXPECT_EQ(ReadText(victim), "theirs");
+  for (const fs::path& link : planted) EXPECT_TRUE(fs::is_symlink(link)) << link;
+}
+
 TEST(PrepareGroupListTest, DefaultChosenByPrefixOrAdded) {
   const struct {
     Strings groups;
