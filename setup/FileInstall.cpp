@@ -81,15 +81,9 @@ bool CopyWithBackup(const fs::path& source, const fs::path& destination, ISetupB
     backedUp = !ec;
   }
 
-// GCC 12 at -O3 reports a bogus -Wrestrict inside std::string's inlined copy
-// for this string expression (GCC bug 105329 and its relatives: it sees overlap
-// in sizes no string can have). The code is correct; the warning is off here only.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wrestrict"
   std::string pattern =
       (destination.parent_path() / ("." + destination.filename().string() + ".setup-XXXXXX"))
           .string();
-#pragma GCC diagnostic pop
   std::vector<char> temp(pattern.begin(), pattern.end());
   temp.push_back('\0');
   const int fd = mkstemp(temp.data());

@@ -100,18 +100,12 @@ std::optional<std::string> ProgmanService::Request(const std::string& item) cons
   const std::optional<std::string> group = menu_.FindGroup(item);
   if (!group) return std::nullopt;
   const std::vector<MenuItem> items = menu_.Items(*group);
-// GCC 12 at -O3 reports a bogus -Wrestrict inside std::string's inlined copy
-// for this string expression (GCC bug 105329 and its relatives: it sees overlap
-// in sizes no string can have). The code is correct; the warning is off here only.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wrestrict"
   reply = "\"" + ListingField(*group) + "\"," + menu_.GroupFile(*group).string() + "," +
           std::to_string(items.size()) + ",1\r\n";
   for (const MenuItem& entry : items) {
     reply += "\"" + ListingField(entry.name) + "\",\"" + ListingField(entry.commandLine) + "\"," +
              entry.folder + ",," + "0,0,0,0,0\r\n";
   }
-#pragma GCC diagnostic pop
   return reply;
 }
 
