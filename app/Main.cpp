@@ -178,6 +178,13 @@ void TMainForm::BuildMenu() {
       AddItem(print, "W-3 for your records (plain paper)",
               "Print the W-3 with its totals, drawn on plain paper, for the employer's records",
               &TMainForm::PrintPlainPaperW3Click);
+  print->addSeparator();
+  PrintPreviewFirst =
+      AddItem(print, "Preview Before Printing",
+              "Show every print job on screen first; print it from the preview", nullptr);
+  PrintPreviewFirst->setCheckable(true);
+  connect(PrintPreviewFirst, &QAction::toggled, this,
+          [this](bool on) { launcher_.SetPreviewFirst(on); });
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   HelpContentsItem = AddItem(help, "&Contents", "Display the help contents screen", nullptr);
@@ -414,7 +421,8 @@ void TMainForm::PrintW2EmployeesClick() {
 
 void TMainForm::PrintPlainPaperW2sClick() {
   if (!RequireFile()) return;
-  if (CanLaunch(LaunchTarget::PlainPaperW2s)) launcher_.PrintPlainPaperW2s(*activeFile_);
+  if (CanLaunch(LaunchTarget::PlainPaperW2s))
+    launcher_.PrintPlainPaperW2s(*activeFile_, *appRegistry_);
 }
 
 void TMainForm::PrintPlainPaperW3Click() {

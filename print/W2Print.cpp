@@ -102,7 +102,7 @@ void W2FormPrinter::PrintOneW2(const W2Record& w2, bool anotherFollows) {
   text(W2Field::EmployerEIN, w3_.EmployerEIN.Str());
   text(W2Field::EmployerName, Cut(w3_.EmployerName.Str(), 43));
   text(W2Field::EmployerSuite,
-       w3_.Suite.Empty() ? w3_.Street.Str() : w3_.Suite.Str() + ", " + w3_.Street.Str());
+       w3_.Suite.Empty() ? w3_.Street.Str() : Cut(w3_.Suite.Str() + ", " + w3_.Street.Str(), 43));
   text(W2Field::EmployerTown, w3_.Town.Str());
   text(W2Field::EmployerState, w3_.State.Str() + "  " + w3_.Zip.Str());
 
@@ -181,8 +181,10 @@ void ShowRecordReadError(const std::string& key, std::int64_t offset, const std:
               MsgIcon::Error);
 }
 
-void PrintW2Batch(TPrintReport& report, TQuillmarFormFile& file) {
+void PrintW2Batch(TPrintReport& report, TQuillmarFormFile& file, IProgress* progress) {
   W2FormPrinter forms(report, file.W3Rec.w3);
+  ProgressRun run(progress, "Printing the W-2 forms...",
+                  static_cast<int>(file.NameIndex().Entries().size()));
   // Each form is printed once the next printable one is known, so that a
   // bottom form begins a new sheet only when another form follows it.
   W2Record held{};
@@ -190,7 +192,7 @@ void PrintW2Batch(TPrintReport& report, TQuillmarFormFile& file) {
   ForEachInNameOrder(
       file,
       [&](const W2Record& w2) {
-        if (w2.Void) return;
+        if (run.Cancelled() || !run.Step() || w2.Void) return;
         if (holding) forms.PrintOneW2(held, true);
         held = w2;
         holding = true;
@@ -208,5 +210,5 @@ void PrintAllW2s(TQuillmarFormFile& file, TQuillmarRegistry& registry, IPrinterD
   FormPrintRun run(printer, registry, FormKind::W2, dialogs);
   run.Run(
       W2JobTitle(w3), [&](TPrintReport& report) { PrintW2LineUp(report, w3, sample); },
-      [&](TPrintReport& report) { PrintW2Batch(report, file); });
+      [&](TPrintReport& report) { PrintW2Batch(report, file, dialogs.progress); });
 }

@@ -59,7 +59,7 @@ class NoLauncher final : public IScreenLauncher {
   void PrintW2s(TQuillmarFormFile&, TQuillmarRegistry&) override {}
   void PrintMailingLabels(TQuillmarFormFile&, TQuillmarRegistry&) override {}
   void ExportEfw2(TQuillmarFormFile&, TQuillmarRegistry&) override {}
-  void PrintPlainPaperW2s(TQuillmarFormFile&) override {}
+  void PrintPlainPaperW2s(TQuillmarFormFile&, TQuillmarRegistry&) override {}
   void PrintPlainPaperW3(TQuillmarFormFile&) override {}
 };
 

@@ -78,7 +78,7 @@ class RecordingLauncher final : public IScreenLauncher {
   void ExportEfw2(TQuillmarFormFile& file, TQuillmarRegistry&) override {
     Record(LaunchTarget::ExportEfw2, &file);
   }
-  void PrintPlainPaperW2s(TQuillmarFormFile& file) override {
+  void PrintPlainPaperW2s(TQuillmarFormFile& file, TQuillmarRegistry&) override {
     Record(LaunchTarget::PlainPaperW2s, &file);
   }
   void PrintPlainPaperW3(TQuillmarFormFile& file) override {

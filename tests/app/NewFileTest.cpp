@@ -47,7 +47,9 @@ class TypingLauncher final : public IScreenLauncher {
   void ExportEfw2(TQuillmarFormFile&, TQuillmarRegistry&) override {
     ADD_FAILURE() << "EFW2 export";
   }
-  void PrintPlainPaperW2s(TQuillmarFormFile&) override { ADD_FAILURE() << "plain-paper W-2s"; }
+  void PrintPlainPaperW2s(TQuillmarFormFile&, TQuillmarRegistry&) override {
+    ADD_FAILURE() << "plain-paper W-2s";
+  }
   void PrintPlainPaperW3(TQuillmarFormFile&) override { ADD_FAILURE() << "plain-paper W-3"; }
 
   std::function<void(TFormW3&)> type;

@@ -29,6 +29,9 @@ TEST(PrintSetUpDialog, ShowsItsTextsAndTakesTheUsersMarginsWithinRange) {
             (QStringList{"TOP Margin in 100ths of an inch  (Suggest 50 = 0.5\" (1/2 inch))",
                          "LEFT Margin in 100ths of an inch  (Suggest 25 to 31 = 0.25\" to 0.3125\" "
                          "(1/4 to 5/16 inch))",
+                         "Scale ACROSS in percent (100.0 unless your printer stretches the page)",
+                         "Scale DOWN in percent (below 100.0 shrinks, above 100.0 stretches the "
+                         "print)",
                          "(Returns here afterwards)",
                          "Tip: If short of forms use plain paper for the lineup and hold result to "
                          "the light with a form behind it.",
@@ -73,7 +76,9 @@ TEST(LabelStyleDialog, OffersFourSizesWithNoneChosenAndOkNeedsAChoice) {
     dialog.LabelTypeButtons[2]->click();
     dialog.BitBtnOK->click();
   });
-  EXPECT_EQ(dialog.Execute(), 2);
+  const std::optional<LabelChoice> choice = dialog.Execute();
+  ASSERT_TRUE(choice);
+  EXPECT_EQ(choice->style, 2);
 }
 
 }  // namespace
