@@ -5,12 +5,16 @@
 #include <gtest/gtest.h>
 
 #include <QPageSize>
+#include <functional>
 #include <optional>
+#include <regex>
 
 #include "data/QuillmarFormFile.h"
 #include "platform/ScriptedPrintDialogs.h"
 #include "platform/qt/QtPrinterDevice.h"
 #include "print/LabelPrint.h"
+#include "print/PlainPaperW2.h"
+#include "print/PrintTextReport.h"
 #include "print/W2Print.h"
 #include "print/W3Print.h"
 #include "settings/QuillmarRegistry.h"
@@ -94,6 +98,61 @@ TEST_F(PdfFormsTest, LabelsTwoAcross) {
   EXPECT_NEAR(y, 0.5 + 1 / 6.0, kPixel);
   EXPECT_NEAR(rightX - x, 4.2, kPixel);
   EXPECT_NEAR(rightY, y, kPixel);
+}
+
+// Every page of every kind of job is Letter on a printer left at its start-up
+// paper, whatever the locale would choose.
+TEST_F(PdfFormsTest, EveryKindOfJobPrintsOnLetter) {
+  // The set-up dialog that prints one line-up sample, then cancels.
+  struct OneSample final : IFormSetUpDialog {
+    int shown = 0;
+    bool Execute(FormSetUpValues& values) override {
+      return (values.lineUpRequired = shown++ == 0);
+    }
+  } sample;
+  const std::vector<std::pair<const char*, std::function<void(QtPrinterDevice&)>>> jobs = {
+      {"W-2 forms",
+       [&](QtPrinterDevice& p) {
+         PrintAllW2s(*file, registry, p, {setUp, printerDialog, fontDialog});
+       }},
+      {"W-2 line-up sample",
+       [&](QtPrinterDevice& p) {
+         PrintAllW2s(*file, registry, p, {sample, printerDialog, fontDialog});
+       }},
+      {"W-3",
+       [&](QtPrinterDevice& p) {
+         PrintW3(*file, registry, p, {setUp, printerDialog, fontDialog});
+       }},
+      {"labels",
+       [&](QtPrinterDevice& p) {
+         fontDialog.Answer(true);
+         PrintEmployeeLabels(*file, p, printerDialog, fontDialog, 3);
+       }},
+      {"error report",
+       [&](QtPrinterDevice& p) {
+         PrintTextReport({"BOX 1", "BOX 2"}, p, printerDialog, fontDialog);
+       }},
+      {"plain-paper W-2s",
+       [&](QtPrinterDevice& p) {
+         PrintPlainPaperW2s(p, PrintableW2s(*file), file->W3Rec.w3, true);
+       }},
+      {"plain-paper W-3", [&](QtPrinterDevice& p) { PrintPlainPaperW3(p, file->W3Rec.w3); }},
+  };
+  for (const auto& [name, job] : jobs) {
+    SCOPED_TRACE(name);
+    const std::string pdf = dir.File(std::string(name) + ".pdf");
+    QtPrinterDevice device{false};
+    device.SetPdfOutput(QString::fromStdString(pdf), 300, QMarginsF(18, 18, 18, 18));
+    job(device);
+    const std::string info = CommandOutput("pdfinfo -f 1 -l 99 '" + pdf + "' 2>/dev/null");
+    const std::regex size(R"(Page +\d+ size: +([0-9.]+) x ([0-9.]+) pts)");
+    int pages = 0;
+    for (auto it = std::sregex_iterator(info.begin(), info.end(), size);
+         it != std::sregex_iterator(); ++it, ++pages) {
+      EXPECT_EQ((*it)[1].str() + " x " + (*it)[2].str(), "612 x 792");
+    }
+    EXPECT_GE(pages, 1);
+  }
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "platform/RecordingPrinter.h"
 #include "platform/ScriptedPrintDialogs.h"
 #include "print/PlainPaperW2.h"
+#include "settings/QuillmarRegistry.h"
 #include "tests/support/ScriptedMessageBoxes.h"
 #include "tests/support/TempDir.h"
 
@@ -96,6 +97,37 @@ TEST_F(PlainPaperRun, CancelInEitherDialogPrintsNothing) {
   RunPlainPaperW2s(*file, dialog, printer, setup, factory);
   EXPECT_TRUE(printer.Documents().empty());
   EXPECT_TRUE(pdfs.empty());
+}
+
+TEST_F(PlainPaperRun, CancelStopsThePdfsOrThePrintAndThePreviewShowsThePrint) {
+  ScriptedProgress progress;
+  progress.cancelAt = 1;
+  dialog.answer = PlainPaperChoice{.onePdfPerEmployee = true, .folder = "/out"};
+  boxes.Answer(MsgOk);
+  RunPlainPaperW2s(*file, dialog, printer, setup, factory, nullptr, &progress);
+  EXPECT_EQ(pdfs, (std::vector<std::string>{"/out/BOB ANN W-2 2024.pdf"}));
+  EXPECT_EQ(boxes.Texts(),
+            (std::vector<std::string>{"Cancelled: 1 of 2 PDF files were written to /out."}));
+  // On the printer, through the preview: one employee (two sheets), the job ended.
+  ScriptedPrintPreview preview;
+  dialog.answer = PlainPaperChoice{};
+  RunPlainPaperW2s(*file, dialog, printer, setup, factory, &preview, &progress);
+  EXPECT_EQ(preview.Shown(), 1);
+  EXPECT_EQ(printer.Pages().size(), 2u);
+  EXPECT_TRUE(printer.Documents().back().ended);
+  EXPECT_EQ(progress.Runs().back(),
+            (std::pair<std::string, int>{"Printing the W-2 employee copies...", 2}));
+}
+
+TEST_F(PlainPaperRun, TheDialogsChoiceIsKeptInTheRegistry) {
+  TQuillmarRegistry registry(dir.Path());
+  EXPECT_EQ(LoadPlainPaperChoice(registry).folder, "");
+  SavePlainPaperChoice(registry, {false, true, "/home/pat/W-2 PDFs \xc3\xa9"});
+  TQuillmarRegistry later(dir.Path());  // the next start of the program
+  const PlainPaperChoice kept = LoadPlainPaperChoice(later);
+  EXPECT_TRUE(kept.onePdfPerEmployee);
+  EXPECT_FALSE(kept.copyD);
+  EXPECT_EQ(kept.folder, "/home/pat/W-2 PDFs \xc3\xa9");
 }
 
 }  // namespace

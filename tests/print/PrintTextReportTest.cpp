@@ -9,8 +9,12 @@
 #include "platform/DateTimeText.h"
 #include "platform/RecordingPrinter.h"
 #include "platform/ScriptedPrintDialogs.h"
+#include "print/LabelPrint.h"
+#include "print/PrintReport.h"
 #include "print/PrintTextReport.h"
+#include "settings/QuillmarRegistry.h"
 #include "tests/support/FixedClock.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 
@@ -155,6 +159,24 @@ TEST(PrintTextReport, DialogsDecideWhetherAndInWhichFontItPrints) {
   EXPECT_EQ(texts[0].font.name, "Arial");
   EXPECT_EQ(texts[1].y - texts[0].y, 93);  // 9/8 of 83
   EXPECT_EQ(printer.Documents()[0].title, "Quillmar");
+}
+
+TEST(PrintTextReport, TheReportsFontDialogOpensOnItsLastFont) {
+  const TempDir dir;
+  TQuillmarRegistry registry(dir.Path());
+  RecordingPrinter printer(kCaps);
+  ScriptedPrinterSetupDialog setup;
+  setup.otherwise = true;
+  ScriptedFontDialog fonts;
+  const PrinterFont arial{.name = "Arial", .size = 9};
+  fonts.Answer(true, arial).Answer(false);
+  PrintTextReportInLastFont({"a"}, printer, setup, fonts, registry);
+  PrintTextReportInLastFont({"a"}, printer, setup, fonts, registry);
+  ASSERT_EQ(fonts.Offered().size(), 2u);
+  EXPECT_EQ(fonts.Offered()[0].first, FirstPrintFont());  // the first time
+  EXPECT_EQ(fonts.Offered()[1].first, arial);
+  EXPECT_EQ(registry.ReadPrintFont(kReportFontItem), arial);
+  EXPECT_EQ(registry.ReadPrintFont(kLabelFontItem), std::nullopt);  // the labels keep their own
 }
 
 }  // namespace
