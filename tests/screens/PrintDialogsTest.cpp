@@ -4,12 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QDoubleSpinBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTimer>
+#include <QtTest/QTest>
 
 #include "screens/DlgW2Setup.h"
 #include "screens/Dlglabel.h"
@@ -79,6 +81,61 @@ TEST(LabelStyleDialog, OffersFourSizesWithNoneChosenAndOkNeedsAChoice) {
   const std::optional<LabelChoice> choice = dialog.Execute();
   ASSERT_TRUE(choice);
   EXPECT_EQ(choice->style, 2);
+}
+
+TEST(PrintSetUpDialog, LeavingABoxBringsItsTextWithinRangeAndOkTakesWhatIsShown) {
+  TFormW2PrintSetUp dialog;
+  FormSetUpValues values;
+  values.top.minimum = 17;
+  dialog.Show(values);
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+  struct Case {
+    const char* name;
+    QAbstractSpinBox* box;
+    const char* typed;
+    QString shown;
+  };
+  const Case cases[] = {
+      {"top, letters: the minimum", dialog.SpinEditTOP, "abc", "17"},
+      {"top, below", dialog.SpinEditTOP, "10", "17"},
+      {"top, above", dialog.SpinEditTOP, "999", "150"},
+      {"left, within", dialog.SpinEditLEFT, "30", "30"},
+      {"scale across, tenths", dialog.SpinEditScaleX, "98.5", "98.5 %"},
+      {"scale across, above", dialog.SpinEditScaleX, "200", "110.0 %"},
+      {"scale down, letters", dialog.SpinEditScaleY, "x", "90.0 %"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    c.box->setFocus();
+    c.box->selectAll();
+    QTest::keyClicks(c.box, QString::fromLatin1(c.typed));
+    dialog.CheckBoxLineUpRequd->setFocus();  // leaving the box
+    EXPECT_EQ(c.box->text(), c.shown);
+  }
+  // Typed but not yet left: OK takes the text shown.
+  dialog.SpinEditTOP->setFocus();
+  dialog.SpinEditTOP->selectAll();
+  QTest::keyClicks(dialog.SpinEditTOP, QStringLiteral("60"));
+  dialog.Take(values);
+  EXPECT_EQ(values.top.value, 60);
+  EXPECT_EQ(values.left.value, 30);
+  EXPECT_EQ(values.scaleX.value, 1100);
+  EXPECT_EQ(values.scaleY.value, 900);
+}
+
+TEST(LabelStyleDialog, AsksForTheFirstLabelWithinTheChosenSheet) {
+  TFormLabelSelect dialog;
+  dialog.LabelTypeButtons[3]->click();  // 4" x 2": five rows
+  EXPECT_EQ(dialog.SpinStartRow->maximum(), 5);
+  EXPECT_EQ(dialog.SpinStartColumn->maximum(), 2);
+  dialog.SpinStartRow->setValue(4);
+  dialog.SpinStartColumn->setValue(2);
+  const std::optional<LabelChoice> choice = dialog.Choice();
+  ASSERT_TRUE(choice);
+  EXPECT_EQ(choice->style, 3);
+  EXPECT_EQ(choice->start.row, 4);
+  EXPECT_EQ(choice->start.column, 2);
 }
 
 }  // namespace
