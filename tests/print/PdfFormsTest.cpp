@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QPageSize>
-#include <functional>
 #include <optional>
 #include <regex>
 
@@ -110,40 +109,22 @@ TEST_F(PdfFormsTest, EveryKindOfJobPrintsOnLetter) {
       return (values.lineUpRequired = shown++ == 0);
     }
   } sample;
-  const std::vector<std::pair<const char*, std::function<void(QtPrinterDevice&)>>> jobs = {
-      {"W-2 forms",
-       [&](QtPrinterDevice& p) {
-         PrintAllW2s(*file, registry, p, {setUp, printerDialog, fontDialog});
-       }},
-      {"W-2 line-up sample",
-       [&](QtPrinterDevice& p) {
-         PrintAllW2s(*file, registry, p, {sample, printerDialog, fontDialog});
-       }},
-      {"W-3",
-       [&](QtPrinterDevice& p) {
-         PrintW3(*file, registry, p, {setUp, printerDialog, fontDialog});
-       }},
-      {"labels",
-       [&](QtPrinterDevice& p) {
-         fontDialog.Answer(true);
-         PrintEmployeeLabels(*file, p, printerDialog, fontDialog, 3);
-       }},
-      {"error report",
-       [&](QtPrinterDevice& p) {
-         PrintTextReport({"BOX 1", "BOX 2"}, p, printerDialog, fontDialog);
-       }},
-      {"plain-paper W-2s",
-       [&](QtPrinterDevice& p) {
-         PrintPlainPaperW2s(p, PrintableW2s(*file), file->W3Rec.w3, true);
-       }},
-      {"plain-paper W-3", [&](QtPrinterDevice& p) { PrintPlainPaperW3(p, file->W3Rec.w3); }},
-  };
-  for (const auto& [name, job] : jobs) {
-    SCOPED_TRACE(name);
-    const std::string pdf = dir.File(std::string(name) + ".pdf");
-    QtPrinterDevice device{false};
-    device.SetPdfOutput(QString::fromStdString(pdf), 300, QMarginsF(18, 18, 18, 18));
-    job(device);
+  const char* const kinds[] = {"W-2 forms",      "W-2 line-up sample", "W-3",
+                               "labels",         "error report",       "plain-paper W-2s",
+                               "plain-paper W-3"};
+  for (int k = 0; k < 7; ++k) {
+    SCOPED_TRACE(kinds[k]);
+    const std::string pdf = dir.File(std::to_string(k) + ".pdf");
+    QtPrinterDevice p{false};
+    p.SetPdfOutput(QString::fromStdString(pdf), 300, QMarginsF(18, 18, 18, 18));
+    fontDialog.Answer(true);
+    if (k == 0) PrintAllW2s(*file, registry, p, {setUp, printerDialog, fontDialog});
+    if (k == 1) PrintAllW2s(*file, registry, p, {sample, printerDialog, fontDialog});
+    if (k == 2) PrintW3(*file, registry, p, {setUp, printerDialog, fontDialog});
+    if (k == 3) PrintEmployeeLabels(*file, p, printerDialog, fontDialog, 3);
+    if (k == 4) PrintTextReport({"BOX 1"}, p, printerDialog, fontDialog);
+    if (k == 5) PrintPlainPaperW2s(p, PrintableW2s(*file), file->W3Rec.w3, true);
+    if (k == 6) PrintPlainPaperW3(p, file->W3Rec.w3);
     const std::string info = CommandOutput("pdfinfo -f 1 -l 99 '" + pdf + "' 2>/dev/null");
     const std::regex size(R"(Page +\d+ size: +([0-9.]+) x ([0-9.]+) pts)");
     int pages = 0;

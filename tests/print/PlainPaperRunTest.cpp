@@ -120,14 +120,11 @@ TEST_F(PlainPaperRun, CancelStopsThePdfsOrThePrintAndThePreviewShowsThePrint) {
 }
 
 TEST_F(PlainPaperRun, TheDialogsChoiceIsKeptInTheRegistry) {
-  TQuillmarRegistry registry(dir.Path());
-  EXPECT_EQ(LoadPlainPaperChoice(registry).folder, "");
+  TQuillmarRegistry registry(dir.Path()), later(dir.Path());  // later: the next start
   SavePlainPaperChoice(registry, {false, true, "/home/pat/W-2 PDFs \xc3\xa9"});
-  TQuillmarRegistry later(dir.Path());  // the next start of the program
   const PlainPaperChoice kept = LoadPlainPaperChoice(later);
-  EXPECT_TRUE(kept.onePdfPerEmployee);
-  EXPECT_FALSE(kept.copyD);
-  EXPECT_EQ(kept.folder, "/home/pat/W-2 PDFs \xc3\xa9");
+  EXPECT_EQ(std::tuple(kept.copyD, kept.onePdfPerEmployee, kept.folder),
+            std::tuple(false, true, std::string("/home/pat/W-2 PDFs \xc3\xa9")));
 }
 
 }  // namespace
