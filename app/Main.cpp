@@ -216,6 +216,13 @@ void TMainForm::BuildMenu() {
       AddItem(print, "W-2c and W-3c (plain paper)...",
               "Print the corrected W-2s on Forms W-2c with the W-3c, or one PDF per employee",
               &TMainForm::PrintW2cClick);
+  print->addSeparator();
+  PrintPreviewFirst =
+      AddItem(print, "Preview Before Printing",
+              "Show every print job on screen first; print it from the preview", nullptr);
+  PrintPreviewFirst->setCheckable(true);
+  connect(PrintPreviewFirst, &QAction::toggled, this,
+          [this](bool on) { launcher_.SetPreviewFirst(on); });
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   HelpContentsItem = AddItem(help, "&Contents", "Display the help contents screen", nullptr);
@@ -477,7 +484,8 @@ void TMainForm::PrintW2EmployeesClick() {
 
 void TMainForm::PrintPlainPaperW2sClick() {
   if (!RequireFile()) return;
-  if (CanLaunch(LaunchTarget::PlainPaperW2s)) launcher_.PrintPlainPaperW2s(*activeFile_);
+  if (CanLaunch(LaunchTarget::PlainPaperW2s))
+    launcher_.PrintPlainPaperW2s(*activeFile_, *appRegistry_);
 }
 
 void TMainForm::PrintPlainPaperW3Click() {

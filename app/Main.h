@@ -98,6 +98,7 @@ class TMainForm final : public QMainWindow {
   QAction* PrintMailingLabels = nullptr;
   QAction* PrintPlainPaperW2s = nullptr;
   QAction* PrintPlainPaperW3 = nullptr;
+  QAction* PrintPreviewFirst = nullptr;
   QAction* HelpContentsItem = nullptr;
   QAction* HelpSearchItem = nullptr;
   QAction* HelpHowToUseItem = nullptr;

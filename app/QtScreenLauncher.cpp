@@ -9,6 +9,7 @@
 #include "platform/MessageBoxes.h"
 #include "platform/qt/QtFileDialog.h"
 #include "platform/qt/QtPrinterDevice.h"
+#include "platform/qt/QtProgress.h"
 #include "print/LabelPrint.h"
 #include "print/PlainPaperW2.h"
 #include "print/PlainPaperW2c.h"
@@ -102,24 +103,29 @@ void QtScreenLauncher::ExportStateW2(TQuillmarFormFile& file, TQuillmarRegistry&
 void QtScreenLauncher::PrintW3(TQuillmarFormFile& file, TQuillmarRegistry& registry) {
   if (!Available(LaunchTarget::PrintW3)) return;
   TFormW2PrintSetUp setUp(parent_);
-  ::PrintW3(file, registry, *printer_, {setUp, *printerSetup_, *font_});
+  QtProgress progress(parent_);
+  ::PrintW3(file, registry, *printer_, {setUp, *printerSetup_, *font_, preview_, &progress});
 }
 
 void QtScreenLauncher::PrintW2s(TQuillmarFormFile& file, TQuillmarRegistry& registry) {
   if (!Available(LaunchTarget::PrintW2s)) return;
   TFormW2PrintSetUp setUp(parent_);
-  PrintAllW2s(file, registry, *printer_, {setUp, *printerSetup_, *font_});
+  QtProgress progress(parent_);
+  PrintAllW2s(file, registry, *printer_, {setUp, *printerSetup_, *font_, preview_, &progress});
 }
 
-void QtScreenLauncher::PrintMailingLabels(TQuillmarFormFile& file, TQuillmarRegistry&) {
+void QtScreenLauncher::PrintMailingLabels(TQuillmarFormFile& file, TQuillmarRegistry& registry) {
   if (!Available(LaunchTarget::MailingLabels)) return;
   TFormLabelSelect styleDialog(parent_);
-  ::PrintMailingLabels(file, *printer_, styleDialog, *printerSetup_, *font_);
+  QtProgress progress(parent_);
+  ::PrintMailingLabels(file, *printer_, styleDialog, *printerSetup_, *font_, registry, preview_,
+                       &progress);
 }
 
-void QtScreenLauncher::PrintPlainPaperW2s(TQuillmarFormFile& file) {
+void QtScreenLauncher::PrintPlainPaperW2s(TQuillmarFormFile& file, TQuillmarRegistry& registry) {
   if (!printer_ || !printerSetup_) return;
-  QtPlainPaperDialog dialog(parent_);
+  QtPlainPaperDialog dialog(parent_, &registry);
+  QtProgress progress(parent_);
   // One PDF file per employee: a letter-size QPrinter of its own for each.
   const PdfDeviceFactory makeDevice = [](const std::string& path) {
     auto device = std::make_unique<QtPrinterDevice>(false);
@@ -127,12 +133,12 @@ void QtScreenLauncher::PrintPlainPaperW2s(TQuillmarFormFile& file) {
     device->SetPdfOutput(QString::fromStdString(path), 600, QMarginsF(18, 18, 18, 18));
     return std::unique_ptr<IPrinterDevice>(std::move(device));
   };
-  RunPlainPaperW2s(file, dialog, *printer_, *printerSetup_, makeDevice);
+  RunPlainPaperW2s(file, dialog, *printer_, *printerSetup_, makeDevice, preview_, &progress);
 }
 
 void QtScreenLauncher::PrintPlainPaperW3(TQuillmarFormFile& file) {
   if (!printer_ || !printerSetup_) return;
-  RunPlainPaperW3(file, *printer_, *printerSetup_);
+  RunPlainPaperW3(file, *printer_, *printerSetup_, preview_);
 }
 
 void QtScreenLauncher::RunCorrections(CorrectionsTask task, TQuillmarFormFile& file,

@@ -23,10 +23,13 @@ class QtScreenLauncher final : public IScreenLauncher {
   void PrintMailingLabels(TQuillmarFormFile& file, TQuillmarRegistry& registry) override;
   void ExportEfw2(TQuillmarFormFile& file, TQuillmarRegistry& registry) override;
   void ExportStateW2(TQuillmarFormFile& file, TQuillmarRegistry& registry) override;
-  void PrintPlainPaperW2s(TQuillmarFormFile& file) override;
-  void PrintPlainPaperW3(TQuillmarFormFile& file) override;
   void RunCorrections(CorrectionsTask task, TQuillmarFormFile& file,
                       TQuillmarRegistry& registry) override;
+  void PrintPlainPaperW2s(TQuillmarFormFile& file, TQuillmarRegistry& registry) override;
+  void PrintPlainPaperW3(TQuillmarFormFile& file) override;
+  void SetPreviewFirst(bool on) override {
+    if (preview_) preview_->enabled = on;
+  }
   // The error report window, where the W-2 edit check and the wage file's
   // checks show their findings (not owned). Without one the W-2 screen says
   // that its check is not available and the wage file's findings are shown
@@ -41,6 +44,8 @@ class QtScreenLauncher final : public IScreenLauncher {
     printerSetup_ = printerSetup;
     font_ = font;
   }
+  // The print preview of every print run (not owned); none: straight to the printer.
+  void SetPreview(IPrintPreview* preview) { preview_ = preview; }
 
  private:
   void ReturnToMainWindow();
@@ -50,5 +55,6 @@ class QtScreenLauncher final : public IScreenLauncher {
   IPrinterDevice* printer_ = nullptr;
   IPrinterSetupDialog* printerSetup_ = nullptr;
   FontDialog* font_ = nullptr;
+  IPrintPreview* preview_ = nullptr;
   IErrorReportView* reportWindow_ = nullptr;
 };

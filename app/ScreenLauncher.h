@@ -51,12 +51,16 @@ class IScreenLauncher {
   virtual void ExportEfw2(TQuillmarFormFile& file, TQuillmarRegistry& registry) = 0;
   // The state choice, the submitter dialog, the checks and one state's W-2 file.
   virtual void ExportStateW2(TQuillmarFormFile& file, TQuillmarRegistry& registry) = 0;
-  // The employee copies drawn on plain paper, to the printer or one PDF per employee.
-  virtual void PrintPlainPaperW2s(TQuillmarFormFile& file) = 0;
-  // The W-3 drawn on plain paper for the employer's records, with its totals brought up to date.
-  virtual void PrintPlainPaperW3(TQuillmarFormFile& file) = 0;
   // The corrections since the W-2s were filed: listed, printed on Forms W-2c
   // and W-3c, or written to the SSA's correction file.
   virtual void RunCorrections(CorrectionsTask task, TQuillmarFormFile& file,
                               TQuillmarRegistry& registry) = 0;
+  // The employee copies drawn on plain paper, to the printer or one PDF per
+  // employee; the dialog's last choice is kept in `registry`.
+  virtual void PrintPlainPaperW2s(TQuillmarFormFile& file, TQuillmarRegistry& registry) = 0;
+  // The W-3 drawn on plain paper for the employer's records, with its totals brought up to date.
+  virtual void PrintPlainPaperW3(TQuillmarFormFile& file) = 0;
+  // Whether every print job is first shown in the print preview (the Print
+  // menu's switch). A launcher without a preview ignores it.
+  virtual void SetPreviewFirst(bool /*on*/) {}
 };

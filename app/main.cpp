@@ -16,6 +16,7 @@
 #include "platform/qt/QtPrintDialogs.h"
 #include "platform/qt/QtPrinterDevice.h"
 #include "screens/ErrorReport.h"
+#include "settings/QuillmarRegistry.h"
 
 namespace {
 
@@ -63,8 +64,12 @@ int main(int argc, char* argv[]) {
   QtPrinterDevice printer;
   QtPrinterSetupDialog printerSetupDialog;
   QtFontDialog fontDialog;
+  // The error report keeps a font of its own, apart from the labels'.
+  QtFontDialog reportFontDialog;
+  QtPrintPreview preview;
   // Before the window is built: it enables its Print items by what the launcher has.
   launcher.SetPrinting(&printer, &printerSetupDialog, &fontDialog);
+  launcher.SetPreview(&preview);
   int result = 0;
   {
     TMainForm window(settings, fileDialog, launcher, desktop);
@@ -72,12 +77,16 @@ int main(int argc, char* argv[]) {
     // A box shown while no window is active stands over the main window.
     boxes.SetMainWindow(&window);
     // Created once, hidden until the edit check shows its report in it.
-    TFormErrorReport errorReport(printer, printerSetupDialog, fontDialog, &window);
+    TFormErrorReport errorReport(printer, printerSetupDialog, reportFontDialog, &window);
+    TQuillmarRegistry reportRegistry(settings.registryFolder);
+    errorReport.SetPrintSettings(&reportRegistry, &preview);
+    preview.SetParent(&window);
     launcher.SetReportWindow(&errorReport);
     window.show();
     result = app.exec();
     launcher.SetReportWindow(nullptr);
     launcher.SetPrinting(nullptr, nullptr, nullptr);
+    launcher.SetPreview(nullptr);
   }
   SetMessageBoxes(nullptr);
   return result;

@@ -2,6 +2,8 @@
 // The printer set-up and font dialogs. The program shows QPrintDialog and
 // QFontDialog; tests script the answers.
 
+#include <functional>
+
 #include "platform/PrinterDevice.h"
 
 class IPrinterSetupDialog {
@@ -35,3 +37,26 @@ class FontDialog {
  protected:
   PrinterFont font_;
 };
+
+// The print preview: the pages of a print job shown on screen before any
+// paper is spent; from there the user prints them or closes the preview. The
+// program shows Qt's preview window; tests run the job on the device.
+class IPrintPreview {
+ public:
+  virtual ~IPrintPreview() = default;
+  // Whether the user wants to see each print job before it is printed.
+  bool enabled = false;
+  // Shows the pages that `job` prints on `printer`. The job may run more
+  // than once (once for the screen, again when the user prints).
+  virtual void Show(IPrinterDevice& printer, const std::function<void()>& job) = 0;
+};
+
+// Runs `job` on the printer, or in the preview when there is one and it is enabled.
+inline void PrintOrPreview(IPrintPreview* preview, IPrinterDevice& printer,
+                           const std::function<void()>& job) {
+  if (preview && preview->enabled) {
+    preview->Show(printer, job);
+  } else {
+    job();
+  }
+}

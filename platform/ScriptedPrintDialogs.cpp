@@ -26,3 +26,18 @@ bool ScriptedFontDialog::Execute(IPrinterDevice&) {
   if (ok && chosen) font_ = *chosen;
   return ok;
 }
+
+void ScriptedPrintPreview::Show(IPrinterDevice&, const std::function<void()>& job) {
+  ++shown_;
+  job();
+}
+
+void ScriptedProgress::Start(const std::string& label, int total) {
+  runs_.emplace_back(label, total);
+  lastStep_ = 0;
+}
+
+bool ScriptedProgress::Step(int done) {
+  lastStep_ = done;
+  return cancelAt == 0 || done < cancelAt;
+}

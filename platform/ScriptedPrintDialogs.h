@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/PrintDialogs.h"
+#include "platform/Progress.h"
 
 class ScriptedPrinterSetupDialog final : public IPrinterSetupDialog {
  public:
@@ -37,4 +38,36 @@ class ScriptedFontDialog final : public FontDialog {
  private:
   std::deque<std::pair<bool, std::optional<PrinterFont>>> answers_;
   std::vector<std::pair<PrinterFont, FontDialogOptions>> offered_;
+};
+
+// A preview that shows nothing: it runs the job once on the device, as the
+// preview window draws it, and counts the showings.
+class ScriptedPrintPreview final : public IPrintPreview {
+ public:
+  ScriptedPrintPreview() { enabled = true; }
+  void Show(IPrinterDevice& printer, const std::function<void()>& job) override;
+  int Shown() const { return shown_; }
+
+ private:
+  int shown_ = 0;
+};
+
+// A progress that records its runs and cancels at the step asked for.
+class ScriptedProgress final : public IProgress {
+ public:
+  // The user clicks Cancel when this many steps are done (0: never).
+  int cancelAt = 0;
+
+  void Start(const std::string& label, int total) override;
+  bool Step(int done) override;
+  void Finish() override { ++finished_; }
+
+  const std::vector<std::pair<std::string, int>>& Runs() const { return runs_; }
+  int LastStep() const { return lastStep_; }
+  int Finished() const { return finished_; }
+
+ private:
+  std::vector<std::pair<std::string, int>> runs_;
+  int lastStep_ = 0;
+  int finished_ = 0;
 };

@@ -7,14 +7,23 @@ FormPrintRun::FormPrintRun(IPrinterDevice& printer, TQuillmarRegistry& registry,
     : printer_(printer), registry_(registry), kind_(kind), dialogs_(dialogs) {}
 
 bool FormPrintRun::PrintJob(const std::string& title, const PrintForms& print, bool saveMargins) {
-  TPrintReport report(printer_, &dialogs_.printerSetup, &dialogs_.font, title, values_.top.value,
-                      values_.top.minimum, values_.left.value, values_.left.minimum, true,
-                      printerChosen_, true);
-  if (report.Cancelled()) return false;
+  if (!printerChosen_ && !dialogs_.printerSetup.Execute(printer_)) return false;
+  bool started = false;
+  // The margins of the job are those set before the printer's strips are
+  // learned; the strips raise the values for the next job and the registry.
+  const FormSetUpValues values = values_;
+  PrintOrPreview(dialogs_.preview, printer_, [&] {
+    TPrintReport report(printer_, nullptr, nullptr, title, values.top.value, values.top.minimum,
+                        values.left.value, values.left.minimum, true, true, true);
+    if (report.Cancelled()) return;
+    started = true;
+    report.SetScale(values.scaleX.value, values.scaleY.value);
+    print(report);
+  });
+  if (!started) return false;
   printerChosen_ = true;
   ClampMarginsToPrinter(values_, printer_.Caps());
   if (saveMargins) SaveMargins(registry_, kind_, values_);
-  print(report);
   return true;
 }
 
@@ -22,6 +31,10 @@ void FormPrintRun::Run(const std::string& title, const PrintForms& sample,
                        const PrintForms& forms) {
   LoadMargins(registry_, kind_, values_);
   printer_.SetFont(FormFont());
-  if (!RunLineUpLoop(dialogs_.setUp, values_, [&] { PrintJob(title, sample, false); })) return;
+  const PrintForms notedSample = [&](TPrintReport& report) {
+    sample(report);
+    report.PrintTextAt(1, kLineUpNoteLine, LineUpNote(values_));
+  };
+  if (!RunLineUpLoop(dialogs_.setUp, values_, [&] { PrintJob(title, notedSample, false); })) return;
   PrintJob(title, forms, true);
 }

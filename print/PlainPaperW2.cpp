@@ -19,6 +19,7 @@
 #include "rules/Box12Codes.h"
 #include "rules/KindOfPayer.h"
 #include "rules/SumToW3.h"
+#include "settings/QuillmarRegistry.h"
 
 namespace {
 
@@ -299,15 +300,18 @@ std::vector<W2Record> PrintableW2s(TQuillmarFormFile& file) {
 }
 
 bool PrintPlainPaperW2s(IPrinterDevice& printer, const std::vector<W2Record>& employees,
-                        const W3Record& w3, bool withCopyD) {
+                        const W3Record& w3, bool withCopyD, IProgress* progress) {
   if (!printer.BeginDoc(
           ("Quillmar W-2 employee copies " + W3Text(W3Field::EmployerName, w3)).substr(0, 67))) {
     return false;
   }
   const PlainW2Layout& layout = PlainW2LayoutForYear(w3.TaxYear);
   const std::vector<PlainCopy> copies = PlainPaperCopies(withCopyD);
+  ProgressRun run(progress, "Printing the W-2 employee copies...",
+                  static_cast<int>(employees.size()));
   for (std::size_t i = 0; i < employees.size(); ++i) {
     PrintEmployee(printer, layout, employees[i], w3, copies, i == 0);
+    if (!run.Step()) break;
   }
   printer.EndDoc();
   return true;
@@ -337,10 +341,12 @@ std::string EmployeeCopiesFileName(const W2Record& w2, int taxYear) {
 std::vector<std::string> PrintPlainPaperW2PerEmployee(const PdfDeviceFactory& makeDevice,
                                                       const std::string& folder,
                                                       const std::vector<W2Record>& employees,
-                                                      const W3Record& w3) {
+                                                      const W3Record& w3, IProgress* progress) {
   std::vector<std::string> written;
   // Final names given in this run; a name that turns out to be taken in the
   // folder counts as given too.
+  ProgressRun run(progress, "Writing the employees' PDF files...",
+                  static_cast<int>(employees.size()));
   std::set<std::string> taken;
   const PlainW2Layout& layout = PlainW2LayoutForYear(w3.TaxYear);
   const std::vector<PlainCopy> copies = PlainPaperCopies(false);
@@ -366,6 +372,7 @@ std::vector<std::string> PrintPlainPaperW2PerEmployee(const PdfDeviceFactory& ma
       if (published == 0) written.push_back(prefix + name);
       break;
     }
+    if (!run.Step()) break;
   }
   return written;
 }
@@ -436,8 +443,30 @@ bool PrintPlainPaperW3(IPrinterDevice& printer, const W3Record& w3) {
   return true;
 }
 
+namespace {
+
+// Passes a run's progress on and remembers whether the user cancelled it.
+struct CancelWatch final : IProgress {
+  explicit CancelWatch(IProgress* next) : inner(next) {}
+  void Start(const std::string& label, int total) override {
+    if (inner) inner->Start(label, total);
+  }
+  bool Step(int done) override {
+    if (inner && !inner->Step(done)) cancelled = true;
+    return !cancelled;
+  }
+  void Finish() override {
+    if (inner) inner->Finish();
+  }
+  IProgress* inner;
+  bool cancelled = false;
+};
+
+}  // namespace
+
 void RunPlainPaperW2s(TQuillmarFormFile& file, IPlainPaperDialog& dialog, IPrinterDevice& printer,
-                      IPrinterSetupDialog& setupDialog, const PdfDeviceFactory& makeDevice) {
+                      IPrinterSetupDialog& setupDialog, const PdfDeviceFactory& makeDevice,
+                      IPrintPreview* preview, IProgress* progress) {
   PlainPaperChoice choice;
   if (!dialog.Execute(choice)) return;
   const W3Record w3 = file.W3Rec.w3;
@@ -449,9 +478,15 @@ void RunPlainPaperW2s(TQuillmarFormFile& file, IPlainPaperDialog& dialog, IPrint
     return;
   }
   if (choice.onePdfPerEmployee) {
+    CancelWatch watch(progress);
     const std::vector<std::string> written =
-        PrintPlainPaperW2PerEmployee(makeDevice, choice.folder, employees, w3);
-    if (written.size() == employees.size()) {
+        PrintPlainPaperW2PerEmployee(makeDevice, choice.folder, employees, w3, &watch);
+    if (watch.cancelled) {
+      ShowMessage("Cancelled: " + std::to_string(written.size()) + " of " +
+                      std::to_string(employees.size()) + " PDF files were written to " +
+                      choice.folder + ".",
+                  MsgIcon::Information);
+    } else if (written.size() == employees.size()) {
       ShowMessage(std::to_string(written.size()) + " PDF file" + (written.size() == 1 ? "" : "s") +
                       " written to " + choice.folder + ".",
                   MsgIcon::Information);
@@ -464,14 +499,24 @@ void RunPlainPaperW2s(TQuillmarFormFile& file, IPlainPaperDialog& dialog, IPrint
     return;
   }
   if (!setupDialog.Execute(printer)) return;
-  PrintPlainPaperW2s(printer, employees, w3, choice.copyD);
+  PrintOrPreview(preview, printer,
+                 [&] { PrintPlainPaperW2s(printer, employees, w3, choice.copyD, progress); });
+}
+
+PlainPaperChoice LoadPlainPaperChoice(TQuillmarRegistry& registry) {
+  const PlainPaperSettings stored = registry.ReadPlainPaper();
+  return {stored.copyD, stored.onePdfPerEmployee, stored.folder};
+}
+
+void SavePlainPaperChoice(TQuillmarRegistry& registry, const PlainPaperChoice& choice) {
+  registry.WritePlainPaper({choice.copyD, choice.onePdfPerEmployee, choice.folder});
 }
 
 void RunPlainPaperW3(TQuillmarFormFile& file, IPrinterDevice& printer,
-                     IPrinterSetupDialog& setupDialog) {
+                     IPrinterSetupDialog& setupDialog, IPrintPreview* preview) {
   SumToW3(file);
   if (!file.ReadW3()) return;
   const W3Record w3 = file.W3Rec.w3;
   if (!setupDialog.Execute(printer)) return;
-  PrintPlainPaperW3(printer, w3);
+  PrintOrPreview(preview, printer, [&] { PrintPlainPaperW3(printer, w3); });
 }

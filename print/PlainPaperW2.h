@@ -14,8 +14,10 @@
 #include "forms/W2PlainPaper.h"
 #include "platform/PrintDialogs.h"
 #include "platform/PrinterDevice.h"
+#include "platform/Progress.h"
 
 class TQuillmarFormFile;
+class TQuillmarRegistry;
 
 // One copy of the set: its name ("Copy B") and the text beside it.
 struct PlainCopy {
@@ -68,8 +70,10 @@ std::vector<W2Record> PrintableW2s(TQuillmarFormFile& file);
 
 // One job of every employee's copies, each employee on sheets of their own.
 // False when the printer could not start the job.
+// With a progress, each employee is a step; after Cancel the job ends with
+// the employees printed so far.
 bool PrintPlainPaperW2s(IPrinterDevice& printer, const std::vector<W2Record>& employees,
-                        const W3Record& w3, bool withCopyD);
+                        const W3Record& w3, bool withCopyD, IProgress* progress = nullptr);
 
 // "<last name> <first name> W-2 <year>.pdf" in UTF-8 (the record's
 // Windows-1252 letters decoded), with every character that a file name cannot
@@ -84,10 +88,12 @@ using PdfDeviceFactory = std::function<std::unique_ptr<IPrinterDevice>(const std
 // (by a file, a link or anything else) is never written through or over: the
 // next of " (2)", " (3)" ... is used. Each file is written under a temporary
 // name and then named. Returns the paths of the files really written.
+// With a progress, each file is a step; after Cancel no further file is written.
 std::vector<std::string> PrintPlainPaperW2PerEmployee(const PdfDeviceFactory& makeDevice,
                                                       const std::string& folder,
                                                       const std::vector<W2Record>& employees,
-                                                      const W3Record& w3);
+                                                      const W3Record& w3,
+                                                      IProgress* progress = nullptr);
 
 // The W-3 of the file's year with its totals, for the employer's records.
 bool PrintPlainPaperW3(IPrinterDevice& printer, const W3Record& w3);
@@ -99,6 +105,10 @@ struct PlainPaperChoice {
   std::string folder;  // for one PDF per employee
 };
 
+// The choice the dialog opens on: the last one kept in the registry.
+PlainPaperChoice LoadPlainPaperChoice(TQuillmarRegistry& registry);
+void SavePlainPaperChoice(TQuillmarRegistry& registry, const PlainPaperChoice& choice);
+
 class IPlainPaperDialog {
  public:
   virtual ~IPlainPaperDialog() = default;
@@ -107,10 +117,12 @@ class IPlainPaperDialog {
 };
 
 // The menu's run of the employee copies: the dialog, then the printer set-up
-// and the job, or the PDFs into the chosen folder. Outcomes are shown to the user.
+// and the job (or its preview), or the PDFs into the chosen folder. Outcomes,
+// a cancelled run's among them, are shown to the user.
 void RunPlainPaperW2s(TQuillmarFormFile& file, IPlainPaperDialog& dialog, IPrinterDevice& printer,
-                      IPrinterSetupDialog& setupDialog, const PdfDeviceFactory& makeDevice);
+                      IPrinterSetupDialog& setupDialog, const PdfDeviceFactory& makeDevice,
+                      IPrintPreview* preview = nullptr, IProgress* progress = nullptr);
 // The menu's run of the W-3 for the records: the totals brought up to date,
 // the printer set-up, the job.
 void RunPlainPaperW3(TQuillmarFormFile& file, IPrinterDevice& printer,
-                     IPrinterSetupDialog& setupDialog);
+                     IPrinterSetupDialog& setupDialog, IPrintPreview* preview = nullptr);

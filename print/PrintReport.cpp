@@ -1,5 +1,6 @@
 #include "print/PrintReport.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <stdexcept>
 
@@ -11,6 +12,20 @@ PrinterFont ReplaceDefaultFont(PrinterFont font) {
     font.size = -11;
   }
   return font;
+}
+
+PrinterFont FirstPrintFont() { return {"Liberation Serif", -11, 0, 0x000000, kAnsiCharset}; }
+
+std::string CutToWidth(IPrinterDevice& printer, const std::string& text, int width) {
+  if (printer.TextWidth(text) <= width) return text;
+  int fit = 0;
+  if (printer.FitCount(text, std::max(0, width), fit)) {
+    return text.substr(0, static_cast<std::size_t>(std::clamp(fit, 0, int(text.size()))));
+  }
+  // A printer that cannot tell: shorten until it fits.
+  std::string cut = text;
+  while (!cut.empty() && printer.TextWidth(cut) > width) cut.pop_back();
+  return cut;
 }
 
 UnprintableBorder BorderOf(const PrinterCaps& caps) {
@@ -72,9 +87,14 @@ TPrintReport::~TPrintReport() {
   if (!cancelled_) printer_.EndDoc();
 }
 
-int TPrintReport::ColumnX(int column) const { return left_ + MulDiv(dpiX_, column - 1, 10); }
+// At 100.0% these are exactly a tenth of an inch per column and a sixth per line.
+int TPrintReport::ColumnX(int column) const {
+  return left_ + MulDiv(dpiX_, (column - 1) * scaleX_, 10 * 1000);
+}
 
-int TPrintReport::LineY(int line) const { return top_ + MulDiv(dpiY_, line - 1, 6); }
+int TPrintReport::LineY(int line) const {
+  return top_ + MulDiv(dpiY_, (line - 1) * scaleY_, 6 * 1000);
+}
 
 void TPrintReport::PrintTextAt(int column, int line, const std::string& text) {
   if (cancelled_ || text.empty()) return;

@@ -15,6 +15,14 @@
 // "Times New Roman" with a cell height of 11 points; any other stays.
 PrinterFont ReplaceDefaultFont(PrinterFont font);
 
+// The font a print item's font dialog offers the first time: Liberation
+// Serif with an 11-point cell, the free equivalent of Times New Roman.
+PrinterFont FirstPrintFont();
+
+// The leading part of `text` that fits into `width` pixels in the printer's
+// current font: the whole text when it fits.
+std::string CutToWidth(IPrinterDevice& printer, const std::string& text, int width);
+
 // Half of the paper left unprintable on each axis, in device pixels (halved
 // toward zero).
 struct UnprintableBorder {
@@ -54,6 +62,13 @@ class TPrintReport {
   // of the column's start.
   void PrintAmountAt(int column, int line, Currency amount, bool allowNegative, bool printZero,
                      bool rightAlign);
+  // The scale correction across and down in tenths of a percent (1000 =
+  // 100.0%): grid positions are stretched by it from the top-left margin
+  // corner, for a printer whose paper feed stretches the page.
+  void SetScale(std::int32_t scaleX, std::int32_t scaleY) {
+    scaleX_ = scaleX;
+    scaleY_ = scaleY;
+  }
   // Ends the page; the next one has the same margins.
   void StartNewPage();
 
@@ -82,4 +97,5 @@ class TPrintReport {
   std::int32_t linePitch_ = 0;
   bool sixLinesPerInch_ = false;
   bool cancelled_ = false;
+  std::int32_t scaleX_ = 1000, scaleY_ = 1000;
 };

@@ -7,6 +7,8 @@
 #include "platform/Clock.h"
 #include "platform/DateTimeText.h"
 #include "platform/MulDiv.h"
+#include "print/PrintReport.h"
+#include "settings/QuillmarRegistry.h"
 
 namespace {
 
@@ -44,8 +46,10 @@ class TextReportJob {
     textWidth_ = caps.pageWidth - 2 * leftMargin_;
     textHeight_ = caps.pageHeight - 2 * topMargin_;
     lineHeight_ = MulDiv(std::abs(MulDiv(printer_.Font().size, caps.logPixelsY, 72)), 9, 8);
+    // The last line of a page ends above the footer, whatever the font.
+    textHeight_ = std::min(textHeight_, FooterY() - topMargin_);
     currentY_ = topMargin_;
-    footerText_ = "Printed: " + DateTimeText(Clock().Now()) + "     Page ";
+    stamp_ = "Printed: " + DateTimeText(Clock().Now());
   }
 
   bool Start() { return printer_.BeginDoc(kTextReportTitle); }
@@ -92,11 +96,20 @@ class TextReportJob {
     }
   }
 
+  int FooterY() const { return pageHeight_ - 2 * lineHeight_; }
+
+  // "Printed: <date and time>     Page <n>" centred; a footer wider than the
+  // page loses the end of its date and time, never the page number.
   void PrintFooter() {
-    const std::string footer = footerText_ + std::to_string(printer_.PageNumber());
+    const std::string page = "Page " + std::to_string(printer_.PageNumber());
+    std::string footer = stamp_ + "     " + page;
+    if (printer_.TextWidth(footer) > pageWidth_) {
+      const std::string stamp =
+          CutToWidth(printer_, stamp_, pageWidth_ - printer_.TextWidth("  " + page));
+      footer = stamp.empty() ? page : stamp + "  " + page;
+    }
     const int width = printer_.TextWidth(footer);
-    const int x = width > pageWidth_ ? leftMargin_ : (pageWidth_ - width) / 2;
-    printer_.TextOut(x, pageHeight_ - 2 * lineHeight_, footer);
+    printer_.TextOut(std::max(0, (pageWidth_ - width) / 2), FooterY(), footer);
   }
 
   IPrinterDevice& printer_;
@@ -107,18 +120,30 @@ class TextReportJob {
   int currentY_ = 0;
   int usedHeight_ = 0;
   bool pageFull_ = false;
-  std::string footerText_;
+  std::string stamp_;
 };
 
 }  // namespace
 
 void PrintTextReport(const std::vector<std::string>& lines, IPrinterDevice& printer,
-                     IPrinterSetupDialog& printerSetupDialog, FontDialog& fontDialog) {
+                     IPrinterSetupDialog& printerSetupDialog, FontDialog& fontDialog,
+                     IPrintPreview* preview) {
   if (lines.empty()) return;
   if (!printerSetupDialog.Execute(printer)) return;
   if (fontDialog.Execute(printer)) printer.SetFont(fontDialog.Font());
-  TextReportJob job(printer);
-  if (!job.Start()) return;
-  for (const std::string& line : lines) job.PrintLine(line);
-  job.Finish();
+  PrintOrPreview(preview, printer, [&] {
+    TextReportJob job(printer);
+    if (!job.Start()) return;
+    for (const std::string& line : lines) job.PrintLine(line);
+    job.Finish();
+  });
+}
+
+void PrintTextReportInLastFont(const std::vector<std::string>& lines, IPrinterDevice& printer,
+                               IPrinterSetupDialog& printerSetupDialog, FontDialog& fontDialog,
+                               TQuillmarRegistry& registry, IPrintPreview* preview) {
+  const PrinterFont last = registry.ReadPrintFont(kReportFontItem).value_or(FirstPrintFont());
+  fontDialog.SetFont(last);
+  PrintTextReport(lines, printer, printerSetupDialog, fontDialog, preview);
+  if (!(fontDialog.Font() == last)) registry.WritePrintFont(kReportFontItem, fontDialog.Font());
 }

@@ -127,7 +127,7 @@ void W2FormPrinter::PrintOneW2(const W2Record& w2, bool anotherFollows) {
         text = Cut(text, 43);
         break;
       case W2Field::EmployerSuite:
-        text = EmployerSuiteAndStreet(w3_);
+        text = Cut(EmployerSuiteAndStreet(w3_), 43);
         break;
       default:
         break;
@@ -154,8 +154,10 @@ void ShowRecordReadError(const std::string& key, std::int64_t offset, const std:
               MsgIcon::Error);
 }
 
-void PrintW2Batch(TPrintReport& report, TQuillmarFormFile& file) {
+void PrintW2Batch(TPrintReport& report, TQuillmarFormFile& file, IProgress* progress) {
   W2FormPrinter forms(report, file.W3Rec.w3);
+  ProgressRun run(progress, "Printing the W-2 forms...",
+                  static_cast<int>(file.NameIndex().Entries().size()));
   // Each form is printed once the next printable one is known, so that a
   // bottom form begins a new sheet only when another form follows it.
   W2Record held{};
@@ -163,7 +165,7 @@ void PrintW2Batch(TPrintReport& report, TQuillmarFormFile& file) {
   ForEachInNameOrder(
       file,
       [&](const W2Record& w2) {
-        if (W2Checked(W2Field::Void, w2)) return;
+        if (run.Cancelled() || !run.Step() || W2Checked(W2Field::Void, w2)) return;
         if (holding) forms.PrintOneW2(held, true);
         held = w2;
         holding = true;
@@ -181,5 +183,5 @@ void PrintAllW2s(TQuillmarFormFile& file, TQuillmarRegistry& registry, IPrinterD
   FormPrintRun run(printer, registry, FormKind::W2, dialogs);
   run.Run(
       W2JobTitle(w3), [&](TPrintReport& report) { PrintW2LineUp(report, w3, sample); },
-      [&](TPrintReport& report) { PrintW2Batch(report, file); });
+      [&](TPrintReport& report) { PrintW2Batch(report, file, dialogs.progress); });
 }

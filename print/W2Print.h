@@ -53,8 +53,9 @@ class W2FormPrinter {
 void PrintW2LineUp(TPrintReport& report, const W3Record& w3, const W2Record& sample);
 
 // The non-void W-2s of the file in name order; a record that cannot be read
-// whole is reported and skipped. The file's position is put back.
-void PrintW2Batch(TPrintReport& report, TQuillmarFormFile& file);
+// whole is reported and skipped. The file's position is put back. With a
+// progress, each record is a step; after Cancel no further form is printed.
+void PrintW2Batch(TPrintReport& report, TQuillmarFormFile& file, IProgress* progress = nullptr);
 
 // The whole run: set-up dialog, samples, the real job, the margins saved.
 void PrintAllW2s(TQuillmarFormFile& file, TQuillmarRegistry& registry, IPrinterDevice& printer,

@@ -94,8 +94,10 @@ void TDlgPlainPaperW2::Confirm() {
 
 bool QtPlainPaperDialog::Execute(PlainPaperChoice& choice) {
   TDlgPlainPaperW2 dialog(parent_);
-  dialog.SetChoice(last_);
+  if (registry_) choice = LoadPlainPaperChoice(*registry_);
+  dialog.SetChoice(choice);
   if (dialog.exec() != QDialog::Accepted) return false;
-  choice = last_ = dialog.Choice();
+  choice = dialog.Choice();
+  if (registry_) SavePlainPaperChoice(*registry_, choice);
   return true;
 }

@@ -12,6 +12,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class TQuillmarRegistry;
 
 class TDlgPlainPaperW2 final : public QDialog {
   Q_OBJECT
@@ -37,14 +38,16 @@ class TDlgPlainPaperW2 final : public QDialog {
   void Confirm();
 };
 
-// The program's dialog: TDlgPlainPaperW2, shown modally. The choice is kept
-// from one showing to the next.
+// The program's dialog: TDlgPlainPaperW2, shown modally. It opens on the
+// last choice (printer or PDFs, the folder, Copy D) kept in the registry,
+// and keeps the choice made on OK.
 class QtPlainPaperDialog final : public IPlainPaperDialog {
  public:
-  explicit QtPlainPaperDialog(QWidget* parent) : parent_(parent) {}
+  QtPlainPaperDialog(QWidget* parent, TQuillmarRegistry* registry)
+      : parent_(parent), registry_(registry) {}
   bool Execute(PlainPaperChoice& choice) override;
 
  private:
   QWidget* parent_;
-  PlainPaperChoice last_;
+  TQuillmarRegistry* registry_;
 };

@@ -1,12 +1,14 @@
 #pragma once
 // The line-up set-up dialog of the W-2 and W-3 print runs: top and left
-// margins in hundredths of an inch and whether to print a line-up sample.
+// margins in hundredths of an inch, the scale correction across and down in
+// percent, and whether to print a line-up sample.
 
 #include <QDialog>
 
 #include "print/FormSetUp.h"
 
 class QCheckBox;
+class QDoubleSpinBox;
 class QLabel;
 class QPushButton;
 class QSpinBox;
@@ -26,6 +28,8 @@ class TFormW2PrintSetUp final : public QDialog, public IFormSetUpDialog {
 
   QSpinBox* SpinEditTOP = nullptr;
   QSpinBox* SpinEditLEFT = nullptr;
+  QDoubleSpinBox* SpinEditScaleX = nullptr;
+  QDoubleSpinBox* SpinEditScaleY = nullptr;
   QCheckBox* CheckBoxLineUpRequd = nullptr;
   QPushButton* BitBtnOK = nullptr;
   QPushButton* BitBtnCancel = nullptr;

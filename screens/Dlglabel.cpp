@@ -1,10 +1,12 @@
 #include "screens/Dlglabel.h"
 
 #include <QButtonGroup>
+#include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include "screens/DialogButtons.h"
@@ -28,6 +30,17 @@ TFormLabelSelect::TFormLabelSelect(QWidget* parent) : QDialog(parent) {
       "11 inch sheets. "));
   LabelNote->setWordWrap(true);
   layout->addWidget(LabelNote);
+  auto* start = new QFormLayout;
+  SpinStartRow = new QSpinBox;
+  SpinStartRow->setObjectName(QStringLiteral("SpinStartRow"));
+  SpinStartRow->setRange(1, 10);
+  SpinStartColumn = new QSpinBox;
+  SpinStartColumn->setObjectName(QStringLiteral("SpinStartColumn"));
+  SpinStartColumn->setRange(1, 2);
+  start->addRow(QStringLiteral("Start at label row (from the top):"), SpinStartRow);
+  start->addRow(QStringLiteral("and column (1 left, 2 right):"), SpinStartColumn);
+  layout->addLayout(start);
+  connect(group_, &QButtonGroup::idClicked, this, [this] { UpdateRows(); });
   layout->addLayout(NewOkCancelRow(BitBtnOK, BitBtnCancel));
   connect(BitBtnOK, &QPushButton::clicked, this, &QDialog::accept);
   connect(BitBtnCancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -35,7 +48,17 @@ TFormLabelSelect::TFormLabelSelect(QWidget* parent) : QDialog(parent) {
 
 int TFormLabelSelect::ItemIndex() const { return group_->checkedId(); }
 
-std::optional<int> TFormLabelSelect::Execute() {
-  if (exec() != QDialog::Accepted || ItemIndex() < 0) return std::nullopt;
-  return ItemIndex();
+void TFormLabelSelect::UpdateRows() {
+  const int index = ItemIndex();
+  if (index >= 0) SpinStartRow->setMaximum(kLabelStyles[std::size_t(index)].labelsPerSheet / 2);
+}
+
+std::optional<LabelChoice> TFormLabelSelect::Choice() const {
+  if (ItemIndex() < 0) return std::nullopt;
+  return LabelChoice{ItemIndex(), {SpinStartRow->value(), SpinStartColumn->value()}};
+}
+
+std::optional<LabelChoice> TFormLabelSelect::Execute() {
+  if (exec() != QDialog::Accepted) return std::nullopt;
+  return Choice();
 }

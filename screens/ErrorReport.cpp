@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "platform/qt/QtRecordText.h"
+#include "print/PrintReport.h"
 #include "print/PrintTextReport.h"
 
 namespace {
@@ -74,7 +75,7 @@ TFormErrorReport::TFormErrorReport(IPrinterDevice& printer, IPrinterSetupDialog&
   connect(BitBtnPrint, &QPushButton::clicked, this, &TFormErrorReport::BitBtnPrintClick);
   connect(BitBtnClose, &QPushButton::clicked, this, &QDialog::accept);
 
-  FontDialog1.SetFont(PrinterFont{.name = "MS Sans Serif", .size = 8});
+  FontDialog1.SetFont(FirstPrintFont());
   resize(560, 400);
   FormResize();
 }
@@ -111,5 +112,10 @@ bool TFormErrorReport::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TFormErrorReport::BitBtnPrintClick() {
-  PrintTextReport(ReportLines(), printer_, PrinterSetupDialog1, FontDialog1);
+  if (registry_) {
+    PrintTextReportInLastFont(ReportLines(), printer_, PrinterSetupDialog1, FontDialog1, *registry_,
+                              preview_);
+  } else {
+    PrintTextReport(ReportLines(), printer_, PrinterSetupDialog1, FontDialog1, preview_);
+  }
 }

@@ -14,12 +14,14 @@
 class QFrame;
 class QPlainTextEdit;
 class QPushButton;
+class TQuillmarRegistry;
 
 class TFormErrorReport final : public QDialog, public IErrorReportView {
   Q_OBJECT
 
  public:
-  // Prints on `printer` through the two dialogs, which live as long as the window.
+  // Prints on `printer` through the two dialogs, which live as long as the
+  // window; the font dialog is the report's own.
   TFormErrorReport(IPrinterDevice& printer, IPrinterSetupDialog& printerSetupDialog,
                    FontDialog& fontDialog, QWidget* parent = nullptr);
 
@@ -31,6 +33,13 @@ class TFormErrorReport final : public QDialog, public IErrorReportView {
 
   // Keeps the two buttons centred on the panel.
   void FormResize();
+  // Where the report keeps its last font (none: the font dialog keeps it
+  // until the program closes) and the print preview (none: straight to the
+  // printer); neither owned.
+  void SetPrintSettings(TQuillmarRegistry* registry, IPrintPreview* preview) {
+    registry_ = registry;
+    preview_ = preview;
+  }
   // Prints the lines of Memo1 through the printer set-up and font dialogs.
   void BitBtnPrintClick();
 
@@ -46,4 +55,6 @@ class TFormErrorReport final : public QDialog, public IErrorReportView {
 
  private:
   IPrinterDevice& printer_;
+  TQuillmarRegistry* registry_ = nullptr;
+  IPrintPreview* preview_ = nullptr;
 };

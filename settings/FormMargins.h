@@ -18,3 +18,12 @@ struct FormMargins {
   bool Stored() const { return Top != 0 || Left != 0; }
   bool operator==(const FormMargins&) const = default;
 };
+
+// The scale correction of one form kind, in tenths of a percent across (X)
+// and down (Y), for printers whose paper feed stretches or shrinks the page.
+// Kept beside the margins; 0 means never stored, which prints at 100.0%.
+struct FormScale {
+  std::int32_t X = 0;
+  std::int32_t Y = 0;
+  bool operator==(const FormScale&) const = default;
+};

@@ -203,3 +203,66 @@ void TQuillmarRegistry::WriteFormMargins(FormKind kind, const FormMargins& margi
                RegValue::Dword("Left", static_cast<std::uint32_t>(margins.Left)),
                RegValue::Dword("Right", static_cast<std::uint32_t>(margins.Right))});
 }
+
+FormScale TQuillmarRegistry::ReadFormScale(FormKind kind) {
+  SetRootKey(RegRoot::CurrentUser);
+  FormScale scale;
+  if (!OpenKey(MarginsKeyOf(kind), false)) return scale;
+  OpenKeyScope scope(*this);
+  if (ValueExists("ScaleX")) scale.X = ReadInteger("ScaleX");
+  if (ValueExists("ScaleY")) scale.Y = ReadInteger("ScaleY");
+  return scale;
+}
+
+void TQuillmarRegistry::WriteFormScale(FormKind kind, const FormScale& scale) {
+  SetRootKey(RegRoot::CurrentUser);
+  if (!OpenKey(MarginsKeyOf(kind), true)) return;
+  OpenKeyScope scope(*this);
+  WriteValues({RegValue::Dword("ScaleX", static_cast<std::uint32_t>(scale.X)),
+               RegValue::Dword("ScaleY", static_cast<std::uint32_t>(scale.Y))});
+}
+
+std::optional<PrinterFont> TQuillmarRegistry::ReadPrintFont(const std::string& item) {
+  SetRootKey(RegRoot::CurrentUser);
+  if (!OpenKey(std::string(kProductKey) + "\\" + item, false)) return std::nullopt;
+  OpenKeyScope scope(*this);
+  if (!ValueExists("FontName") || !ValueExists("FontSize")) return std::nullopt;
+  PrinterFont font;
+  font.name = ReadString("FontName");
+  if (font.name.empty()) return std::nullopt;
+  font.size = ReadInteger("FontSize");
+  if (ValueExists("FontStyle")) font.style = static_cast<unsigned>(ReadInteger("FontStyle")) & 15u;
+  if (ValueExists("FontColor")) font.color = static_cast<std::uint32_t>(ReadInteger("FontColor"));
+  if (ValueExists("FontCharset")) font.charset = ReadInteger("FontCharset");
+  return font;
+}
+
+void TQuillmarRegistry::WritePrintFont(const std::string& item, const PrinterFont& font) {
+  SetRootKey(RegRoot::CurrentUser);
+  if (!OpenKey(std::string(kProductKey) + "\\" + item, true)) return;
+  OpenKeyScope scope(*this);
+  WriteValues({RegValue::String("FontName", font.name),
+               RegValue::Dword("FontSize", static_cast<std::uint32_t>(font.size)),
+               RegValue::Dword("FontStyle", font.style), RegValue::Dword("FontColor", font.color),
+               RegValue::Dword("FontCharset", static_cast<std::uint32_t>(font.charset))});
+}
+
+PlainPaperSettings TQuillmarRegistry::ReadPlainPaper() {
+  SetRootKey(RegRoot::CurrentUser);
+  PlainPaperSettings settings;
+  if (!OpenKey(kPlainPaperKey, false)) return settings;
+  OpenKeyScope scope(*this);
+  if (ValueExists("CopyD")) settings.copyD = ReadBool("CopyD");
+  if (ValueExists("OnePdfPerEmployee")) settings.onePdfPerEmployee = ReadBool("OnePdfPerEmployee");
+  if (ValueExists("Folder")) settings.folder = ReadString("Folder");
+  return settings;
+}
+
+void TQuillmarRegistry::WritePlainPaper(const PlainPaperSettings& settings) {
+  SetRootKey(RegRoot::CurrentUser);
+  if (!OpenKey(kPlainPaperKey, true)) return;
+  OpenKeyScope scope(*this);
+  WriteValues({RegValue::Dword("CopyD", settings.copyD ? 1u : 0u),
+               RegValue::Dword("OnePdfPerEmployee", settings.onePdfPerEmployee ? 1u : 0u),
+               RegValue::String("Folder", settings.folder)});
+}

@@ -9,15 +9,24 @@
 // the running program file.
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "platform/PrinterDevice.h"
 #include "platform/Registry.h"
 #include "settings/FormMargins.h"
 #include "settings/InstallValues.h"
 
 struct SocSecMedicareRates;
+
+// The last choice of the plain-paper employee copies.
+struct PlainPaperSettings {
+  bool copyD = false;
+  bool onePdfPerEmployee = false;
+  std::string folder;  // UTF-8
+};
 
 class TQuillmarRegistry : public Registry {
  public:
@@ -25,6 +34,7 @@ class TQuillmarRegistry : public Registry {
   static constexpr const char* kPayrollKey = "\\Software\\Tolvane\\Quillmar\\1.0\\Payroll";
   static constexpr const char* kW2MarginsKey = "\\Software\\Tolvane\\Quillmar\\1.0\\W2Margins";
   static constexpr const char* kW3MarginsKey = "\\Software\\Tolvane\\Quillmar\\1.0\\W3Margins";
+  static constexpr const char* kPlainPaperKey = "\\Software\\Tolvane\\Quillmar\\1.0\\PlainPaper";
   static constexpr const char* kEfw2Key = "\\Software\\Tolvane\\Quillmar\\1.0\\EFW2";
   static constexpr const char* kRatesKey = "\\Software\\Tolvane\\Quillmar\\SocSecMedicare";
   static constexpr const char* kSystemVersionKey = "\\Software\\Microsoft\\Windows\\CurrentVersion";
@@ -71,6 +81,20 @@ class TQuillmarRegistry : public Registry {
   // nothing when it cannot be created.
   void WriteFormMargins(FormKind kind, const FormMargins& margins);
   static const char* MarginsKeyOf(FormKind kind);
+  // The scale correction of a form kind ("ScaleX" and "ScaleY" beside its
+  // margins); a missing value reads as 0.
+  FormScale ReadFormScale(FormKind kind);
+  void WriteFormScale(FormKind kind, const FormScale& scale);
+
+  // The plain-paper run's last choice; all off and no folder when never stored.
+  PlainPaperSettings ReadPlainPaper();
+  void WritePlainPaper(const PlainPaperSettings& settings);
+
+  // The last font of a print item (the mailing labels, the error report),
+  // kept in its key under the product key; none when it was never stored or
+  // has no name.
+  std::optional<PrinterFont> ReadPrintFont(const std::string& item);
+  void WritePrintFont(const std::string& item, const PrinterFont& font);
   // The key of one year's rates.
   static std::string RatesKeyOf(std::int32_t taxYear);
 };

@@ -60,7 +60,7 @@ class NoLauncher final : public IScreenLauncher {
   void PrintMailingLabels(TQuillmarFormFile&, TQuillmarRegistry&) override {}
   void ExportEfw2(TQuillmarFormFile&, TQuillmarRegistry&) override {}
   void ExportStateW2(TQuillmarFormFile&, TQuillmarRegistry&) override {}
-  void PrintPlainPaperW2s(TQuillmarFormFile&) override {}
+  void PrintPlainPaperW2s(TQuillmarFormFile&, TQuillmarRegistry&) override {}
   void PrintPlainPaperW3(TQuillmarFormFile&) override {}
   void RunCorrections(CorrectionsTask, TQuillmarFormFile&, TQuillmarRegistry&) override {}
 };

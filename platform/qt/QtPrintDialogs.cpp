@@ -1,6 +1,7 @@
 #include "platform/qt/QtPrintDialogs.h"
 
 #include <QApplication>
+#include <QPrintPreviewDialog>
 #include <cmath>
 #include <stdexcept>
 
@@ -25,6 +26,16 @@ bool QtPrinterSetupDialog::Execute(IPrinterDevice& printer) {
   auto* qtPrinter = dynamic_cast<QtPrinterDevice*>(&printer);
   if (!qtPrinter) throw std::logic_error("the printer set-up dialog needs the Qt printer");
   return CreateDialog(*qtPrinter)->exec() == QDialog::Accepted;
+}
+
+void QtPrintPreview::Show(IPrinterDevice& printer, const std::function<void()>& job) {
+  auto* qtPrinter = dynamic_cast<QtPrinterDevice*>(&printer);
+  if (!qtPrinter) throw std::logic_error("the print preview needs the Qt printer");
+  QPrintPreviewDialog dialog(&qtPrinter->Printer(), ParentOr(parent_));
+  dialog.setWindowTitle(QStringLiteral("Print Preview"));
+  QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                   [&job](QPrinter*) { job(); });
+  dialog.exec();
 }
 
 std::unique_ptr<QFontDialog> QtFontDialog::CreateDialog() const {

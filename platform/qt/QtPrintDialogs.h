@@ -26,6 +26,19 @@ class QtPrinterSetupDialog final : public IPrinterSetupDialog {
   QWidget* parent_;
 };
 
+// The print preview: QPrintPreviewDialog on the device's QPrinter, drawn by
+// the print job itself; its Print button prints the same job on the printer.
+class QtPrintPreview final : public IPrintPreview {
+ public:
+  explicit QtPrintPreview(QWidget* parent = nullptr) : parent_(parent) {}
+  void SetParent(QWidget* parent) { parent_ = parent; }
+  // `printer` must be a QtPrinterDevice.
+  void Show(IPrinterDevice& printer, const std::function<void()>& job) override;
+
+ private:
+  QWidget* parent_;
+};
+
 class QtFontDialog final : public FontDialog {
  public:
   explicit QtFontDialog(QWidget* parent = nullptr) : parent_(parent) {}

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFontInfo>
+#include <QPageSize>
 #include <QPainter>
 #include <QPrinterInfo>
 #include <algorithm>
@@ -34,6 +35,10 @@ QtPrinterDevice::QtPrinterDevice()
     : QtPrinterDevice(!QPrinterInfo::availablePrinters().isEmpty()) {}
 
 QtPrinterDevice::QtPrinterDevice(bool printersInstalled) {
+  // The forms and label sheets are Letter: every job starts on it whatever the
+  // locale, and a size the user picks in the printer dialog stays on this
+  // printer until the program closes.
+  printer_.setPageSize(QPageSize(QPageSize::Letter));
   printer_.setFullPage(false);
   if (!printersInstalled) {
     printer_.setOutputFormat(QPrinter::PdfFormat);

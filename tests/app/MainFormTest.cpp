@@ -86,7 +86,7 @@ class RecordingLauncher final : public IScreenLauncher {
   void ExportStateW2(TQuillmarFormFile& file, TQuillmarRegistry&) override {
     Record(LaunchTarget::ExportStateW2, &file);
   }
-  void PrintPlainPaperW2s(TQuillmarFormFile& file) override {
+  void PrintPlainPaperW2s(TQuillmarFormFile& file, TQuillmarRegistry&) override {
     Record(LaunchTarget::PlainPaperW2s, &file);
   }
   void RunCorrections(CorrectionsTask, TQuillmarFormFile& file, TQuillmarRegistry&) override {

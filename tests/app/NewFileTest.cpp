@@ -50,7 +50,9 @@ class TypingLauncher final : public IScreenLauncher {
   void ExportStateW2(TQuillmarFormFile&, TQuillmarRegistry&) override {
     ADD_FAILURE() << "state W-2 export";
   }
-  void PrintPlainPaperW2s(TQuillmarFormFile&) override { ADD_FAILURE() << "plain-paper W-2s"; }
+  void PrintPlainPaperW2s(TQuillmarFormFile&, TQuillmarRegistry&) override {
+    ADD_FAILURE() << "plain-paper W-2s";
+  }
   void PrintPlainPaperW3(TQuillmarFormFile&) override { ADD_FAILURE() << "plain-paper W-3"; }
   void RunCorrections(CorrectionsTask, TQuillmarFormFile&, TQuillmarRegistry&) override {
     ADD_FAILURE() << "corrections";

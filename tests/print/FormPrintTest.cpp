@@ -3,11 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 #include <filesystem>
 #include <map>
 
 #include "data/QuillmarFormFile.h"
+#include "platform/MulDiv.h"
 #include "platform/RecordingPrinter.h"
 #include "platform/ScriptedPrintDialogs.h"
 #include "print/LabelPrint.h"
@@ -29,6 +31,11 @@ struct ScriptedSetUp final : IFormSetUpDialog {
     lineUps.pop_front();
     return true;
   }
+};
+
+// The label dialog: always the first size from its first label.
+struct LabelDialog final : ILabelStyleDialog {
+  std::optional<LabelChoice> Execute() override { return LabelChoice{}; }
 };
 
 // 600 dpi; the text's grid position from the top-left margin corner.
@@ -257,6 +264,135 @@ TEST_F(FormPrintTest, LabelSheetsFillAndOverflow) {
     EXPECT_EQ(At(printer.Pages().back()).at("PAT  N" + std::to_string(99 + c.employees)),
               (std::pair{X(c.lastCol), top + Y(c.lastLine)}));
   }
+}
+
+TEST(SpinValueFromText, TakesTheNumberWithinRangeAndTheMinimumForAnyOtherText) {
+  struct Case {
+    const char* name;
+    const char* text;
+    int decimals;
+    std::int32_t want;
+  };
+  // Margins 25..150; scale 90.0..110.0 % in tenths.
+  // clang-format off
+  const Case cases[] = {
+      {"within", " 40 ", 0, 40}, {"below", "10", 0, 25}, {"above", "999", 0, 150},
+      {"letters", "5o", 0, 25}, {"empty", "", 0, 25}, {"huge", "123456789012345", 0, 150},
+      {"tenths", "99.5", 1, 995}, {"whole", "101", 1, 1010}, {"too many decimals", "100.25", 1, 900}};
+  // clang-format on
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(c.decimals == 0 ? SpinValueFromText(c.text, 25, 150)
+                              : SpinValueFromText(c.text, 900, 1100, 1),
+              c.want);
+  }
+}
+
+TEST_F(FormPrintTest, StoredMarginsAndScaleOutsideTheirRangesAreBroughtWithin) {
+  // Damaged: a negative minimum, a minimum above the maximum.
+  registry.WriteFormMargins(FormKind::W2, {500, -3, 10, 90});
+  registry.WriteFormScale(FormKind::W2, {1200, 0});
+  FormSetUpValues values;
+  LoadMargins(registry, FormKind::W2, values);
+  EXPECT_EQ(MarginsOf(values), (FormMargins{150, 0, 75, 75}));
+  EXPECT_EQ(values.scaleX.value, 1100);
+  EXPECT_EQ(values.scaleY.value, 1000);  // never stored: 100.0%
+}
+
+TEST_F(FormPrintTest, ScaleCorrectionStretchesTheGridAndTheSampleSaysSo) {
+  Add("ONE");
+  registry.WriteFormMargins(FormKind::W2, {50, 25, 25, 25});
+  registry.WriteFormScale(FormKind::W2, {1010, 990});
+  setUp.lineUps = {true, false};
+  PrintW2s();
+  // Box 1 at column 47, line 3 of the grid, stretched from the margin corner.
+  const auto sample = At(printer.Documents()[0].pages.at(0));
+  const auto real = At(printer.Pages().at(0));
+  const std::pair box1{MulDiv(kDpi, 46 * 1010, 10000), 150 + MulDiv(kDpi, 2 * 990, 6000)};
+  EXPECT_EQ(real.at("100.00"), box1);
+  EXPECT_EQ(sample.at("Line-up sample: top 0.50 in, left 0.25 in, scale across 101.0%, down "
+                      "99.0%"),
+            (std::pair{0, 150 + MulDiv(kDpi, 29 * 990, 6000)}));
+  EXPECT_EQ(registry.ReadFormScale(FormKind::W2), (FormScale{1010, 990}));
+}
+
+TEST_F(FormPrintTest, EmployerSuiteAndStreetAreCutLikeTheEmployees) {
+  file->W3Rec.w3.Suite = "SUITE 1200 NORTH TOWER", file->W3Rec.w3.Street = "12345 INDUSTRIAL PKWY";
+  EXPECT_TRUE(At(OneW2({})).contains("SUITE 1200 NORTH TOWER, 12345 INDUSTRIAL PK"));  // 43
+}
+
+TEST_F(FormPrintTest, LabelsStartAtTheChosenLabelAndCutEachLineAtTheLabelsEdge) {
+  struct Case {
+    const char* name;
+    int style;
+    LabelStart start;
+    int col, line;  // of the first label
+    std::size_t sheets;
+  };
+  const Case cases[] = {
+      {"row 3, right", 0, {3, 2}, kLabelRightColumn, 2 + 2 * 6, 1},
+      {"last label: the second starts a sheet", 3, {5, 2}, kLabelRightColumn, 4 + 4 * 12, 2},
+      {"beyond the sheet: its last row", 1, {9, 1}, kLabelLeftColumn, 3 + 6 * 8, 1},
+  };
+  Add(std::string(20, 'W'));  // 25 characters of 0.2 inch: 19 fit into 3.8 inches
+  Add("ZZ");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    printer = RecordingPrinter();
+    printerDialog.Answer(true);
+    fontDialog.Answer(true, PrinterFont{.name = "Courier New", .size = 10});
+    printer.charWidth = 120;
+    PrintEmployeeLabels(*file, printer, printerDialog, fontDialog, c.style, c.start);
+    const int top = MarginToDevice(kLabelStyles[std::size_t(c.style)].topBottomMargin, kDpi, 150);
+    const RecordedText& first = printer.Pages().at(0).texts.at(0);
+    EXPECT_EQ(first.text, "PAT  " + std::string(14, 'W'));
+    EXPECT_EQ((std::pair{first.x, first.y}), (std::pair{X(c.col), top + Y(c.line)}));
+    EXPECT_EQ(printer.Pages().size(), c.sheets);
+  }
+}
+
+TEST_F(FormPrintTest, LabelFontTallerThanALineIsRefusedAndTheLastFontIsKept) {
+  Add("ONE");
+  LabelDialog styles;
+  boxes.Answer(MsgOk);
+  printerDialog.Answer(true);
+  fontDialog
+      .Answer(true, PrinterFont{.name = "Liberation Sans", .size = 11})   // a 12-point line
+      .Answer(true, PrinterFont{.name = "Liberation Sans", .size = 12});  // 14: refused
+  PrintMailingLabels(*file, printer, styles, printerDialog, fontDialog, registry);
+  // The first font dialog opens on Liberation Serif; its first choice fits.
+  ASSERT_EQ(fontDialog.Offered().size(), 1u);
+  EXPECT_EQ(fontDialog.Offered()[0].first, FirstPrintFont());
+  EXPECT_EQ(printer.Pages().at(0).texts.at(0).font.size, 11);
+  // The next run opens on it; 12 points is refused with a message, then Cancel prints nothing.
+  printerDialog.Answer(true);
+  PrintMailingLabels(*file, printer, styles, printerDialog, fontDialog, registry);
+  ASSERT_EQ(fontDialog.Offered().size(), 3u);
+  EXPECT_EQ(fontDialog.Offered()[1].first.size, 11);
+  EXPECT_EQ(boxes.Texts(), std::vector<std::string>{
+                               "The font \"Liberation Sans\" at 12 points is taller than a label "
+                               "line of 1/6 inch. Choose a font of at most 12 points (10 points "
+                               "for most fonts)."});
+  EXPECT_EQ(printer.Documents().size(), 1u);
+  EXPECT_EQ(registry.ReadPrintFont(kLabelFontItem)->size, 11);
+}
+
+TEST_F(FormPrintTest, PreviewRunsTheSameJobAndCancelStopsTheBatch) {
+  for (const char* name : {"A", "B", "C", "D", "E"}) Add(name);
+  ScriptedPrintPreview preview;
+  ScriptedProgress progress;
+  progress.cancelAt = 3;
+  setUp.lineUps = {false};
+  PrintAllW2s(*file, registry, printer, {setUp, printerDialog, fontDialog, &preview, &progress});
+  EXPECT_EQ(preview.Shown(), 1);
+  EXPECT_EQ(progress.Runs().at(0), (std::pair<std::string, int>{"Printing the W-2 forms...", 5}));
+  EXPECT_EQ(progress.Finished(), 1);
+  // Cancel at the third record: the two before it print, on one sheet.
+  const std::vector<std::string> texts = printer.Texts();
+  for (const char* name : {"A", "B", "C"})
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), name), name[0] < 'C');
+  EXPECT_EQ(printer.Pages().size(), 1u);
+  EXPECT_TRUE(printer.Documents().back().ended);
 }
 
 }  // namespace

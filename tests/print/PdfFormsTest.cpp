@@ -6,11 +6,14 @@
 
 #include <QPageSize>
 #include <optional>
+#include <regex>
 
 #include "data/QuillmarFormFile.h"
 #include "platform/ScriptedPrintDialogs.h"
 #include "platform/qt/QtPrinterDevice.h"
 #include "print/LabelPrint.h"
+#include "print/PlainPaperW2.h"
+#include "print/PrintTextReport.h"
 #include "print/W2Print.h"
 #include "print/W3Print.h"
 #include "settings/QuillmarRegistry.h"
@@ -94,6 +97,43 @@ TEST_F(PdfFormsTest, LabelsTwoAcross) {
   EXPECT_NEAR(y, 0.5 + 1 / 6.0, kPixel);
   EXPECT_NEAR(rightX - x, 4.2, kPixel);
   EXPECT_NEAR(rightY, y, kPixel);
+}
+
+// Every page of every kind of job is Letter on a printer left at its start-up
+// paper, whatever the locale would choose.
+TEST_F(PdfFormsTest, EveryKindOfJobPrintsOnLetter) {
+  // The set-up dialog that prints one line-up sample, then cancels.
+  struct OneSample final : IFormSetUpDialog {
+    int shown = 0;
+    bool Execute(FormSetUpValues& values) override {
+      return (values.lineUpRequired = shown++ == 0);
+    }
+  } sample;
+  const char* const kinds[] = {"W-2 forms",      "W-2 line-up sample", "W-3",
+                               "labels",         "error report",       "plain-paper W-2s",
+                               "plain-paper W-3"};
+  for (int k = 0; k < 7; ++k) {
+    SCOPED_TRACE(kinds[k]);
+    const std::string pdf = dir.File(std::to_string(k) + ".pdf");
+    QtPrinterDevice p{false};
+    p.SetPdfOutput(QString::fromStdString(pdf), 300, QMarginsF(18, 18, 18, 18));
+    fontDialog.Answer(true);
+    if (k == 0) PrintAllW2s(*file, registry, p, {setUp, printerDialog, fontDialog});
+    if (k == 1) PrintAllW2s(*file, registry, p, {sample, printerDialog, fontDialog});
+    if (k == 2) PrintW3(*file, registry, p, {setUp, printerDialog, fontDialog});
+    if (k == 3) PrintEmployeeLabels(*file, p, printerDialog, fontDialog, 3);
+    if (k == 4) PrintTextReport({"BOX 1"}, p, printerDialog, fontDialog);
+    if (k == 5) PrintPlainPaperW2s(p, PrintableW2s(*file), file->W3Rec.w3, true);
+    if (k == 6) PrintPlainPaperW3(p, file->W3Rec.w3);
+    const std::string info = CommandOutput("pdfinfo -f 1 -l 99 '" + pdf + "' 2>/dev/null");
+    const std::regex size(R"(Page +\d+ size: +([0-9.]+) x ([0-9.]+) pts)");
+    int pages = 0;
+    for (auto it = std::sregex_iterator(info.begin(), info.end(), size);
+         it != std::sregex_iterator(); ++it, ++pages) {
+      EXPECT_EQ((*it)[1].str() + " x " + (*it)[2].str(), "612 x 792");
+    }
+    EXPECT_GE(pages, 1);
+  }
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "platform/RecordingPrinter.h"
 #include "platform/ScriptedPrintDialogs.h"
 #include "print/PlainPaperW2.h"
+#include "settings/QuillmarRegistry.h"
 #include "tests/support/ScriptedMessageBoxes.h"
 #include "tests/support/TempDir.h"
 
@@ -106,6 +107,38 @@ TEST_F(PlainPaperRun, CancelInEitherDialogPrintsNothing) {
   RunPlainPaperW2s(*file, dialog, printer, setup, factory);
   EXPECT_TRUE(printer.Documents().empty());
   EXPECT_TRUE(pdfs.empty());
+}
+
+TEST_F(PlainPaperRun, CancelStopsThePdfsOrThePrintAndThePreviewShowsThePrint) {
+  ScriptedProgress progress;
+  progress.cancelAt = 1;
+  const std::string out = dir.File("out");
+  std::filesystem::create_directory(out);
+  dialog.answer = PlainPaperChoice{.onePdfPerEmployee = true, .folder = out};
+  boxes.Answer(MsgOk);
+  RunPlainPaperW2s(*file, dialog, printer, setup, factory, nullptr, &progress);
+  EXPECT_EQ(pdfs.size(), 1u);
+  EXPECT_TRUE(std::filesystem::exists(out + "/BOB ANN W-2 2024.pdf"));
+  EXPECT_FALSE(std::filesystem::exists(out + "/ZED ANN W-2 2024.pdf"));
+  EXPECT_EQ(boxes.Texts(),
+            (std::vector<std::string>{"Cancelled: 1 of 2 PDF files were written to " + out + "."}));
+  // On the printer, through the preview: one employee (two sheets), the job ended.
+  ScriptedPrintPreview preview;
+  dialog.answer = PlainPaperChoice{};
+  RunPlainPaperW2s(*file, dialog, printer, setup, factory, &preview, &progress);
+  EXPECT_EQ(preview.Shown(), 1);
+  EXPECT_EQ(printer.Pages().size(), 2u);
+  EXPECT_TRUE(printer.Documents().back().ended);
+  EXPECT_EQ(progress.Runs().back(),
+            (std::pair<std::string, int>{"Printing the W-2 employee copies...", 2}));
+}
+
+TEST_F(PlainPaperRun, TheDialogsChoiceIsKeptInTheRegistry) {
+  TQuillmarRegistry registry(dir.Path()), later(dir.Path());  // later: the next start
+  SavePlainPaperChoice(registry, {false, true, "/home/pat/W-2 PDFs \xc3\xa9"});
+  const PlainPaperChoice kept = LoadPlainPaperChoice(later);
+  EXPECT_EQ(std::tuple(kept.copyD, kept.onePdfPerEmployee, kept.folder),
+            std::tuple(false, true, std::string("/home/pat/W-2 PDFs \xc3\xa9")));
 }
 
 }  // namespace

@@ -9,8 +9,12 @@
 #include "platform/DateTimeText.h"
 #include "platform/RecordingPrinter.h"
 #include "platform/ScriptedPrintDialogs.h"
+#include "print/LabelPrint.h"
+#include "print/PrintReport.h"
 #include "print/PrintTextReport.h"
+#include "settings/QuillmarRegistry.h"
 #include "tests/support/FixedClock.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 
@@ -100,20 +104,39 @@ TEST(PrintTextReport, WrapsAfterTheLastBreakCharacterThatFits) {
   }
 }
 
-TEST(PrintTextReport, FooterCarriesDateTimeAndPageCentredOrAtTheMarginWhenWider) {
+TEST(PrintTextReport, FooterCentredOrShortenedKeepingThePageAndNeverOverlapped) {
   const FixedClock clock(FixedClock::LocalNoon(2024, 3, 15));
-  const std::string footer = "Printed: " + DateTimeText(clock.Now()) + "     Page ";
+  const std::string stamp = "Printed: " + DateTimeText(clock.Now());
+  const std::string footer = stamp + "     Page ";
   const int length = static_cast<int>(footer.size()) + 1;
-  // Narrow characters centre the footer on the page; wide ones start it at the margin.
+  // Narrow characters centre the footer on the page; wide ones shorten its
+  // date and time so that it fits, keeping the page number.
   for (const int charWidth : {2100 / length - 1, 2100 / length + 1}) {
     const Report report(Numbered(12), charWidth);
     ASSERT_EQ(report.printer.Pages().size(), 2u);
     for (int p = 0; p < 2; ++p) {
       const RecordedText& text = report.printer.Pages()[p].texts.back();
-      EXPECT_EQ(text.text, footer + std::to_string(p + 1));
-      EXPECT_EQ(text.x, charWidth * length < 2100 ? (2100 - charWidth * length) / 2 : 450);
+      const std::string page = "  Page " + std::to_string(p + 1);
+      const std::size_t kept = std::size_t((2100 - charWidth * int(page.size())) / charWidth);
+      const std::string want = charWidth * length <= 2100 ? footer + std::to_string(p + 1)
+                                                          : stamp.substr(0, kept) + page;
+      EXPECT_EQ(text.text, want);
+      EXPECT_EQ(text.x, (2100 - charWidth * int(want.size())) / 2);
       EXPECT_EQ(text.y, 2030 - 2 * kLine);
     }
+  }
+  // A 48-point font: a line of 450, the footer at 1130; one line to a page ends above it.
+  RecordingPrinter printer(kCaps);
+  ScriptedPrinterSetupDialog setup;
+  ScriptedFontDialog fonts;
+  setup.Answer(true);
+  fonts.Answer(true, PrinterFont{.name = "Courier New", .size = 48});
+  PrintTextReport({"a", "b", "c"}, printer, setup, fonts);
+  ASSERT_EQ(printer.Pages().size(), 3u);
+  for (const RecordedPage& page : printer.Pages()) {
+    ASSERT_EQ(page.texts.size(), 2u);
+    EXPECT_LE(page.texts[0].y + 450, page.texts[1].y);
+    EXPECT_EQ(page.texts[1].y, 2030 - 2 * 450);
   }
 }
 
@@ -136,6 +159,24 @@ TEST(PrintTextReport, DialogsDecideWhetherAndInWhichFontItPrints) {
   EXPECT_EQ(texts[0].font.name, "Arial");
   EXPECT_EQ(texts[1].y - texts[0].y, 93);  // 9/8 of 83
   EXPECT_EQ(printer.Documents()[0].title, "Quillmar");
+}
+
+TEST(PrintTextReport, TheReportsFontDialogOpensOnItsLastFont) {
+  const TempDir dir;
+  TQuillmarRegistry registry(dir.Path());
+  RecordingPrinter printer(kCaps);
+  ScriptedPrinterSetupDialog setup;
+  setup.otherwise = true;
+  ScriptedFontDialog fonts;
+  const PrinterFont arial{.name = "Arial", .size = 9};
+  fonts.Answer(true, arial).Answer(false);
+  PrintTextReportInLastFont({"a"}, printer, setup, fonts, registry);
+  PrintTextReportInLastFont({"a"}, printer, setup, fonts, registry);
+  ASSERT_EQ(fonts.Offered().size(), 2u);
+  EXPECT_EQ(fonts.Offered()[0].first, FirstPrintFont());  // the first time
+  EXPECT_EQ(fonts.Offered()[1].first, arial);
+  EXPECT_EQ(registry.ReadPrintFont(kReportFontItem), arial);
+  EXPECT_EQ(registry.ReadPrintFont(kLabelFontItem), std::nullopt);  // the labels keep their own
 }
 
 }  // namespace

@@ -51,7 +51,9 @@ TEST(ErrorReport, PrintPrintsTheLinesOfTheMemoInTheFontDialogsFont) {
   ASSERT_EQ(printed.size(), 3u);  // the empty line draws nothing; then the footer
   EXPECT_EQ(printed[0], lines[0]);
   EXPECT_EQ(printed[1], lines[2]);
-  EXPECT_EQ(w.printer.Pages()[0].texts[0].font, (PrinterFont{.name = "MS Sans Serif", .size = 8}));
+  // The first time, Liberation Serif with an 11-point cell.
+  EXPECT_EQ(w.printer.Pages()[0].texts[0].font,
+            (PrinterFont{"Liberation Serif", -11, 0, 0, kAnsiCharset}));
   w.form.SetReportLines({});  // an empty report shows no dialog
   QTest::mouseClick(w.form.BitBtnPrint, Qt::LeftButton);
   EXPECT_EQ(w.setup.Shown(), 1);

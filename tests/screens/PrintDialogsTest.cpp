@@ -4,12 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QDoubleSpinBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTimer>
+#include <QtTest/QTest>
 
 #include "screens/DlgW2Setup.h"
 #include "screens/Dlglabel.h"
@@ -29,6 +31,9 @@ TEST(PrintSetUpDialog, ShowsItsTextsAndTakesTheUsersMarginsWithinRange) {
             (QStringList{"TOP Margin in 100ths of an inch  (Suggest 50 = 0.5\" (1/2 inch))",
                          "LEFT Margin in 100ths of an inch  (Suggest 25 to 31 = 0.25\" to 0.3125\" "
                          "(1/4 to 5/16 inch))",
+                         "Scale ACROSS in percent (100.0 unless your printer stretches the page)",
+                         "Scale DOWN in percent (below 100.0 shrinks, above 100.0 stretches the "
+                         "print)",
                          "(Returns here afterwards)",
                          "Tip: If short of forms use plain paper for the lineup and hold result to "
                          "the light with a form behind it.",
@@ -73,7 +78,60 @@ TEST(LabelStyleDialog, OffersFourSizesWithNoneChosenAndOkNeedsAChoice) {
     dialog.LabelTypeButtons[2]->click();
     dialog.BitBtnOK->click();
   });
-  EXPECT_EQ(dialog.Execute(), 2);
+  const std::optional<LabelChoice> choice = dialog.Execute();
+  ASSERT_TRUE(choice);
+  EXPECT_EQ(choice->style, 2);
+}
+
+TEST(PrintSetUpDialog, LeavingABoxBringsItsTextWithinRangeAndOkTakesWhatIsShown) {
+  TFormW2PrintSetUp dialog;
+  FormSetUpValues values;
+  values.top.minimum = 17;
+  dialog.Show(values);
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+  struct Case {
+    const char* name;
+    QAbstractSpinBox* box;
+    const char* typed;
+    QString shown;
+  };
+  const Case cases[] = {
+      {"top, letters: the minimum", dialog.SpinEditTOP, "abc", "17"},
+      {"top, above", dialog.SpinEditTOP, "999", "150"},
+      {"left, within", dialog.SpinEditLEFT, "30", "30"},
+      {"scale across, above", dialog.SpinEditScaleX, "200", "110.0 %"},
+      {"scale down, tenths", dialog.SpinEditScaleY, "98.5", "98.5 %"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    c.box->setFocus();
+    c.box->selectAll();
+    QTest::keyClicks(c.box, QString::fromLatin1(c.typed));
+    dialog.CheckBoxLineUpRequd->setFocus();  // leaving the box
+    EXPECT_EQ(c.box->text(), c.shown);
+  }
+  // Typed but not yet left: OK takes the text shown.
+  dialog.SpinEditTOP->setFocus();
+  dialog.SpinEditTOP->selectAll();
+  QTest::keyClicks(dialog.SpinEditTOP, QStringLiteral("60"));
+  dialog.Take(values);
+  EXPECT_EQ(values.top.value, 60);
+  EXPECT_EQ(values.left.value, 30);
+  EXPECT_EQ(values.scaleX.value, 1100);
+  EXPECT_EQ(values.scaleY.value, 985);
+}
+
+TEST(LabelStyleDialog, AsksForTheFirstLabelWithinTheChosenSheet) {
+  TFormLabelSelect dialog;
+  dialog.LabelTypeButtons[3]->click();  // 4" x 2": five rows
+  EXPECT_EQ(dialog.SpinStartRow->maximum(), 5);
+  EXPECT_EQ(dialog.SpinStartColumn->maximum(), 2);
+  dialog.SpinStartRow->setValue(4);
+  dialog.SpinStartColumn->setValue(2);
+  const LabelChoice choice = dialog.Choice().value();
+  EXPECT_EQ((std::tuple{choice.style, choice.start.row, choice.start.column}),
+            (std::tuple{3, 4, 2}));
 }
 
 }  // namespace
