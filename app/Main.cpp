@@ -143,6 +143,12 @@ void TMainForm::BuildMenu() {
               "Write the W-2s to a wage file for the Social Security Administration",
               &TMainForm::FileExportEfw2Click);
   FileExportEfw2Item->setEnabled(false);
+  FileImportEmployeesItem =
+      AddItem(file, "Import Employees...", "Add or update employees from a spreadsheet (CSV file)",
+              &TMainForm::FileImportEmployeesClick);
+  FileExportEmployeesItem = AddItem(file, "Export Employees (CSV)...",
+                                    "Write every W-2 with every field to a spreadsheet (CSV file)",
+                                    &TMainForm::FileExportEmployeesClick);
   file->addSeparator();
   FileExitItem = AddItem(file, "E&xit", "Exit this application", &TMainForm::FileExit);
 
@@ -158,6 +164,9 @@ void TMainForm::BuildMenu() {
   EditW2Employee =
       AddItem(edit, "W-2 &Employee Information", "Enter, View, or Change Employee W-2 Information",
               &TMainForm::EditW2EmployeeClick);
+  EditCheckAllW2s = AddItem(edit, "Check All W-2s",
+                            "Run the error check over every W-2 and the W-3 in one report",
+                            &TMainForm::EditCheckAllW2sClick);
 
   QMenu* print = menuBar()->addMenu(QStringLiteral("Print"));
   PrintW3Company = AddItem(print, "W-3 &Company Information",
@@ -197,7 +206,10 @@ void TMainForm::BuildMenu() {
       {PrintW2Employees, LaunchTarget::PrintW2s},
       {PrintMailingLabels, LaunchTarget::MailingLabels},
       {PrintPlainPaperW2s, LaunchTarget::PlainPaperW2s},
-      {PrintPlainPaperW3, LaunchTarget::PlainPaperW3}};
+      {PrintPlainPaperW3, LaunchTarget::PlainPaperW3},
+      {FileImportEmployeesItem, LaunchTarget::ImportEmployees},
+      {FileExportEmployeesItem, LaunchTarget::ExportEmployees},
+      {EditCheckAllW2s, LaunchTarget::CheckAllW2s}};
   for (const auto& [action, target] : targets) action->setEnabled(launcher_.Available(target));
 }
 
@@ -298,6 +310,15 @@ bool TMainForm::CanLaunch(LaunchTarget target) {
       break;
     case LaunchTarget::PlainPaperW3:
       what = "Printing the W-3 on plain paper";
+      break;
+    case LaunchTarget::ImportEmployees:
+      what = "The import of employees";
+      break;
+    case LaunchTarget::ExportEmployees:
+      what = "The export of employees";
+      break;
+    case LaunchTarget::CheckAllW2s:
+      what = "Check All W-2s";
       break;
   }
   ShowMessage(std::string(what) + " is not available in this version of Quillmar.",
@@ -434,6 +455,31 @@ void TMainForm::FileExportEfw2Click() {
     return;
   }
   if (CanLaunch(LaunchTarget::ExportEfw2)) launcher_.ExportEfw2(*activeFile_, *appRegistry_);
+}
+
+void TMainForm::FileImportEmployeesClick() {
+  if (!RequireFile()) return;
+  const W3Record& w3 = activeFile_->W3Rec.w3;
+  // The tax year decides the rules of the Social Security numbers and box 12 codes.
+  if (w3.TaxYear == 0 || w3.EmployerEIN.Str().empty() || w3.EmployerName.Str().empty()) {
+    ShowMessage(
+        "Company Information on form W-3 must be fully completed before any W-2 forms can be "
+        "entered. Click OK to do this.");
+    EditW3CompanyClick();
+    return;
+  }
+  if (CanLaunch(LaunchTarget::ImportEmployees))
+    launcher_.ImportEmployees(*activeFile_, *appRegistry_);
+}
+
+void TMainForm::FileExportEmployeesClick() {
+  if (!RequireFile()) return;
+  if (CanLaunch(LaunchTarget::ExportEmployees)) launcher_.ExportEmployees(*activeFile_);
+}
+
+void TMainForm::EditCheckAllW2sClick() {
+  if (!RequireFile()) return;
+  if (CanLaunch(LaunchTarget::CheckAllW2s)) launcher_.CheckAllW2s(*activeFile_, *appRegistry_);
 }
 
 void TMainForm::HelpAbout() {

@@ -48,6 +48,9 @@ class TMainForm final : public QMainWindow {
   void PrintW2EmployeesClick();
   void PrintMailingLabelsClick();
   void FileExportEfw2Click();
+  void FileImportEmployeesClick();
+  void FileExportEmployeesClick();
+  void EditCheckAllW2sClick();
   void PrintPlainPaperW2sClick();
   void PrintPlainPaperW3Click();
   void HelpAbout();
@@ -75,10 +78,13 @@ class TMainForm final : public QMainWindow {
   QAction* FileNewItem = nullptr;
   QAction* FileOpenItem = nullptr;
   QAction* FileExportEfw2Item = nullptr;  // enabled while a data file is open
+  QAction* FileImportEmployeesItem = nullptr;
+  QAction* FileExportEmployeesItem = nullptr;
   QAction* FileExitItem = nullptr;
   QAction* EditSocSecRates = nullptr;
   QAction* EditW3Company = nullptr;
   QAction* EditW2Employee = nullptr;
+  QAction* EditCheckAllW2s = nullptr;
   QAction* PrintW3Company = nullptr;
   QAction* PrintW2Employees = nullptr;
   QAction* PrintMailingLabels = nullptr;

@@ -16,6 +16,7 @@
 #include "screens/DlgPlainPaperW2.h"
 #include "screens/DlgSocSecMed.h"
 #include "screens/DlgW2Setup.h"
+#include "screens/EmployeeSpreadsheet.h"
 #include "screens/Dlglabel.h"
 #include "screens/W2InputForm.h"
 #include "screens/W3InputForm.h"
@@ -33,7 +34,11 @@ bool QtScreenLauncher::Available(LaunchTarget target) const {
     case LaunchTarget::W2Screen:
     case LaunchTarget::W3Screen:
     case LaunchTarget::ExportEfw2:
+    case LaunchTarget::ExportEmployees:
       return true;
+    case LaunchTarget::ImportEmployees:
+    case LaunchTarget::CheckAllW2s:
+      return reportWindow_ != nullptr;
     case LaunchTarget::PlainPaperW2s:
     case LaunchTarget::PlainPaperW3:
       return printer_ != nullptr && printerSetup_ != nullptr;
@@ -81,6 +86,28 @@ void QtScreenLauncher::ExportEfw2(TQuillmarFormFile& file, TQuillmarRegistry& re
     };
   }
   ExportForSsa(file, registry, {submitterDialog, fileDialog, showReport});
+}
+
+void QtScreenLauncher::ImportEmployees(TQuillmarFormFile& file, TQuillmarRegistry& registry) {
+  if (!reportWindow_) return;
+  QtFileDialog fileDialog(parent_);
+  const std::int32_t taxYear = file.W3Rec.w3.TaxYear;
+  ::ImportEmployees(file, registry,
+                    {fileDialog,
+                     [this, taxYear](const CsvTable& table, ColumnMapping& mapping) {
+                       return ExecImportMapping(table, mapping, taxYear, parent_);
+                     },
+                     *reportWindow_, [this](int total) { return QtImportProgress(total, parent_); }});
+  ReturnToMainWindow();
+}
+
+void QtScreenLauncher::ExportEmployees(TQuillmarFormFile& file) {
+  QtFileDialog fileDialog(parent_);
+  ::ExportEmployees(file, fileDialog);
+}
+
+void QtScreenLauncher::CheckAllW2s(TQuillmarFormFile& file, TQuillmarRegistry& registry) {
+  if (reportWindow_) CheckAllW2sCommand(file, registry, *reportWindow_);
 }
 
 void QtScreenLauncher::PrintW3(TQuillmarFormFile& file, TQuillmarRegistry& registry) {

@@ -24,6 +24,9 @@ class QtScreenLauncher final : public IScreenLauncher {
   void ExportEfw2(TQuillmarFormFile& file, TQuillmarRegistry& registry) override;
   void PrintPlainPaperW2s(TQuillmarFormFile& file) override;
   void PrintPlainPaperW3(TQuillmarFormFile& file) override;
+  void ImportEmployees(TQuillmarFormFile& file, TQuillmarRegistry& registry) override;
+  void ExportEmployees(TQuillmarFormFile& file) override;
+  void CheckAllW2s(TQuillmarFormFile& file, TQuillmarRegistry& registry) override;
   // The error report window, where the W-2 edit check and the wage file's
   // checks show their findings (not owned). Without one the W-2 screen says
   // that its check is not available and the wage file's findings are shown

@@ -16,6 +16,9 @@ enum class LaunchTarget {
   ExportEfw2,
   PlainPaperW2s,
   PlainPaperW3,
+  ImportEmployees,
+  ExportEmployees,
+  CheckAllW2s,
 };
 
 class IScreenLauncher {
@@ -44,4 +47,10 @@ class IScreenLauncher {
   virtual void PrintPlainPaperW2s(TQuillmarFormFile& file) = 0;
   // The W-3 drawn on plain paper for the employer's records, with its totals brought up to date.
   virtual void PrintPlainPaperW3(TQuillmarFormFile& file) = 0;
+  // File, Import Employees: the CSV file, the mapping step, the dry run and the import.
+  virtual void ImportEmployees(TQuillmarFormFile& file, TQuillmarRegistry& registry) = 0;
+  // File, Export Employees (CSV).
+  virtual void ExportEmployees(TQuillmarFormFile& file) = 0;
+  // Edit, Check All W-2s: the report, then the offer to lower boxes 3 and 5.
+  virtual void CheckAllW2s(TQuillmarFormFile& file, TQuillmarRegistry& registry) = 0;
 };

@@ -82,3 +82,12 @@ std::optional<std::string> MappingProblem(const ColumnMapping& mapping) {
   }
   return std::nullopt;
 }
+
+std::string CellAsRead(int field, const std::string& cell, std::int32_t taxYear) {
+  if (field == kNotImported) return cell;
+  const W2CsvField& csvField = W2CsvFields()[static_cast<std::size_t>(field)];
+  W2Record w2{};
+  for (Box12Entry& line : w2.Box12) line.Code = ' ';
+  if (auto refusal = ReadW2Cell(csvField, cell, taxYear, w2)) return "Refused: " + *refusal;
+  return W2CellText(csvField, w2);
+}

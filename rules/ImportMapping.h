@@ -2,6 +2,7 @@
 // Which W-2 field each column of a spreadsheet fills: guessed from the header
 // names, or as the user mapped the same header the last time.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,3 +28,8 @@ ColumnMapping GuessMapping(const CsvRow& headers,
 // What keeps a mapping from being imported: no SSN column, or a field chosen
 // for two columns; nothing when it can be imported.
 std::optional<std::string> MappingProblem(const ColumnMapping& mapping);
+
+// A cell as the import will read it into the field (kNotImported: the cell
+// as it stands): the value as the export would write it again, or
+// "Refused: " and the reason.
+std::string CellAsRead(int field, const std::string& cell, std::int32_t taxYear);

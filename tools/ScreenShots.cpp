@@ -61,6 +61,9 @@ class NoLauncher final : public IScreenLauncher {
   void ExportEfw2(TQuillmarFormFile&, TQuillmarRegistry&) override {}
   void PrintPlainPaperW2s(TQuillmarFormFile&) override {}
   void PrintPlainPaperW3(TQuillmarFormFile&) override {}
+  void ImportEmployees(TQuillmarFormFile&, TQuillmarRegistry&) override {}
+  void ExportEmployees(TQuillmarFormFile&) override {}
+  void CheckAllW2s(TQuillmarFormFile&, TQuillmarRegistry&) override {}
 };
 
 // The desktop the pictures show: the screens open as large as it allows.

@@ -84,6 +84,15 @@ class RecordingLauncher final : public IScreenLauncher {
   void PrintPlainPaperW3(TQuillmarFormFile& file) override {
     Record(LaunchTarget::PlainPaperW3, &file);
   }
+  void ImportEmployees(TQuillmarFormFile& file, TQuillmarRegistry&) override {
+    Record(LaunchTarget::ImportEmployees, &file);
+  }
+  void ExportEmployees(TQuillmarFormFile& file) override {
+    Record(LaunchTarget::ExportEmployees, &file);
+  }
+  void CheckAllW2s(TQuillmarFormFile& file, TQuillmarRegistry&) override {
+    Record(LaunchTarget::CheckAllW2s, &file);
+  }
   std::vector<LaunchTarget> Targets() const {
     std::vector<LaunchTarget> t;
     for (const Call& c : calls) t.push_back(c.target);
