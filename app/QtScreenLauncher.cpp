@@ -16,8 +16,8 @@
 #include "screens/DlgPlainPaperW2.h"
 #include "screens/DlgSocSecMed.h"
 #include "screens/DlgW2Setup.h"
-#include "screens/EmployeeSpreadsheet.h"
 #include "screens/Dlglabel.h"
+#include "screens/EmployeeSpreadsheet.h"
 #include "screens/W2InputForm.h"
 #include "screens/W3InputForm.h"
 
@@ -92,12 +92,13 @@ void QtScreenLauncher::ImportEmployees(TQuillmarFormFile& file, TQuillmarRegistr
   if (!reportWindow_) return;
   QtFileDialog fileDialog(parent_);
   const std::int32_t taxYear = file.W3Rec.w3.TaxYear;
-  ::ImportEmployees(file, registry,
-                    {fileDialog,
-                     [this, taxYear](const CsvTable& table, ColumnMapping& mapping) {
-                       return ExecImportMapping(table, mapping, taxYear, parent_);
-                     },
-                     *reportWindow_, [this](int total) { return QtImportProgress(total, parent_); }});
+  ::ImportEmployees(
+      file, registry,
+      {fileDialog,
+       [this, taxYear](const CsvTable& table, ColumnMapping& mapping) {
+         return ExecImportMapping(table, mapping, taxYear, parent_);
+       },
+       *reportWindow_, [this](int total) { return QtImportProgress(total, parent_); }});
   ReturnToMainWindow();
 }
 

@@ -507,8 +507,7 @@ bool TQuillmarFormFile::RestoreImage(std::string_view image) {
     WriteRecord(at, record);
   }
   const auto size = static_cast<std::int64_t>(image.size());
-  if (Size() > size &&
-      (::ftruncate(fd_, static_cast<off_t>(size)) != 0 || ::fdatasync(fd_) != 0)) {
+  if (Size() > size && (::ftruncate(fd_, static_cast<off_t>(size)) != 0 || ::fdatasync(fd_) != 0)) {
     throw FileError("Cannot write file", path_);
   }
   nameIndex_.Load({});

@@ -30,8 +30,7 @@ void AsProposal(ReportLines& lines, std::size_t from) {
 }
 
 // The findings of one W-2 under its heading; true when there were any.
-bool CheckOneW2(W2Record w2, const SocSecMedicareRates& rates, ReportLines& out,
-                bool& wageBase) {
+bool CheckOneW2(W2Record w2, const SocSecMedicareRates& rates, ReportLines& out, bool& wageBase) {
   ReportLines lines;
   CheckW2Entries(w2, lines, true, rates.TaxYear);
   wageBase = false;
@@ -86,8 +85,7 @@ bool CheckW3Entries(const W3Record& w3, int nonVoidW2s, ReportLines& lines) {
   if (w3.EmployerEIN.Empty()) {
     lines.emplace_back("Employer identification number (EIN) is missing");
   } else if (QuietCheckEin(w3.EmployerEIN.Str(), w3.TaxYear)) {
-    lines.push_back("Employer identification number (EIN) " + w3.EmployerEIN.Str() +
-                    " is invalid");
+    lines.push_back("Employer identification number (EIN) " + w3.EmployerEIN.Str() + " is invalid");
   }
   CheckEmployerAddress(w3, lines);
   if (w3.KindOfPayer == kForm944 && !year.Form944)

@@ -149,8 +149,8 @@ CsvTable ReadCsv(std::string_view bytes) {
 std::string CsvField(std::string_view text, char separator) {
   const bool needsQuotes =
       text.find_first_of(std::string{separator, '"', '\r', '\n'}) != std::string_view::npos ||
-      (!text.empty() && (text.front() == ' ' || text.back() == ' ' || text.front() == '\t' ||
-                         text.back() == '\t'));
+      (!text.empty() &&
+       (text.front() == ' ' || text.back() == ' ' || text.front() == '\t' || text.back() == '\t'));
   if (!needsQuotes) return std::string(text);
   std::string out = "\"";
   for (char c : text) {

@@ -97,7 +97,8 @@ ImportPlan PlanImport(const CsvTable& table, const ColumnMapping& mapping,
   for (std::size_t index = 1; index < table.Rows.size(); ++index) {
     PlannedRow row;
     row.Index = index;
-    row.Row = index < table.RowNumbers.size() ? table.RowNumbers[index] : static_cast<int>(index + 1);
+    row.Row =
+        index < table.RowNumbers.size() ? table.RowNumbers[index] : static_cast<int>(index + 1);
     W2Record w2 = BlankW2();
     row.Reasons = ReadRow(table.Rows[index], mapping, taxYear, w2);
     row.Ssn = w2.SocSecNum.Str();
@@ -127,8 +128,8 @@ ImportPlan PlanImport(const CsvTable& table, const ColumnMapping& mapping,
 
 std::vector<std::string> ImportReport(const ImportPlan& plan, const std::string& csvName) {
   std::vector<std::string> lines;
-  lines.push_back("Import of employees from " + csvName + ": " +
-                  std::to_string(plan.Rows.size()) + " rows read");
+  lines.push_back("Import of employees from " + csvName + ": " + std::to_string(plan.Rows.size()) +
+                  " rows read");
   lines.push_back(std::to_string(plan.Added) + " to be added, " + std::to_string(plan.Updated) +
                   " to update an employee with the same SSN, " + std::to_string(plan.Refused) +
                   " refused");

@@ -19,7 +19,7 @@ class TQuillmarFormFile;
 enum class ImportAction { Add, Update, Refuse };
 
 struct PlannedRow {
-  int Row = 0;             // the row of the spreadsheet, the header being row 1
+  int Row = 0;            // the row of the spreadsheet, the header being row 1
   std::size_t Index = 0;  // the row in CsvTable::Rows
   ImportAction Action = ImportAction::Refuse;
   std::string Ssn;        // as it will be stored (999-99-9999)

@@ -76,8 +76,7 @@ EntryRefusal QuietReadInteger(const std::string& text, std::int32_t& value) {
   return Captured(text, [&](IEntryField& field) { ReadIntegerField(field, value); });
 }
 
-EntryRefusal QuietReadBox12Code(const std::string& text, bool twoLetters, char& code,
-                                char& code2) {
+EntryRefusal QuietReadBox12Code(const std::string& text, bool twoLetters, char& code, char& code2) {
   return Captured(text, [&](IEntryField& field) {
     if (twoLetters) {
       ReadTwoLetterCodeField(field, code, code2);

@@ -46,7 +46,8 @@ TDlgImportMapping::TDlgImportMapping(const CsvTable& table, const ColumnMapping&
   Grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
   const auto fields = W2CsvFields();
   for (int column = 0; column < columns; ++column) {
-    auto* header = new QTableWidgetItem(FromRecordText(table.Rows[0][static_cast<std::size_t>(column)]));
+    auto* header =
+        new QTableWidgetItem(FromRecordText(table.Rows[0][static_cast<std::size_t>(column)]));
     Grid->setItem(column, 0, header);
     auto* box = new QComboBox(Grid);
     box->addItem(QStringLiteral("(not imported)"), kNotImported);
@@ -78,8 +79,9 @@ void TDlgImportMapping::ShowPreview(int column) {
     QString text;
     if (index < table_.Rows.size()) {
       const CsvRow& cells = table_.Rows[index];
-      const std::string cell =
-          static_cast<std::size_t>(column) < cells.size() ? cells[static_cast<std::size_t>(column)] : "";
+      const std::string cell = static_cast<std::size_t>(column) < cells.size()
+                                   ? cells[static_cast<std::size_t>(column)]
+                                   : "";
       text = FromRecordText(CellAsRead(field, cell, taxYear_));
     }
     auto* item = new QTableWidgetItem(text);

@@ -32,16 +32,16 @@ void RememberMapping(TQuillmarRegistry& registry, const CsvRow& headers,
   std::vector<std::pair<std::string, std::string>> choices;
   for (std::size_t column = 0; column < headers.size() && column < mapping.size(); ++column) {
     const int field = mapping[column];
-    choices.emplace_back(NormalizedHeader(headers[column]),
-                         field == kNotImported ? std::string()
-                                               : fields[static_cast<std::size_t>(field)].Member);
+    choices.emplace_back(
+        NormalizedHeader(headers[column]),
+        field == kNotImported ? std::string() : fields[static_cast<std::size_t>(field)].Member);
   }
   registry.WriteImportMapping(choices);
 }
 
 std::string ImportQuestion(const ImportPlan& plan, const std::string& copy) {
-  std::string text = "Import " + std::to_string(plan.Added + plan.Updated) + " rows: " +
-                     std::to_string(plan.Added) + " new employees, " +
+  std::string text = "Import " + std::to_string(plan.Added + plan.Updated) +
+                     " rows: " + std::to_string(plan.Added) + " new employees, " +
                      std::to_string(plan.Updated) + " employees updated";
   if (plan.Refused > 0) text += ", " + std::to_string(plan.Refused) + " refused rows left out";
   return text + " ?\r\rA copy of the data file as it is now is kept in " + Shown(copy) + ".";
@@ -69,7 +69,8 @@ void ImportEmployees(TQuillmarFormFile& file, TQuillmarRegistry& registry,
     return;
   }
   const CsvRow& headers = table.Rows[0];
-  ColumnMapping mapping = GuessMapping(headers, registry.ReadImportMapping(NormalizedHeaders(headers)));
+  ColumnMapping mapping =
+      GuessMapping(headers, registry.ReadImportMapping(NormalizedHeaders(headers)));
   if (!seams.MapColumns(table, mapping)) return;
   RememberMapping(registry, headers, mapping);
 
@@ -81,8 +82,8 @@ void ImportEmployees(TQuillmarFormFile& file, TQuillmarRegistry& registry,
     return;
   }
   const std::string copy = BeforeImportCopyPath(file.Path());
-  if (MessageBoxes().Show({kAppTitle, ImportQuestion(plan, copy), MsgIcon::Question,
-                           MsgYes | MsgNo, false}) != MsgYes)
+  if (MessageBoxes().Show({kAppTitle, ImportQuestion(plan, copy), MsgIcon::Question, MsgYes | MsgNo,
+                           false}) != MsgYes)
     return;
 
   const ImportResult result =

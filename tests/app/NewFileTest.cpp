@@ -49,9 +49,13 @@ class TypingLauncher final : public IScreenLauncher {
   }
   void PrintPlainPaperW2s(TQuillmarFormFile&) override { ADD_FAILURE() << "plain-paper W-2s"; }
   void PrintPlainPaperW3(TQuillmarFormFile&) override { ADD_FAILURE() << "plain-paper W-3"; }
-  void ImportEmployees(TQuillmarFormFile&, TQuillmarRegistry&) override { ADD_FAILURE() << "import"; }
+  void ImportEmployees(TQuillmarFormFile&, TQuillmarRegistry&) override {
+    ADD_FAILURE() << "import";
+  }
   void ExportEmployees(TQuillmarFormFile&) override { ADD_FAILURE() << "export"; }
-  void CheckAllW2s(TQuillmarFormFile&, TQuillmarRegistry&) override { ADD_FAILURE() << "check all"; }
+  void CheckAllW2s(TQuillmarFormFile&, TQuillmarRegistry&) override {
+    ADD_FAILURE() << "check all";
+  }
 
   std::function<void(TFormW3&)> type;
   int shown = 0;
