@@ -242,28 +242,24 @@ std::optional<std::size_t> W2CsvFieldOfMember(std::string_view member) {
 }
 
 std::string PlainAmountText(std::string_view text) {
-  std::string s = TrimText(text);
-  std::string sign;
-  if (!s.empty() && s[0] == '-') {
-    sign = "-";
-    s.erase(0, 1);
-  }
-  if (!s.empty() && s[0] == '$') s.erase(0, 1);
-  if (sign.empty() && !s.empty() && s[0] == '-') {
-    sign = "-";
-    s.erase(0, 1);
-  }
+  const std::string trimmed = TrimText(text);
+  std::string_view rest = trimmed;
+  const bool minusFirst = rest.starts_with('-');
+  if (minusFirst) rest.remove_prefix(1);
+  const bool dollar = rest.starts_with('$');
+  if (dollar) rest.remove_prefix(1);
+  const bool minusAfter = dollar && !minusFirst && rest.starts_with('-');
+  if (minusAfter) rest.remove_prefix(1);
   // Commas only between groups of three digits before the decimal point.
-  const std::size_t point = std::min(s.find('.'), s.size());
-  const std::string whole = s.substr(0, point);
-  if (whole.find(',') != std::string::npos) {
-    if (!GroupedThousands(whole)) return std::string(text);
-    std::string digits;
-    for (char c : whole)
-      if (c != ',') digits += c;
-    s = digits + s.substr(point);
-  }
-  return sign + s;
+  const std::size_t point = std::min(rest.find('.'), rest.size());
+  const std::string whole(rest.substr(0, point));
+  const bool commas = whole.find(',') != std::string::npos;
+  if ((!dollar && !commas) || (commas && !GroupedThousands(whole))) return std::string(text);
+  std::string plain = minusFirst || minusAfter ? "-" : "";
+  for (char c : whole)
+    if (c != ',') plain.push_back(c);
+  plain.append(rest.substr(point));
+  return plain;
 }
 
 std::optional<std::string> ReadW2Cell(const W2CsvField& field, const std::string& cell,
@@ -295,8 +291,7 @@ std::optional<std::string> ReadW2Cell(const W2CsvField& field, const std::string
       return ReadCountry(cell, w2);
     case K::Amount: {
       Currency amount = AmountAt(w2, field.Offset);
-      const std::string plain = PlainAmountText(cell);
-      if (auto refusal = QuietReadAmount(plain == cell ? cell : plain, amount)) return refusal;
+      if (auto refusal = QuietReadAmount(PlainAmountText(cell), amount)) return refusal;
       std::memcpy(At(w2, field.Offset), &amount, sizeof amount);
       return std::nullopt;
     }

@@ -88,3 +88,11 @@ TEST(MappingProblem, NeedsTheSsnOnceAndNoFieldTwice) {
 }
 
 }  // namespace
+
+TEST(PlainAmountText, TakesOutDollarSignsAndThousandsCommasOnly) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"$1,234.50", "1234.50"}, {"-$1,000", "-1000"},     {"$-12.5", "-12.5"},
+      {"1,234,567", "1234567"}, {"12abc", "12abc"},       {"1,23", "1,23"},
+      {",123", ",123"},         {"1234,567", "1234,567"}, {" 7 ", " 7 "}};
+  for (const auto& [typed, plain] : cases) EXPECT_EQ(PlainAmountText(typed), plain) << typed;
+}
