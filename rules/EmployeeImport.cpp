@@ -205,29 +205,28 @@ ImportResult RunImport(TQuillmarFormFile& file, const CsvTable& table, const Col
 
 std::string EmployeesCsvText(TQuillmarFormFile& file) {
   const auto fields = W2CsvFields();
-  std::string text = "\xEF\xBB\xBF";
-  auto addRow = [&text](const std::vector<std::string>& cells) {
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-      if (i > 0) text += ',';
-      text += CsvField(Cp1252ToUtf8(cells[i]), ',');
-    }
-    text += "\r\n";
+  // The rows in Windows-1252 first (quoting looks at ASCII characters only,
+  // the same in both), then the whole text in UTF-8 at once.
+  std::string text;
+  auto addCell = [&text](std::size_t column, std::string_view cell) {
+    if (column > 0) text += ',';
+    text += CsvField(cell, ',');
   };
-  std::vector<std::string> cells;
-  for (const W2CsvField& field : fields) cells.emplace_back(field.Caption);
-  addRow(cells);
+  for (std::size_t column = 0; column < fields.size(); ++column)
+    addCell(column, fields[column].Caption);
+  text += "\r\n";
   ForEachInNameOrder(
       file,
       [&](const W2Record& w2) {
         if (w2.SocSecNum.Empty() && TQuillmarFormFile::MakeNameKey(w2).empty()) return;
-        cells.clear();
-        for (const W2CsvField& field : fields) cells.push_back(W2CellText(field, w2));
-        addRow(cells);
+        for (std::size_t column = 0; column < fields.size(); ++column)
+          addCell(column, W2CellText(fields[column], w2));
+        text += "\r\n";
       },
       [](const std::string& key, std::int64_t) {
         throw QuillmarError("The W-2 of " + key + " cannot be read, nothing was exported.");
       });
-  return text;
+  return "\xEF\xBB\xBF" + Cp1252ToUtf8(text);
 }
 
 bool WriteEmployeesCsv(TQuillmarFormFile& file, const std::string& path) {
