@@ -378,6 +378,33 @@ TEST_F(MainFormTest, TheSsaExportIsOfferedWhileAFileIsOpen) {
   EXPECT_FALSE(form->FileExportEfw2Item->isEnabled());
 }
 
+TEST_F(MainFormTest, SpreadsheetItemsWorkOnTheOpenFileAndTheImportWantsACompleteW3) {
+  auto form = MakeForm();
+  for (QAction* item :
+       {form->FileImportEmployeesItem, form->FileExportEmployeesItem, form->EditCheckAllW2s}) {
+    boxes.Answer(MsgOk);
+    item->trigger();
+  }
+  EXPECT_EQ(boxes.Texts(), std::vector<std::string>(3, kNoFileText));
+  const std::string path = DataFile("acme.qmr");
+  MakeCompleteFile(path);
+  dialog.answers.push_back(path);
+  form->FileOpen();
+  for (QAction* item :
+       {form->FileImportEmployeesItem, form->FileExportEmployeesItem, form->EditCheckAllW2s})
+    item->trigger();
+  EXPECT_EQ(launcher.Targets(),
+            (std::vector<LaunchTarget>{LaunchTarget::W2Screen, LaunchTarget::ImportEmployees,
+                                       LaunchTarget::ExportEmployees, LaunchTarget::CheckAllW2s}));
+  // Without a tax year the SSN rules are unknown: the W-3 screen comes first.
+  dialog.answers.push_back(DataFile("new.qmr"));
+  form->FileNew();
+  launcher.calls.clear();
+  boxes.Answer(MsgOk);
+  form->FileImportEmployeesItem->trigger();
+  EXPECT_EQ(launcher.Targets(), (std::vector<LaunchTarget>{LaunchTarget::W3Screen}));
+}
+
 TEST_F(MainFormTest, ACancelledOpenWithoutAFileShowsTheNoFileMessage) {
   auto form = MakeForm();
   dialog.answers.push_back(std::nullopt);
