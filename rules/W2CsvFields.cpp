@@ -279,12 +279,18 @@ std::optional<std::string> ReadW2Cell(const W2CsvField& field, const std::string
       w2.SocSecNum = SsnAsStored(text);
       return std::nullopt;
     }
-    case K::Text:
-      if (cell.size() > field.Capacity)
-        return std::string(field.Caption) + " " + CellQuote(cell) + " is longer than the " +
+    case K::Text: {
+      // A line break inside a quoted cell (an address typed on two lines)
+      // becomes a blank: the fields hold one line.
+      std::string text = cell;
+      for (char& c : text)
+        if (c == '\n' || c == '\r' || c == '\t') c = ' ';
+      if (text.size() > field.Capacity)
+        return std::string(field.Caption) + " " + CellQuote(text) + " is longer than the " +
                std::to_string(field.Capacity) + " characters of its field";
-      SetShortText(w2, field.Offset, cell);
+      SetShortText(w2, field.Offset, text);
       return std::nullopt;
+    }
     case K::Zip:
       return ReadZip(cell, w2);
     case K::Country:

@@ -114,6 +114,20 @@ TEST_F(ImportTest, ImportReadsTextAsTextAndAmountsByTheEntryRules) {
   EXPECT_EQ(bob.City.Str(), "Kept");  // a field with no column stays as it was
 }
 
+TEST_F(ImportTest, TextCellsBecomeOneLineAndMustFitTheirField) {
+  auto file = NewFile("a.qmr");
+  const CsvTable table = ReadCsv(
+      "SSN,Street,City\n212-34-5678,\"1 Elm St\r\nSuite 2\",Troy\n"
+      "212-34-5679,x,Llanfairpwllgwyngyllgogery\n");
+  const ImportPlan plan = Plan(*file, table);
+  EXPECT_EQ(plan.Rows[1].Reasons,
+            (std::vector<std::string>{"City \"Llanfairpwllgwyngyllgogery\" is longer than the 22 "
+                                      "characters of its field"}));
+  ASSERT_EQ(RunImport(*file, table, GuessMapping(table.Rows[0]), plan, {}).Added, 1);
+  ASSERT_TRUE(file->LocateKey("212-34-5678"));
+  EXPECT_EQ(file->WorkRec.w2.StreetPOB.Str(), "1 Elm St Suite 2");
+}
+
 TEST_F(ImportTest, ExportThenImportIsTheIdentity) {
   auto a = NewFile("a.qmr");
   Add(*a, [](W2Record& w) {
