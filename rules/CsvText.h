@@ -22,8 +22,8 @@ struct CsvTable {
   std::vector<int> RowNumbers;
 };
 
-// The bytes of a CSV file as Windows-1252 text: a UTF-8 byte order mark is
-// dropped and the text converted; text that is valid UTF-8 and holds a byte
+// The bytes of a CSV file as Windows-1252 text: after a UTF-8 or UTF-16 byte
+// order mark the text is converted (`utf8` is then true for either); text that is valid UTF-8 and holds a byte
 // above 127 is converted too; anything else is taken as Windows-1252 already.
 // `utf8` tells which.
 std::string CsvBytesToCp1252(std::string_view bytes, bool& utf8);
