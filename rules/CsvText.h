@@ -23,9 +23,9 @@ struct CsvTable {
 };
 
 // The bytes of a CSV file as Windows-1252 text: after a UTF-8 or UTF-16 byte
-// order mark the text is converted (`utf8` is then true for either); text that is valid UTF-8 and holds a byte
-// above 127 is converted too; anything else is taken as Windows-1252 already.
-// `utf8` tells which.
+// order mark the text is converted, and so is text that is valid UTF-8 and
+// holds a byte above 127; anything else is taken as Windows-1252 already.
+// `utf8` tells whether the text was converted.
 std::string CsvBytesToCp1252(std::string_view bytes, bool& utf8);
 
 // The separator of the header line: the one of comma, semicolon and tab that
