@@ -13,7 +13,7 @@ using CsvRow = std::vector<std::string>;
 
 struct CsvTable {
   char Separator = ',';
-  // Whether the bytes were taken for UTF-8 (else Windows-1252).
+  // Whether the bytes were taken for Unicode, UTF-8 or UTF-16 (else Windows-1252).
   bool Utf8 = false;
   // The header row first. A line of nothing but blanks is left out.
   std::vector<CsvRow> Rows;
