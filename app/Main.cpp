@@ -174,6 +174,12 @@ void TMainForm::BuildMenu() {
               &TMainForm::FileMarkCorrectionsFiledClick);
   for (QAction* a : {FileMarkFiledItem, FileExportEfw2cItem, FileMarkCorrectionsFiledItem})
     a->setEnabled(false);
+  FileImportEmployeesItem =
+      AddItem(file, "Import Employees...", "Add or update employees from a spreadsheet (CSV file)",
+              &TMainForm::FileImportEmployeesClick);
+  FileExportEmployeesItem = AddItem(file, "Export Employees (CSV)...",
+                                    "Write every W-2 with every field to a spreadsheet (CSV file)",
+                                    &TMainForm::FileExportEmployeesClick);
   file->addSeparator();
   FileExitItem = AddItem(file, "E&xit", "Exit this application", &TMainForm::FileExit);
 
@@ -192,6 +198,9 @@ void TMainForm::BuildMenu() {
   EditCorrections = AddItem(edit, "Corrections...",
                             "List the W-2s changed since filing and the correction each needs",
                             &TMainForm::EditCorrectionsClick);
+  EditCheckAllW2s = AddItem(edit, "Check All W-2s",
+                            "Run the error check over every W-2 and the W-3 in one report",
+                            &TMainForm::EditCheckAllW2sClick);
 
   QMenu* print = menuBar()->addMenu(QStringLiteral("Print"));
   PrintW3Company = AddItem(print, "W-3 &Company Information",
@@ -244,7 +253,10 @@ void TMainForm::BuildMenu() {
       {PrintPlainPaperW2s, LaunchTarget::PlainPaperW2s},
       {PrintPlainPaperW3, LaunchTarget::PlainPaperW3},
       {EditCorrections, LaunchTarget::Corrections},
-      {PrintW2c, LaunchTarget::Corrections}};
+      {PrintW2c, LaunchTarget::Corrections},
+      {FileImportEmployeesItem, LaunchTarget::ImportEmployees},
+      {FileExportEmployeesItem, LaunchTarget::ExportEmployees},
+      {EditCheckAllW2s, LaunchTarget::CheckAllW2s}};
   for (const auto& [action, target] : targets) action->setEnabled(launcher_.Available(target));
 }
 
@@ -351,6 +363,15 @@ bool TMainForm::CanLaunch(LaunchTarget target) {
       break;
     case LaunchTarget::Corrections:
       what = "Correcting filed W-2s";
+      break;
+    case LaunchTarget::ImportEmployees:
+      what = "The import of employees";
+      break;
+    case LaunchTarget::ExportEmployees:
+      what = "The export of employees";
+      break;
+    case LaunchTarget::CheckAllW2s:
+      what = "Check All W-2s";
       break;
   }
   ShowMessage(std::string(what) + " is not available in this version of Quillmar.",
@@ -547,6 +568,31 @@ void TMainForm::PrintW2cClick() {
   if (CanLaunch(LaunchTarget::Corrections)) {
     launcher_.RunCorrections(CorrectionsTask::PrintForms, *activeFile_, *appRegistry_);
   }
+}
+
+void TMainForm::FileImportEmployeesClick() {
+  if (!RequireFile()) return;
+  const W3Record& w3 = activeFile_->W3Rec.w3;
+  // The tax year decides the rules of the Social Security numbers and box 12 codes.
+  if (w3.TaxYear == 0 || w3.EmployerEIN.Str().empty() || w3.EmployerName.Str().empty()) {
+    ShowMessage(
+        "Company Information on form W-3 must be fully completed before any W-2 forms can be "
+        "entered. Click OK to do this.");
+    EditW3CompanyClick();
+    return;
+  }
+  if (CanLaunch(LaunchTarget::ImportEmployees))
+    launcher_.ImportEmployees(*activeFile_, *appRegistry_);
+}
+
+void TMainForm::FileExportEmployeesClick() {
+  if (!RequireFile()) return;
+  if (CanLaunch(LaunchTarget::ExportEmployees)) launcher_.ExportEmployees(*activeFile_);
+}
+
+void TMainForm::EditCheckAllW2sClick() {
+  if (!RequireFile()) return;
+  if (CanLaunch(LaunchTarget::CheckAllW2s)) launcher_.CheckAllW2s(*activeFile_, *appRegistry_);
 }
 
 void TMainForm::HelpAbout() {

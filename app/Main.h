@@ -51,6 +51,9 @@ class TMainForm final : public QMainWindow {
   void PrintMailingLabelsClick();
   void FileExportEfw2Click();
   void FileExportStateW2Click();
+  void FileImportEmployeesClick();
+  void FileExportEmployeesClick();
+  void EditCheckAllW2sClick();
   void PrintPlainPaperW2sClick();
   void PrintPlainPaperW3Click();
   void FileMarkFiledClick();
@@ -89,10 +92,13 @@ class TMainForm final : public QMainWindow {
   QAction* FileMarkCorrectionsFiledItem = nullptr;
   QAction* EditCorrections = nullptr;
   QAction* PrintW2c = nullptr;
+  QAction* FileImportEmployeesItem = nullptr;
+  QAction* FileExportEmployeesItem = nullptr;
   QAction* FileExitItem = nullptr;
   QAction* EditSocSecRates = nullptr;
   QAction* EditW3Company = nullptr;
   QAction* EditW2Employee = nullptr;
+  QAction* EditCheckAllW2s = nullptr;
   QAction* PrintW3Company = nullptr;
   QAction* PrintW2Employees = nullptr;
   QAction* PrintMailingLabels = nullptr;

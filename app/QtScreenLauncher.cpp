@@ -23,6 +23,7 @@
 #include "screens/DlgStateW2Export.h"
 #include "screens/DlgW2Setup.h"
 #include "screens/Dlglabel.h"
+#include "screens/EmployeeSpreadsheet.h"
 #include "screens/W2InputForm.h"
 #include "screens/W3InputForm.h"
 
@@ -41,7 +42,11 @@ bool QtScreenLauncher::Available(LaunchTarget target) const {
     case LaunchTarget::ExportEfw2:
     case LaunchTarget::ExportStateW2:
     case LaunchTarget::Corrections:
+    case LaunchTarget::ExportEmployees:
       return true;
+    case LaunchTarget::ImportEmployees:
+    case LaunchTarget::CheckAllW2s:
+      return reportWindow_ != nullptr;
     case LaunchTarget::PlainPaperW2s:
     case LaunchTarget::PlainPaperW3:
       return printer_ != nullptr && printerSetup_ != nullptr;
@@ -98,6 +103,29 @@ void QtScreenLauncher::ExportStateW2(TQuillmarFormFile& file, TQuillmarRegistry&
   QtEfw2SubmitterDialog submitterDialog(parent_);
   QtFileDialog fileDialog(parent_);
   ::ExportStateW2(file, registry, {stateDialog, {submitterDialog, fileDialog, ReportSink()}});
+}
+
+void QtScreenLauncher::ImportEmployees(TQuillmarFormFile& file, TQuillmarRegistry& registry) {
+  if (!reportWindow_) return;
+  QtFileDialog fileDialog(parent_);
+  const std::int32_t taxYear = file.W3Rec.w3.TaxYear;
+  ::ImportEmployees(
+      file, registry,
+      {fileDialog,
+       [this, taxYear](const CsvTable& table, ColumnMapping& mapping) {
+         return ExecImportMapping(table, mapping, taxYear, parent_);
+       },
+       *reportWindow_, [this](int total) { return QtImportProgress(total, parent_); }});
+  ReturnToMainWindow();
+}
+
+void QtScreenLauncher::ExportEmployees(TQuillmarFormFile& file) {
+  QtFileDialog fileDialog(parent_);
+  ::ExportEmployees(file, fileDialog);
+}
+
+void QtScreenLauncher::CheckAllW2s(TQuillmarFormFile& file, TQuillmarRegistry& registry) {
+  if (reportWindow_) CheckAllW2sCommand(file, registry, *reportWindow_);
 }
 
 void QtScreenLauncher::PrintW3(TQuillmarFormFile& file, TQuillmarRegistry& registry) {

@@ -30,6 +30,9 @@ class QtScreenLauncher final : public IScreenLauncher {
   void SetPreviewFirst(bool on) override {
     if (preview_) preview_->enabled = on;
   }
+  void ImportEmployees(TQuillmarFormFile& file, TQuillmarRegistry& registry) override;
+  void ExportEmployees(TQuillmarFormFile& file) override;
+  void CheckAllW2s(TQuillmarFormFile& file, TQuillmarRegistry& registry) override;
   // The error report window, where the W-2 edit check and the wage file's
   // checks show their findings (not owned). Without one the W-2 screen says
   // that its check is not available and the wage file's findings are shown

@@ -18,6 +18,9 @@ enum class LaunchTarget {
   PlainPaperW2s,
   PlainPaperW3,
   Corrections,
+  ImportEmployees,
+  ExportEmployees,
+  CheckAllW2s,
 };
 
 // What is done with the corrections since filing.
@@ -63,4 +66,10 @@ class IScreenLauncher {
   // Whether every print job is first shown in the print preview (the Print
   // menu's switch). A launcher without a preview ignores it.
   virtual void SetPreviewFirst(bool /*on*/) {}
+  // File, Import Employees: the CSV file, the mapping step, the dry run and the import.
+  virtual void ImportEmployees(TQuillmarFormFile& file, TQuillmarRegistry& registry) = 0;
+  // File, Export Employees (CSV).
+  virtual void ExportEmployees(TQuillmarFormFile& file) = 0;
+  // Edit, Check All W-2s: the report, then the offer to lower boxes 3 and 5.
+  virtual void CheckAllW2s(TQuillmarFormFile& file, TQuillmarRegistry& registry) = 0;
 };

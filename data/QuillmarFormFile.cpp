@@ -520,6 +520,34 @@ SaveResult TQuillmarFormFile::SaveW2(TRecordBuffer& record) {
   return {};
 }
 
+// ---- putting a copy back ----
+
+bool TQuillmarFormFile::RestoreImage(std::string_view image) {
+  if (image.size() < 2 * kRecSize || image.size() % kRecSize != 0) return false;
+  TRecordBuffer record;
+  std::memcpy(record.bytes, image.data(), kRecSize);
+  if (record.RecType() != kRecTypeHeader) return false;
+  for (std::size_t offset = 0; offset < image.size(); offset += kRecSize) {
+    std::memcpy(record.bytes, image.data() + offset, kRecSize);
+    TRecordBuffer stored;
+    const auto at = static_cast<std::int64_t>(offset);
+    if (ReadAt(at, stored) == kRecSize && stored.SameBytes(record)) continue;
+    WriteRecord(at, record);
+  }
+  const auto size = static_cast<std::int64_t>(image.size());
+  if (Size() > size) {
+    IoResult cut = ::ftruncate(fd_, static_cast<off_t>(size)) == 0 ? IoResult{} : IoResult{errno};
+    if (cut) cut = SyncData(fd_);
+    if (!cut) throw WriteError(path_, cut);
+  }
+  nameIndex_.Load({});
+  ssnIndex_.Load({});
+  entries_.clear();
+  lastSave_ = {};
+  BuildIndexes();
+  return true;
+}
+
 // ---- moving ----
 
 bool TQuillmarFormFile::ReadW3() {

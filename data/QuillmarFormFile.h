@@ -25,6 +25,7 @@
 #include <deque>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "data/QuillmarFileOfs.h"
 #include "data/RecordBuffer.h"
@@ -111,6 +112,15 @@ class TQuillmarFormFile {
   // When the open found a journal of another file or of other content and
   // kept it aside: one plain message saying so; empty otherwise.
   std::string KeptJournalNotice() const;
+
+  // Puts the whole file back to `image` (the bytes of an earlier copy of it,
+  // whole records): every record that differs is written back through the
+  // journal, then records beyond the image are cut off, and the indexes are
+  // built again with the first W-2 current. A crash part way leaves whole
+  // records only, and the copy still holds the image. False when the image
+  // is no data file of whole records (nothing is changed then); a failed
+  // write throws QuillmarError.
+  bool RestoreImage(std::string_view image);
 
   // LASTNAME, FIRSTNAME INITIAL in upper case; empty for a blank record.
   static std::string MakeNameKey(const W2Record& record);

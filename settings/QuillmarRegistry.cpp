@@ -146,6 +146,28 @@ void TQuillmarRegistry::WriteEfw2Values(
   WriteValues(regValues);
 }
 
+std::vector<std::optional<std::string>> TQuillmarRegistry::ReadImportMapping(
+    const std::vector<std::string>& names) {
+  std::vector<std::optional<std::string>> choices(names.size());
+  SetRootKey(RegRoot::CurrentUser);
+  if (!OpenKey(kImportKey, false)) return choices;
+  OpenKeyScope scope(*this);
+  for (std::size_t i = 0; i < names.size(); ++i)
+    if (!names[i].empty() && ValueExists(names[i])) choices[i] = ReadString(names[i]);
+  return choices;
+}
+
+void TQuillmarRegistry::WriteImportMapping(
+    const std::vector<std::pair<std::string, std::string>>& choices) {
+  SetRootKey(RegRoot::CurrentUser);
+  if (!OpenKey(kImportKey, true)) return;
+  OpenKeyScope scope(*this);
+  std::vector<RegValue> values;
+  for (const auto& [name, member] : choices)
+    if (!name.empty()) values.push_back(RegValue::String(name, member));
+  WriteValues(values);
+}
+
 std::string TQuillmarRegistry::RatesKeyOf(std::int32_t taxYear) {
   return std::string(kRatesKey) + "\\" + std::to_string(taxYear);
 }

@@ -36,6 +36,7 @@ class TQuillmarRegistry : public Registry {
   static constexpr const char* kW3MarginsKey = "\\Software\\Tolvane\\Quillmar\\1.0\\W3Margins";
   static constexpr const char* kPlainPaperKey = "\\Software\\Tolvane\\Quillmar\\1.0\\PlainPaper";
   static constexpr const char* kEfw2Key = "\\Software\\Tolvane\\Quillmar\\1.0\\EFW2";
+  static constexpr const char* kImportKey = "\\Software\\Tolvane\\Quillmar\\1.0\\Import";
   static constexpr const char* kRatesKey = "\\Software\\Tolvane\\Quillmar\\SocSecMedicare";
   static constexpr const char* kSystemVersionKey = "\\Software\\Microsoft\\Windows\\CurrentVersion";
   static constexpr const char* kAppPathKey =
@@ -66,6 +67,14 @@ class TQuillmarRegistry : public Registry {
   // Writes the named texts into that key in one change of the hive, creating
   // the key; nothing when it cannot be created.
   void WriteEfw2Values(const std::vector<std::pair<std::string, std::string>>& values);
+
+  // The W-2 field last chosen for each of the spreadsheet headers `names`
+  // (the current user's Import key, one value per header): a field's member
+  // name, "" for a column left out; nothing for a header not seen before.
+  std::vector<std::optional<std::string>> ReadImportMapping(const std::vector<std::string>& names);
+  // Remembers the choices in one change of the hive, creating the key;
+  // nothing when it cannot be created.
+  void WriteImportMapping(const std::vector<std::pair<std::string, std::string>>& choices);
 
   // Fills the record of rates.TaxYear from the table; all zero (no rates on
   // file) when the year has no entry. A missing or mistyped value raises the

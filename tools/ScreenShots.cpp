@@ -1,5 +1,6 @@
-// Renders the main window, the W-3 screen, the W-2 screen and the error
-// report window of a small example company to PNG files, for the README. Runs headless:
+// Renders the main window, the W-3 screen, the W-2 screen, the error
+// report window and the mapping step of Import Employees of a small example company to PNG files,
+// for the README. Runs headless:
 //   QT_QPA_PLATFORM=offscreen quillmar_screenshots docs
 // Everything it writes besides the pictures goes to a temporary folder that
 // it removes again.
@@ -19,7 +20,10 @@
 #include "platform/MessageBoxes.h"
 #include "platform/RecordingPrinter.h"
 #include "platform/ScriptedPrintDialogs.h"
+#include "rules/CsvText.h"
+#include "rules/ImportMapping.h"
 #include "rules/SumToW3.h"
+#include "screens/DlgImportMapping.h"
 #include "screens/ErrorReport.h"
 #include "screens/W2InputForm.h"
 #include "screens/W3InputForm.h"
@@ -63,6 +67,9 @@ class NoLauncher final : public IScreenLauncher {
   void PrintPlainPaperW2s(TQuillmarFormFile&, TQuillmarRegistry&) override {}
   void PrintPlainPaperW3(TQuillmarFormFile&) override {}
   void RunCorrections(CorrectionsTask, TQuillmarFormFile&, TQuillmarRegistry&) override {}
+  void ImportEmployees(TQuillmarFormFile&, TQuillmarRegistry&) override {}
+  void ExportEmployees(TQuillmarFormFile&) override {}
+  void CheckAllW2s(TQuillmarFormFile&, TQuillmarRegistry&) override {}
 };
 
 // The desktop the pictures show: the screens open as large as it allows.
@@ -183,6 +190,21 @@ int main(int argc, char* argv[]) {
           "Calculated Soc.Sec.Tax at 2613.30 but your entry is 2600.00",
       });
       ok = Save(report, out / "error-report.png") && ok;
+    }
+    {
+      // A hand-made spreadsheet, as the mapping step first shows it.
+      const CsvTable table = ReadCsv(
+          "Last,First,MI,SSN,Street,City,ST,ZIP,Wages,Fed W/H,SS Wages,SS W/H,Medicare Wages,"
+          "Medicare W/H,Dept\n"
+          "Fenwick,Mary,A,123456780,17 Orchard Lane,Troy,NY,02180,\"42,150.00\",5123.00,"
+          "\"42,150.00\",2613.30,\"42,150.00\",611.18,Sales\n"
+          "Calder,Ruth,,123-45-6781,\"9 Dock St, Apt 2\",Albany,NY,12207,$38000,4100,38000,2356,"
+          "38000,551,Office\n"
+          "Okafor,Ben,T,123-45-6782,3 Hill Rd,Cohoes,NY,12047,12abc,980,31200,1934.40,31200,452.40,"
+          "Yard\n");
+      TDlgImportMapping mapping(table, GuessMapping(table.Rows[0]), 2001);
+      mapping.resize(900, 560);
+      ok = Save(mapping, out / "import-mapping.png") && ok;
     }
   }
   SetMessageBoxes(nullptr);

@@ -95,6 +95,15 @@ class RecordingLauncher final : public IScreenLauncher {
   void PrintPlainPaperW3(TQuillmarFormFile& file) override {
     Record(LaunchTarget::PlainPaperW3, &file);
   }
+  void ImportEmployees(TQuillmarFormFile& file, TQuillmarRegistry&) override {
+    Record(LaunchTarget::ImportEmployees, &file);
+  }
+  void ExportEmployees(TQuillmarFormFile& file) override {
+    Record(LaunchTarget::ExportEmployees, &file);
+  }
+  void CheckAllW2s(TQuillmarFormFile& file, TQuillmarRegistry&) override {
+    Record(LaunchTarget::CheckAllW2s, &file);
+  }
   std::vector<LaunchTarget> Targets() const {
     std::vector<LaunchTarget> t;
     for (const Call& c : calls) t.push_back(c.target);
@@ -415,6 +424,33 @@ TEST_F(MainFormTest, MarkAsFiledKeepsTheFiledCopyAndTheCorrectionItemsReachTheLa
   boxes.Answer(MsgOk);
   form->FileMarkCorrectionsFiledItem->trigger();
   EXPECT_EQ(boxes.Texts().back(), "Nothing has changed since the W-2s were filed.");
+}
+
+TEST_F(MainFormTest, SpreadsheetItemsWorkOnTheOpenFileAndTheImportWantsACompleteW3) {
+  auto form = MakeForm();
+  for (QAction* item :
+       {form->FileImportEmployeesItem, form->FileExportEmployeesItem, form->EditCheckAllW2s}) {
+    boxes.Answer(MsgOk);
+    item->trigger();
+  }
+  EXPECT_EQ(boxes.Texts(), std::vector<std::string>(3, kNoFileText));
+  const std::string path = DataFile("acme.qmr");
+  MakeCompleteFile(path);
+  dialog.answers.push_back(path);
+  form->FileOpen();
+  for (QAction* item :
+       {form->FileImportEmployeesItem, form->FileExportEmployeesItem, form->EditCheckAllW2s})
+    item->trigger();
+  EXPECT_EQ(launcher.Targets(),
+            (std::vector<LaunchTarget>{LaunchTarget::W2Screen, LaunchTarget::ImportEmployees,
+                                       LaunchTarget::ExportEmployees, LaunchTarget::CheckAllW2s}));
+  // Without a tax year the SSN rules are unknown: the W-3 screen comes first.
+  dialog.answers.push_back(DataFile("new.qmr"));
+  form->FileNew();
+  launcher.calls.clear();
+  boxes.Answer(MsgOk);
+  form->FileImportEmployeesItem->trigger();
+  EXPECT_EQ(launcher.Targets(), (std::vector<LaunchTarget>{LaunchTarget::W3Screen}));
 }
 
 TEST_F(MainFormTest, ACancelledOpenWithoutAFileShowsTheNoFileMessage) {

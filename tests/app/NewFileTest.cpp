@@ -57,6 +57,13 @@ class TypingLauncher final : public IScreenLauncher {
   void RunCorrections(CorrectionsTask, TQuillmarFormFile&, TQuillmarRegistry&) override {
     ADD_FAILURE() << "corrections";
   }
+  void ImportEmployees(TQuillmarFormFile&, TQuillmarRegistry&) override {
+    ADD_FAILURE() << "import";
+  }
+  void ExportEmployees(TQuillmarFormFile&) override { ADD_FAILURE() << "export"; }
+  void CheckAllW2s(TQuillmarFormFile&, TQuillmarRegistry&) override {
+    ADD_FAILURE() << "check all";
+  }
 
   std::function<void(TFormW3&)> type;
   int shown = 0;

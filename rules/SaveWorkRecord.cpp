@@ -1,0 +1,5 @@
+#include "rules/SaveWorkRecord.h"
+
+#include "data/QuillmarFormFile.h"
+
+bool SaveWorkRecord(TQuillmarFormFile& file) { return static_cast<bool>(file.SaveCurrent(false)); }
