@@ -338,43 +338,53 @@ std::string EmployeeCopiesFileName(const W2Record& w2, int taxYear) {
   return Cp1252ToUtf8(name) + ".pdf";
 }
 
+PrivatePdfFolder::PrivatePdfFolder(const PdfDeviceFactory& makeDevice, const std::string& folder)
+    : makeDevice_(makeDevice),
+      folder_(folder),
+      prefix_(folder.empty() || folder.back() == '/' ? folder : folder + "/") {}
+
+PrivatePdfFolder::Outcome PrivatePdfFolder::Write(
+    const std::string& fileName, const std::string& title,
+    const std::function<void(IPrinterDevice&)>& draw) {
+  // The device writes under a temporary name of this run's own; the file
+  // gets its name only once it is whole.
+  TPrivateTempFile temp(folder_, ".pdf");
+  if (temp.Failed()) return Outcome::Stop;
+  std::unique_ptr<IPrinterDevice> device = makeDevice_(temp.Path());
+  if (!device || !device->BeginDoc(title)) return Outcome::Stop;
+  draw(*device);
+  device->EndDoc();
+  device.reset();
+  const std::string stem = fileName.substr(0, fileName.size() - 4);
+  for (int n = 1; n <= kMaxSameName; ++n) {
+    const std::string name = n == 1 ? fileName : stem + " (" + std::to_string(n) + ").pdf";
+    // A name that turns out to be taken in the folder counts as given too.
+    if (!taken_.insert(name).second) continue;
+    const int published = temp.PublishAs(prefix_ + name);
+    if (published == EEXIST) continue;
+    if (published != 0) break;
+    written_.push_back(prefix_ + name);
+    return Outcome::Written;
+  }
+  return Outcome::NotWritten;
+}
+
 std::vector<std::string> PrintPlainPaperW2PerEmployee(const PdfDeviceFactory& makeDevice,
                                                       const std::string& folder,
                                                       const std::vector<W2Record>& employees,
                                                       const W3Record& w3, IProgress* progress) {
-  std::vector<std::string> written;
-  // Final names given in this run; a name that turns out to be taken in the
-  // folder counts as given too.
   ProgressRun run(progress, "Writing the employees' PDF files...",
                   static_cast<int>(employees.size()));
-  std::set<std::string> taken;
+  PrivatePdfFolder pdfs(makeDevice, folder);
   const PlainW2Layout& layout = PlainW2LayoutForYear(w3.TaxYear);
   const std::vector<PlainCopy> copies = PlainPaperCopies(false);
-  const std::string prefix = folder.empty() || folder.back() == '/' ? folder : folder + "/";
   for (const W2Record& w2 : employees) {
-    // The device writes under a temporary name of this run's own; the file
-    // gets its name only once it is whole. A folder that takes no file, or a
-    // device that cannot start (it has said why), takes none of the others.
-    TPrivateTempFile temp(folder, ".pdf");
-    if (temp.Failed()) break;
-    std::unique_ptr<IPrinterDevice> device = makeDevice(temp.Path());
-    if (!device || !device->BeginDoc("W-2 " + Trimmed(W2Text(W2Field::LastName, w2)))) break;
-    PrintEmployee(*device, layout, w2, w3, copies, true);
-    device->EndDoc();
-    device.reset();
-    const std::string base = EmployeeCopiesFileName(w2, w3.TaxYear);
-    const std::string stem = base.substr(0, base.size() - 4);
-    for (int n = 1; n <= kMaxSameName; ++n) {
-      const std::string name = n == 1 ? base : stem + " (" + std::to_string(n) + ").pdf";
-      if (!taken.insert(name).second) continue;
-      const int published = temp.PublishAs(prefix + name);
-      if (published == EEXIST) continue;
-      if (published == 0) written.push_back(prefix + name);
-      break;
-    }
-    if (!run.Step()) break;
+    const auto outcome = pdfs.Write(
+        EmployeeCopiesFileName(w2, w3.TaxYear), "W-2 " + Trimmed(W2Text(W2Field::LastName, w2)),
+        [&](IPrinterDevice& device) { PrintEmployee(device, layout, w2, w3, copies, true); });
+    if (outcome == PrivatePdfFolder::Outcome::Stop || !run.Step()) break;
   }
-  return written;
+  return pdfs.Written();
 }
 
 namespace {

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -82,6 +83,32 @@ std::string EmployeeCopiesFileName(const W2Record& w2, int taxYear);
 
 // A printer device that prints into the PDF file at `path`.
 using PdfDeviceFactory = std::function<std::unique_ptr<IPrinterDevice>(const std::string& path)>;
+
+// The PDF files of one run into a folder, each holding an employee's Social
+// Security number: each is drawn under a temporary name of its own (mode
+// 0600, created exclusively) and then given the first of "<name>.pdf",
+// "<name> (2).pdf", ... that neither this run gave nor the folder holds (a
+// file, a link or anything else is never written through or over).
+class PrivatePdfFolder {
+ public:
+  enum class Outcome { Written, NotWritten, Stop };
+
+  PrivatePdfFolder(const PdfDeviceFactory& makeDevice, const std::string& folder);
+  // Draws one file with `draw` on a device whose document is `title`; Stop
+  // when the folder takes no file or the device cannot start (it has said
+  // why), so that the run ends.
+  Outcome Write(const std::string& fileName, const std::string& title,
+                const std::function<void(IPrinterDevice&)>& draw);
+  // The paths of the files really written.
+  const std::vector<std::string>& Written() const { return written_; }
+
+ private:
+  const PdfDeviceFactory& makeDevice_;
+  std::string folder_;
+  std::string prefix_;
+  std::set<std::string> taken_;
+  std::vector<std::string> written_;
+};
 
 // One PDF per employee in `folder` (a UTF-8 path), each with that employee's copies B, C
 // and 2, mode 0600. A name already given in this run or taken in the folder

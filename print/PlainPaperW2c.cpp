@@ -380,39 +380,24 @@ std::string W2cFileName(const W2Record& w2, int taxYear) {
 std::vector<std::string> PrintPlainPaperW2cPerEmployee(
     const PdfDeviceFactory& makeDevice, const std::string& folder,
     const std::vector<EmployeeCorrection>& corrections, const W3Record& w3, bool safeHarborToo) {
-  std::vector<std::string> written;
-  std::set<std::string> taken;
+  PrivatePdfFolder pdfs(makeDevice, folder);
   const std::vector<PlainCopy> copies = W2cCopies(false);
-  const auto pathOf = [&folder](const std::string& name) {
-    return folder.empty() || folder.back() == '/' ? folder + name : folder + "/" + name;
-  };
   for (const EmployeeCorrection& e : corrections) {
     if (!GetsW2c(e, safeHarborToo)) continue;
-    const std::string base = W2cFileName(Shown(e), w3.TaxYear);
-    std::string name = base;
-    for (int n = 2; taken.count(name) != 0; ++n) {
-      name = base.substr(0, base.size() - 4) + " (" + std::to_string(n) + ").pdf";
-    }
-    taken.insert(name);
-    const std::string path = pathOf(name);
-    std::unique_ptr<IPrinterDevice> device = makeDevice(path);
-    if (!device || !device->BeginDoc("W-2c " + TrimText(Shown(e).LastName.Str()))) return written;
-    bool firstPage = true;
-    PrintEmployee(*device, e, w3, copies, firstPage);
-    device->EndDoc();
-    written.push_back(path);
+    const auto outcome = pdfs.Write(W2cFileName(Shown(e), w3.TaxYear),
+                                    "W-2c " + TrimText(W2Text(W2Field::LastName, Shown(e))),
+                                    [&](IPrinterDevice& device) {
+                                      bool firstPage = true;
+                                      PrintEmployee(device, e, w3, copies, firstPage);
+                                    });
+    if (outcome == PrivatePdfFolder::Outcome::Stop) return pdfs.Written();
   }
   const W3cTotals totals = SumW3c(corrections, safeHarborToo);
   if (totals.w2cCount > 0) {
-    const std::string path =
-        pathOf("W-3c" + (w3.TaxYear > 0 ? " " + std::to_string(w3.TaxYear) : "") + ".pdf");
-    std::unique_ptr<IPrinterDevice> device = makeDevice(path);
-    if (!device || !device->BeginDoc("W-3c")) return written;
-    DrawPlainW3c(*device, totals, w3);
-    device->EndDoc();
-    written.push_back(path);
+    (void)pdfs.Write("W-3c" + (w3.TaxYear > 0 ? " " + std::to_string(w3.TaxYear) : "") + ".pdf",
+                     "W-3c", [&](IPrinterDevice& device) { DrawPlainW3c(device, totals, w3); });
   }
-  return written;
+  return pdfs.Written();
 }
 
 void RunPlainPaperW2cs(const std::vector<EmployeeCorrection>& corrections, const W3Record& w3,

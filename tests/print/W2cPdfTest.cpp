@@ -68,6 +68,11 @@ TEST(W2cPdf, CorrectedBoxesReadBackInTheirColumnsAndTheW3cHoldsTheTotals) {
       PrintPlainPaperW2cPerEmployee(PdfDevice, dir.File(""), corrections, w3, false);
   ASSERT_EQ(written, (std::vector<std::string>{dir.File("PUBLIC JANE W-2c 2025.pdf"),
                                                dir.File("W-3c 2025.pdf")}));
+  // They hold the SSN: readable by their owner only, whatever the umask.
+  for (const std::string& path : written) {
+    EXPECT_EQ(std::filesystem::status(path).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+  }
 
   const std::vector<PdfWord> words = ReadPdfWords(written[0]);
   // Copies B, C, 2 and nothing else: one page each.
