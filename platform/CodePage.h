@@ -13,3 +13,13 @@ std::string Cp1252ToUtf8(std::string_view bytes);
 // UTF-8 to Windows-1252. A character with no Windows-1252 form, and any
 // malformed UTF-8 sequence, becomes "?".
 std::string Utf8ToCp1252(std::string_view utf8);
+
+// UTF-16 bytes (little- or big-endian, without the byte order mark) as UTF-8;
+// a surrogate without its partner becomes U+FFFD.
+std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian);
+
+// Whether the bytes are well-formed UTF-8 (no overlong forms, no surrogates).
+bool IsValidUtf8(std::string_view text);
+
+// Appends the code point as UTF-8.
+void AppendUtf8(std::string& out, char32_t cp);

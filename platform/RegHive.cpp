@@ -7,6 +7,7 @@
 #include <unordered_set>
 
 #include "platform/AsciiText.h"
+#include "platform/CodePage.h"
 
 namespace {
 
@@ -148,46 +149,6 @@ bool ParseHexBytes(std::string_view s, std::string& out) {
   }
 }
 
-void AppendUtf8(std::string& out, std::uint32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
-
-// UTF-16 little-endian bytes as UTF-8; a surrogate without its partner
-// becomes U+FFFD.
-std::string Utf16LeToUtf8(std::string_view bytes) {
-  std::string out;
-  out.reserve(bytes.size() / 2);
-  const auto unit = [&](std::size_t i) -> std::uint32_t {
-    return static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8);
-  };
-  for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-    std::uint32_t cp = unit(i);
-    if (cp >= 0xD800 && cp < 0xDC00 && i + 3 < bytes.size() && unit(i + 2) >= 0xDC00 &&
-        unit(i + 2) < 0xE000) {
-      cp = 0x10000 + ((cp - 0xD800) << 10) + (unit(i + 2) - 0xDC00);
-      i += 2;
-    } else if (cp >= 0xD800 && cp < 0xE000) {
-      cp = 0xFFFD;
-    }
-    AppendUtf8(out, cp);
-  }
-  return out;
-}
-
 // `utf16`: the hive came in UTF-16, so its hex text data is UTF-16 too.
 bool ParseValueData(std::string_view s, RegValue& value, bool utf16) {
   std::size_t pos = 0;
@@ -216,7 +177,7 @@ bool ParseValueData(std::string_view s, RegValue& value, bool utf16) {
   constexpr std::uint32_t kMultiSz = 7;
   if (utf16 && (type == RegSz || type == RegExpandSz || type == kMultiSz) &&
       value.data.size() % 2 == 0) {
-    value.data = Utf16LeToUtf8(value.data);
+    value.data = Utf16ToUtf8(value.data, false);
   }
   if ((type == RegSz || type == RegExpandSz) && !value.data.empty() && value.data.back() == '\0') {
     value.data.pop_back();
@@ -369,7 +330,7 @@ RegHive RegHive::Parse(std::string_view text, std::vector<RegRoot> roots) {
   std::string decoded;
   const bool utf16 = text.substr(0, 2) == "\xFF\xFE";
   if (utf16) {
-    decoded = Utf16LeToUtf8(text.substr(2));
+    decoded = Utf16ToUtf8(text.substr(2), false);
     text = decoded;
   }
   if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
