@@ -242,6 +242,10 @@ void TMainForm::BuildMenu() {
   // There is no help system: its three items stay disabled.
   for (QAction* a : {HelpContentsItem, HelpSearchItem, HelpHowToUseItem}) a->setEnabled(false);
 
+  UpdateLaunchItems();
+}
+
+void TMainForm::UpdateLaunchItems() {
   // Screens and print runs that this build does not have are disabled.
   const std::pair<QAction*, LaunchTarget> targets[] = {
       {EditSocSecRates, LaunchTarget::RatesScreen},

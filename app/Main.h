@@ -63,6 +63,10 @@ class TMainForm final : public QMainWindow {
   void PrintW2cClick();
   void HelpAbout();
   void ShowNoFileMessage();
+  // Enables the items of the screens and runs the launcher has; called again
+  // when the launcher gains one after the window was built (the error report
+  // window, which the window itself parents).
+  void UpdateLaunchItems();
 
   // The work-area check and the command line; runs once, when the window is
   // first shown.

@@ -82,6 +82,7 @@ int main(int argc, char* argv[]) {
     errorReport.SetPrintSettings(&reportRegistry, &preview);
     preview.SetParent(&window);
     launcher.SetReportWindow(&errorReport);
+    window.UpdateLaunchItems();
     window.show();
     result = app.exec();
     launcher.SetReportWindow(nullptr);
