@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstddef>
+#include <utility>
 
 namespace efw2 {
 
@@ -114,6 +115,16 @@ enum RwAmount : std::size_t {
 };
 // clang-format on
 inline constexpr int kRwAmountLength = 11;
+
+// The boxes whose totals the summary of a written file names, with their captions.
+inline constexpr std::pair<const char*, RwAmount> kSummaryBoxes[] = {
+    {"Box 1 Wages", kBox1},
+    {"Box 2 Federal Tax", kBox2},
+    {"Box 3 Social Security Wage", kBox3},
+    {"Box 4 Social Security Tax", kBox4},
+    {"Box 5 Medicare Wage", kBox5},
+    {"Box 6 Medicare Tax", kBox6},
+    {"Box 7 Social Security Tips", kBox7}};
 inline constexpr int kTotalLength = 15;
 inline constexpr std::array<int, kRwAmountCount> kRwAmountPos = {
     188, 199, 210, 221, 232, 243, 254, 276,  // boxes 1-7, 10

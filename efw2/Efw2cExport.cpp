@@ -21,14 +21,7 @@ std::string Summary(const Efw2cFile& corrections, const std::string& path) {
   std::string text = "The SSA correction file of " + std::to_string(count) +
                      (count == 1 ? " W-2c" : " W-2cs") + " was written to\r" + Utf8ToCp1252(path) +
                      "\r\rPreviously reported / correct:";
-  const std::pair<const char*, RwAmount> boxes[] = {{"Box 1 Wages", kBox1},
-                                                    {"Box 2 Federal Tax", kBox2},
-                                                    {"Box 3 Social Security Wage", kBox3},
-                                                    {"Box 4 Social Security Tax", kBox4},
-                                                    {"Box 5 Medicare Wage", kBox5},
-                                                    {"Box 6 Medicare Tax", kBox6},
-                                                    {"Box 7 Social Security Tips", kBox7}};
-  for (const auto& [label, box] : boxes) {
+  for (const auto& [label, box] : kSummaryBoxes) {
     const auto total = corrections.Total(box);
     text += std::string("\r") + label + ": " + FormatAmount(static_cast<Currency>(total[0]) * 100) +
             " / " + FormatAmount(static_cast<Currency>(total[1]) * 100);
