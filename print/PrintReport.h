@@ -54,6 +54,11 @@ class TPrintReport {
   // of the column's start.
   void PrintAmountAt(int column, int line, Currency amount, bool allowNegative, bool printZero,
                      bool rightAlign);
+  // Draws the text in a cell of the grid whose top-left corner is at
+  // (`column`, `line`), fractions allowed, `columns` wide: from the cell's
+  // left edge, centred in it, or ending at its right edge (align 0, 1, 2).
+  void PrintTextInCell(double column, double line, double columns, const std::string& text,
+                       int align);
   // Ends the page; the next one has the same margins.
   void StartNewPage();
 
