@@ -45,7 +45,7 @@ W2FormGeometry Make(const char* name, bool box9Shaded, bool box14b) {
       g.boxes[static_cast<std::size_t>(id)] = FormBox{rect, std::move(caption)};
     };
     set(A, Edges(kAL, kTop, kAR, kRow1), "a Employee's social security number");
-    set(Omb, Edges(kAR, kTop, kCol2, kRow1), "");
+    set(Omb, Edges(kAR, kTop, kCol2, kRow1), g.omb);
     set(B, Edges(kL, kRow1, kMid, kLeftC), "b Employer identification number (EIN)");
     set(C, Edges(kL, kLeftC, kMid, kRowD), "c Employer's name, address, and ZIP code");
     set(D, Edges(kL, kRowD, kMid, kLeftE), "d Control number");
@@ -66,9 +66,13 @@ W2FormGeometry Make(const char* name, bool box9Shaded, bool box14b) {
     set(B12b, Edges(kCol2, kRow13, kR, kRow14), "12b");
     set(B12c, Edges(kCol2, kRow14, kR, kRow12d), "12c");
     set(B12d, Edges(kCol2, kRow12d, kR, kState1), "12d");
-    set(B13, Edges(kMid, kRow13, kCol2, kRow14),
-        "13 Statutory      Retirement      Third-party\n    employee          plan              "
-        "sick pay");
+    set(B13, Edges(kMid, kRow13, kCol2, kRow14), "");
+    // Captions inside boxes: box 13's three check boxes, box e's last name and suffix.
+    g.labels = {FormBox{Edges(kMid, kRow13, 370, kRow13 + 12), "13 Statutory\nemployee"},
+                FormBox{Edges(377, kRow13, 410, kRow13 + 12), "Retirement\nplan"},
+                FormBox{Edges(412, kRow13, kCol2, kRow13 + 12), "Third-party\nsick pay"},
+                FormBox{Edges(172, kLeftE, 285, kLeftE + 7), "Last name"},
+                FormBox{Edges(287, kLeftE, kMid, kLeftE + 7), "Suff."}};
     if (box14b) {
       set(B14, Edges(kMid, kRow14, kCol2, kRow14b), "14a Other");
       set(B14b, Edges(kMid, kRow14b, kCol2, kState1), "14b Treasury Tipped Occupation Code(s)");
@@ -168,9 +172,11 @@ W2FormGeometry Make(const char* name, bool box9Shaded, bool box14b) {
     g.spots.push_back({line2[i], static_cast<W2CurrentBox>(static_cast<int>(B15L2) + i),
                        Cell(kStateX[i], s2, kStateW[i], 12), kStateAlign[i]});
   }
-  g.checks = {{StatEmpl, B13, Cell(348, 216, 10, 11), M},
-              {RetirePlan, B13, Cell(384, 216, 10, 11), M},
-              {TPSickPay, B13, Cell(420, 216, 10, 11), M}};
+  // The check boxes, measured at y 216 (V1), drawn 3 points lower and a
+  // point shorter so that the two-line captions above them stay clear (U).
+  g.checks = {{StatEmpl, B13, Cell(348, 219, 10, 10), M},
+              {RetirePlan, B13, Cell(384, 219, 10, 10), M},
+              {TPSickPay, B13, Cell(420, 219, 10, 10), M}};
   g.left = Col(kL);
   g.top = Line(kTop);
   g.right = Col(kR);
@@ -189,6 +195,14 @@ const W2FormGeometry& W2GeometryForYear(std::int32_t taxYear) {
   if (taxYear > 0 && taxYear <= 2010) return from2007;
   if (taxYear > 0 && taxYear <= 2025) return from2011;
   return from2026;
+}
+
+std::string LastFourOfSsn(const std::string& ssn) {
+  std::string digits;
+  for (const char c : ssn)
+    if (c >= '0' && c <= '9') digits.push_back(c);
+  if (digits.size() < 4) return ssn;
+  return "XXX-XX-" + digits.substr(digits.size() - 4);
 }
 
 std::string W2ExtraText(W2Field field, const W2Record& w2) {

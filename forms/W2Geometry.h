@@ -90,7 +90,8 @@ struct W2FormGeometry {
   bool box14b;
   // The form's outline on the grid.
   double left = 1, top = 1, right = 0, bottom = 0;
-  std::vector<FormBox> boxes;  // indexed by W2CurrentBox
+  std::vector<FormBox> boxes;   // indexed by W2CurrentBox
+  std::vector<FormBox> labels;  // further captions inside boxes, without an outline
   std::vector<W2Spot> spots;
   std::vector<W2Spot> checks;  // the three box 13 check boxes (cell = the square)
 };
@@ -102,6 +103,11 @@ bool Uses2001W2Form(std::int32_t taxYear);
 // The geometry of the current arrangement for a tax year from 2007 (0 and a
 // year after the last known one take the latest).
 const W2FormGeometry& W2GeometryForYear(std::int32_t taxYear);
+
+// The SSN as the employee copies B, C and 2 may show it: "XXX-XX-1234" (the
+// last four digits); an SSN with fewer digits is shown as it is. Never on
+// Copy A or in the wage file.
+std::string LastFourOfSsn(const std::string& ssn);
 
 // The text of a value of the current arrangement, unformatted for amounts
 // (use W2Amount): for the items that are not rows of the W-2 table, the

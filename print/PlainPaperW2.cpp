@@ -128,6 +128,23 @@ void DrawFooter(IPrinterDevice& printer, const PlainFormGeometry& g, double left
   DrawTextAt(printer, plain, textX, copyY, copy.text);
 }
 
+// The type of the X in a check box: smaller than the square it sits in.
+PrinterFont CheckFont() {
+  return PrinterFont{.name = "Liberation Mono", .size = 7, .charset = kAnsiCharset};
+}
+
+// A box no longer used, shaded by thin diagonal lines a tenth of an inch apart.
+void DrawShading(IPrinterDevice& printer, const DeviceRect& r) {
+  const int step = std::max(1, printer.Caps().logPixelsX / 20);
+  const int height = r.bottom - r.top;
+  for (int x = r.left - height + step; x < r.right; x += step) {
+    // The line from (x, bottom) up and to the right, clipped to the box.
+    const int x1 = std::max(x, r.left), y1 = r.bottom - (x1 - x);
+    const int x2 = std::min(x + height, r.right), y2 = r.bottom - (x2 - x);
+    if (x2 > x1) printer.DrawLine(x1, y1, x2, y2, 1);
+  }
+}
+
 // A dashed line across the sheet where the two halves meet.
 void DrawCutLine(IPrinterDevice& printer) {
   const PrinterCaps caps = printer.Caps();
@@ -165,14 +182,16 @@ std::string Trimmed(const std::string& text) {
 
 }  // namespace
 
-std::vector<PlainCopy> PlainPaperCopies(bool withCopyD) {
+std::vector<PlainCopy> PlainPaperCopies(bool withCopyD, bool lastFourOfSsn) {
   std::vector<PlainCopy> copies = {
-      {"Copy B", "To Be Filed With Employee's FEDERAL Tax Return"},
-      {"Copy C", "For EMPLOYEE'S RECORDS"},
-      {"Copy 2", "To Be Filed With Employee's State, City, or Local Income Tax Return"},
-      {"Copy 2", "To Be Filed With Employee's State, City, or Local Income Tax Return"},
+      {"Copy B", "To Be Filed With Employee's FEDERAL Tax Return", lastFourOfSsn},
+      {"Copy C", "For EMPLOYEE'S RECORDS", lastFourOfSsn},
+      {"Copy 2", "To Be Filed With Employee's State, City, or Local Income Tax Return",
+       lastFourOfSsn},
+      {"Copy 2", "To Be Filed With Employee's State, City, or Local Income Tax Return",
+       lastFourOfSsn},
   };
-  if (withCopyD) copies.push_back({"Copy D", "For Employer"});
+  if (withCopyD) copies.push_back({"Copy D", "For Employer", false});
   return copies;
 }
 
@@ -214,6 +233,7 @@ DeviceRect ToDevice(const PlainFormGeometry& g, const GridRect& rect) {
 }
 
 std::string PlainItemText(const PlainW2Item& item, const W2Record& w2, const W3Record& w3) {
+  if (item.field > W2Field::Count) return W2ExtraText(item.field, w2);
   switch (item.field) {
     case W2Field::FirstName: {
       // No blank after a first name without a middle initial.
@@ -257,21 +277,36 @@ void DrawPlainW2(IPrinterDevice& printer, const PlainW2Layout& layout, const W2R
   const PlainFormGeometry g(printer.Caps(), layout.left, layout.top, layout.right, sheetHalf);
   DrawBoxes(printer, g, layout.boxes, layout.labels);
   const int pen = PenWidth(printer.Caps());
+  if (layout.shadedBox >= 0)
+    DrawShading(printer,
+                ToDevice(g, layout.boxes.at(static_cast<std::size_t>(layout.shadedBox)).rect));
   // One pass per font: a printer measures each font anew when it changes.
   for (const PlainItemKind kind :
        {PlainItemKind::Text, PlainItemKind::Amount, PlainItemKind::Check}) {
-    printer.SetFont(kind == PlainItemKind::Text ? PlainTextFont() : PlainAmountFont());
+    printer.SetFont(kind == PlainItemKind::Text    ? PlainTextFont()
+                    : kind == PlainItemKind::Check ? CheckFont()
+                                                   : PlainAmountFont());
     for (const PlainW2Item& item : layout.items) {
-      if (item.kind != kind) continue;
+      const bool centred = item.kind == PlainItemKind::Centred;
+      if (item.kind != kind && !(centred && kind == PlainItemKind::Text)) continue;
       const DeviceRect r = ToDevice(g, item.rect);
-      const std::string text = PlainItemText(item, w2, w3);
+      std::string text = PlainItemText(item, w2, w3);
+      if (item.field == W2Field::SocSecNum && copy.lastFourOfSsn) text = LastFourOfSsn(text);
+      if (centred) {
+        const std::string shown = CutTo(printer, text, r.right - r.left);
+        printer.TextOut((r.left + r.right - printer.TextWidth(shown)) / 2, r.top, shown);
+        continue;
+      }
       if (kind != PlainItemKind::Check) {
         DrawItem(printer, r, text, kind == PlainItemKind::Amount);
         continue;
       }
       printer.DrawRectangle(r.left, r.top, r.right, r.bottom, pen);
       if (!text.empty()) {
-        printer.TextOut((r.left + r.right - printer.TextWidth(text)) / 2, r.top, text);
+        // The X inside its square: centred both ways in a type smaller than the square.
+        const int height = CheckFont().size * printer.Caps().logPixelsY / 72;
+        printer.TextOut((r.left + r.right - printer.TextWidth(text)) / 2,
+                        (r.top + r.bottom - height) / 2, text);
       }
     }
   }
@@ -292,13 +327,13 @@ std::vector<W2Record> PrintableW2s(TQuillmarFormFile& file) {
 }
 
 bool PrintPlainPaperW2s(IPrinterDevice& printer, const std::vector<W2Record>& employees,
-                        const W3Record& w3, bool withCopyD) {
+                        const W3Record& w3, bool withCopyD, bool lastFourOfSsn) {
   if (!printer.BeginDoc(
           ("Quillmar W-2 employee copies " + W3Text(W3Field::EmployerName, w3)).substr(0, 67))) {
     return false;
   }
   const PlainW2Layout& layout = PlainW2LayoutForYear(w3.TaxYear);
-  const std::vector<PlainCopy> copies = PlainPaperCopies(withCopyD);
+  const std::vector<PlainCopy> copies = PlainPaperCopies(withCopyD, lastFourOfSsn);
   for (std::size_t i = 0; i < employees.size(); ++i) {
     PrintEmployee(printer, layout, employees[i], w3, copies, i == 0);
   }
@@ -329,11 +364,11 @@ std::string EmployeeCopiesFileName(const W2Record& w2, int taxYear) {
 std::vector<std::string> PrintPlainPaperW2PerEmployee(const PdfDeviceFactory& makeDevice,
                                                       const std::string& folder,
                                                       const std::vector<W2Record>& employees,
-                                                      const W3Record& w3) {
+                                                      const W3Record& w3, bool lastFourOfSsn) {
   std::vector<std::string> written;
   std::set<std::string> taken;
   const PlainW2Layout& layout = PlainW2LayoutForYear(w3.TaxYear);
-  const std::vector<PlainCopy> copies = PlainPaperCopies(false);
+  const std::vector<PlainCopy> copies = PlainPaperCopies(false, lastFourOfSsn);
   for (const W2Record& w2 : employees) {
     const std::string base = EmployeeCopiesFileName(w2, w3.TaxYear);
     std::string name = base;
@@ -431,8 +466,8 @@ void RunPlainPaperW2s(TQuillmarFormFile& file, IPlainPaperDialog& dialog, IPrint
     return;
   }
   if (choice.onePdfPerEmployee) {
-    const std::vector<std::string> written =
-        PrintPlainPaperW2PerEmployee(makeDevice, choice.folder, employees, w3);
+    const std::vector<std::string> written = PrintPlainPaperW2PerEmployee(
+        makeDevice, choice.folder, employees, w3, choice.lastFourOfSsn);
     if (written.size() == employees.size()) {
       ShowMessage(std::to_string(written.size()) + " PDF file" + (written.size() == 1 ? "" : "s") +
                       " written to " + choice.folder + ".",
@@ -446,7 +481,7 @@ void RunPlainPaperW2s(TQuillmarFormFile& file, IPlainPaperDialog& dialog, IPrint
     return;
   }
   if (!setupDialog.Execute(printer)) return;
-  PrintPlainPaperW2s(printer, employees, w3, choice.copyD);
+  PrintPlainPaperW2s(printer, employees, w3, choice.copyD, choice.lastFourOfSsn);
 }
 
 void RunPlainPaperW3(TQuillmarFormFile& file, IPrinterDevice& printer,

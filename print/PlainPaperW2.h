@@ -21,11 +21,14 @@ class TQuillmarFormFile;
 struct PlainCopy {
   std::string name;
   std::string text;
+  bool lastFourOfSsn = false;  // the SSN shown as "XXX-XX-1234"
 };
 
 // The copies of one employee, in print order: B, C, 2, 2 and, when asked
 // for, D.
-std::vector<PlainCopy> PlainPaperCopies(bool withCopyD);
+// With `lastFourOfSsn` the employee's copies B, C and 2 show only the last
+// four digits of the SSN; Copy D, the employer's, shows it whole.
+std::vector<PlainCopy> PlainPaperCopies(bool withCopyD, bool lastFourOfSsn = false);
 
 // Fonts of the drawn forms.
 PrinterFont PlainCaptionFont();  // Liberation Sans, the captions
@@ -69,7 +72,7 @@ std::vector<W2Record> PrintableW2s(TQuillmarFormFile& file);
 // One job of every employee's copies, each employee on sheets of their own.
 // False when the printer could not start the job.
 bool PrintPlainPaperW2s(IPrinterDevice& printer, const std::vector<W2Record>& employees,
-                        const W3Record& w3, bool withCopyD);
+                        const W3Record& w3, bool withCopyD, bool lastFourOfSsn = false);
 
 // "<last name> <first name> W-2 <year>.pdf", with every character that a file
 // name cannot hold (on Linux or Windows) replaced by "_".
@@ -84,7 +87,8 @@ using PdfDeviceFactory = std::function<std::unique_ptr<IPrinterDevice>(const std
 std::vector<std::string> PrintPlainPaperW2PerEmployee(const PdfDeviceFactory& makeDevice,
                                                       const std::string& folder,
                                                       const std::vector<W2Record>& employees,
-                                                      const W3Record& w3);
+                                                      const W3Record& w3,
+                                                      bool lastFourOfSsn = false);
 
 // The W-3 of the file's year with its totals, for the employer's records.
 bool PrintPlainPaperW3(IPrinterDevice& printer, const W3Record& w3);
@@ -93,7 +97,8 @@ bool PrintPlainPaperW3(IPrinterDevice& printer, const W3Record& w3);
 struct PlainPaperChoice {
   bool copyD = false;
   bool onePdfPerEmployee = false;
-  std::string folder;  // for one PDF per employee
+  std::string folder;          // for one PDF per employee
+  bool lastFourOfSsn = false;  // copies B, C and 2 show "XXX-XX-1234"
 };
 
 class IPlainPaperDialog {
