@@ -438,3 +438,22 @@ TEST(PlainPaperW3, TheTotalsInTheirBoxesMarkedForTheEmployersRecords) {
 }
 
 }  // namespace
+
+// Asked for, the employee's copies B, C and 2 show only the last four digits
+// of the SSN; the employer's Copy D shows it whole, and so does every copy
+// when not asked for.
+TEST(PlainPaperW2, LastFourDigitsOfTheSsnOnTheEmployeeCopiesOnly) {
+  for (const bool lastFour : {true, false}) {
+    RecordingPrinter printer(RecordingPrinter::LetterCaps(kDpi));
+    ASSERT_TRUE(PrintPlainPaperW2s(printer, {FullEmployee().w2}, Employer(2025), true, lastFour));
+    std::vector<std::string> ssns;
+    for (const RecordedPage& page : printer.Pages())
+      for (const RecordedText& t : page.texts)
+        if (t.text.ends_with("-6789")) ssns.push_back(t.text);
+    const std::string employee = lastFour ? "XXX-XX-6789" : "123-45-6789";
+    EXPECT_EQ(ssns,
+              (std::vector<std::string>{employee, employee, employee, employee, "123-45-6789"}));
+  }
+  EXPECT_EQ(LastFourOfSsn("123456789"), "XXX-XX-6789");
+  EXPECT_EQ(LastFourOfSsn("12-3"), "12-3");
+}
