@@ -3,6 +3,7 @@
 #include "data/QuillmarFormFile.h"
 #include "forms/W3FormPicture.h"
 #include "forms/W3PrintItems.h"
+#include "rules/TaxYearRules.h"
 
 namespace {
 
@@ -46,8 +47,15 @@ void PrintW3Form(TPrintReport& report, const W3Record& w3) {
   const auto mark = [&](GridPoint at) { report.PrintTextAt(at.col, at.line, "X"); };
 
   text(W3Field::ControlNum, W3Text(W3Field::ControlNum, w3));
+  const TaxYearRules& rules = RulesForYear(w3.TaxYear);
   if (w3.KindOfPayer >= 0 && w3.KindOfPayer < static_cast<int>(kW3KindOfPayerMarks.size())) {
     mark(kW3KindOfPayerMarks[static_cast<std::size_t>(w3.KindOfPayer)]);
+  } else if (w3.KindOfPayer == 6 && rules.Form944) {
+    mark(kW3Form944Mark);
+  }
+  if (rules.KindOfEmployer && w3.KindOfEmployer >= 1 &&
+      w3.KindOfEmployer <= kW3KindOfEmployerMarks.size()) {
+    mark(kW3KindOfEmployerMarks[w3.KindOfEmployer - 1u]);
   }
   if (w3.TPSickPayKind == 1 || w3.TPSickPayKind == 2) mark(kW3TPSickPayMark);
   text(W3Field::W2Count, W3Text(W3Field::W2Count, w3));

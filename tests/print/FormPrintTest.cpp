@@ -342,3 +342,26 @@ TEST_F(FormPrintTest, EveryValueLandsInItsBoxOfTheYearsForm) {
     }
   }
 }
+
+// Kind of payer 944 is marked from 2006 and the kind of employer from 2011;
+// a year without them marks nothing for them.
+TEST_F(FormPrintTest, W3MarksForm944FromTwoThousandSixAndTheKindOfEmployerFrom2011) {
+  struct Row {
+    int year;
+    std::vector<std::pair<int, int>> marks;
+  };
+  for (const Row& row : {Row{2005, {}}, Row{2010, {{30, 3}}}, Row{2011, {{30, 3}, {25, 6}}}}) {
+    SCOPED_TRACE(row.year);
+    W3Record w3 = file->W3Rec.w3;
+    w3.TaxYear = row.year, w3.KindOfPayer = 6, w3.KindOfEmployer = 3, w3.TPSickPayKind = 0;
+    printer = RecordingPrinter();
+    {
+      TPrintReport report(printer, nullptr, nullptr, "t", 50, 25, 25, 25, true, true, true);
+      PrintW3Form(report, w3);
+    }
+    std::vector<std::pair<int, int>> marks;
+    for (const RecordedText& t : printer.Pages().at(0).texts)
+      if (t.text == "X") marks.emplace_back(t.x / 60 + 1, (t.y - 150) / 100 + 1);
+    EXPECT_EQ(marks, row.marks);
+  }
+}
