@@ -197,6 +197,30 @@ const W2FormGeometry& W2GeometryForYear(std::int32_t taxYear) {
   return from2026;
 }
 
+FormPicture W2ScreenPictureForYear(std::int32_t taxYear) {
+  FormPicture picture = W2FormPicture();
+  if (Uses2001W2Form(taxYear)) return picture;
+  const auto box = [&picture](W2Box id) -> FormBox& {
+    return picture.boxes.at(static_cast<std::size_t>(id));
+  };
+  for (FormBox& title : picture.titles)
+    if (title.caption == "a Control number") title.caption = "a Employee's SSN";
+  box(W2Box::D).caption = "d Control number";
+  box(W2Box::E).caption = "e Employee's first name and initial     Last name          Suff.";
+  const W2FormGeometry& form = W2GeometryForYear(taxYear);
+  if (form.box9Shaded) box(W2Box::B9).caption = "9";
+  if (form.box14b) {
+    GridRect& b14 = box(W2Box::B14).rect;
+    const double bottom = b14.line + b14.lines;
+    constexpr double kSplit = 20;
+    b14.lines = kSplit - b14.line;
+    box(W2Box::B14).caption = "14a Other";
+    picture.boxes.push_back(FormBox{GridRect{b14.col, kSplit, b14.cols, bottom - kSplit},
+                                    "14b Treasury tipped occupation code(s)"});
+  }
+  return picture;
+}
+
 std::string LastFourOfSsn(const std::string& ssn) {
   std::string digits;
   for (const char c : ssn)

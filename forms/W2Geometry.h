@@ -104,6 +104,16 @@ bool Uses2001W2Form(std::int32_t taxYear);
 // year after the last known one take the latest).
 const W2FormGeometry& W2GeometryForYear(std::int32_t taxYear);
 
+// The picture behind the W-2 screen for a tax year: the 2001 form's up to
+// 2006; from 2007 the same grid captioned as the current form (box a the
+// SSN, d the control number, e with the suffix, box 9 without a caption from
+// 2011) and from 2026 box 14 split into 14a and 14b.
+FormPicture W2ScreenPictureForYear(std::int32_t taxYear);
+// Where the W-2 screen's fields of the current form lie on that picture.
+inline constexpr GridRect kScreenSuffixRect{40.5, 13, 4.5, 1};
+inline constexpr double kScreenLastNameCols = 19;
+inline constexpr GridRect kScreenTipCodeRects[2] = {{46, 20.4, 8.5, 1}, {55, 20.4, 8.5, 1}};
+
 // The SSN as the employee copies B, C and 2 may show it: "XXX-XX-1234" (the
 // last four digits); an SSN with fewer digits is shown as it is. Never on
 // Copy A or in the wage file.

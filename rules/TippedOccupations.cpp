@@ -136,11 +136,21 @@ std::string TipCodeOfEntry(std::string_view entry, std::int32_t taxYear) {
     return std::string(text.substr(0, 3));
   if (text.empty() || IsDigits(text)) return std::string(text);
   const std::string wanted = Lower(text);
-  const TippedOccupation* match = nullptr;
-  for (const TippedOccupation& o : TippedOccupationsOfYear(taxYear)) {
-    if (Lower(o.title).find(wanted) == std::string::npos) continue;
-    if (match != nullptr) return std::string(text);  // more than one: the user must choose
-    match = &o;
+  // The one title that is the text, else the one that begins with it, else
+  // the one that holds it.
+  for (const auto where : {0, 1, 2}) {
+    const TippedOccupation* match = nullptr;
+    int count = 0;
+    for (const TippedOccupation& o : TippedOccupationsOfYear(taxYear)) {
+      const std::string title = Lower(o.title);
+      const std::size_t at = title.find(wanted);
+      const bool hit = where == 0   ? title == wanted
+                       : where == 1 ? at == 0
+                                    : at != std::string::npos;
+      if (hit) match = &o, ++count;
+    }
+    if (count == 1) return std::string(match->code);
+    if (count > 1) break;  // more than one: the user must choose
   }
-  return match != nullptr ? std::string(match->code) : std::string(text);
+  return std::string(text);
 }

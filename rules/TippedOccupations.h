@@ -33,7 +33,7 @@ const TippedOccupation* FindTippedOccupation(std::string_view code, std::int32_t
 std::vector<std::string> TipCodeLinesOfYear(std::int32_t taxYear);
 
 // The code a pick-list line or a typed entry stands for: the leading three
-// digits of "101 Bartenders" or "101"; else the one line whose title
-// contains the text (case ignored); else the text as typed, trimmed, so that
-// the checks can name it.
+// digits of "101 Bartenders" or "101"; else the one title that is the text,
+// or else begins with it, or else contains it (case ignored); else the text
+// as typed, trimmed, so that the checks can name it.
 std::string TipCodeOfEntry(std::string_view entry, std::int32_t taxYear);

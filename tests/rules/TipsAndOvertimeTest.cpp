@@ -108,6 +108,8 @@ TEST(TippedOccupations, AnEntryIsReadByCodeOrByATitleThatOnlyOneLineHas) {
             "603");
   EXPECT_EQ(TipCodeOfEntry("102", 2026), "102");
   EXPECT_EQ(TipCodeOfEntry("bartenders", 2026), "101");
+  EXPECT_EQ(TipCodeOfEntry("Bartend", 2026), "101");  // 104 holds "bartender" but later
+  EXPECT_EQ(TipCodeOfEntry("dancers", 2026), "205");
   EXPECT_EQ(TipCodeOfEntry("valet", 2026), "801");
   EXPECT_EQ(TipCodeOfEntry("gambling", 2026), "gambling");  // four titles: the user chooses
   EXPECT_EQ(TipCodeOfEntry("bartenders", 2025), "bartenders");
