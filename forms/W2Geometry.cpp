@@ -203,18 +203,21 @@ FormPicture W2ScreenPictureForYear(std::int32_t taxYear) {
   const auto box = [&picture](W2Box id) -> FormBox& {
     return picture.boxes.at(static_cast<std::size_t>(id));
   };
+  // Captions swapped in whole (std::string, not a pointer: g++ 12 at -O3
+  // warns wrongly on assigning a literal here).
+  const auto caption = [](FormBox& target, std::string text) { target.caption.swap(text); };
   for (FormBox& title : picture.titles)
-    if (title.caption == "a Control number") title.caption = "a Employee's SSN";
-  box(W2Box::D).caption = "d Control number";
-  box(W2Box::E).caption = "e Employee's first name and initial     Last name          Suff.";
+    if (title.caption == "a Control number") caption(title, "a Employee's SSN");
+  caption(box(W2Box::D), "d Control number");
+  caption(box(W2Box::E), "e Employee's first name and initial     Last name          Suff.");
   const W2FormGeometry& form = W2GeometryForYear(taxYear);
-  if (form.box9Shaded) box(W2Box::B9).caption = "9";
+  if (form.box9Shaded) caption(box(W2Box::B9), "9");
   if (form.box14b) {
     GridRect& b14 = box(W2Box::B14).rect;
     const double bottom = b14.line + b14.lines;
     constexpr double kSplit = 20;
     b14.lines = kSplit - b14.line;
-    box(W2Box::B14).caption = "14a Other";
+    caption(box(W2Box::B14), "14a Other");
     picture.boxes.push_back(FormBox{GridRect{b14.col, kSplit, b14.cols, bottom - kSplit},
                                     "14b Treasury tipped occupation code(s)"});
   }
