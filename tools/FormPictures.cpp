@@ -83,11 +83,11 @@ int main(int argc, char* argv[]) {
     file->W3Rec.w3.RecType = kRecTypeW3;
     for (const auto& [ssn, first, last] :
          {std::tuple{"412-55-1203", "MARIA", "GARCIA"}, {"412-55-7781", "DANIEL", "OKAFOR"}}) {
-      file->AddNew(kRecTypeW2);
+      if (!file->AddNew(kRecTypeW2)) return 1;
       const std::uint16_t type = file->WorkRec.w2.RecType;
       file->WorkRec.w2 = Server(2025, ssn, first, last);
       file->WorkRec.w2.RecType = type;
-      file->SaveCurrent(false);
+      if (!file->SaveCurrent(false)) return 1;
     }
     TQuillmarRegistry registry(work / "config");
     registry.WriteFormMargins(FormKind::W2, {64, 25, 43, 25});

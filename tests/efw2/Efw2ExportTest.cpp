@@ -4,8 +4,11 @@
 #include <functional>
 
 #include "data/QuillmarFormFile.h"
+#include "efw2/Efw2Editions.h"
 #include "efw2/Efw2Export.h"
+#include "efw2/Efw2Rules.h"
 #include "platform/AtomicFile.h"
+#include "rules/TaxYearRules.h"
 #include "settings/QuillmarRegistry.h"
 #include "tests/efw2/Efw2Reader.h"
 #include "tests/efw2/Efw2Samples.h"
@@ -252,4 +255,18 @@ TEST_F(Efw2ExportTest, A2026FileIsRefusedWithTipsAndWrittenIn2025LayoutOnlyAfter
   const std::vector<Efw2ReadRecord> records = ReadEfw2(ReadWholeFile(reportPath).value());
   ASSERT_EQ(records.size(), 5u);
   EXPECT_EQ(records[1]["TaxYear"], "2026");
+}
+
+// The 2026 amounts the program uses, and the editions on both sides of 2026.
+TEST(Efw2Year2026, AmountsOfTheYearAndNoEditionFor2026Yet) {
+  const SocSecMedicareRates* rates = PresetRatesForYear(2026);
+  ASSERT_NE(rates, nullptr);
+  EXPECT_EQ(rates->SocSecMaxWage, Money("184500"));
+  EXPECT_EQ(efw2::HouseholdThreshold(2026), Money("3000"));
+  EXPECT_EQ(efw2::HouseholdThreshold(2025), Money("2800"));
+  EXPECT_EQ(RulesForYear(2026).AddlMedicareThreshold, Money("200000"));
+  ASSERT_NE(Efw2EditionOfYear(2025), nullptr);
+  EXPECT_EQ(Efw2EditionOfYear(2026), nullptr);
+  EXPECT_EQ(DecideEfw2Year(2025, {JanePublic()}).kind, Efw2YearDecision::Kind::Write);
+  EXPECT_EQ(DecideEfw2Year(2026, {JanePublic()}).kind, Efw2YearDecision::Kind::Ask);
 }
