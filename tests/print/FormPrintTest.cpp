@@ -365,3 +365,26 @@ TEST_F(FormPrintTest, W3MarksForm944FromTwoThousandSixAndTheKindOfEmployerFrom20
     EXPECT_EQ(marks, row.marks);
   }
 }
+
+// The line-up sample prints in the layout of the file's year: the 2026
+// sample fills box 14b's two codes and puts the SSN in box a.
+TEST_F(FormPrintTest, TheLineUpSampleFollowsTheYearsForm) {
+  for (const int year : {2001, 2026}) {
+    SCOPED_TRACE(year);
+    printer = RecordingPrinter();
+    W3Record w3 = file->W3Rec.w3;
+    w3.TaxYear = year;
+    {
+      TPrintReport report(printer, nullptr, nullptr, "t", 50, 25, 25, 25, true, true, true);
+      PrintW2LineUp(report, w3, W2LineUpSample());
+    }
+    int codes = 0;
+    int ssnLine = 0;
+    for (const RecordedText& t : printer.Pages().at(0).texts) {
+      if (t.text == "999") ++codes;
+      if (t.text == "999-99-9999" && ssnLine == 0) ssnLine = (t.y - 150) / 100 + 1;
+    }
+    EXPECT_EQ(codes, year == 2026 ? 4 : 0);  // two codes on each of the two forms
+    EXPECT_EQ(ssnLine, year == 2026 ? 1 : 11);
+  }
+}

@@ -457,3 +457,37 @@ TEST(PlainPaperW2, LastFourDigitsOfTheSsnOnTheEmployeeCopiesOnly) {
   EXPECT_EQ(LastFourOfSsn("123456789"), "XXX-XX-6789");
   EXPECT_EQ(LastFourOfSsn("12-3"), "12-3");
 }
+
+// On the drawn forms of each arrangement the X of a checked box lies wholly
+// inside its square, and a box no longer used (box 9 from 2011) is shaded by
+// lines that stay inside it.
+TEST(PlainPaperW2, TheXSitsInsideItsSquareAndBoxNineIsShadedFrom2011) {
+  for (const int year : {2001, 2010, 2026}) {
+    SCOPED_TRACE(year);
+    const PlainW2Layout& layout = PlainW2LayoutForYear(year);
+    RecordingPrinter printer(RecordingPrinter::LetterCaps(kDpi));
+    ASSERT_TRUE(PrintPlainPaperW2s(printer, {FullEmployee().w2}, Employer(year), false));
+    const RecordedPage& page = printer.Pages().at(0);
+    const PlainFormGeometry g(printer.Caps(), layout.left, layout.top, layout.right, 0);
+    int checks = 0;
+    for (const PlainW2Item& item : layout.items) {
+      if (item.kind != PlainItemKind::Check) continue;
+      ++checks;
+      const DeviceRect square = ToDevice(g, item.rect);
+      EXPECT_NE(FindInside(page, "X", square), nullptr) << static_cast<int>(item.field);
+    }
+    EXPECT_EQ(checks, 3);
+    EXPECT_EQ(layout.shadedBox >= 0, year >= 2011);
+    if (layout.shadedBox < 0) continue;
+    const DeviceRect box9 =
+        ToDevice(g, layout.boxes.at(static_cast<std::size_t>(layout.shadedBox)).rect);
+    int hatches = 0;
+    for (const RecordedLine& line : page.lines) {
+      const bool inside =
+          std::min(line.x1, line.x2) >= box9.left && std::max(line.x1, line.x2) <= box9.right &&
+          std::min(line.y1, line.y2) >= box9.top && std::max(line.y1, line.y2) <= box9.bottom;
+      if (inside && line.y1 != line.y2) ++hatches;
+    }
+    EXPECT_GT(hatches, 10);
+  }
+}
