@@ -17,10 +17,6 @@ inline constexpr std::array<GridPoint, 6> kW3KindOfPayerMarks{
 // The "X" for kind of payer 6 ("944", from 2006): after "943" on the first
 // row of box b, as on the forms from 2006 (U: the column is not measured).
 inline constexpr GridPoint kW3Form944Mark{30, 3};
-// The "X" for KindOfEmployer 1 ("None apply") to 5 ("Federal govt."), from
-// 2011: the row of box b below the kinds of payer (U: not measured).
-inline constexpr std::array<GridPoint, 5> kW3KindOfEmployerMarks{
-    {{15, 6}, {20, 6}, {25, 6}, {30, 6}, {35, 6}}};
 // The "X" for W-2s that include, or a filing only of, third-party sick pay.
 inline constexpr GridPoint kW3TPSickPayMark{31, 5};
 // The employer's address, one item a line from here down.

@@ -397,6 +397,8 @@ std::string W3FieldText(W3Field field, const W3Record& w3) {
   return text;
 }
 
+}  // namespace
+
 std::string W3ItemText(const PlainW3Item& item, const W3Record& w3) {
   switch (item.text) {
     case PlainW3Text::Field:
@@ -416,8 +418,6 @@ std::string W3ItemText(const PlainW3Item& item, const W3Record& w3) {
   }
   return "";
 }
-
-}  // namespace
 
 bool PrintPlainPaperW3(IPrinterDevice& printer, const W3Record& w3) {
   if (!printer.BeginDoc(("Quillmar W-3 " + W3Text(W3Field::EmployerName, w3)).substr(0, 67)))

@@ -12,6 +12,7 @@
 #include "data/W2Record.h"
 #include "data/W3Record.h"
 #include "forms/W2PlainPaper.h"
+#include "forms/W3PlainPaper.h"
 #include "platform/PrintDialogs.h"
 #include "platform/PrinterDevice.h"
 
@@ -89,6 +90,11 @@ std::vector<std::string> PrintPlainPaperW2PerEmployee(const PdfDeviceFactory& ma
                                                       const std::vector<W2Record>& employees,
                                                       const W3Record& w3,
                                                       bool lastFourOfSsn = false);
+
+// The text a W-3 item shows: amounts as "%4.2f" (nothing for zero or a
+// negative amount), the kind of payer and of employer in words, the address
+// lines. The pre-printed W-3 of the current form prints the same texts.
+std::string W3ItemText(const PlainW3Item& item, const W3Record& w3);
 
 // The W-3 of the file's year with its totals, for the employer's records.
 bool PrintPlainPaperW3(IPrinterDevice& printer, const W3Record& w3);

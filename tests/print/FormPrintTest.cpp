@@ -9,6 +9,7 @@
 
 #include "data/QuillmarFormFile.h"
 #include "forms/W2Geometry.h"
+#include "forms/W3PlainPaper.h"
 #include "platform/RecordingPrinter.h"
 #include "platform/ScriptedPrintDialogs.h"
 #include "print/LabelPrint.h"
@@ -343,14 +344,16 @@ TEST_F(FormPrintTest, EveryValueLandsInItsBoxOfTheYearsForm) {
   }
 }
 
-// Kind of payer 944 is marked from 2006 and the kind of employer from 2011;
-// a year without them marks nothing for them.
+// Kind of payer 944 is marked from 2006 (after 943 on the 2001 grid, in
+// box b's fourth check box on the current form from 2007) and the kind of
+// employer from 2011; a year without them marks nothing for them.
 TEST_F(FormPrintTest, W3MarksForm944FromTwoThousandSixAndTheKindOfEmployerFrom2011) {
   struct Row {
     int year;
     std::vector<std::pair<int, int>> marks;
   };
-  for (const Row& row : {Row{2005, {}}, Row{2010, {{30, 3}}}, Row{2011, {{30, 3}, {25, 6}}}}) {
+  for (const Row& row :
+       {Row{2005, {}}, Row{2006, {{30, 3}}}, Row{2010, {{31, 3}}}, Row{2011, {{16, 3}, {57, 3}}}}) {
     SCOPED_TRACE(row.year);
     W3Record w3 = file->W3Rec.w3;
     w3.TaxYear = row.year, w3.KindOfPayer = 6, w3.KindOfEmployer = 3, w3.TPSickPayKind = 0;
@@ -387,4 +390,35 @@ TEST_F(FormPrintTest, TheLineUpSampleFollowsTheYearsForm) {
     EXPECT_EQ(codes, year == 2026 ? 4 : 0);  // two codes on each of the two forms
     EXPECT_EQ(ssnLine, year == 2026 ? 1 : 11);
   }
+}
+
+// A W-3 of the current form prints each total in its box of the plain-paper
+// W-3's geometry, the layout's corner at the margins: box 1 right-aligned in
+// box 1, the EIN in box e, the name in box f.
+TEST_F(FormPrintTest, W3OfTheCurrentFormPrintsEachValueInItsBox) {
+  W3Record w3 = file->W3Rec.w3;
+  w3.TaxYear = 2025, w3.TotWages = 555555500, w3.EmployerEIN = "36-1234567";
+  {
+    TPrintReport report(printer, nullptr, nullptr, "t", 50, 25, 25, 25, true, true, true);
+    PrintW3Form(report, w3);
+  }
+  const auto at = At(printer.Pages().at(0));
+  const PlainW3Layout& layout = PlainW3LayoutForYear(2025);
+  const auto inside = [&](const std::string& text, const char* caption) {
+    for (const FormBox& box : layout.boxes) {
+      if (box.caption != caption) continue;
+      ASSERT_TRUE(at.contains(text)) << text;
+      const auto [x, y] = at.at(text);
+      EXPECT_GE(x, (box.rect.col - layout.left) * kDpi / 10) << text;
+      EXPECT_LT(x, (box.rect.col + box.rect.cols - layout.left) * kDpi / 10) << text;
+      EXPECT_GE(y, 150 + (box.rect.line - layout.top) * kDpi / 6) << text;
+      EXPECT_LT(y, 150 + (box.rect.line + box.rect.lines - layout.top) * kDpi / 6) << text;
+      return;
+    }
+    ADD_FAILURE() << caption;
+  };
+  inside("55555.55", "1 Wages, tips, other compensation");
+  inside("36-1234567", "e Employer identification number (EIN)");
+  inside("ACME TOOL CO", "f Employer's name");
+  inside("SPRINGFIELD", "g Employer's address and ZIP code");
 }
