@@ -68,7 +68,13 @@ struct W2Record {
   Currency ST2LocalWage;
   Currency ST2LocalTax;
   ShortString<6> ST2LocName;
-  std::uint8_t Unused559[81];
+  std::uint8_t Unused559[41];
+  // Added to the layout in bytes older files leave zero: the suffix of the
+  // employee's name in box e ("JR", "III") and the box 14b Treasury tipped
+  // occupation codes of 2026 on (three digits each, none, one or two).
+  ShortString<4> Suffix;
+  ShortString<3> TipCodes[2];
+  std::uint8_t Unused613[27];
 };
 #pragma pack(pop)
 
@@ -132,3 +138,7 @@ static_assert(offsetof(W2Record, ST2LocalWage) == 536);
 static_assert(offsetof(W2Record, ST2LocalTax) == 544);
 static_assert(offsetof(W2Record, ST2LocName) == 552);
 static_assert(offsetof(W2Record, Unused559) == 559);
+static_assert(offsetof(W2Record, Suffix) == 600);
+static_assert(offsetof(W2Record, TipCodes) == 605);
+static_assert(offsetof(W2Record, TipCodes) + sizeof(ShortString<3>) == 609);
+static_assert(offsetof(W2Record, Unused613) == 613);

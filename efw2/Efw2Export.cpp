@@ -9,6 +9,7 @@
 #include "data/EntryRules.h"
 #include "data/NameOrder.h"
 #include "data/QuillmarFormFile.h"
+#include "efw2/Efw2Editions.h"
 #include "efw2/Efw2Rules.h"
 #include "efw2/Efw2States.h"
 #include "efw2/Efw2WageFile.h"
@@ -122,11 +123,20 @@ std::optional<std::string> ExportForSsa(TQuillmarFormFile& file, TQuillmarRegist
   SumToW3(file);
   Efw2Input input;
   input.W3 = file.W3Rec.w3;
+  input.Employees = Efw2Employees(file);
+  // A year whose layout Quillmar does not have is refused or asked about first.
+  const Efw2YearDecision year = DecideEfw2Year(input.W3.TaxYear, input.Employees);
+  if (year.kind == Efw2YearDecision::Kind::Refuse) {
+    ShowMessage(year.text, MsgIcon::Error);
+    return std::nullopt;
+  }
+  if (year.kind == Efw2YearDecision::Kind::Ask &&
+      AskUpdate(year.text, MsgIcon::Question, MsgYes | MsgNo) != MsgYes)
+    return std::nullopt;
   if (!AskForSubmitter(input, registry, seams.SubmitterDialog)) return std::nullopt;
 
   input.Rates.TaxYear = input.W3.TaxYear;
   registry.ReadRatesForYear(input.Rates);
-  input.Employees = Efw2Employees(file);
   const Efw2WageFile wageFile(input);
   if (!wageFile.Findings().empty())
     seams.ShowReport(Efw2ReportLines(input.W3, wageFile.Findings()));

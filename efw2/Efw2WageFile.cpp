@@ -427,7 +427,13 @@ void Efw2WageFile::PrepareEmployee(const W2Record& w2, const Efw2Input& input) {
   name(w2.FirstName.Str(), e.First, "First name", true);
   name(w2.MiddleInitial.Str(), e.Middle, "Middle name", false);
   name(w2.LastName.Str(), e.Last, "Last name", true);
-  if (input.Submitter.SuffixFromLastName) SplitSuffix(e.Last, e.Suffix);
+  // The suffix of box e when the W-2 has one; else, when asked, one split
+  // off the last name.
+  if (!TrimText(w2.Suffix.Str()).empty()) {
+    name(w2.Suffix.Str(), e.Suffix, "Suffix", false);
+  } else if (input.Submitter.SuffixFromLastName) {
+    SplitSuffix(e.Last, e.Suffix);
+  }
 
   // Unverified: the characters the SSA takes in addresses; A-Z, 0-9, blank,
   // hyphen, slash and "#" are kept, the others become blanks.

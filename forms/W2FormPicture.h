@@ -129,7 +129,12 @@ enum class W2Field : int {
   EmployerStreet,
   EmployerTown,
   EmployerState,  // with the Zip after two spaces
-  Count
+  Count,
+  // Items of later forms that the 2001 table has no row for (W2Row does not
+  // take them): the suffix in box e and the two box 14b codes of 2026 on.
+  Suffix = Count + 1,
+  TipCode1,
+  TipCode2
 };
 
 // What an item holds: text, an amount, a check box, or a box 12 code.

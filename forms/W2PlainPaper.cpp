@@ -19,7 +19,7 @@ GridRect Span(double left, double top, double right, double bottom) {
 }
 
 // An item placed by its start in the box of id `box` (a W2Box of the 2001
-// form, a Box2007 of the current one); its width runs to the box's right edge
+// form); its width runs to the box's right edge
 // or to the next item on its line in the same box, whichever comes first.
 template <typename BoxId>
 struct Place {
@@ -150,179 +150,44 @@ PlainW2Layout Make2001() {
   return layout;
 }
 
-// The current form. Left half: a to f; right half: boxes 1 to 11 and 13, 14
-// in one column, 2 to 10 and 12a to 12d in the other; the state lines below.
-enum class Box2007 : int {
-  A,
-  Omb,
-  B,
-  C,
-  D,
-  E,
-  F,
-  B1,
-  B2,
-  B3,
-  B4,
-  B5,
-  B6,
-  B7,
-  B8,
-  B9,
-  B10,
-  B11,
-  B12a,
-  B12b,
-  B12c,
-  B12d,
-  B13Stat,
-  B13Retire,
-  B13Sick,
-  B14,
-  B15L1,
-  B15IdL1,
-  B16L1,
-  B17L1,
-  B18L1,
-  B19L1,
-  B20L1,
-  B15L2,
-  B15IdL2,
-  B16L2,
-  B17L2,
-  B18L2,
-  B19L2,
-  B20L2,
-  Count2007  // how many
-};
-
-// From 2011 box 9 is no longer used: it keeps its place, captioned "9" alone.
-PlainW2Layout Make2007(const char* box9Caption) {
+// The current form, on the geometry that the pre-printed run prints on: the
+// same boxes, the same cells. A box 9 that is no longer used is shaded and
+// has no item. The outline is placed so that the form lies on the sheet
+// where the IRS form lies on its page (half an inch from the left edge),
+// the plain-paper run putting the layout's left edge a quarter inch in.
+PlainW2Layout MakeCurrent(const W2FormGeometry& form) {
   PlainW2Layout layout;
-  layout.name = "2007";
-  constexpr double kL = 1, kMid = 41, kCol2 = 61, kR = 81;
-  constexpr double kRow1 = 3, kRow3 = 5, kRow5 = 7, kRow7 = 9, kRowD = 11, kRowE = 13, kRow13 = 15,
-                   kRowF = 16, kRow14 = 17.5, kRow12d = 19.5, kState1 = 21.5, kState2 = 23.5,
-                   kBottom = 25.5;
-  std::vector<FormBox>& b = layout.boxes;
-  using enum Box2007;
-  b.resize(static_cast<std::size_t>(Box2007::Count2007));
-  const auto index = [](Box2007 id) { return static_cast<int>(id); };
-  const auto set = [&](Box2007 id, GridRect rect, std::string caption) {
-    b[static_cast<std::size_t>(id)] = FormBox{rect, std::move(caption)};
-  };
-  set(A, Span(kL, 1, 30, kRow1), "a Employee's social security number");
-  set(Omb, Span(30, 1, kMid, kRow1), "OMB No. 1545-0008");
-  set(B, Span(kL, kRow1, kMid, kRow3), "b Employer identification number (EIN)");
-  set(C, Span(kL, kRow3, kMid, kRowD), "c Employer's name, address, and ZIP code");
-  set(D, Span(kL, kRowD, kMid, kRowE), "d Control number");
-  set(E, Span(kL, kRowE, kMid, kRowF), "e Employee's first name and initial");
-  set(F, Span(kL, kRowF, kMid, kState1), "f Employee's address and ZIP code");
-  set(B1, Span(kMid, kRow1, kCol2, kRow3), "1 Wages, tips, other compensation");
-  set(B2, Span(kCol2, kRow1, kR, kRow3), "2 Federal income tax withheld");
-  set(B3, Span(kMid, kRow3, kCol2, kRow5), "3 Social security wages");
-  set(B4, Span(kCol2, kRow3, kR, kRow5), "4 Social security tax withheld");
-  set(B5, Span(kMid, kRow5, kCol2, kRow7), "5 Medicare wages and tips");
-  set(B6, Span(kCol2, kRow5, kR, kRow7), "6 Medicare tax withheld");
-  set(B7, Span(kMid, kRow7, kCol2, kRowD), "7 Social security tips");
-  set(B8, Span(kCol2, kRow7, kR, kRowD), "8 Allocated tips");
-  set(B9, Span(kMid, kRowD, kCol2, kRowE), box9Caption);
-  set(B10, Span(kCol2, kRowD, kR, kRowE), "10 Dependent care benefits");
-  set(B11, Span(kMid, kRowE, kCol2, kRow13), "11 Nonqualified plans");
-  set(B12a, Span(kCol2, kRowE, kR, kRow13), "12a See instructions for box 12");
-  set(B12b, Span(kCol2, kRow13, kR, kRow14), "12b");
-  set(B12c, Span(kCol2, kRow14, kR, kRow12d), "12c");
-  set(B12d, Span(kCol2, kRow12d, kR, kState1), "12d");
-  constexpr double kThird = (kCol2 - kMid) / 3;
-  set(B13Stat, Span(kMid, kRow13, kMid + kThird, kRow14), "13 Statutory\nemployee");
-  set(B13Retire, Span(kMid + kThird, kRow13, kMid + 2 * kThird, kRow14), "Retirement\nplan");
-  set(B13Sick, Span(kMid + 2 * kThird, kRow13, kCol2, kRow14), "Third-party\nsick pay");
-  set(B14, Span(kMid, kRow14, kCol2, kState1), "14 Other");
-  constexpr double kStateEdges[] = {kL, 5, 22, 35, 47, 60, 71, kR};
-  const char* stateCaptions[] = {"15 State",
-                                 "Employer's state ID number",
-                                 "16 State wages, tips, etc.",
-                                 "17 State income tax",
-                                 "18 Local wages, tips, etc.",
-                                 "19 Local income tax",
-                                 "20 Locality name"};
-  for (int i = 0; i < 7; ++i) {
-    const auto line1 = static_cast<Box2007>(index(B15L1) + i);
-    const auto line2 = static_cast<Box2007>(index(B15L2) + i);
-    set(line1, Span(kStateEdges[i], kState1, kStateEdges[i + 1], kState2), stateCaptions[i]);
-    set(line2, Span(kStateEdges[i], kState2, kStateEdges[i + 1], kBottom), "");
+  layout.name = form.name;
+  // Boxes without a size (box 14b before 2026) are left out.
+  std::array<int, static_cast<std::size_t>(W2CurrentBox::Count)> at{};
+  for (std::size_t i = 0; i < form.boxes.size(); ++i) {
+    if (form.boxes[i].rect.cols <= 0) {
+      at[i] = -1;
+      continue;
+    }
+    at[i] = static_cast<int>(layout.boxes.size());
+    layout.boxes.push_back(form.boxes[i]);
   }
-  layout.labels.push_back(FormBox{Span(20, kRowE, 40, kRowE + 0.6), "Last name"});
-
-  using enum W2Field;
-  constexpr auto T = PlainItemKind::Text;
-  constexpr auto M = PlainItemKind::Amount;
-  const auto at = [](double boxTop, int row) { return boxTop + kBelowCaption + row; };
-  const double s1 = kState1 + kBelowCaption, s2 = kState2 + kBelowCaption;
-  const std::vector<Place<Box2007>> places = {
-      {SocSecNum, T, A, 2, at(1, 0)},
-      {EmployerEIN, T, B, 2, at(kRow1, 0)},
-      {EmployerName, T, C, 2, at(kRow3, 0)},
-      {EmployerSuite, T, C, 2, at(kRow3, 1)},
-      {EmployerTown, T, C, 2, at(kRow3, 2)},
-      {EmployerState, T, C, 2, at(kRow3, 3)},
-      {ControlNum, T, D, 2, at(kRowD, 0)},
-      {FirstName, T, E, 2, at(kRowE, 0.5)},
-      {LastName, T, E, 20, at(kRowE, 0.5)},
-      {Suite, T, F, 2, at(kRowF, 0)},
-      {City, T, F, 2, at(kRowF, 1)},
-      {AddrState, T, F, 2, at(kRowF, 2)},
-      {Country, T, F, 2, at(kRowF, 3)},
-      {Wages, M, B1, 42, at(kRow1, 0)},
-      {FedTax, M, B2, 62, at(kRow1, 0)},
-      {SSWages, M, B3, 42, at(kRow3, 0)},
-      {SSTax, M, B4, 62, at(kRow3, 0)},
-      {MedWage, M, B5, 42, at(kRow5, 0)},
-      {MedTax, M, B6, 62, at(kRow5, 0)},
-      {SSTips, M, B7, 42, at(kRow7, 0)},
-      {AllocTips, M, B8, 62, at(kRow7, 0)},
-      {AdvEIC, M, B9, 42, at(kRowD, 0)},
-      {DepCare, M, B10, 62, at(kRowD, 0)},
-      {NonQualPlans, M, B11, 42, at(kRowE, 0)},
-      {Box12aCode, T, B12a, 62, at(kRowE, 0)},
-      {Box12aAmount, M, B12a, 66, at(kRowE, 0)},
-      {Box12bCode, T, B12b, 62, at(kRow13, 0.25)},
-      {Box12bAmount, M, B12b, 66, at(kRow13, 0.25)},
-      {Box12cCode, T, B12c, 62, at(kRow14, 0)},
-      {Box12cAmount, M, B12c, 66, at(kRow14, 0)},
-      {Box12dCode, T, B12d, 62, at(kRow12d, 0)},
-      {Box12dAmount, M, B12d, 66, at(kRow12d, 0)},
-      {Box14aLabel, T, B14, 42, at(kRow14, 0)},
-      {Box14aAmount, M, B14, 50, at(kRow14, 0)},
-      {Box14bLabel, T, B14, 42, at(kRow14, 1)},
-      {Box14bAmount, M, B14, 50, at(kRow14, 1)},
-      {Box14cLabel, T, B14, 42, at(kRow14, 2)},
-      {Box14cAmount, M, B14, 50, at(kRow14, 2)},
-      {ST1State, T, B15L1, 2, s1},
-      {ST1StateID, T, B15IdL1, 6, s1},
-      {ST1StateWage, M, B16L1, 23, s1},
-      {ST1StateTax, M, B17L1, 36, s1},
-      {ST1LocalWage, M, B18L1, 48, s1},
-      {ST1LocalTax, M, B19L1, 61, s1},
-      {ST1LocName, T, B20L1, 72, s1},
-      {ST2State, T, B15L2, 2, s2},
-      {ST2StateID, T, B15IdL2, 6, s2},
-      {ST2StateWage, M, B16L2, 23, s2},
-      {ST2StateTax, M, B17L2, 36, s2},
-      {ST2LocalWage, M, B18L2, 48, s2},
-      {ST2LocalTax, M, B19L2, 61, s2},
-      {ST2LocName, T, B20L2, 72, s2},
-  };
-  layout.items = Items(layout.boxes, places, index);
-  const double checkLine = kRow13 + kCheckBelow;
-  layout.items.push_back(Check(StatEmpl, index(B13Stat), kMid + 2.6, checkLine));
-  layout.items.push_back(Check(RetirePlan, index(B13Retire), kMid + kThird + 2.6, checkLine));
-  layout.items.push_back(Check(TPSickPay, index(B13Sick), kMid + 2 * kThird + 2.6, checkLine));
-  layout.left = kL;
-  layout.top = 1;
-  layout.right = kR;
-  layout.bottom = kBottom;
-  layout.footerBottom = 28;
+  const auto index = [&at](W2CurrentBox box) { return at[static_cast<std::size_t>(box)]; };
+  if (form.box9Shaded) layout.shadedBox = index(W2CurrentBox::B9);
+  layout.labels = form.labels;
+  for (const W2Spot& spot : form.spots) {
+    PlainItemKind kind =
+        spot.align == CellAlign::Centre ? PlainItemKind::Centred : PlainItemKind::Text;
+    if (spot.field < W2Field::Count && W2Row(spot.field).kind == W2FieldKind::Amount)
+      kind = PlainItemKind::Amount;
+    layout.items.push_back(PlainW2Item{spot.field, kind, index(spot.box), spot.cell});
+  }
+  for (const W2Spot& check : form.checks)
+    layout.items.push_back(
+        PlainW2Item{check.field, PlainItemKind::Check, index(check.box), check.cell});
+  constexpr double kQuarterInch = 2.5;  // columns
+  const GridRect& a = form.boxes.at(static_cast<std::size_t>(W2CurrentBox::B)).rect;
+  layout.left = a.col - kQuarterInch;
+  layout.top = form.top;
+  layout.right = form.right;
+  layout.bottom = form.bottom;
+  layout.footerBottom = form.bottom + 2.5;
   return layout;
 }
 
@@ -334,13 +199,15 @@ const PlainW2Layout& PlainW2Layout2001() {
 }
 
 const PlainW2Layout& PlainW2Layout2007() {
-  static const PlainW2Layout layout = Make2007("9 Advance EIC payment");
+  static const PlainW2Layout layout = MakeCurrent(W2GeometryForYear(2007));
   return layout;
 }
 
 const PlainW2Layout& PlainW2LayoutForYear(int taxYear) {
-  static const PlainW2Layout from2011 = Make2007("9");
-  if (taxYear > 0 && taxYear <= 2006) return PlainW2Layout2001();
+  static const PlainW2Layout from2011 = MakeCurrent(W2GeometryForYear(2011));
+  static const PlainW2Layout from2026 = MakeCurrent(W2GeometryForYear(2026));
+  if (Uses2001W2Form(taxYear)) return PlainW2Layout2001();
   if (taxYear > 0 && taxYear <= 2010) return PlainW2Layout2007();
-  return from2011;
+  if (taxYear > 0 && taxYear <= 2025) return from2011;
+  return from2026;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -155,4 +156,35 @@ const PlainW3Layout& PlainW3LayoutForYear(int taxYear) {
   if (taxYear > 0 && taxYear <= 2006) return PlainW3Layout2001();
   if (taxYear > 0 && taxYear <= 2010) return PlainW3Layout2007();
   return from2011;
+}
+
+namespace {
+
+// Mark `slot` of `slots` spread over a box below its caption.
+std::optional<GridRect> Slot(const PlainW3Layout& layout, const char* caption, int slot,
+                             int slots) {
+  for (const FormBox& box : layout.boxes) {
+    if (box.caption != caption) continue;
+    const double step = (box.rect.cols - 2) / slots;
+    return GridRect{box.rect.col + 1 + slot * step, box.rect.line + 0.8, 1, 1};
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<GridRect> W3PayerMark(int taxYear, int kindOfPayer) {
+  const PlainW3Layout& layout = PlainW3LayoutForYear(taxYear);
+  if (std::string_view(layout.name) == "2001") return std::nullopt;
+  // KindOfPayer 0 941, 1 Military, 2 943, 3 CT-1, 4 Hshld., 5 Medicare,
+  // 6 944; 7 third-party sick pay. The form puts 944 after 943.
+  constexpr int kSlotOf[] = {0, 1, 2, 4, 5, 6, 3, 7};
+  if (kindOfPayer < 0 || kindOfPayer > 7) return std::nullopt;
+  return Slot(layout, "b Kind of Payer", kSlotOf[kindOfPayer], 8);
+}
+
+std::optional<GridRect> W3EmployerMark(int taxYear, int kindOfEmployer) {
+  const PlainW3Layout& layout = PlainW3LayoutForYear(taxYear);
+  if (kindOfEmployer < 1 || kindOfEmployer > 5) return std::nullopt;
+  return Slot(layout, "Kind of Employer", kindOfEmployer - 1, 5);
 }

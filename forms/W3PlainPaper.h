@@ -5,6 +5,7 @@
 // years up to 2006, and the current IRS one from 2007. On the print grid
 // (columns of 1/10 inch, lines of 1/6 inch).
 
+#include <optional>
 #include <vector>
 
 #include "forms/FormGrid.h"
@@ -47,3 +48,13 @@ const PlainW3Layout& PlainW3Layout2001();
 const PlainW3Layout& PlainW3Layout2007();
 // The arrangement for a file's tax year (0, not yet entered, takes the current one).
 const PlainW3Layout& PlainW3LayoutForYear(int taxYear);
+
+// Where the pre-printed run marks an X in box b of the current arrangement
+// (from 2007): the check box of KindOfPayer 0 to 6, in the form's order 941,
+// Military, 943, 944, CT-1, Hshld. emp., Medicare govt. emp., then the
+// third-party sick pay box (`kindOfPayer` 7); and from 2011 the box of
+// KindOfEmployer 1 to 5. None for other values and for the 2001 form.
+// (U: the check boxes' places are not measured; they are spread evenly over
+// the box's width below its caption.)
+std::optional<GridRect> W3PayerMark(int taxYear, int kindOfPayer);
+std::optional<GridRect> W3EmployerMark(int taxYear, int kindOfEmployer);

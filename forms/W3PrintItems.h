@@ -14,6 +14,9 @@ struct GridPoint {
 // The "X" in box b for each KindOfPayer (0 "941" ... 5 "Medicare gov. empl.").
 inline constexpr std::array<GridPoint, 6> kW3KindOfPayerMarks{
     {{15, 3}, {20, 3}, {25, 3}, {15, 5}, {20, 5}, {25, 5}}};
+// The "X" for kind of payer 6 ("944", from 2006): after "943" on the first
+// row of box b, as on the forms from 2006 (U: the column is not measured).
+inline constexpr GridPoint kW3Form944Mark{30, 3};
 // The "X" for W-2s that include, or a filing only of, third-party sick pay.
 inline constexpr GridPoint kW3TPSickPayMark{31, 5};
 // The employer's address, one item a line from here down.

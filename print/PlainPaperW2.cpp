@@ -131,6 +131,23 @@ void DrawFooter(IPrinterDevice& printer, const PlainFormGeometry& g, double left
   DrawTextAt(printer, plain, textX, copyY, copy.text);
 }
 
+// The type of the X in a check box: smaller than the square it sits in.
+PrinterFont CheckFont() {
+  return PrinterFont{.name = "Liberation Mono", .size = 7, .charset = kAnsiCharset};
+}
+
+// A box no longer used, shaded by thin diagonal lines a tenth of an inch apart.
+void DrawShading(IPrinterDevice& printer, const DeviceRect& r) {
+  const int step = std::max(1, printer.Caps().logPixelsX / 20);
+  const int height = r.bottom - r.top;
+  for (int x = r.left - height + step; x < r.right; x += step) {
+    // The line from (x, bottom) up and to the right, clipped to the box.
+    const int x1 = std::max(x, r.left), y1 = r.bottom - (x1 - x);
+    const int x2 = std::min(x + height, r.right), y2 = r.bottom - (x2 - x);
+    if (x2 > x1) printer.DrawLine(x1, y1, x2, y2, 1);
+  }
+}
+
 // A dashed line across the sheet where the two halves meet.
 void DrawCutLine(IPrinterDevice& printer) {
   const PrinterCaps caps = printer.Caps();
@@ -173,14 +190,16 @@ std::string Trimmed(const std::string& text) {
 
 }  // namespace
 
-std::vector<PlainCopy> PlainPaperCopies(bool withCopyD) {
+std::vector<PlainCopy> PlainPaperCopies(bool withCopyD, bool lastFourOfSsn) {
   std::vector<PlainCopy> copies = {
-      {"Copy B", "To Be Filed With Employee's FEDERAL Tax Return"},
-      {"Copy C", "For EMPLOYEE'S RECORDS"},
-      {"Copy 2", "To Be Filed With Employee's State, City, or Local Income Tax Return"},
-      {"Copy 2", "To Be Filed With Employee's State, City, or Local Income Tax Return"},
+      {"Copy B", "To Be Filed With Employee's FEDERAL Tax Return", lastFourOfSsn},
+      {"Copy C", "For EMPLOYEE'S RECORDS", lastFourOfSsn},
+      {"Copy 2", "To Be Filed With Employee's State, City, or Local Income Tax Return",
+       lastFourOfSsn},
+      {"Copy 2", "To Be Filed With Employee's State, City, or Local Income Tax Return",
+       lastFourOfSsn},
   };
-  if (withCopyD) copies.push_back({"Copy D", "For Employer"});
+  if (withCopyD) copies.push_back({"Copy D", "For Employer", false});
   return copies;
 }
 
@@ -222,6 +241,7 @@ DeviceRect ToDevice(const PlainFormGeometry& g, const GridRect& rect) {
 }
 
 std::string PlainItemText(const PlainW2Item& item, const W2Record& w2, const W3Record& w3) {
+  if (item.field > W2Field::Count) return W2ExtraText(item.field, w2);
   switch (item.field) {
     case W2Field::FirstName: {
       // No blank after a first name without a middle initial.
@@ -265,21 +285,36 @@ void DrawPlainW2(IPrinterDevice& printer, const PlainW2Layout& layout, const W2R
   const PlainFormGeometry g(printer.Caps(), layout.left, layout.top, layout.right, sheetHalf);
   DrawBoxes(printer, g, layout.boxes, layout.labels);
   const int pen = PenWidth(printer.Caps());
+  if (layout.shadedBox >= 0)
+    DrawShading(printer,
+                ToDevice(g, layout.boxes.at(static_cast<std::size_t>(layout.shadedBox)).rect));
   // One pass per font: a printer measures each font anew when it changes.
   for (const PlainItemKind kind :
        {PlainItemKind::Text, PlainItemKind::Amount, PlainItemKind::Check}) {
-    printer.SetFont(kind == PlainItemKind::Text ? PlainTextFont() : PlainAmountFont());
+    printer.SetFont(kind == PlainItemKind::Text    ? PlainTextFont()
+                    : kind == PlainItemKind::Check ? CheckFont()
+                                                   : PlainAmountFont());
     for (const PlainW2Item& item : layout.items) {
-      if (item.kind != kind) continue;
+      const bool centred = item.kind == PlainItemKind::Centred;
+      if (item.kind != kind && !(centred && kind == PlainItemKind::Text)) continue;
       const DeviceRect r = ToDevice(g, item.rect);
-      const std::string text = PlainItemText(item, w2, w3);
+      std::string text = PlainItemText(item, w2, w3);
+      if (item.field == W2Field::SocSecNum && copy.lastFourOfSsn) text = LastFourOfSsn(text);
+      if (centred) {
+        const std::string shown = CutTo(printer, text, r.right - r.left);
+        printer.TextOut((r.left + r.right - printer.TextWidth(shown)) / 2, r.top, shown);
+        continue;
+      }
       if (kind != PlainItemKind::Check) {
         DrawItem(printer, r, text, kind == PlainItemKind::Amount);
         continue;
       }
       printer.DrawRectangle(r.left, r.top, r.right, r.bottom, pen);
       if (!text.empty()) {
-        printer.TextOut((r.left + r.right - printer.TextWidth(text)) / 2, r.top, text);
+        // The X inside its square: centred both ways in a type smaller than the square.
+        const int height = CheckFont().size * printer.Caps().logPixelsY / 72;
+        printer.TextOut((r.left + r.right - printer.TextWidth(text)) / 2,
+                        (r.top + r.bottom - height) / 2, text);
       }
     }
   }
@@ -300,13 +335,14 @@ std::vector<W2Record> PrintableW2s(TQuillmarFormFile& file) {
 }
 
 bool PrintPlainPaperW2s(IPrinterDevice& printer, const std::vector<W2Record>& employees,
-                        const W3Record& w3, bool withCopyD, IProgress* progress) {
+                        const W3Record& w3, bool withCopyD, bool lastFourOfSsn,
+                        IProgress* progress) {
   if (!printer.BeginDoc(
           ("Quillmar W-2 employee copies " + W3Text(W3Field::EmployerName, w3)).substr(0, 67))) {
     return false;
   }
   const PlainW2Layout& layout = PlainW2LayoutForYear(w3.TaxYear);
-  const std::vector<PlainCopy> copies = PlainPaperCopies(withCopyD);
+  const std::vector<PlainCopy> copies = PlainPaperCopies(withCopyD, lastFourOfSsn);
   ProgressRun run(progress, "Printing the W-2 employee copies...",
                   static_cast<int>(employees.size()));
   for (std::size_t i = 0; i < employees.size(); ++i) {
@@ -372,12 +408,13 @@ PrivatePdfFolder::Outcome PrivatePdfFolder::Write(
 std::vector<std::string> PrintPlainPaperW2PerEmployee(const PdfDeviceFactory& makeDevice,
                                                       const std::string& folder,
                                                       const std::vector<W2Record>& employees,
-                                                      const W3Record& w3, IProgress* progress) {
+                                                      const W3Record& w3, bool lastFourOfSsn,
+                                                      IProgress* progress) {
   ProgressRun run(progress, "Writing the employees' PDF files...",
                   static_cast<int>(employees.size()));
   PrivatePdfFolder pdfs(makeDevice, folder);
   const PlainW2Layout& layout = PlainW2LayoutForYear(w3.TaxYear);
-  const std::vector<PlainCopy> copies = PlainPaperCopies(false);
+  const std::vector<PlainCopy> copies = PlainPaperCopies(false, lastFourOfSsn);
   for (const W2Record& w2 : employees) {
     const auto outcome = pdfs.Write(
         EmployeeCopiesFileName(w2, w3.TaxYear), "W-2 " + Trimmed(W2Text(W2Field::LastName, w2)),
@@ -396,6 +433,8 @@ std::string W3FieldText(W3Field field, const W3Record& w3) {
   if (field == W3Field::ControlNum && text.starts_with('-')) return "";
   return text;
 }
+
+}  // namespace
 
 std::string W3ItemText(const PlainW3Item& item, const W3Record& w3) {
   switch (item.text) {
@@ -416,8 +455,6 @@ std::string W3ItemText(const PlainW3Item& item, const W3Record& w3) {
   }
   return "";
 }
-
-}  // namespace
 
 bool PrintPlainPaperW3(IPrinterDevice& printer, const W3Record& w3) {
   if (!printer.BeginDoc(("Quillmar W-3 " + W3Text(W3Field::EmployerName, w3)).substr(0, 67)))
@@ -489,8 +526,8 @@ void RunPlainPaperW2s(TQuillmarFormFile& file, IPlainPaperDialog& dialog, IPrint
   }
   if (choice.onePdfPerEmployee) {
     CancelWatch watch(progress);
-    const std::vector<std::string> written =
-        PrintPlainPaperW2PerEmployee(makeDevice, choice.folder, employees, w3, &watch);
+    const std::vector<std::string> written = PrintPlainPaperW2PerEmployee(
+        makeDevice, choice.folder, employees, w3, choice.lastFourOfSsn, &watch);
     if (watch.cancelled) {
       ShowMessage("Cancelled: " + std::to_string(written.size()) + " of " +
                       std::to_string(employees.size()) + " PDF files were written to " +
@@ -509,8 +546,9 @@ void RunPlainPaperW2s(TQuillmarFormFile& file, IPlainPaperDialog& dialog, IPrint
     return;
   }
   if (!setupDialog.Execute(printer)) return;
-  PrintOrPreview(preview, printer,
-                 [&] { PrintPlainPaperW2s(printer, employees, w3, choice.copyD, progress); });
+  PrintOrPreview(preview, printer, [&] {
+    PrintPlainPaperW2s(printer, employees, w3, choice.copyD, choice.lastFourOfSsn, progress);
+  });
 }
 
 PlainPaperChoice LoadPlainPaperChoice(TQuillmarRegistry& registry) {

@@ -13,6 +13,7 @@
 #include "data/W2Record.h"
 #include "data/W3Record.h"
 #include "forms/W2PlainPaper.h"
+#include "forms/W3PlainPaper.h"
 #include "platform/PrintDialogs.h"
 #include "platform/PrinterDevice.h"
 #include "platform/Progress.h"
@@ -24,11 +25,14 @@ class TQuillmarRegistry;
 struct PlainCopy {
   std::string name;
   std::string text;
+  bool lastFourOfSsn = false;  // the SSN shown as "XXX-XX-1234"
 };
 
 // The copies of one employee, in print order: B, C, 2, 2 and, when asked
 // for, D.
-std::vector<PlainCopy> PlainPaperCopies(bool withCopyD);
+// With `lastFourOfSsn` the employee's copies B, C and 2 show only the last
+// four digits of the SSN; Copy D, the employer's, shows it whole.
+std::vector<PlainCopy> PlainPaperCopies(bool withCopyD, bool lastFourOfSsn = false);
 
 // Fonts of the drawn forms.
 PrinterFont PlainCaptionFont();  // Liberation Sans, the captions
@@ -74,7 +78,8 @@ std::vector<W2Record> PrintableW2s(TQuillmarFormFile& file);
 // With a progress, each employee is a step; after Cancel the job ends with
 // the employees printed so far.
 bool PrintPlainPaperW2s(IPrinterDevice& printer, const std::vector<W2Record>& employees,
-                        const W3Record& w3, bool withCopyD, IProgress* progress = nullptr);
+                        const W3Record& w3, bool withCopyD, bool lastFourOfSsn = false,
+                        IProgress* progress = nullptr);
 
 // "<last name> <first name> W-2 <year>.pdf" in UTF-8 (the record's
 // Windows-1252 letters decoded), with every character that a file name cannot
@@ -120,7 +125,13 @@ std::vector<std::string> PrintPlainPaperW2PerEmployee(const PdfDeviceFactory& ma
                                                       const std::string& folder,
                                                       const std::vector<W2Record>& employees,
                                                       const W3Record& w3,
+                                                      bool lastFourOfSsn = false,
                                                       IProgress* progress = nullptr);
+
+// The text a W-3 item shows: amounts as "%4.2f" (nothing for zero or a
+// negative amount), the kind of payer and of employer in words, the address
+// lines. The pre-printed W-3 of the current form prints the same texts.
+std::string W3ItemText(const PlainW3Item& item, const W3Record& w3);
 
 // The W-3 of the file's year with its totals, for the employer's records.
 bool PrintPlainPaperW3(IPrinterDevice& printer, const W3Record& w3);
@@ -129,7 +140,8 @@ bool PrintPlainPaperW3(IPrinterDevice& printer, const W3Record& w3);
 struct PlainPaperChoice {
   bool copyD = false;
   bool onePdfPerEmployee = false;
-  std::string folder;  // for one PDF per employee
+  std::string folder;          // for one PDF per employee
+  bool lastFourOfSsn = false;  // copies B, C and 2 show "XXX-XX-1234"
 };
 
 // The choice the dialog opens on: the last one kept in the registry.

@@ -1,6 +1,7 @@
 #include "print/PrintReport.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <stdexcept>
 
@@ -110,6 +111,21 @@ void TPrintReport::PrintAmountAt(int column, int line, Currency amount, bool all
   int x = ColumnX(column);
   if (rightAlign) x = x - printer_.TextWidth(text) + MulDiv(dpiX_, 3, 40);
   printer_.TextOut(x, LineY(line), text);
+}
+
+void TPrintReport::PrintTextInCell(double column, double line, double columns,
+                                   const std::string& text, int align) {
+  if (cancelled_ || text.empty()) return;
+  // Stretched by the scale correction like the whole-column positions.
+  const double left = left_ + dpiX_ * (column - 1) * scaleX_ / 10000;
+  const double width = dpiX_ * columns * scaleX_ / 10000;
+  double x = left;
+  if (align != 0) {
+    const double room = width - printer_.TextWidth(text);
+    x += align == 1 ? room / 2 : room;
+  }
+  printer_.TextOut(static_cast<int>(std::lround(x)),
+                   static_cast<int>(std::lround(top_ + dpiY_ * (line - 1) * scaleY_ / 6000)), text);
 }
 
 void TPrintReport::StartNewPage() {

@@ -69,6 +69,11 @@ class TPrintReport {
     scaleX_ = scaleX;
     scaleY_ = scaleY;
   }
+  // Draws the text in a cell of the grid whose top-left corner is at
+  // (`column`, `line`), fractions allowed, `columns` wide: from the cell's
+  // left edge, centred in it, or ending at its right edge (align 0, 1, 2).
+  void PrintTextInCell(double column, double line, double columns, const std::string& text,
+                       int align);
   // Ends the page; the next one has the same margins.
   void StartNewPage();
 

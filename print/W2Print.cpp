@@ -8,6 +8,7 @@
 #include "data/NameOrder.h"
 #include "data/QuillmarFormFile.h"
 #include "forms/W2FormPicture.h"
+#include "forms/W2Geometry.h"
 #include "forms/W3FormPicture.h"
 #include "platform/MessageBoxes.h"
 #include "rules/Box12Codes.h"
@@ -55,6 +56,9 @@ W2Record W2LineUpSample() {
     }
   }
   W2StoreText(W2Field::SocSecNum, s, "999-99-9999");
+  // The items of the later forms: a suffix, two box 14b codes.
+  s.Suffix = "XXXX";
+  for (ShortString<3>& code : s.TipCodes) code = "999";
   for (const W2Field state : {W2Field::ST1State, W2Field::ST2State}) W2StoreText(state, s, "XX");
   for (const W2Field id : {W2Field::ST1StateID, W2Field::ST2StateID})
     W2StoreText(id, s, "1234567890123456");
@@ -76,8 +80,71 @@ AddressTail EmployeeAddressTail(const W2Record& w2, std::size_t countryWidth) {
   return {state, country.empty() ? code + "  " + postCode : Cut(country, room) + " " + postCode};
 }
 
+namespace {
+
+// The W-2 of the current arrangement (from 2007): each value in its cell of
+// the year's geometry, the texts cut to their cell at ten characters an inch.
+void PrintCurrentW2(TPrintReport& report, const W2Record& w2, const W3Record& w3, int offset) {
+  const W2FormGeometry& form = W2GeometryForYear(w3.TaxYear);
+  const AddressTail tail = EmployeeAddressTail(w2, 38);
+  const auto print = [&](const W2Spot& spot, std::string text) {
+    const auto room = static_cast<std::size_t>(spot.cell.cols);
+    report.PrintTextInCell(spot.cell.col, offset + spot.cell.line, spot.cell.cols,
+                           Cut(std::move(text), room), static_cast<int>(spot.align));
+  };
+  for (const W2Spot& spot : form.spots) {
+    if (spot.field > W2Field::Count) {
+      print(spot, W2ExtraText(spot.field, w2));
+      continue;
+    }
+    switch (spot.field) {
+      case W2Field::FirstName:
+        print(spot, EmployeeFirstNameAndInitial(w2));
+        continue;
+      case W2Field::Suite:
+        print(spot, EmployeeSuiteAndStreet(w2));
+        continue;
+      case W2Field::AddrState:
+        print(spot, tail.stateLine);
+        continue;
+      case W2Field::Country:
+        print(spot, tail.countryLine);
+        continue;
+      case W2Field::EmployerSuite:
+        print(spot, EmployerSuiteAndStreet(w3));
+        continue;
+      default:
+        break;
+    }
+    switch (W2Row(spot.field).kind) {
+      case W2FieldKind::Amount: {
+        // As on the 2001 form: nothing for a negative amount or one that shows as 0.00.
+        const Currency amount = W2Amount(spot.field, w2);
+        if (amount >= 0 && !BelowHalfCent(amount)) print(spot, FormatAmount(amount));
+        break;
+      }
+      case W2FieldKind::Code:
+        print(spot, Box12CodeOf(W2Box12Line(spot.field, w2), w3.TaxYear));
+        break;
+      default:
+        print(spot, W2Text(spot.field, w2, w3));
+        break;
+    }
+  }
+  for (const W2Spot& check : form.checks)
+    if (W2Checked(check.field, w2)) print(check, "X");
+}
+
+}  // namespace
+
 void W2FormPrinter::PrintOneW2(const W2Record& w2, bool anotherFollows) {
   const int o = NextFormOnTop ? 0 : kBottomFormLines;
+  if (!Uses2001W2Form(w3_.TaxYear)) {
+    PrintCurrentW2(report_, w2, w3_, o);
+    if (!NextFormOnTop && anotherFollows) report_.StartNewPage();
+    NextFormOnTop = !NextFormOnTop;
+    return;
+  }
   const AddressTail tail = EmployeeAddressTail(w2, 41);
   // The control number and the Void mark, the employer's block, then the
   // employee's items.

@@ -1,8 +1,12 @@
 #include "print/W3Print.h"
 
 #include "data/QuillmarFormFile.h"
+#include "forms/W2Geometry.h"
 #include "forms/W3FormPicture.h"
+#include "forms/W3PlainPaper.h"
 #include "forms/W3PrintItems.h"
+#include "print/PlainPaperW2.h"
+#include "rules/TaxYearRules.h"
 
 namespace {
 
@@ -33,7 +37,42 @@ void PrintPhoneAt(TPrintReport& report, const std::string& text, int line) {
   }
 }
 
+namespace {
+
+// The W-3 of the current arrangement (from 2007), on the plain-paper W-3's
+// geometry with the layout's top-left corner at the margins: each text in
+// its cell, the amounts right-aligned, the kinds of payer and of employer as
+// an X in their check boxes.
+void PrintCurrentW3(TPrintReport& report, const W3Record& w3) {
+  const PlainW3Layout& layout = PlainW3LayoutForYear(w3.TaxYear);
+  const auto at = [&](const GridRect& cell, const std::string& text, int align) {
+    report.PrintTextInCell(cell.col - layout.left + 1, cell.line - layout.top + 1, cell.cols, text,
+                           align);
+  };
+  for (const PlainW3Item& item : layout.items) {
+    switch (item.text) {
+      case PlainW3Text::KindOfPayer:
+        if (const auto mark = W3PayerMark(w3.TaxYear, w3.KindOfPayer)) at(*mark, "X", 0);
+        if (w3.TPSickPayKind == 1 || w3.TPSickPayKind == 2)
+          if (const auto mark = W3PayerMark(w3.TaxYear, 7)) at(*mark, "X", 0);
+        break;
+      case PlainW3Text::KindOfEmployer:
+        if (const auto mark = W3EmployerMark(w3.TaxYear, w3.KindOfEmployer)) at(*mark, "X", 0);
+        break;
+      default:
+        at(item.rect, W3ItemText(item, w3), item.kind == PlainItemKind::Amount ? 2 : 0);
+        break;
+    }
+  }
+}
+
+}  // namespace
+
 void PrintW3Form(TPrintReport& report, const W3Record& w3) {
+  if (!Uses2001W2Form(w3.TaxYear)) {
+    PrintCurrentW3(report, w3);
+    return;
+  }
   const auto text = [&](W3Field field, const std::string& value) {
     const W3LayoutRow& row = W3Row(field);
     report.PrintTextAt(static_cast<int>(row.col), static_cast<int>(row.line), value);
@@ -46,8 +85,11 @@ void PrintW3Form(TPrintReport& report, const W3Record& w3) {
   const auto mark = [&](GridPoint at) { report.PrintTextAt(at.col, at.line, "X"); };
 
   text(W3Field::ControlNum, W3Text(W3Field::ControlNum, w3));
+  const TaxYearRules& rules = RulesForYear(w3.TaxYear);
   if (w3.KindOfPayer >= 0 && w3.KindOfPayer < static_cast<int>(kW3KindOfPayerMarks.size())) {
     mark(kW3KindOfPayerMarks[static_cast<std::size_t>(w3.KindOfPayer)]);
+  } else if (w3.KindOfPayer == 6 && rules.Form944) {
+    mark(kW3Form944Mark);
   }
   if (w3.TPSickPayKind == 1 || w3.TPSickPayKind == 2) mark(kW3TPSickPayMark);
   text(W3Field::W2Count, W3Text(W3Field::W2Count, w3));

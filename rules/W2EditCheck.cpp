@@ -7,6 +7,7 @@
 #include "data/EntryRules.h"
 #include "rules/Box12Codes.h"
 #include "rules/TaxYearRules.h"
+#include "rules/TipsAndOvertime.h"
 
 namespace {
 
@@ -193,6 +194,8 @@ bool CheckW2Entries(const W2Record& w2, ReportLines& lines, bool checkSsn, std::
              "Box 7 Social Security Tips are negative, this is not allowed", lines);
 
   CheckDeferredCompensation(w2, taxYear, lines);
+  for (const TipFinding& finding : CheckTipsAndOvertime(w2, taxYear)) lines.push_back(finding.text);
+  if (const std::string line = NoW2RequiredLine(w2, taxYear); !line.empty()) lines.push_back(line);
   CheckStateLine({"1st", w2.ST1State.Str(), !w2.ST1StateID.Empty(), w2.ST1StateWage, w2.ST1StateTax,
                   w2.ST1LocalWage, w2.ST1LocalTax, !w2.ST1LocName.Empty()},
                  lines);

@@ -26,8 +26,9 @@ using ReportLines = std::vector<std::string>;
 ReportLines RunErrorCheck(W2Record& w2, const SocSecMedicareRates& rates);
 
 // Completeness and plausibility of names, address, boxes 1 to 7, box 12
-// deferred compensation and the two state lines, under the rules of the tax
-// year. `checkSsn` asks for the Social Security number test, which runs
+// deferred compensation, box 12 TA/TP/TT and box 14b, the two state lines,
+// and from 2026 the line saying that a W-2 is not required, under the rules
+// of the tax year. `checkSsn` asks for the Social Security number test, which runs
 // without its message box.
 bool CheckW2Entries(const W2Record& w2, ReportLines& lines, bool checkSsn, std::int32_t taxYear);
 

@@ -28,6 +28,10 @@ TDlgPlainPaperW2::TDlgPlainPaperW2(QWidget* parent) : QDialog(parent) {
   layout->addWidget(LabelCopyA);
   CheckBoxCopyD = new QCheckBox(QStringLiteral("Also print Copy D (For Employer)"));
   layout->addWidget(CheckBoxCopyD);
+  CheckBoxLastFour = new QCheckBox(QStringLiteral(
+      "Show only the last four digits of the SSN on Copies B, C and 2 (XXX-XX-1234)"));
+  CheckBoxLastFour->setObjectName(QStringLiteral("CheckBoxLastFour"));
+  layout->addWidget(CheckBoxLastFour);
   RadioPrinter = new QRadioButton(QStringLiteral("Print all copies on the printer"));
   RadioPdfPerEmployee = new QRadioButton(
       QStringLiteral("One PDF per employee (Copies B, C and 2) into this folder:"));
@@ -62,6 +66,7 @@ TDlgPlainPaperW2::TDlgPlainPaperW2(QWidget* parent) : QDialog(parent) {
 
 void TDlgPlainPaperW2::SetChoice(const PlainPaperChoice& choice) {
   CheckBoxCopyD->setChecked(choice.copyD);
+  CheckBoxLastFour->setChecked(choice.lastFourOfSsn);
   (choice.onePdfPerEmployee ? RadioPdfPerEmployee : RadioPrinter)->setChecked(true);
   EditFolder->setText(QString::fromStdString(choice.folder));
   UpdateEnabled();
@@ -69,7 +74,8 @@ void TDlgPlainPaperW2::SetChoice(const PlainPaperChoice& choice) {
 
 PlainPaperChoice TDlgPlainPaperW2::Choice() const {
   return PlainPaperChoice{CheckBoxCopyD->isChecked(), RadioPdfPerEmployee->isChecked(),
-                          EditFolder->text().trimmed().toStdString()};
+                          EditFolder->text().trimmed().toStdString(),
+                          CheckBoxLastFour->isChecked()};
 }
 
 void TDlgPlainPaperW2::UpdateEnabled() {

@@ -25,6 +25,7 @@ class TDlgPlainPaperW2 final : public QDialog {
 
   QLabel* LabelCopyA = nullptr;
   QCheckBox* CheckBoxCopyD = nullptr;
+  QCheckBox* CheckBoxLastFour = nullptr;
   QRadioButton* RadioPrinter = nullptr;
   QRadioButton* RadioPdfPerEmployee = nullptr;
   QLineEdit* EditFolder = nullptr;

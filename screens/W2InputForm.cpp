@@ -19,10 +19,13 @@
 #include "data/QuillmarFormFile.h"
 #include "data/RecordKind.h"
 #include "data/StateTable.h"
+#include "forms/W2Geometry.h"
 #include "platform/MessageBoxes.h"
 #include "platform/qt/QtRecordText.h"
 #include "rules/Box12Codes.h"
 #include "rules/TaxYearRules.h"
+#include "rules/TippedOccupations.h"
+#include "rules/TipsAndOvertime.h"
 #include "rules/W2AutoFill.h"
 #include "rules/W2EditCheck.h"
 #include "rules/W2ForeignAddress.h"
@@ -109,7 +112,7 @@ void TFormW2::BuildForm() {
   setWindowTitle(QStringLiteral("W-2 Wage and Tax Statement"));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-  Canvas = new TFormCanvas(W2FormPicture(), this);
+  Canvas = new TFormCanvas(W2ScreenPictureForYear(W3().TaxYear), this);
   Canvas->setObjectName(QStringLiteral("Canvas"));
   layout->addWidget(Canvas);
 
@@ -191,6 +194,7 @@ void TFormW2::BuildForm() {
 
   SetTabOrder();
   WatchFields();
+  ArrangeForYear();
 
   connect(FrameFileNav1->BitBtnIndex, &QPushButton::clicked, this,
           [this] { FrameFileNav1BitBtnIndexClick(); });
@@ -427,6 +431,8 @@ void TFormW2::ShowEmployee() {
   Combo(W2Field::ST1State)->setEnabled(!locked.state);
   Line(W2Field::ST1StateID)->setEnabled(!locked.stateID);
 
+  ShowYearFields();
+
   for (auto& [field, committed] : committed_) committed.value = FieldText(field);
   // A text longer than its field shows from its first character.
   for (QLineEdit* edit : Canvas->findChildren<QLineEdit*>()) edit->setCursorPosition(0);
@@ -525,8 +531,11 @@ void TFormW2::AmountFieldExit(QLineEdit* edit) {
   if (!item || W2Row(*item).kind != W2FieldKind::Amount) return;
   ScreenEntryField field(edit, [this, edit] { RejectField(edit); });
   Currency amount = W2Amount(*item, W2());
+  const Currency before = amount;
   ReadAmountField(field, amount);
   W2SetAmount(*item, W2(), amount);
+  if (W2Row(*item).access.box12Line >= 0)
+    TipRulesAccept(static_cast<int>(TipFinding::Part::Box12), edit, amount != before);
 }
 
 void TFormW2::EditWagesExit() {
@@ -551,12 +560,109 @@ void TFormW2::Edit12CodeExit(int line) {
   QLineEdit* edit = box12Codes_[static_cast<std::size_t>(line)];
   ScreenEntryField field(edit, [this, edit] { RejectField(edit); });
   Box12Entry& entry = W2Box12Line(FieldOf(edit).value_or(W2Field::Box12aCode), W2());
+  const std::string before = entry.CodeText();
   if (HasTwoLetterBox12Codes(W3().TaxYear)) {
     ReadTwoLetterCodeField(field, entry.Code, entry.Code2);
+  } else {
+    // The byte after the code stays as the file holds it.
+    ReadCodeField(field, entry.Code);
+  }
+  if (rejectedField_ != edit)
+    TipRulesAccept(static_cast<int>(TipFinding::Part::Box12), edit, entry.CodeText() != before);
+}
+
+// --- The fields of the current form ------------------------------------------
+
+void TFormW2::ArrangeForYear() {
+  const std::int32_t year = W3().TaxYear;
+  if (Uses2001W2Form(year)) return;
+  // Box a holds the SSN, box d the control number.
+  Canvas->Place(Line(W2Field::SocSecNum), W2FieldRect("EditControlNum"));
+  Canvas->Place(Line(W2Field::ControlNum), W2FieldRect("MaskEditSocSecNum"));
+  GridRect last = W2FieldRect("EditLastName");
+  last.cols = kScreenLastNameCols;
+  Canvas->Place(Line(W2Field::LastName), last);
+  EditSuffix = AddField<QLineEdit>("EditSuffix");
+  EditSuffix->setMaxLength(4);
+  Canvas->Place(EditSuffix, kScreenSuffixRect);
+  setTabOrder(Line(W2Field::LastName), EditSuffix);
+  const auto suffixRule = LeaveRule(EditSuffix, [this] { SuffixExit(); });
+  leaveFilter_->Watch(EditSuffix, suffixRule);
+  committed_[EditSuffix] = Committed{std::string(), suffixRule};
+  if (W2GeometryForYear(year).box9Shaded) {
+    QLineEdit* box9 = Line(W2Field::AdvEIC);
+    box9->setEnabled(false);
+    box9->setStyleSheet(QStringLiteral("background-color: lightgray;"));
+  }
+  if (!W2GeometryForYear(year).box14b) return;
+  QStringList lines;
+  for (const std::string& line : TipCodeLinesOfYear(year)) lines << FromRecordText(line);
+  QWidget* before = Line(W2Field::Box14cAmount);
+  for (int i = 0; i < 2; ++i) {
+    QComboBox* combo = AddField<QComboBox>(i == 0 ? "ComboBoxTipCode1" : "ComboBoxTipCode2");
+    combo->addItems(lines);
+    // Typed into by code, or by any part of one occupation's title, which
+    // leaving the field looks up (TipCodeOfEntry); or picked from the list.
+    Canvas->Place(combo, kScreenTipCodeRects[i]);
+    tipCodes_[static_cast<std::size_t>(i)] = combo;
+    setTabOrder(before, combo);
+    before = combo;
+    const auto rule = LeaveRule(combo, [this, i] { TipCodeExit(i); });
+    leaveFilter_->Watch(combo, rule);
+    committed_[combo] = Committed{std::string(), rule};
+  }
+}
+
+void TFormW2::ShowYearFields() {
+  const W2Record& w2 = W2();
+  if (EditSuffix != nullptr) EditSuffix->setText(FromRecordText(w2.Suffix.Str()));
+  if (!Line(W2Field::AdvEIC)->isEnabled()) Line(W2Field::AdvEIC)->clear();
+  for (std::size_t i = 0; i < tipCodes_.size(); ++i) {
+    if (tipCodes_[i] == nullptr) continue;
+    const std::string code = w2.TipCodes[i].Str();
+    const TippedOccupation* known = FindTippedOccupation(code, W3().TaxYear);
+    std::string shown = code;
+    if (known != nullptr) shown += " " + std::string(known->title);
+    if (code == kNotListedOccupation) shown = TipCodeLinesOfYear(W3().TaxYear).front();
+    tipCodes_[i]->setEditText(FromRecordText(shown));
+  }
+}
+
+void TFormW2::SuffixExit() { W2().Suffix = TrimText(FieldText(EditSuffix)); }
+
+void TFormW2::TipCodeExit(int index) {
+  QComboBox* combo = tipCodes_[static_cast<std::size_t>(index)];
+  const std::string typed = TrimText(FieldText(combo));
+  const std::string code = TipCodeOfEntry(typed, W3().TaxYear);
+  const bool digits = code.size() == 3 && code.find_first_not_of("0123456789") == std::string::npos;
+  if (!code.empty() && !digits) {
+    ShowMessage("Box 14b takes a three-digit tipped occupation code: \"" + typed +
+                    "\" is none. Type the code, or part of an occupation's title and pick it "
+                    "from the list.",
+                MsgIcon::None);
+    RejectField(combo);
     return;
   }
-  // The byte after the code stays as the file holds it.
-  ReadCodeField(field, entry.Code);
+  ShortString<3>& stored = W2().TipCodes[static_cast<std::size_t>(index)];
+  const bool changed = stored.Str() != code;
+  stored = code;
+  if (!TipRulesAccept(static_cast<int>(TipFinding::Part::Box14b), combo, changed)) return;
+  ShowYearFields();
+}
+
+bool TFormW2::TipRulesAccept(int part, QWidget* field, bool changed) {
+  std::string warnings;
+  for (const TipFinding& finding : CheckTipsAndOvertime(W2(), W3().TaxYear)) {
+    if (static_cast<int>(finding.part) != part) continue;
+    if (finding.error) {
+      ShowMessage(finding.text, MsgIcon::None);
+      RejectField(field);
+      return false;
+    }
+    warnings += (warnings.empty() ? "" : "\r") + finding.text;
+  }
+  if (changed && !warnings.empty()) ShowMessage(warnings, MsgIcon::Information);
+  return true;
 }
 
 void TFormW2::CheckBoxExit(QCheckBox* box) {

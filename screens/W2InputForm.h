@@ -123,6 +123,17 @@ class TFormW2 final : public QDialog {
  private:
   void BuildForm();
   void FormCreate();
+  // The fields of the current form (from 2007): the SSN in box a, the
+  // control number in d, the suffix in e, box 9 greyed from 2011, the two
+  // box 14b code fields from 2026.
+  void ArrangeForYear();
+  void ShowYearFields();
+  void SuffixExit();
+  void TipCodeExit(int index);
+  // The 2026 rules of box 12 TA/TP/TT (`part` Box12) or of box 14b on
+  // leaving `field`: an error is shown and the field refused, a point to
+  // verify is shown as information when `changed`. False when refused.
+  bool TipRulesAccept(int part, QWidget* field, bool changed);
   template <typename Field>
   Field* AddField(const char* name);
   void WatchFields();
@@ -157,6 +168,8 @@ class TFormW2 final : public QDialog {
   std::function<void()> LeaveRule(QWidget* field, std::function<void()> rule);
   W2Record& W2();
   const W3Record& W3() const;
+  QLineEdit* EditSuffix = nullptr;
+  std::array<QComboBox*, 2> tipCodes_{};
 
   TQuillmarFormFile& file_;
   // The file's questions are asked in message boxes while the screen is open.

@@ -18,6 +18,7 @@
 #include "data/EntryRules.h"
 #include "data/QuillmarFormFile.h"
 #include "data/StateTable.h"
+#include "forms/W2Geometry.h"
 #include "platform/AsciiText.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
@@ -412,6 +413,14 @@ void TFormW3::LoadFromRecord() {
     label->setText(QString::fromStdString(FormatAmount(W3Amount(field, w3))));
     if (field == W3Field::TotDefComp)
       label->setToolTip(QString::fromStdString("Box 12 codes " + codes));
+    // Box 9 is no longer used from 2011: greyed and empty.
+    if (field == W3Field::TotAdvEIC) {
+      const bool unused = !Uses2001W2Form(w3.TaxYear) && W2GeometryForYear(w3.TaxYear).box9Shaded;
+      label->setEnabled(!unused);
+      label->setAutoFillBackground(unused);
+      label->setStyleSheet(unused ? QStringLiteral("background-color: lightgray;") : QString());
+      if (unused) label->clear();
+    }
   }
 }
 

@@ -281,6 +281,23 @@ TEST_F(QuillmarFormFileTest, VoidEmployeeStaysIndexedAndReachable) {
   EXPECT_EQ(file->WorkRec.w2.LastName.Str(), "Adams");
 }
 
+// A 2026 W-2 keeps its two box 14b codes and the suffix through a save and
+// a new opening. (An older record left unchanged: W2TaxYearTest.)
+TEST_F(QuillmarFormFileTest, TipCodesAndSuffixSurviveASaveAndANewOpening) {
+  auto file = Open();
+  AddEmployee(*file, "111-11-1111", "Ann", "", "Zeller");
+  file->WorkRec.w2.Suffix = "JR";
+  file->WorkRec.w2.TipCodes[0] = "102";
+  file->WorkRec.w2.TipCodes[1] = "000";
+  ASSERT_TRUE(file->SaveCurrent(false));
+  file.reset();
+  file = Open();
+  ASSERT_TRUE(file->LocateKey("111-11-1111"));
+  EXPECT_EQ(file->WorkRec.w2.Suffix.Str() + file->WorkRec.w2.TipCodes[0].Str() +
+                file->WorkRec.w2.TipCodes[1].Str(),
+            "JR102000");
+}
+
 TEST_F(QuillmarFormFileTest, ReadW3MakesTheCompanyRecordCurrent) {
   auto file = Open();
   ASSERT_TRUE(file->ReadW3());

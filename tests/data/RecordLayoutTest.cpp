@@ -62,6 +62,13 @@ TEST(RecordLayout, W2FieldsLandAtTheirOffsets) {
       {"Wages", [](TRecordBuffer& r) { r.w2.Wages = 123400; }, 208, Le64(123400)},
       {"NonQualPlans", [](TRecordBuffer& r) { r.w2.NonQualPlans = -10; }, 288, Le64(-10)},
       {"Box12a code", [](TRecordBuffer& r) { r.w2.Box12[0].Code = 'D'; }, 296, "D"},
+      {"Suffix", [](TRecordBuffer& r) { r.w2.Suffix = "III"; }, 600, "\x03III"},
+      {"Box14b code 1", [](TRecordBuffer& r) { r.w2.TipCodes[0] = "101"; }, 605,
+       "\x03"
+       "101"},
+      {"Box14b code 2", [](TRecordBuffer& r) { r.w2.TipCodes[1] = "000"; }, 609,
+       "\x03"
+       "000"},
       {"Box12a amount", [](TRecordBuffer& r) { r.w2.Box12[0].Amount = 11; }, 304, Le64(11)},
       {"Box12c code", [](TRecordBuffer& r) { r.w2.Box12[2].Code = 'F'; }, 328, "F"},
       {"Box12c amount", [](TRecordBuffer& r) { r.w2.Box12[2].Amount = 12; }, 336, Le64(12)},

@@ -4,8 +4,11 @@
 #include <functional>
 
 #include "data/QuillmarFormFile.h"
+#include "efw2/Efw2Editions.h"
 #include "efw2/Efw2Export.h"
+#include "efw2/Efw2Rules.h"
 #include "platform/AtomicFile.h"
+#include "rules/TaxYearRules.h"
 #include "settings/QuillmarRegistry.h"
 #include "tests/efw2/Efw2Reader.h"
 #include "tests/efw2/Efw2Samples.h"
@@ -195,4 +198,69 @@ TEST_F(Efw2ExportTest, APennsylvaniaFileIsWrittenPrivateAndSummedUp) {
                 "this file to the SSA.");
   EXPECT_EQ(boxes.Texts().front(),
             "No W-2 of this file names a state in box 15: there is no state W-2 file to write.");
+}
+
+// Tax year 2026 has no layout of its own yet: W-2s with TA, TP, TT or box 14b
+// are refused with what is missing and the other ways to file; without them
+// the file is written in the 2025 layout only after Yes to the question.
+TEST_F(Efw2ExportTest, A2026FileIsRefusedWithTipsAndWrittenIn2025LayoutOnlyAfterYes) {
+  W3Record w3 = SampleW3();
+  w3.TaxYear = 2026;
+  SocSecMedicareRates rates = Rates2025();
+  rates.TaxYear = 2026, rates.SocSecMaxWage = Money("184500");
+  registry.WriteRatesForYear(rates);
+  W2Record jane = JanePublic(), tipped = JanePublic();
+  SetCode(jane.Box12[1], " ", "0");
+  tipped.SocSecNum = "123-45-6781", tipped.FirstName = "Tom";
+  SetCode(tipped.Box12[1], "TP", "300.00");
+  tipped.TipCodes[0] = "102";
+  file.reset();
+  WriteDataFile(dataPath, w3, {jane, tipped});
+  file = TQuillmarFormFile::Create(dataPath);
+  boxes.Answer(MsgOk);
+  EXPECT_EQ(Export(), std::nullopt);
+  ASSERT_EQ(boxes.Shown().size(), 1u);
+  EXPECT_EQ(boxes.Shown()[0].icon, MsgIcon::Error);
+  EXPECT_EQ(boxes.Texts()[0],
+            "The SSA's wage file layout for tax year 2026 (Publication 42-007 for tax year 2026) "
+            "is not available to Quillmar. It has no known place for box 12 codes TA, TP and TT "
+            "or for the box 14b tipped occupation codes, which these W-2s carry: Tom Public (box "
+            "12 code TP and box 14b). No file is written: one without them would drop those "
+            "amounts and codes without a word.\r\rInstead you can key the W-2s in at the SSA's "
+            "W-2 Online in Business Services Online (www.ssa.gov/bso), which takes up to 50 W-2s, "
+            "or, when you file fewer than 10 returns, mail paper Copy A on the red-ink forms with "
+            "Form W-3.");
+  EXPECT_TRUE(submitterDialog.shown.empty());
+
+  file.reset();
+  WriteDataFile(dataPath, w3, {jane});
+  file = TQuillmarFormFile::Create(dataPath);
+  boxes.Answer(MsgNo);
+  EXPECT_EQ(Export(), std::nullopt);
+  ASSERT_EQ(boxes.Shown().size(), 2u);
+  EXPECT_EQ(boxes.Shown()[1].buttons, unsigned{MsgYes | MsgNo});
+  EXPECT_EQ(boxes.Texts()[1],
+            "The SSA's wage file layout for tax year 2026 (Publication 42-007 for tax year 2026) "
+            "is not available to Quillmar. None of these W-2s carries box 12 codes TA, TP or TT "
+            "or a box 14b code, so the file can be written in the layout of Publication 42-007, "
+            "tax year 2025; the SSA may have changed that layout for 2026.\r\rCheck the file with "
+            "AccuWage Online before submitting it.\r\rWrite the 2026 file in the tax year 2025 "
+            "layout?");
+  EXPECT_TRUE(submitterDialog.shown.empty());
+  EXPECT_FALSE(fs::exists(reportPath));
+
+  boxes.Answer(MsgYes).Answer(MsgOk);
+  fileDialog.answers.push_back(reportPath);
+  EXPECT_EQ(Export(), reportPath);
+  const std::vector<Efw2ReadRecord> records = ReadEfw2(ReadWholeFile(reportPath).value());
+  ASSERT_EQ(records.size(), 5u);
+  EXPECT_EQ(records[1]["TaxYear"], "2026");
+}
+
+// The 2026 amounts the program uses, and no wage file edition for 2026 yet.
+TEST(Efw2Year2026, AmountsOfTheYearAndNoEditionFor2026Yet) {
+  EXPECT_EQ(PresetRatesForYear(2026)->SocSecMaxWage, Money("184500"));
+  EXPECT_EQ(efw2::HouseholdThreshold(2026), Money("3000"));
+  EXPECT_EQ(RulesForYear(2026).AddlMedicareThreshold, Money("200000"));
+  EXPECT_TRUE(Efw2EditionOfYear(2025) != nullptr && Efw2EditionOfYear(2026) == nullptr);
 }

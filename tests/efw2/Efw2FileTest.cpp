@@ -99,6 +99,11 @@ TEST(Efw2File, AFewEmployeesReadBackFieldByFieldInNameOrder) {
 
   input.Submitter.SuffixFromLastName = false;
   EXPECT_EQ(ReadEfw2(Efw2WageFile(input).Records())[5]["Last"], "MUNOZ JR");
+  // The suffix of box e goes to the suffix field as it is, whatever the last name.
+  input.Employees[0].Suffix = "iii";
+  const std::vector<Efw2ReadRecord> withSuffix = ReadEfw2(Efw2WageFile(input).Records());
+  EXPECT_EQ(withSuffix[2]["Suffix"], "III");
+  EXPECT_EQ(withSuffix[2]["Last"], r[2]["Last"]);
 }
 
 // The deferred compensation codes of each year, in one table, through every

@@ -9,6 +9,8 @@
 #include <map>
 
 #include "data/QuillmarFormFile.h"
+#include "forms/W2Geometry.h"
+#include "forms/W3PlainPaper.h"
 #include "platform/MulDiv.h"
 #include "platform/RecordingPrinter.h"
 #include "platform/ScriptedPrintDialogs.h"
@@ -56,6 +58,7 @@ class FormPrintTest : public ::testing::Test {
     W3Record& w3 = file->W3Rec.w3;
     w3.EmployerName = "ACME TOOL CO", w3.Street = "1 MAIN ST", w3.Town = "SPRINGFIELD";
     w3.State = "IL", w3.Zip = "62701";
+    w3.TaxYear = 2001;  // the 2001 form's grid; later forms are tested on their geometry
     printerDialog.otherwise = true;
   }
   // A W-2 saved to the file; `edit` fills its boxes.
@@ -176,7 +179,7 @@ TEST_F(FormPrintTest, NamesAndForeignAddressLines) {
 // two-letter code from 2006, the first byte alone before. A control number
 // of 0 prints nothing.
 TEST_F(FormPrintTest, BoxTwelveCodeOfTheYearAndNoControlNumberZero) {
-  for (const auto& [year, code] : {std::pair{2024, "DD"}, {2005, "D"}}) {
+  for (const auto& [year, code] : {std::pair{2005, "D"}}) {
     SCOPED_TRACE(year);
     printer = RecordingPrinter();
     file->W3Rec.w3.TaxYear = year;
@@ -314,6 +317,20 @@ TEST_F(FormPrintTest, ScaleCorrectionStretchesTheGridAndTheSampleSaysSo) {
                       "99.0%"),
             (std::pair{0, 150 + MulDiv(kDpi, 29 * 990, 6000)}));
   EXPECT_EQ(registry.ReadFormScale(FormKind::W2), (FormScale{1010, 990}));
+  // The current form's cells stretch the same way: box 1's amount ends 1% further right.
+  file->W3Rec.w3.TaxYear = 2025;
+  const auto endOfBox1 = [&](FormScale scale) {
+    registry.WriteFormScale(FormKind::W2, scale);
+    setUp.lineUps = {false};
+    PrintW2s();
+    const RecordedText& t =
+        *std::find_if(printer.Pages().back().texts.begin(), printer.Pages().back().texts.end(),
+                      [](const RecordedText& text) { return text.text == "100.00"; });
+    return std::pair{t.x + printer.TextWidth(t.text), t.y - 150};
+  };
+  const auto plain = endOfBox1({1000, 1000}), stretched = endOfBox1({1010, 990});
+  EXPECT_NEAR(stretched.first, plain.first * 1.01, 2);
+  EXPECT_NEAR(stretched.second, plain.second * 0.99, 2);
 }
 
 TEST_F(FormPrintTest, EmployerSuiteAndStreetAreCutLikeTheEmployees) {
@@ -396,3 +413,126 @@ TEST_F(FormPrintTest, PreviewRunsTheSameJobAndCancelStopsTheBatch) {
 }
 
 }  // namespace
+
+// Each value of a 2001, a 2025 and a 2026 W-2 lands in its box of that year's
+// form: from 2007 box a holds the SSN and box d the control number, box 12
+// codes print whole ("DD", not "D"), box 9 stays empty from 2011, and 2026
+// has the suffix in box e and the two box 14b codes.
+TEST_F(FormPrintTest, EveryValueLandsInItsBoxOfTheYearsForm) {
+  struct Value {
+    W2Field field;
+    const char* text;
+    W2Box box2001;
+    W2CurrentBox boxNow;
+  };
+  using enum W2CurrentBox;
+  // clang-format off
+  const Value values[] = {
+      {W2Field::SocSecNum, "123-45-", W2Box::D, A},  // and the year
+      {W2Field::ControlNum, "77", W2Box::A, D},
+      {W2Field::EmployerEIN, "36-1234567", W2Box::B, B},
+      {W2Field::FirstName, "PAT Q", W2Box::E, E},
+      {W2Field::LastName, "ONE", W2Box::E, E},
+      {W2Field::Wages, "30000.00", W2Box::B1, B1},
+      {W2Field::FedTax, "2222.00", W2Box::B2, B2},
+      {W2Field::SSTips, "777.00", W2Box::B7, B7},
+      {W2Field::DepCare, "1010.00", W2Box::B10, B10},
+      {W2Field::Box12aCode, "DD", W2Box::B12a, B12a},
+      {W2Field::Box12aAmount, "6250.00", W2Box::B12a, B12a},
+      {W2Field::Box12bAmount, "800.00", W2Box::B12b, B12b},
+      {W2Field::StatEmpl, "X", W2Box::B13Stat, B13},
+      {W2Field::Box14aLabel, "UNION", W2Box::B14, B14},
+      {W2Field::Box14aAmount, "120.00", W2Box::B14, B14},
+      {W2Field::ST1StateWage, "29000.00", W2Box::B16L1, B16L1},
+      {W2Field::ST2LocName, "CHI", W2Box::B20L2, B20L2},
+  };
+  // clang-format on
+  for (const int year : {2001, 2025, 2026}) {
+    SCOPED_TRACE(year);
+    printer = RecordingPrinter();
+    file->W3Rec.w3.TaxYear = year;
+    file->W3Rec.w3.EmployerEIN = "36-1234567";
+    const RecordedPage page = OneW2([year](W2Record& w2) {
+      w2.SocSecNum = "123-45-" + std::to_string(year), w2.ControlNum = 77, w2.MiddleInitial = "Q";
+      w2.Wages = 300000000, w2.FedTax = 22220000, w2.SSTips = 7770000, w2.DepCare = 10100000;
+      w2.AdvEIC = 9990000;
+      w2.Box12[0] = {'D', 'D', {}, 62500000};
+      w2.Box12[1] = {year == 2026 ? 'T' : 'E', year == 2026 ? 'P' : '\0', {}, 8000000};
+      w2.StatEmpl = 1, w2.Box14aLabel = "UNION", w2.Box14aAmount = 1200000;
+      w2.ST1StateWage = 290000000, w2.ST2LocName = "CHI", w2.Suffix = "JR";
+      w2.TipCodes[0] = "101", w2.TipCodes[1] = "000";
+    });
+    const auto at = At(page);
+    const auto inside = [&](const std::string& text, const GridRect& box) {
+      ASSERT_TRUE(at.contains(text)) << text;
+      const auto [x, y] = at.at(text);
+      EXPECT_GE(x, (box.col - 1) * kDpi / 10) << text;
+      EXPECT_LE(x, (box.col + box.cols - 1) * kDpi / 10) << text;
+      EXPECT_GE(y, 150 + (box.line - 1) * kDpi / 6) << text;
+      EXPECT_LT(y, 150 + (box.line + box.lines - 1) * kDpi / 6) << text;
+    };
+    const W2FormGeometry& form = W2GeometryForYear(year);
+    const auto now = [&form](W2CurrentBox b) {
+      return form.boxes[static_cast<std::size_t>(b)].rect;
+    };
+    for (const Value& v : values) {
+      std::string text = v.text;
+      if (v.field == W2Field::SocSecNum) text += std::to_string(year);
+      if (year == 2001 && v.field == W2Field::Box12aCode) text = "D";  // one letter in 2001
+      inside(text, year == 2001 ? *W2BoxRect(v.box2001) : now(v.boxNow));
+    }
+    EXPECT_EQ(at.contains("999.00"), year == 2001);  // box 9 only on the old form
+    if (year == 2026) {
+      inside("TP", now(B12b));
+      inside("JR", now(E));
+      inside("101", now(B14b));
+      inside("000", now(B14b));
+      EXPECT_LT(at.at("101").first, at.at("000").first);
+    } else {
+      EXPECT_FALSE(at.contains("101"));
+    }
+  }
+}
+
+// The W-3 by year: the 2001 grid up to 2006 with the X for 944 from 2006;
+// from 2007 the plain-paper W-3's geometry, its corner at the margins, each
+// value in its box and X marks in box b (944 in the fourth check box), the
+// kind of employer from 2011.
+TEST_F(FormPrintTest, W3ByYearValuesInTheirBoxesAndTheMarksOfBoxB) {
+  struct Row {
+    int year;
+    std::vector<std::pair<int, int>> marks;
+  };
+  for (const Row& row :
+       {Row{2005, {}}, Row{2006, {{30, 3}}}, Row{2010, {{31, 3}}}, Row{2011, {{16, 3}, {57, 3}}}}) {
+    SCOPED_TRACE(row.year);
+    W3Record w3 = file->W3Rec.w3;
+    w3.TaxYear = row.year, w3.KindOfPayer = 6, w3.KindOfEmployer = 3, w3.TPSickPayKind = 0;
+    w3.TotWages = 555555500;
+    printer = RecordingPrinter();
+    {
+      TPrintReport report(printer, nullptr, nullptr, "t", 50, 25, 25, 25, true, true, true);
+      PrintW3Form(report, w3);
+    }
+    std::vector<std::pair<int, int>> marks;
+    for (const RecordedText& t : printer.Pages().at(0).texts)
+      if (t.text == "X") marks.emplace_back(t.x / 60 + 1, (t.y - 150) / 100 + 1);
+    EXPECT_EQ(marks, row.marks);
+    if (row.year < 2011) continue;
+    const auto at = At(printer.Pages().at(0));
+    const PlainW3Layout& layout = PlainW3LayoutForYear(row.year);
+    for (const auto& [text, caption] : {std::pair{"55555.55", "1 Wages, tips, other compensation"},
+                                        {"ACME TOOL CO", "f Employer's name"},
+                                        {"SPRINGFIELD", "g Employer's address and ZIP code"}}) {
+      const auto box = std::find_if(layout.boxes.begin(), layout.boxes.end(),
+                                    [&](const FormBox& b) { return b.caption == caption; });
+      ASSERT_TRUE(box != layout.boxes.end() && at.contains(text)) << text;
+      const GridRect& r = box->rect;
+      const auto [x, y] = at.at(text);
+      EXPECT_TRUE(x >= (r.col - layout.left) * 60 && x < (r.col + r.cols - layout.left) * 60 &&
+                  y >= 150 + (r.line - layout.top) * 100 &&
+                  y < 150 + (r.line + r.lines - layout.top) * 100)
+          << text;
+    }
+  }
+}

@@ -37,6 +37,7 @@ class PdfFormsTest : public ::testing::Test {
     W3Record& w3 = file->W3Rec.w3;
     w3.EmployerName = "ACME", w3.Street = "1 MAIN ST", w3.Town = "SPRINGFIELD";
     w3.TotWages = 555555500;
+    w3.TaxYear = 2001;
     printerDialog.otherwise = true;
     fontDialog.Answer(true);
     for (const auto& [first, wages] : {std::pair{"ANN", 123456700}, {"BOB", 234567800}}) {
@@ -133,6 +134,61 @@ TEST_F(PdfFormsTest, EveryKindOfJobPrintsOnLetter) {
       EXPECT_EQ((*it)[1].str() + " x " + (*it)[2].str(), "612 x 792");
     }
     EXPECT_GE(pages, 1);
+  }
+}
+
+// A 2025 and a 2026 W-2 on pre-printed forms, with the margins that put the
+// form where the IRS form lies on its page, and the same W-2 drawn on plain
+// paper: every value starts (a text), ends (an amount) or is centred (the
+// SSN, a box 12 code) at the same place on the sheet, box 14b's codes too.
+TEST_F(PdfFormsTest, PlainPaperLaidOverThePrePrintedFormMatchesBoxForBox) {
+  for (const int year : {2025, 2026}) {
+    SCOPED_TRACE(year);
+    W3Record& w3 = file->W3Rec.w3;
+    w3.TaxYear = year, w3.EmployerEIN = "36-1234567";
+    ASSERT_TRUE(file->GoFirst());
+    W2Record& w2 = file->WorkRec.w2;
+    w2.LastName = "SMITH", w2.ControlNum = 4711, w2.City = "OAKLAND", w2.FedTax = 98765400;
+    w2.Box12[0] = {'D', 'D', {}, 62500000};
+    w2.Box12[1] = {year == 2026 ? 'T' : ' ', year == 2026 ? 'P' : '\0', {}, 3000000};
+    w2.TipCodes[0] = year == 2026 ? "102" : "", w2.TipCodes[1] = year == 2026 ? "000" : "";
+    w2.ST1State = "CA", w2.ST1StateWage = 111111100;
+    ASSERT_TRUE(file->SaveCurrent(false));
+    const W2Record ann = w2;
+    // Column 1 at 30.8 points, line 1 at 46 points from the sheet's edges.
+    registry.WriteFormMargins(FormKind::W2, {64, 25, 43, 25});
+    PrintAllW2s(*file, registry, printer, {setUp, printerDialog, fontDialog});
+    const std::vector<PdfWord> pre = ReadPdfWords(dir.File("out.pdf"));
+    const std::string plainPath = dir.File("plain.pdf");
+    {
+      QtPrinterDevice plain{false};
+      plain.Printer().setPageSize(QPageSize(QPageSize::Letter));
+      plain.SetPdfOutput(QString::fromStdString(plainPath), 600, QMarginsF(18, 18, 18, 18));
+      ASSERT_TRUE(PrintPlainPaperW2s(plain, {ann}, w3, false));
+    }
+    const std::vector<PdfWord> drawn = ReadPdfWords(plainPath);
+    enum Edge { Start, End, Middle };
+    const std::vector<std::pair<std::string, Edge>> values = {
+        {"123-45-6789", Middle}, {"36-1234567", Start}, {"4711", Start},  {"SMITH", Start},
+        {"OAKLAND", Start},      {"12345.67", End},     {"9876.54", End}, {"DD", Middle},
+        {"6250.00", End},        {"CA", Middle},        {"11111.11", End}};
+    std::vector<std::pair<std::string, Edge>> all = values;
+    if (year == 2026) all.insert(all.end(), {{"TP", Middle}, {"102", Start}, {"000", Start}});
+    for (const auto& [text, edge] : all) {
+      SCOPED_TRACE(text);
+      // The employee's form is the bottom one of the pre-printed sheet (BOB comes first).
+      std::optional<PdfWord> a;
+      for (const PdfWord& w : pre)
+        if (w.text == text && w.yMin > 396) a = w;
+      if (a) a->yMin -= 396, a->yMax -= 396;
+      const std::optional<PdfWord> b = FindPdfWord(drawn, text);
+      ASSERT_TRUE(a && b);
+      const auto x = [edge](const PdfWord& w) {
+        return edge == Start ? w.xMin : edge == End ? w.xMax : (w.xMin + w.xMax) / 2;
+      };
+      EXPECT_NEAR(x(*a), x(*b), 1.5) << "points across";
+      EXPECT_NEAR(a->yMax, b->yMax, 4.0) << "points down (the two types differ in height)";
+    }
   }
 }
 

@@ -51,6 +51,9 @@ Sample FullEmployee() {
   Set(w.FirstName, "MARY");
   Set(w.MiddleInitial, "A");
   Set(w.LastName, "SMITH");
+  Set(w.Suffix, "JR");
+  Set(w.TipCodes[0], "102");
+  Set(w.TipCodes[1], "000");
   Set(w.Suite, "FLAT 2");
   Set(w.StreetPOB, "10 DOWNING ST");
   Set(w.City, "LONDON");
@@ -62,6 +65,9 @@ Sample FullEmployee() {
              {SocSecNum, "123-45-6789"},
              {FirstName, "MARY A"},
              {LastName, "SMITH"},
+             {Suffix, "JR"},
+             {TipCode1, "102"},
+             {TipCode2, "000"},
              {Suite, "FLAT 2, 10 DOWNING ST"},
              {City, "LONDON"},
              {AddrState, "WESTMINSTER"},
@@ -148,8 +154,13 @@ class PlainW2Layouts : public testing::TestWithParam<int> {};
 TEST_P(PlainW2Layouts, EveryBoxCarriesItsCaptionAndTheRecordsValueInsideItsRectangle) {
   const int year = GetParam();
   const PlainW2Layout& layout = PlainW2LayoutForYear(year);
-  EXPECT_STREQ(layout.name, year <= 2006 ? "2001" : "2007");
+  EXPECT_STREQ(layout.name, year <= 2006 ? "2001" : year < 2026 ? "2007" : "2026");
   Sample sample = FullEmployee();
+  // The 2001 form has no suffix column, box 9 is empty from 2011, box 14b
+  // comes in 2026.
+  if (year <= 2006) sample.shown.erase(W2Field::Suffix);
+  if (year >= 2011) sample.shown.erase(W2Field::AdvEIC);
+  if (year < 2026) sample.shown.erase(W2Field::TipCode1), sample.shown.erase(W2Field::TipCode2);
   // Before 2006 every box 12 code is one letter: the byte after it is not read.
   if (year < 2006) {
     for (const W2Field code : {W2Field::Box12aCode, W2Field::Box12cCode})
@@ -185,7 +196,7 @@ TEST_P(PlainW2Layouts, EveryBoxCarriesItsCaptionAndTheRecordsValueInsideItsRecta
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Years, PlainW2Layouts, testing::Values(2001, 2006, 2007, 2024),
+INSTANTIATE_TEST_SUITE_P(Years, PlainW2Layouts, testing::Values(2001, 2006, 2007, 2024, 2026),
                          [](const auto& year) { return "Year" + std::to_string(year.param); });
 
 TEST(PlainPaperW2, TwoFormsToASheetWithACutLineAndEachEmployeeOnSheetsOfTheirOwn) {
@@ -429,3 +440,56 @@ TEST(PlainPaperW3, TheTotalsInTheirBoxesMarkedForTheEmployersRecords) {
 }
 
 }  // namespace
+
+// Asked for, the employee's copies B, C and 2 show only the last four digits
+// of the SSN; the employer's Copy D shows it whole, and so does every copy
+// when not asked for.
+TEST(PlainPaperW2, LastFourDigitsOfTheSsnOnTheEmployeeCopiesOnly) {
+  for (const bool lastFour : {true, false}) {
+    RecordingPrinter printer(RecordingPrinter::LetterCaps(kDpi));
+    ASSERT_TRUE(PrintPlainPaperW2s(printer, {FullEmployee().w2}, Employer(2025), true, lastFour));
+    std::vector<std::string> ssns;
+    for (const RecordedPage& page : printer.Pages())
+      for (const RecordedText& t : page.texts)
+        if (t.text.ends_with("-6789")) ssns.push_back(t.text);
+    const std::string employee = lastFour ? "XXX-XX-6789" : "123-45-6789";
+    EXPECT_EQ(ssns,
+              (std::vector<std::string>{employee, employee, employee, employee, "123-45-6789"}));
+  }
+  EXPECT_EQ(LastFourOfSsn("123456789"), "XXX-XX-6789");
+  EXPECT_EQ(LastFourOfSsn("12-3"), "12-3");
+}
+
+// On the drawn forms of each arrangement the X of a checked box lies wholly
+// inside its square, and a box no longer used (box 9 from 2011) is shaded by
+// lines that stay inside it.
+TEST(PlainPaperW2, TheXSitsInsideItsSquareAndBoxNineIsShadedFrom2011) {
+  for (const int year : {2001, 2010, 2026}) {
+    SCOPED_TRACE(year);
+    const PlainW2Layout& layout = PlainW2LayoutForYear(year);
+    RecordingPrinter printer(RecordingPrinter::LetterCaps(kDpi));
+    ASSERT_TRUE(PrintPlainPaperW2s(printer, {FullEmployee().w2}, Employer(year), false));
+    const RecordedPage& page = printer.Pages().at(0);
+    const PlainFormGeometry g(printer.Caps(), layout.left, layout.top, layout.right, 0);
+    int checks = 0;
+    for (const PlainW2Item& item : layout.items) {
+      if (item.kind != PlainItemKind::Check) continue;
+      ++checks;
+      const DeviceRect square = ToDevice(g, item.rect);
+      EXPECT_NE(FindInside(page, "X", square), nullptr) << static_cast<int>(item.field);
+    }
+    EXPECT_EQ(checks, 3);
+    EXPECT_EQ(layout.shadedBox >= 0, year >= 2011);
+    if (layout.shadedBox < 0) continue;
+    const DeviceRect box9 =
+        ToDevice(g, layout.boxes.at(static_cast<std::size_t>(layout.shadedBox)).rect);
+    int hatches = 0;
+    for (const RecordedLine& line : page.lines) {
+      const bool inside =
+          std::min(line.x1, line.x2) >= box9.left && std::max(line.x1, line.x2) <= box9.right &&
+          std::min(line.y1, line.y2) >= box9.top && std::max(line.y1, line.y2) <= box9.bottom;
+      if (inside && line.y1 != line.y2) ++hatches;
+    }
+    EXPECT_GT(hatches, 10);
+  }
+}

@@ -70,3 +70,62 @@ TEST_F(W2ScreenTest, A2001FileComesOutAsTheRulesOf2001MakeIt) {
 }
 
 }  // namespace
+
+namespace {
+
+// 2026: the SSN in box a, box 9 greyed, the suffix, and the two box 14b
+// fields whose codes are typed or searched by title and checked on leaving.
+TEST_F(W2ScreenTest, TaxYear2026TipCodesAreSearchedStoredAndChecked) {
+  SetEmployer(2026, "", "");
+  AddEmployee("123-45-6780", "Tom", "Waiter", Dollars(30000));
+  Work().ST1State = "NY";  // box 15 follows 14b in the tab order
+  ASSERT_TRUE(file->SaveCurrent(false));
+  TFormW2& screen = Open();
+  EXPECT_LT(Widget<QLineEdit>(screen, "MaskEditSocSecNum")->y(),
+            Widget<QLineEdit>(screen, "EditControlNum")->y());
+  EXPECT_FALSE(Widget<QLineEdit>(screen, "EditAdvEIC")->isEnabled());
+  TypeAndLeave(Widget<QLineEdit>(screen, "EditSuffix"), "JR");
+  EXPECT_EQ(Work().Suffix.Str(), "JR");
+  TypeAndLeave(Widget<QLineEdit>(screen, "Edit12a_code"), "tp");
+  TypeAndLeave(Widget<QLineEdit>(screen, "Edit12a_amount"), "5000");
+  QComboBox* first = Widget<QComboBox>(screen, "ComboBoxTipCode1");
+  QComboBox* second = Widget<QComboBox>(screen, "ComboBoxTipCode2");
+  EXPECT_EQ(first->count(), 72);
+  boxes.Answer(MsgOk);
+  Visit(first);
+  EXPECT_EQ(QApplication::focusWidget(), first);  // refused: TP needs a code
+  TypeAndLeave(first, "bartend");
+  EXPECT_EQ(Work().TipCodes[0].Str(), "101");
+  EXPECT_EQ(Shown(first), "101 Bartenders");
+  boxes.Answer(MsgOk);
+  TypeAndLeave(second, "101");
+  boxes.Answer(MsgOk);
+  TypeAndLeave(second, "gambling");  // four titles: the user must pick one
+  EXPECT_EQ(QApplication::focusWidget(), second);
+  TypeAndLeave(second, "000");
+  EXPECT_EQ(Work().TipCodes[1].Str(), "000");
+  EXPECT_EQ(boxes.Texts(),
+            (Texts{"Box 14b needs a tipped occupation code when box 12 has code TP.",
+                   "Box 14b holds code 101 twice; one is enough.",
+                   "Box 14b takes a three-digit tipped occupation code: \"gambling\" is none. Type "
+                   "the code, or part of an occupation's title and pick it from the list."}));
+  EXPECT_EQ(boxes.Shown()[1].icon, MsgIcon::Information);
+}
+
+// A 2025 employee visited field by field and left unchanged is not written:
+// the file stays byte for byte what it was. There is no box 14b before 2026.
+TEST_F(W2ScreenTest, A2025EmployeeVisitedAndLeftUnchangedStaysByteForByte) {
+  SetEmployer(2025, "", "");
+  AddEmployee("123-45-6780", "Ann", "Lee", Dollars(1234.5));
+  const std::string before = FileBytes(dir.File("acme.qmr"));
+  TFormW2& screen = Open();
+  EXPECT_EQ(screen.findChild<QComboBox*>(QStringLiteral("ComboBoxTipCode1")), nullptr);
+  for (const char* name : {"MaskEditSocSecNum", "EditFirstNameInitial", "EditLastName",
+                           "EditSuffix", "EditWages", "Edit12a_code", "Edit14a_label"})
+    Visit(Widget<QWidget>(screen, name));
+  screen.reject();
+  EXPECT_TRUE(boxes.Shown().empty());
+  EXPECT_EQ(FileBytes(dir.File("acme.qmr")), before);
+}
+
+}  // namespace

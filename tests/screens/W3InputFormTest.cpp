@@ -885,3 +885,19 @@ TEST_F(W3Screen, Form944AndTheKindOfEmployerByYear) {
     EXPECT_EQ(onDisk.bytes[536], year >= 2011 ? 3 : 0) << year;
   }
 }
+
+// Box 9's total is shown up to 2010 and greyed and empty from 2011.
+TEST_F(W3Screen, BoxNineIsGreyedAndEmptyFrom2011) {
+  for (const int year : {2010, 2011}) {
+    SCOPED_TRACE(year);
+    StoreW3([year](W3Record& w3) {
+      w3.TaxYear = year, w3.EmployerEIN = "12-3456789", w3.EmployerName = "Acme Tools";
+    });
+    std::unique_ptr<TFormW3> form = Open();
+    QLabel* box9 = Widget<QLabel>(*form, "LabelAdvEIC");
+    EXPECT_EQ(box9->isEnabled(), year == 2010);
+    EXPECT_EQ(box9->text().isEmpty(), year == 2011);
+    form.reset();
+    file->WorkRec = file->OrigRec;
+  }
+}
