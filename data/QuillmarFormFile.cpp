@@ -427,8 +427,21 @@ SaveResult TQuillmarFormFile::SaveCurrent(bool ask) {
   return lastSave_;
 }
 
+void TQuillmarFormFile::TakeAsShown() {
+  hasShown_ = true;
+  shownPos_ = recPos_;
+  shownFrom_ = OrigRec;
+  shown_ = WorkRec;
+}
+
+bool TQuillmarFormFile::Untouched() const {
+  if (WorkRec.SameBytes(OrigRec)) return true;
+  return hasShown_ && shownPos_ == recPos_ && shownFrom_.SameBytes(OrigRec) &&
+         shown_.SameBytes(WorkRec);
+}
+
 SaveResult TQuillmarFormFile::Save(bool ask) {
-  if (WorkRec.SameBytes(OrigRec)) return {};
+  if (Untouched()) return {};
   if (ask && decisions_ != nullptr && !decisions_->SaveChanges(QuestionFor(WorkRec))) {
     WorkRec = OrigRec;
     return SaveResult{SaveResult::Outcome::Declined, {}};
@@ -518,6 +531,91 @@ SaveResult TQuillmarFormFile::SaveW2(TRecordBuffer& record) {
   curOfs_ = entry;
   OrigRec = WorkRec = record;
   return {};
+}
+
+// ---- deleting ----
+
+void TQuillmarFormFile::Rekey(TQuillmarFileOfs* entry, const W2Record& from, const W2Record* to) {
+  if (const int at = nameIndex_.IndexOfObject(MakeNameKey(from), entry); at >= 0) {
+    nameIndex_.Delete(at);
+  }
+  if (const int at = ssnIndex_.IndexOfObject(from.SocSecNum.Str(), entry); at >= 0) {
+    ssnIndex_.Delete(at);
+  }
+  if (to == nullptr) return;
+  nameIndex_.Add(MakeNameKey(*to), entry);
+  ssnIndex_.Add(to->SocSecNum.Str(), entry);
+}
+
+void TQuillmarFormFile::WriteDelete(std::int64_t offset, std::int64_t last) {
+  TRecordBuffer deleted;
+  TRecordBuffer moved;
+  ReadAt(offset, deleted);
+  ReadAt(last, moved);
+  if (const IoResult journaled = journal_.WriteDelete(fd_, offset, moved.bytes, last); !journaled) {
+    throw WriteError(path_, journaled);
+  }
+  IoResult done;
+  if (offset < last) done = WriteAllAt(fd_, offset, moved.bytes, kRecSize);
+  if (done) done = SyncData(fd_);
+  if (done && ::ftruncate(fd_, static_cast<off_t>(last)) != 0) done = IoResult{errno};
+  if (done) done = SyncData(fd_);
+  if (done) {
+    journal_.Done();
+    return;
+  }
+  // Taken back as a failed save is: the deleted record goes back (and the
+  // moved one, should the cut have happened) and the journal is cleared.
+  // When that fails too, the journal stays and the next open completes the
+  // delete; no save of this session goes through before.
+  const bool restored = (Size() > last || WriteAllAt(fd_, last, moved.bytes, kRecSize)) &&
+                        WriteAllAt(fd_, offset, deleted.bytes, kRecSize) && SyncData(fd_);
+  if (restored) (void)journal_.TakeBack();
+  throw WriteError(path_, done);
+}
+
+bool TQuillmarFormFile::DeleteCurrent() {
+  lastSave_ = {};
+  if (WorkRec.RecType() != kRecTypeW2 || recPos_ < kFirstW2Offset) return false;
+  TQuillmarFileOfs* entry = EntryAt(recPos_);
+  const std::int64_t place = entry != nullptr ? entry->Offset : -1;
+  if (entry != nullptr) {
+    const W2Record deleted = [&] {
+      TRecordBuffer record;
+      ReadAt(entry->Offset, record);
+      return record.w2;
+    }();
+    if (entries_.size() == 1) {
+      // The file's only W-2 becomes the placeholder of a new file.
+      const TRecordBuffer blank = BlankRecord(kRecTypeW2);
+      WriteRecord(entry->Offset, blank);
+      Rekey(entry, deleted, &blank.w2);
+    } else {
+      TQuillmarFileOfs* lastEntry = &entries_.back();
+      TRecordBuffer moved;
+      ReadAt(lastEntry->Offset, moved);
+      WriteDelete(entry->Offset, lastEntry->Offset);
+      Rekey(entry, deleted, nullptr);
+      // The moved record's keys now lead to the deleted one's entry, at its place.
+      if (lastEntry != entry) {
+        Rekey(lastEntry, moved.w2, nullptr);
+        nameIndex_.Add(MakeNameKey(moved.w2), entry);
+        ssnIndex_.Add(moved.w2.SocSecNum.Str(), entry);
+      }
+      entries_.pop_back();
+    }
+  }
+  // The record now at the place, or the new last one, is current.
+  const std::int64_t size = Size();
+  const std::int64_t lastOffset = std::max(kFirstW2Offset, size - size % kRecSize - kRecSize);
+  const std::int64_t target = place >= 0 ? std::min(place, lastOffset) : lastOffset;
+  hasShown_ = false;
+  ReadTarget(target);
+  if (curOfs_ != nullptr) {
+    nameIdxPos_ = std::max(0, nameIndex_.IndexOfObject(MakeNameKey(OrigRec.w2), curOfs_));
+    ssnIdxPos_ = std::max(0, ssnIndex_.IndexOfObject(OrigRec.w2.SocSecNum.Str(), curOfs_));
+  }
+  return true;
 }
 
 // ---- moving ----

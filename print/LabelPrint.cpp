@@ -1,5 +1,6 @@
 #include "print/LabelPrint.h"
 
+#include "data/BlankW2.h"
 #include "data/NameOrder.h"
 #include "data/QuillmarFormFile.h"
 #include "forms/W2FormPicture.h"
@@ -44,7 +45,7 @@ void PrintEmployeeLabels(TQuillmarFormFile& file, IPrinterDevice& printer,
   ForEachInNameOrder(
       file,
       [&](const W2Record& w2) {
-        if (!W2Checked(W2Field::Void, w2)) labels.PrintOneLabel(w2);
+        if (IsCountedW2(w2)) labels.PrintOneLabel(w2);
       },
       [](const std::string& key, std::int64_t offset) {
         ShowRecordReadError(key, offset, "W-2 label", "No label");

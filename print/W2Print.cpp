@@ -4,6 +4,7 @@
 #include <cstring>
 #include <iterator>
 
+#include "data/BlankW2.h"
 #include "data/EntryRules.h"
 #include "data/NameOrder.h"
 #include "data/QuillmarFormFile.h"
@@ -163,7 +164,7 @@ void PrintW2Batch(TPrintReport& report, TQuillmarFormFile& file) {
   ForEachInNameOrder(
       file,
       [&](const W2Record& w2) {
-        if (W2Checked(W2Field::Void, w2)) return;
+        if (!IsCountedW2(w2)) return;
         if (holding) forms.PrintOneW2(held, true);
         held = w2;
         holding = true;

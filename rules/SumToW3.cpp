@@ -1,5 +1,6 @@
 #include "rules/SumToW3.h"
 
+#include "data/BlankW2.h"
 #include "data/KeepFilePosition.h"
 #include "data/QuillmarFormFile.h"
 #include "platform/QuillmarError.h"
@@ -37,7 +38,7 @@ void SumToW3(TQuillmarFormFile& file) {
     TRecordBuffer record{};
     while (file.Read(record.bytes, sizeof record.bytes) == sizeof record.bytes) {
       const W2Record& w2 = record.w2;
-      if (w2.Void != 0) continue;
+      if (!IsCountedW2(w2)) continue;
       w3.W2Count = w3.W2Count + 1;
       w3.TotWages = Add(w3.TotWages, w2.Wages);
       w3.TotFedTax = Add(w3.TotFedTax, w2.FedTax);
