@@ -74,7 +74,7 @@ TEST_F(W2ScreenTest, EveryFieldSitsInItsBoxInTabOrder) {
       "EditST2StateID",     "EditST2StateWage",  "EditST2StateTax",   "EditST2LocalWage",
       "EditST2LocalTax",    "EditST2LocName",    "BitBtnIndex",       "BitBtnFirst",
       "BitBtnPrevs",        "BitBtnNext",        "BitBtnLast",        "BitBtnAddNew",
-      "BitBtnSetupBox12",   "BitBtnErrorCheck",  "BitBtnClose"};
+      "BitBtnSetupBox12",   "BitBtnErrorCheck",  "BitBtnDeleteW2",    "BitBtnClose"};
   Widget<QLineEdit>(screen, "EditControlNum")->setFocus(Qt::TabFocusReason);
   QStringList order;
   for (int i = 0; i < expected.size(); ++i) {
@@ -166,16 +166,17 @@ TEST_F(W2ScreenTest, ShowsListsButtonsMasksAndColours) {
   }
 
   const TFrameFileNav& nav = *Widget<TFrameFileNav>(screen, "FrameFileNav1");
-  EXPECT_EQ(nav.BitBtnIndex->text(), "Pick from Index");
-  EXPECT_EQ(nav.BitBtnFirst->text(), "First");
-  EXPECT_EQ(nav.BitBtnPrevs->text(), "Prevs");
-  EXPECT_EQ(nav.BitBtnNext->text(), "Next");
-  EXPECT_EQ(nav.BitBtnLast->text(), "Last");
-  EXPECT_EQ(nav.BitBtnAddNew->text(), "Add New");
+  EXPECT_EQ(nav.BitBtnIndex->text(), "Pick from &Index");
+  EXPECT_EQ(nav.BitBtnFirst->text(), "&First");
+  EXPECT_EQ(nav.BitBtnPrevs->text(), "&Prevs");
+  EXPECT_EQ(nav.BitBtnNext->text(), "&Next");
+  EXPECT_EQ(nav.BitBtnLast->text(), "&Last");
+  EXPECT_EQ(nav.BitBtnAddNew->text(), "&Add New");
   EXPECT_TRUE(nav.BitBtnNext->isDefault());
-  EXPECT_EQ(Widget<QPushButton>(screen, "BitBtnSetupBox12")->text(), "Box 12");
-  EXPECT_EQ(Widget<QPushButton>(screen, "BitBtnErrorCheck")->text(), "Error Check");
-  EXPECT_EQ(Widget<QPushButton>(screen, "BitBtnClose")->text(), "Close");
+  EXPECT_EQ(Widget<QPushButton>(screen, "BitBtnSetupBox12")->text(), "Box &12");
+  EXPECT_EQ(Widget<QPushButton>(screen, "BitBtnErrorCheck")->text(), "Error &Check");
+  EXPECT_EQ(Widget<QPushButton>(screen, "BitBtnClose")->text(), "Cl&ose");
+  EXPECT_EQ(Widget<QPushButton>(screen, "BitBtnDeleteW2")->text(), "&Delete W-2");
 
   // The blank record: the masks show their literals with blanks as spaces.
   EXPECT_EQ(Widget<QLineEdit>(screen, "MaskEditSocSecNum")->displayText(), "   -  -    ");
