@@ -86,19 +86,57 @@ bool StartsLikeSsn(std::string_view key) {
   return head.compare("000") >= 0 && head.compare("999") <= 0;
 }
 
+// Why an existing file could not be opened: the reason `failure` came to.
+enum class OpenFailure { Errno, NotAFile, HeldElsewhere };
+
+// The line after "Cannot open file <path>": what the user can act on.
+std::string OpenFailureText(const std::string& path, OpenFailure failure, int error) {
+  if (failure == OpenFailure::HeldElsewhere) {
+    return "It is open in another window of Quillmar or in another program.";
+  }
+  if (failure == OpenFailure::NotAFile) return "It is a folder or a device, not a file.";
+  switch (error) {
+    case ENOENT:
+      return "The file does not exist.";
+    case EACCES:
+    case EPERM:
+      // Readable but not writable: the file (or its medium) is read-only.
+      if (::access(path.c_str(), R_OK) == 0) return "The file is read-only.";
+      return "Permission denied: you may not read or write it.";
+    case EISDIR:
+      return "It is a folder or a device, not a file.";
+    default:
+      return IoErrorText(error);
+  }
+}
+
+QuillmarError OpenError(const std::string& path, OpenFailure failure, int error) {
+  return QuillmarError("Cannot open file " + Utf8ToCp1252(path) + "\r" +
+                       OpenFailureText(path, failure, error));
+}
+
 // Opens an existing data file for reading and writing and locks it against
-// other writers; -1 when that is not possible.
+// other writers; throws "Cannot open file <path>" with the reason when that
+// is not possible.
 int OpenExisting(const std::string& path) {
   // Non-blocking, so that a FIFO or device in the file's place cannot hang the open.
   const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-  if (fd < 0) return -1;
+  if (fd < 0) throw OpenError(path, OpenFailure::Errno, errno);
   struct stat st {};
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || ::fcntl(fd, F_SETFL, 0) != 0 ||
-      !LockWhole(fd)) {
-    ::close(fd);
-    return -1;
+  OpenFailure failure = OpenFailure::Errno;
+  int error = 0;
+  if (::fstat(fd, &st) != 0 || ::fcntl(fd, F_SETFL, 0) != 0) {
+    error = errno;
+  } else if (!S_ISREG(st.st_mode)) {
+    failure = OpenFailure::NotAFile;
+  } else if (const IoResult locked = LockWhole(fd); !locked) {
+    error = locked.error;
+    if (error == EAGAIN || error == EACCES) failure = OpenFailure::HeldElsewhere;
+  } else {
+    return fd;
   }
-  return fd;
+  ::close(fd);
+  throw OpenError(path, failure, error);
 }
 
 // The records of a new data file: header, empty W-3 record, blank
@@ -210,7 +248,7 @@ int ReplaceEmptyFile(int fd, const std::string& path) {
   }
   ::close(fd);
   // Another program made the empty file a data file first.
-  if (made >= 0 && !same) throw FileError("Cannot open file", path);
+  if (made >= 0 && !same) throw OpenError(path, OpenFailure::HeldElsewhere, 0);
   throw FileError("Cannot create file", path);
 }
 
@@ -238,16 +276,31 @@ bool TakeExistingFile(int& fd, const std::string& path) {
 }  // namespace
 
 std::unique_ptr<TQuillmarFormFile> TQuillmarFormFile::Create(const std::string& path) {
+  return Open(path, true);
+}
+
+std::unique_ptr<TQuillmarFormFile> TQuillmarFormFile::Open(const std::string& path,
+                                                           bool mayCreate) {
   // A maker killed part way leaves its temporary file (even one that has the
   // file's name already): nobody holds it any more.
   RemoveLeftoverTempFiles(path);
   struct stat st {};
   const bool exists = ::lstat(path.c_str(), &st) == 0 || errno != ENOENT;
+  if (!exists && !mayCreate) throw OpenError(path, OpenFailure::Errno, ENOENT);
   const int made = exists ? -1 : CreateNew(path);
-  int fd = made >= 0 ? made : OpenExisting(path);
-  // Made by another program at the same moment, which holds it.
-  if (fd < 0 && !exists) throw FileError("Cannot create file", path);
-  if (fd < 0) throw FileError("Cannot open file", path);
+  int fd = -1;
+  if (made >= 0) {
+    fd = made;
+  } else if (!exists) {
+    // Made by another program at the same moment, which holds it.
+    try {
+      fd = OpenExisting(path);
+    } catch (const QuillmarError&) {
+      throw FileError("Cannot create file", path);
+    }
+  } else {
+    fd = OpenExisting(path);
+  }
   // An existing file must be a data file, or empty (it becomes a new one).
   const bool madeNew = made >= 0 || TakeExistingFile(fd, path);
   if (::fstat(fd, &st) != 0) {
@@ -258,7 +311,10 @@ std::unique_ptr<TQuillmarFormFile> TQuillmarFormFile::Create(const std::string& 
   // A journal beside a brand-new file belongs to an earlier file of that name:
   // never applied, kept aside when whole.
   TRecordJournal::Recovery recovery = file->journal_.Recover(fd, !madeNew);
-  if (!recovery.usable) throw FileError("Cannot open file", path);
+  if (!recovery.usable) {
+    throw QuillmarError("Cannot open file " + Utf8ToCp1252(path) + "\rIts save journal " +
+                        Utf8ToCp1252(file->journal_.Path()) + " cannot be read or applied.");
+  }
   file->keptJournal_ = std::move(recovery.keptAs);
   file->BuildIndexes();
   return file;

@@ -72,7 +72,17 @@ class TQuillmarFormFile {
   // A save that a crash cut off is completed from the journal first; a
   // journal written for another file or other content is kept aside
   // (KeptJournalNotice tells of it).
+  //
+  // "Cannot open file <path>" is followed, on a line of its own, by the
+  // reason: "It is open in another window of Quillmar or in another
+  // program.", "The file is read-only.", "The file does not exist.",
+  // "Permission denied: you may not read or write it.", "It is a folder or a
+  // device, not a file.", or the system's reason.
   static std::unique_ptr<TQuillmarFormFile> Create(const std::string& path);
+  // The same, but a file that does not exist is not created when
+  // `mayCreate` is false ("Cannot open file <path>", "The file does not
+  // exist."): a file picked from the recent-files list.
+  static std::unique_ptr<TQuillmarFormFile> Open(const std::string& path, bool mayCreate);
   // Closes the file. It writes nothing: the owner settles a pending change
   // before (SaveCurrent).
   ~TQuillmarFormFile();

@@ -434,7 +434,9 @@ TEST_F(MainFormTest, AFileThatCannotBeOpenedLeavesNoFileOpenAndTheNameUnchanged)
   boxes.Answer(MsgOk);
   form->FileOpenItem->trigger();  // through the menu: the error display shows the failure
   ASSERT_EQ(boxes.Shown().size(), 1u);
-  EXPECT_EQ(boxes.Shown()[0].text, "Cannot open file " + locked);
+  EXPECT_EQ(boxes.Shown()[0].text,
+            "Cannot open file " + locked +
+                "\rIt is open in another window of Quillmar or in another program.");
   EXPECT_EQ(boxes.Shown()[0].caption, "Quillmar");
   EXPECT_EQ(form->ActiveFile(), nullptr);
   EXPECT_EQ(form->CurrentFileName(), first);

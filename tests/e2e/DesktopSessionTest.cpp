@@ -162,7 +162,7 @@ std::string ReferenceFile(const fs::path& path) {
   W3Record& w3 = file->WorkRec.w3;
   w3.TaxYear = 2002;
   w3.ControlNum = 77;
-  w3.W2Count = 1;  // counted when the W-3 screen opened: the new file's blank W-2
+  w3.W2Count = 0;  // the new file's blank placeholder is no W-2
   w3.Establishment = "0007";
   w3.EmployerEIN = "12-3456789";
   w3.EmployerName = "Acme Tools";
