@@ -4,6 +4,7 @@
 // other screen through the launcher.
 
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "platform/FileDialog.h"
 
 class QAction;
+class QDialog;
 class QLabel;
 class QStatusBar;
 class QToolBar;
@@ -57,6 +59,14 @@ class TMainForm final : public QMainWindow {
   void EditCorrectionsClick();
   void PrintW2cClick();
   void HelpAbout();
+  // Help, Contents (F1): the user's guide in the help window.
+  void HelpContents();
+  // File, New Year from This File...: next tax year's file made from this one.
+  void FileNewYearClick();
+  // A file of the recent-files list: opened, never created.
+  void FileOpenRecent(const std::string& path);
+  // Edit, Employee List...: the list, then the W-2 screen at the employee chosen.
+  void EditEmployeeListClick();
   void ShowNoFileMessage();
 
   // The work-area check and the command line; runs once, when the window is
@@ -87,7 +97,11 @@ class TMainForm final : public QMainWindow {
   QAction* FileMarkCorrectionsFiledItem = nullptr;
   QAction* EditCorrections = nullptr;
   QAction* PrintW2c = nullptr;
+  QAction* FileNewYearItem = nullptr;  // enabled while a data file is open
+  // The recent files, latest first, above Exit.
+  std::vector<QAction*> RecentFileItems;
   QAction* FileExitItem = nullptr;
+  QAction* EditEmployeeList = nullptr;
   QAction* EditSocSecRates = nullptr;
   QAction* EditW3Company = nullptr;
   QAction* EditW2Employee = nullptr;
@@ -120,8 +134,11 @@ class TMainForm final : public QMainWindow {
   bool CanLaunch(LaunchTarget target);
   // Closes the open data file; its pending change is offered for saving.
   void CloseActiveFile();
-  // Closes the open file and opens (or creates) `path` in its place.
-  void OpenActiveFile(const std::string& path);
+  // Closes the open file and opens (or creates, unless not `mayCreate`)
+  // `path` in its place; the file goes to the top of the recent files.
+  void OpenActiveFile(const std::string& path, bool mayCreate = true);
+  // Shows the recent files of the registry at the foot of the File menu.
+  void RefreshRecentFiles();
   void ShowProcessingCaption();
 
   MainFormSettings settings_;
@@ -133,5 +150,7 @@ class TMainForm final : public QMainWindow {
   std::string currentFileName_;
   std::string lastW2Dir_;
   bool openMode_ = false;
+  QAction* recentSeparator_ = nullptr;
+  QPointer<QDialog> helpWindow_;
   bool activated_ = false;
 };

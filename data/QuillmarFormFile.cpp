@@ -705,6 +705,17 @@ bool TQuillmarFormFile::AddNew(int kind) {
   return true;
 }
 
+bool TQuillmarFormFile::GoToRecord(std::int64_t offset) {
+  lastSave_ = {};
+  TQuillmarFileOfs* entry = EntryAt(offset);
+  if (entry == nullptr) return false;
+  if (!MoveTo(offset)) return false;
+  // The moves by name and by SSN go on from this employee.
+  nameIdxPos_ = std::max(0, nameIndex_.IndexOfObject(MakeNameKey(OrigRec.w2), entry));
+  ssnIdxPos_ = std::max(0, ssnIndex_.IndexOfObject(OrigRec.w2.SocSecNum.Str(), entry));
+  return true;
+}
+
 bool TQuillmarFormFile::GoFirst() { return Go(Move::First); }
 bool TQuillmarFormFile::GoLast() { return Go(Move::Last); }
 bool TQuillmarFormFile::GoNext() { return Go(Move::Next); }

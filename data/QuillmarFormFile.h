@@ -163,6 +163,9 @@ class TQuillmarFormFile {
   // The moves, in the order IndexMode chooses. True when the target record
   // was read whole and is current; false without any change when there is
   // no target.
+  // Makes the W-2 record at `offset` current (the employee list's choice),
+  // offering the pending change as a move does. False when no W-2 is there.
+  bool GoToRecord(std::int64_t offset);
   bool GoFirst();
   bool GoLast();
   bool GoNext();
