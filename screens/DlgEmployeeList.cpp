@@ -100,8 +100,12 @@ TDlgEmployeeList::TDlgEmployeeList(TQuillmarFormFile& file, QWidget* parent)
   Fill();
 
   connect(EditSearch, &QLineEdit::textChanged, this, [this] { EditSearchChange(); });
-  connect(GridEmployees, &QTableWidget::activated, this, [this] { BitBtnOpenClick(); });
-  connect(GridEmployees, &QTableWidget::doubleClicked, this, [this] { BitBtnOpenClick(); });
+  const auto openAt = [this](const QModelIndex& index) {
+    if (index.isValid()) GridEmployees->selectRow(index.row());
+    BitBtnOpenClick();
+  };
+  connect(GridEmployees, &QTableWidget::activated, this, openAt);
+  connect(GridEmployees, &QTableWidget::doubleClicked, this, openAt);
   connect(BitBtnOpen, &QPushButton::clicked, this, [this] { BitBtnOpenClick(); });
   connect(BitBtnClose, &QPushButton::clicked, this, &QDialog::reject);
   // The totals follow the employees' column widths and scrolling.
