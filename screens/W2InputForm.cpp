@@ -20,6 +20,7 @@
 #include "data/QuillmarFormFile.h"
 #include "data/RecordKind.h"
 #include "data/StateTable.h"
+#include "forms/FieldCaptions.h"
 #include "platform/MessageBoxes.h"
 #include "platform/qt/QtRecordText.h"
 #include "rules/Box12Codes.h"
@@ -130,6 +131,8 @@ void TFormW2::BuildForm() {
       field = edit;
     }
     fields_[static_cast<std::size_t>(row.field)] = field;
+    // A screen reader reads the box caption: "Box 1 Wages, tips, other compensation".
+    field->setAccessibleName(QString::fromStdString(W2FieldCaption(row.field)));
   }
   // A digit or a blank in each place; the blanks read as spaces.
   Line(W2Field::SocSecNum)->setInputMask(QStringLiteral("000-00-0000; "));

@@ -18,6 +18,7 @@
 #include "data/EntryRules.h"
 #include "data/QuillmarFormFile.h"
 #include "data/StateTable.h"
+#include "forms/FieldCaptions.h"
 #include "platform/AsciiText.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
@@ -139,6 +140,9 @@ void TFormW3::BuildForm() {
 
   auto place = [this](auto* widget, const char* name) {
     widget->setObjectName(QString::fromLatin1(name));
+    // A screen reader reads the box caption.
+    if (const std::string caption = W3WidgetCaption(name); !caption.empty())
+      widget->setAccessibleName(QString::fromStdString(caption));
     Canvas->Place(widget, W3ControlRect(name));
     return widget;
   };
