@@ -114,6 +114,8 @@ void TFormW2::BuildForm() {
   layout->setContentsMargins(0, 0, 0, 0);
   Canvas = new TFormCanvas(W2FormPicture(), this);
   Canvas->setObjectName(QStringLiteral("Canvas"));
+  // Each box begins 0.6 line above its first field: its caption stays in that room.
+  Canvas->SetCaptionRoom(0.6);
   layout->addWidget(Canvas);
 
   // One entry field for each item of the W-2 table that the screen shows.

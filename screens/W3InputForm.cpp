@@ -136,6 +136,8 @@ void TFormW3::BuildForm() {
   layout->setContentsMargins(0, 0, 0, 0);
   Canvas = new TFormCanvas(W3FormPicture(), this);
   Canvas->setObjectName(QStringLiteral("Canvas"));
+  // A caption has the line above its box's value: it stays on that line.
+  Canvas->SetOneLineCaptions();
   layout->addWidget(Canvas);
 
   auto place = [this](auto* widget, const char* name) {

@@ -751,3 +751,32 @@ TEST_F(W2ScreenTest, TheMedicareWageBaseLimitsBox5WhenTheYearHasOne) {
 }
 
 }  // namespace
+
+namespace {
+
+// At 1024 x 768 the form is small: every caption still ends above the fields
+// of its box, descenders included, and every field carries its box's name.
+TEST_F(W2ScreenTest, AtTenTwentyFourByGSevenSixtyEightNoCaptionReachesItsFields) {
+  TFormW2& screen = Open();
+  screen.FitToWorkArea(QRect(0, 0, 1024, 768));
+  const TFormCanvas& canvas = *Widget<TFormCanvas>(screen, "Canvas");
+  ASSERT_LT(canvas.Scale(), 130.0);
+  QFont caption(QStringLiteral("Liberation Sans"));
+  caption.setPixelSize(canvas.CaptionPixelSize());
+  const int captionBottom = QFontMetrics(caption).height();
+  for (const W2LayoutRow& row : W2Layout()) {
+    if (*row.widget == '\0' || row.line <= 1) continue;  // the top row's captions stand beside
+    const QWidget* field = Widget<QWidget>(screen, row.widget);
+    const QRect box = canvas.ToWidget(*W2BoxRect(row.box));
+    EXPECT_LE(box.top() + 1 + captionBottom, field->geometry().top()) << row.widget;
+    EXPECT_FALSE(field->accessibleName().isEmpty()) << row.widget;
+  }
+  EXPECT_EQ(Widget<QLineEdit>(screen, "EditWages")->accessibleName(),
+            "Box 1 Wages, tips, other compensation");
+  for (const char* button : {"BitBtnErrorCheck", "BitBtnDeleteW2", "BitBtnClose"}) {
+    const auto* b = Widget<QPushButton>(screen, button);
+    EXPECT_GE(b->width(), b->sizeHint().width() - 8) << button << ": its caption is cut";
+  }
+}
+
+}  // namespace
