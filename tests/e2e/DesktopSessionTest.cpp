@@ -316,6 +316,11 @@ TEST_F(DesktopSession, TwoEmployeesTypedOnTheScreensReachTheFileByteForByte) {
   WaitActive("W-2/W-3 Update Program");
   Keys("Return");
   WaitActive("Processing: " + dataFile.string());
+  // F1: the user's guide built into the program (without it a message comes).
+  Keys("F1");
+  WaitActive("Quillmar Help");
+  Keys("Escape");
+  WaitActive("Processing: " + dataFile.string());
   Keys("alt+f x");
   ASSERT_TRUE(program_->WaitForExit(std::chrono::seconds(15)))
       << "File, Exit did not end the program";
