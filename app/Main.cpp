@@ -618,6 +618,10 @@ void TMainForm::FileOpenRecent(const std::string& path) {
 void TMainForm::FileNewYearClick() {
   if (!RequireFile()) return;
   const std::int32_t year = activeFile_->W3Rec.w3.TaxYear;
+  if (year == 0) {
+    ShowMessage("Enter the tax year on the W-3 of this file first.");
+    return;
+  }
   FileDialogRequest request;
   request.title = "New Year from This File";
   request.filters = {{"W2 Files", "*.qmr"}, {"All Files", "*.*"}};
