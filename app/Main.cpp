@@ -2,7 +2,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QFrame>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -19,12 +21,15 @@
 #include "data/QuillmarFormFile.h"
 #include "data/SocSecMedicareRates.h"
 #include "platform/Clock.h"
+#include "platform/CodePage.h"
 #include "platform/FilePaths.h"
 #include "platform/MessageBoxes.h"
 #include "rules/Corrections.h"
 #include "rules/FiledCopy.h"
+#include "rules/NextYearFile.h"
 #include "rules/SumToW3.h"
 #include "screens/FileQuestions.h"
+#include "screens/HelpWindow.h"
 #include "settings/DesktopRegistration.h"
 #include "settings/InstallCheck.h"
 #include "settings/QuillmarRegistry.h"
@@ -91,6 +96,7 @@ void TMainForm::FormCreate() {
   appRegistry_ = std::make_unique<TQuillmarRegistry>(settings_.registryFolder);
   // A mistyped value is shown by the error display; the start goes on without a folder.
   RunGuarded([this] { lastW2Dir_ = appRegistry_->ReadLastDir(); });
+  RefreshRecentFiles();
   if (InstallCheckFails(*appRegistry_, settings_.programPath)) {
     RegisterInstall(*appRegistry_, settings_.programPath, settings_.desktopDataFolder,
                     settings_.systemDataFolders);
@@ -148,7 +154,13 @@ QAction* TMainForm::AddItem(QMenu* menu, const char* caption, const char* hint,
 void TMainForm::BuildMenu() {
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
   FileNewItem = AddItem(file, "&New", "Create a new file", &TMainForm::FileNew);
+  FileNewItem->setShortcut(QKeySequence::New);
   FileOpenItem = AddItem(file, "&Open...", "Open an existing file", &TMainForm::FileOpen);
+  FileOpenItem->setShortcut(QKeySequence::Open);
+  FileNewYearItem = AddItem(file, "New &Year from This File...",
+                            "Start next tax year's file with this file's company and employees",
+                            &TMainForm::FileNewYearClick);
+  FileNewYearItem->setEnabled(false);
   file->addSeparator();
   FileExportEfw2Item =
       AddItem(file, "Export for SSA (EFW2)...",
@@ -182,6 +194,9 @@ void TMainForm::BuildMenu() {
                                     &TMainForm::FileExportEmployeesClick);
   file->addSeparator();
   FileExitItem = AddItem(file, "E&xit", "Exit this application", &TMainForm::FileExit);
+  FileExitItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  recentSeparator_ = file->insertSeparator(FileExitItem);
+  RefreshRecentFiles();
 
   QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
   EditSocSecRates = AddItem(edit, "&Soc.Sec/Medicare Rates",
@@ -195,6 +210,9 @@ void TMainForm::BuildMenu() {
   EditW2Employee =
       AddItem(edit, "W-2 &Employee Information", "Enter, View, or Change Employee W-2 Information",
               &TMainForm::EditW2EmployeeClick);
+  EditEmployeeList = AddItem(edit, "Employee &List...",
+                             "See every employee with boxes 1 to 6 and the W-3 totals; open one",
+                             &TMainForm::EditEmployeeListClick);
   EditCorrections = AddItem(edit, "Corrections...",
                             "List the W-2s changed since filing and the correction each needs",
                             &TMainForm::EditCorrectionsClick);
@@ -202,23 +220,24 @@ void TMainForm::BuildMenu() {
                             "Run the error check over every W-2 and the W-3 in one report",
                             &TMainForm::EditCheckAllW2sClick);
 
-  QMenu* print = menuBar()->addMenu(QStringLiteral("Print"));
+  QMenu* print = menuBar()->addMenu(QStringLiteral("&Print"));
   PrintW3Company = AddItem(print, "W-3 &Company Information",
                            "Print W-3 Form (Company Information and W-2 Totals)",
                            &TMainForm::PrintW3CompanyClick);
   print->addSeparator();
   PrintW2Employees = AddItem(print, "W-2 &Employee Information", "Print the employees' W-2 forms",
                              &TMainForm::PrintW2EmployeesClick);
+  PrintW2Employees->setShortcut(QKeySequence::Print);
   print->addSeparator();
-  PrintMailingLabels = AddItem(print, "Mailing Labels", "Print Employee Mailing Labels",
+  PrintMailingLabels = AddItem(print, "Mailing &Labels", "Print Employee Mailing Labels",
                                &TMainForm::PrintMailingLabelsClick);
   print->addSeparator();
   PrintPlainPaperW2s =
-      AddItem(print, "W-2 Employee Copies (plain paper)...",
+      AddItem(print, "W-2 Employee Copies (&plain paper)...",
               "Print the employees' Copies B, C and 2 with the form drawn, or one PDF per employee",
               &TMainForm::PrintPlainPaperW2sClick);
   PrintPlainPaperW3 =
-      AddItem(print, "W-3 for your records (plain paper)",
+      AddItem(print, "W-3 for your &records (plain paper)",
               "Print the W-3 with its totals, drawn on plain paper, for the employer's records",
               &TMainForm::PrintPlainPaperW3Click);
   PrintW2c =
@@ -234,13 +253,16 @@ void TMainForm::BuildMenu() {
           [this](bool on) { launcher_.SetPreviewFirst(on); });
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-  HelpContentsItem = AddItem(help, "&Contents", "Display the help contents screen", nullptr);
+  HelpContentsItem =
+      AddItem(help, "&Contents", "Display the help contents screen", &TMainForm::HelpContents);
+  HelpContentsItem->setShortcut(QKeySequence::HelpContents);
   HelpSearchItem = AddItem(help, "&Search for Help On...", "Search help file for a topic", nullptr);
   HelpHowToUseItem = AddItem(help, "&How to Use Help", "Help on using the help system", nullptr);
   help->addSeparator();
   HelpAboutItem = AddItem(help, "&About...", "Show program information", &TMainForm::HelpAbout);
-  // There is no help system: its three items stay disabled.
-  for (QAction* a : {HelpContentsItem, HelpSearchItem, HelpHowToUseItem}) a->setEnabled(false);
+  // The help is the user's guide in one window: searching it and help on
+  // help have no items of their own.
+  for (QAction* a : {HelpSearchItem, HelpHowToUseItem}) a->setEnabled(false);
 
   UpdateLaunchItems();
 }
@@ -251,6 +273,7 @@ void TMainForm::UpdateLaunchItems() {
       {EditSocSecRates, LaunchTarget::RatesScreen},
       {EditW3Company, LaunchTarget::W3Screen},
       {EditW2Employee, LaunchTarget::W2Screen},
+      {EditEmployeeList, LaunchTarget::W2Screen},
       {PrintW3Company, LaunchTarget::PrintW3},
       {PrintW2Employees, LaunchTarget::PrintW2s},
       {PrintMailingLabels, LaunchTarget::MailingLabels},
@@ -287,9 +310,9 @@ void TMainForm::BuildSpeedBar() {
   SpeedButton2 = AddSpeedButton("Open|", QStyle::SP_DialogOpenButton, &TMainForm::FileOpen);
   SpeedButton4 = AddSpeedButton("Exit|", QStyle::SP_DialogCloseButton, &TMainForm::FileExit);
   SpeedBar->addSeparator();
-  SpeedButton5 = AddSpeedButton("Help Contents|", QStyle::SP_DialogHelpButton, nullptr);
+  SpeedButton5 =
+      AddSpeedButton("Help Contents|", QStyle::SP_DialogHelpButton, &TMainForm::HelpContents);
   SpeedButton6 = AddSpeedButton("About|", QStyle::SP_MessageBoxInformation, &TMainForm::HelpAbout);
-  SpeedButton5->setEnabled(false);
 }
 
 bool TMainForm::event(QEvent* e) {
@@ -394,16 +417,24 @@ void TMainForm::CloseActiveFile() {
   FileExportStateW2Item->setEnabled(false);
   for (QAction* a : {FileMarkFiledItem, FileExportEfw2cItem, FileMarkCorrectionsFiledItem})
     a->setEnabled(false);
+  FileNewYearItem->setEnabled(false);
   closing.reset();
 }
 
-void TMainForm::OpenActiveFile(const std::string& path) {
+void TMainForm::OpenActiveFile(const std::string& path, bool mayCreate) {
   // The open file holds its lock; opened a second time it would refuse itself.
   std::error_code ec;
   if (activeFile_ && std::filesystem::equivalent(activeFile_->Path(), path, ec)) CloseActiveFile();
-  std::unique_ptr<TQuillmarFormFile> opened = TQuillmarFormFile::Create(path);
+  std::unique_ptr<TQuillmarFormFile> opened = TQuillmarFormFile::Open(path, mayCreate);
   CloseActiveFile();
   activeFile_ = std::move(opened);
+  FileNewYearItem->setEnabled(true);
+  // A registry that cannot be written costs the list, never the open file.
+  RunGuarded([&] {
+    appRegistry_->WriteRecentFiles(
+        TQuillmarRegistry::WithRecentFile(appRegistry_->ReadRecentFiles(), path));
+  });
+  RefreshRecentFiles();
   // A journal of another file found beside it was kept aside, not applied.
   if (const std::string notice = activeFile_->KeptJournalNotice(); !notice.empty()) {
     ShowMessage(notice, MsgIcon::Warning);
@@ -602,4 +633,97 @@ void TMainForm::EditCheckAllW2sClick() {
 void TMainForm::HelpAbout() {
   MessageBoxes().Show({"About Quillmar", "Quillmar \x99\rVersion " QUILLMAR_VERSION " (1/2002)",
                        MsgIcon::Information, MsgOk, false});
+}
+
+void TMainForm::HelpContents() {
+  if (helpWindow_) {
+    helpWindow_->show();
+    helpWindow_->raise();
+    helpWindow_->activateWindow();
+    return;
+  }
+  QFile guide(QStringLiteral(":/docs/user-guide.md"));
+  if (!guide.open(QIODevice::ReadOnly)) {
+    ShowMessage("The user's guide is not part of this installation of Quillmar.",
+                MsgIcon::Information);
+    return;
+  }
+  auto* window = new THelpWindow(QString::fromUtf8(guide.readAll()), this);
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  helpWindow_ = window;
+  window->show();
+}
+
+void TMainForm::RefreshRecentFiles() {
+  QMenu* file = qobject_cast<QMenu*>(FileExitItem->parent());
+  for (QAction* item : RecentFileItems) {
+    if (file) file->removeAction(item);
+    item->deleteLater();
+  }
+  RecentFileItems.clear();
+  std::vector<std::string> files;
+  RunGuarded([&] { files = appRegistry_ ? appRegistry_->ReadRecentFiles() : files; });
+  for (std::size_t n = 0; n < files.size() && file; ++n) {
+    const std::string path = files[n];
+    const QString name = QString::fromStdString(std::filesystem::path(path).filename().string());
+    auto* item = new QAction(QStringLiteral("&%1 %2").arg(n + 1).arg(name), file);
+    item->setStatusTip(QString::fromStdString(path));
+    connect(item, &QAction::triggered, this,
+            [this, path] { RunGuarded([&] { FileOpenRecent(path); }); });
+    file->insertAction(recentSeparator_, item);
+    RecentFileItems.push_back(item);
+  }
+  recentSeparator_->setVisible(!files.empty());
+}
+
+void TMainForm::FileOpenRecent(const std::string& path) {
+  // A file that cannot be opened leaves no file open and the former name in place.
+  OpenActiveFile(path, false);
+  currentFileName_ = path;
+  lastW2Dir_ = FolderOf(path);
+  ShowProcessingCaption();
+  EditW2EmployeeClick();
+}
+
+void TMainForm::FileNewYearClick() {
+  if (!RequireFile()) return;
+  const std::int32_t year = activeFile_->W3Rec.w3.TaxYear;
+  if (year == 0) {
+    ShowMessage("Enter the tax year on the W-3 of this file first.");
+    return;
+  }
+  FileDialogRequest request;
+  request.title = "New Year from This File";
+  request.filters = {{"W2 Files", "*.qmr"}, {"All Files", "*.*"}};
+  request.initialDir = FolderOf(currentFileName_);
+  request.initialFile = NextYearFileName(currentFileName_, year);
+  request.save = true;
+  const std::optional<std::string> chosen = fileDialog_.Execute(request);
+  if (!chosen) return;
+  const std::string path = CompleteNewFileExtension(*chosen);
+  const int employees = MakeNextYearFile(*activeFile_, path);
+  const std::string text =
+      "The file for tax year " + std::to_string(year + 1) + " was made:\r" + Utf8ToCp1252(path) +
+      "\r\rIt holds the company and " + std::to_string(employees) +
+      (employees == 1 ? " employee" : " employees") + ", with all amounts zero. Open it now?";
+  if (MessageBoxes().Show({kAppTitle, text, MsgIcon::Question, MsgYes | MsgNo, false}) != MsgYes)
+    return;
+  OpenActiveFile(path, false);
+  currentFileName_ = path;
+  lastW2Dir_ = FolderOf(path);
+  ShowProcessingCaption();
+}
+
+void TMainForm::EditEmployeeListClick() {
+  if (!RequireFile()) return;
+  const std::optional<std::int64_t> chosen = launcher_.ShowEmployeeList(*activeFile_);
+  if (!chosen) return;
+  const W3Record& w3 = activeFile_->W3Rec.w3;
+  if (w3.TaxYear == 0 || w3.EmployerEIN.Str().empty() || w3.EmployerName.Str().empty()) {
+    EditW2EmployeeClick();  // says what is missing and opens the W-3 screen
+    return;
+  }
+  if (activeFile_->GoToRecord(*chosen) && CanLaunch(LaunchTarget::W2Screen)) {
+    launcher_.ShowW2(*activeFile_, *appRegistry_);
+  }
 }

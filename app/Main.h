@@ -4,6 +4,7 @@
 // other screen through the launcher.
 
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "platform/FileDialog.h"
 
 class QAction;
+class QDialog;
 class QLabel;
 class QStatusBar;
 class QToolBar;
@@ -62,6 +64,14 @@ class TMainForm final : public QMainWindow {
   void EditCorrectionsClick();
   void PrintW2cClick();
   void HelpAbout();
+  // Help, Contents (F1): the user's guide in the help window.
+  void HelpContents();
+  // File, New Year from This File...: next tax year's file made from this one.
+  void FileNewYearClick();
+  // A file of the recent-files list: opened, never created.
+  void FileOpenRecent(const std::string& path);
+  // Edit, Employee List...: the list, then the W-2 screen at the employee chosen.
+  void EditEmployeeListClick();
   void ShowNoFileMessage();
   // Enables the items of the screens and runs the launcher has; called again
   // when the launcher gains one after the window was built (the error report
@@ -98,7 +108,11 @@ class TMainForm final : public QMainWindow {
   QAction* PrintW2c = nullptr;
   QAction* FileImportEmployeesItem = nullptr;
   QAction* FileExportEmployeesItem = nullptr;
+  QAction* FileNewYearItem = nullptr;  // enabled while a data file is open
+  // The recent files, latest first, above Exit.
+  std::vector<QAction*> RecentFileItems;
   QAction* FileExitItem = nullptr;
+  QAction* EditEmployeeList = nullptr;
   QAction* EditSocSecRates = nullptr;
   QAction* EditW3Company = nullptr;
   QAction* EditW2Employee = nullptr;
@@ -133,10 +147,13 @@ class TMainForm final : public QMainWindow {
   bool CanLaunch(LaunchTarget target);
   // Closes the open data file; its pending change is offered for saving.
   void CloseActiveFile();
-  // Opens (or creates) `path` and then closes the file that was open. A file
-  // that is refused (not a data file, held by another writer) leaves the open
-  // file open; only the file itself, opened again, is closed first.
-  void OpenActiveFile(const std::string& path);
+  // Opens (or creates, unless not `mayCreate`) `path` and then closes the
+  // file that was open; the new file goes to the top of the recent files. A
+  // file that is refused (not a data file, held by another writer) leaves the
+  // open file open; only the file itself, opened again, is closed first.
+  void OpenActiveFile(const std::string& path, bool mayCreate = true);
+  // Shows the recent files of the registry at the foot of the File menu.
+  void RefreshRecentFiles();
   void ShowProcessingCaption();
 
   MainFormSettings settings_;
@@ -148,5 +165,7 @@ class TMainForm final : public QMainWindow {
   std::string currentFileName_;
   std::string lastW2Dir_;
   bool openMode_ = false;
+  QAction* recentSeparator_ = nullptr;
+  QPointer<QDialog> helpWindow_;
   bool activated_ = false;
 };

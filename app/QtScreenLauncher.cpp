@@ -18,6 +18,7 @@
 #include "rules/FiledCopy.h"
 #include "screens/DlgCorrections.h"
 #include "screens/DlgEfw2Export.h"
+#include "screens/DlgEmployeeList.h"
 #include "screens/DlgPlainPaperW2.h"
 #include "screens/DlgSocSecMed.h"
 #include "screens/DlgStateW2Export.h"
@@ -70,6 +71,13 @@ void QtScreenLauncher::ShowW2(TQuillmarFormFile& file, TQuillmarRegistry& regist
   screen.ErrorReportView = reportWindow_;
   screen.exec();
   ReturnToMainWindow();
+}
+
+std::optional<std::int64_t> QtScreenLauncher::ShowEmployeeList(TQuillmarFormFile& file) {
+  TDlgEmployeeList list(file, parent_);
+  const bool chosen = list.exec() == QDialog::Accepted;
+  ReturnToMainWindow();
+  return chosen ? list.ChosenOffset() : std::nullopt;
 }
 
 void QtScreenLauncher::ShowW3(TQuillmarFormFile& file, TQuillmarRegistry& registry) {

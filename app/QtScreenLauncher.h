@@ -18,6 +18,7 @@ class QtScreenLauncher final : public IScreenLauncher {
   void ShowRates(TQuillmarRegistry& registry, TQuillmarFormFile* activeFile) override;
   void ShowW3(TQuillmarFormFile& file, TQuillmarRegistry& registry) override;
   void ShowW2(TQuillmarFormFile& file, TQuillmarRegistry& registry) override;
+  std::optional<std::int64_t> ShowEmployeeList(TQuillmarFormFile& file) override;
   void PrintW3(TQuillmarFormFile& file, TQuillmarRegistry& registry) override;
   void PrintW2s(TQuillmarFormFile& file, TQuillmarRegistry& registry) override;
   void PrintMailingLabels(TQuillmarFormFile& file, TQuillmarRegistry& registry) override;

@@ -3,6 +3,9 @@
 // launcher creates each modal screen for one showing; tests replace it and
 // see which screen was opened for which file without blocking on exec().
 
+#include <cstdint>
+#include <optional>
+
 class TQuillmarFormFile;
 class TQuillmarRegistry;
 
@@ -44,6 +47,9 @@ class IScreenLauncher {
   virtual void ShowW3(TQuillmarFormFile& file, TQuillmarRegistry& registry) = 0;
   // The W-2 screen, modal, on the employee made current by GoFirst.
   virtual void ShowW2(TQuillmarFormFile& file, TQuillmarRegistry& registry) = 0;
+  // The employee list, modal; the W-2 record of the employee chosen to open
+  // on the W-2 screen, nothing when closed. None without the list.
+  virtual std::optional<std::int64_t> ShowEmployeeList(TQuillmarFormFile&) { return {}; }
   // Print set-up and the W-3 print, on the W-3 record made current by ReadW3.
   virtual void PrintW3(TQuillmarFormFile& file, TQuillmarRegistry& registry) = 0;
   // Print set-up and the W-2 print of every non-void employee.

@@ -86,19 +86,57 @@ bool StartsLikeSsn(std::string_view key) {
   return head.compare("000") >= 0 && head.compare("999") <= 0;
 }
 
+// Why an existing file could not be opened: the reason `failure` came to.
+enum class OpenFailure { Errno, NotAFile, HeldElsewhere };
+
+// The line after "Cannot open file <path>": what the user can act on.
+std::string OpenFailureText(const std::string& path, OpenFailure failure, int error) {
+  if (failure == OpenFailure::HeldElsewhere) {
+    return "It is open in another window of Quillmar or in another program.";
+  }
+  if (failure == OpenFailure::NotAFile) return "It is a folder or a device, not a file.";
+  switch (error) {
+    case ENOENT:
+      return "The file does not exist.";
+    case EACCES:
+    case EPERM:
+      // Readable but not writable: the file (or its medium) is read-only.
+      if (::access(path.c_str(), R_OK) == 0) return "The file is read-only.";
+      return "Permission denied: you may not read or write it.";
+    case EISDIR:
+      return "It is a folder or a device, not a file.";
+    default:
+      return IoErrorText(error);
+  }
+}
+
+QuillmarError OpenError(const std::string& path, OpenFailure failure, int error) {
+  return QuillmarError("Cannot open file " + Utf8ToCp1252(path) + "\r" +
+                       OpenFailureText(path, failure, error));
+}
+
 // Opens an existing data file for reading and writing and locks it against
-// other writers; -1 when that is not possible.
+// other writers; throws "Cannot open file <path>" with the reason when that
+// is not possible.
 int OpenExisting(const std::string& path) {
   // Non-blocking, so that a FIFO or device in the file's place cannot hang the open.
   const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-  if (fd < 0) return -1;
+  if (fd < 0) throw OpenError(path, OpenFailure::Errno, errno);
   struct stat st {};
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || ::fcntl(fd, F_SETFL, 0) != 0 ||
-      !LockWhole(fd)) {
-    ::close(fd);
-    return -1;
+  OpenFailure failure = OpenFailure::Errno;
+  int error = 0;
+  if (::fstat(fd, &st) != 0 || ::fcntl(fd, F_SETFL, 0) != 0) {
+    error = errno;
+  } else if (!S_ISREG(st.st_mode)) {
+    failure = OpenFailure::NotAFile;
+  } else if (const IoResult locked = LockWhole(fd); !locked) {
+    error = locked.error;
+    if (error == EAGAIN || error == EACCES) failure = OpenFailure::HeldElsewhere;
+  } else {
+    return fd;
   }
-  return fd;
+  ::close(fd);
+  throw OpenError(path, failure, error);
 }
 
 // The records of a new data file: header, empty W-3 record, blank
@@ -210,7 +248,7 @@ int ReplaceEmptyFile(int fd, const std::string& path) {
   }
   ::close(fd);
   // Another program made the empty file a data file first.
-  if (made >= 0 && !same) throw FileError("Cannot open file", path);
+  if (made >= 0 && !same) throw OpenError(path, OpenFailure::HeldElsewhere, 0);
   throw FileError("Cannot create file", path);
 }
 
@@ -238,16 +276,31 @@ bool TakeExistingFile(int& fd, const std::string& path) {
 }  // namespace
 
 std::unique_ptr<TQuillmarFormFile> TQuillmarFormFile::Create(const std::string& path) {
+  return Open(path, true);
+}
+
+std::unique_ptr<TQuillmarFormFile> TQuillmarFormFile::Open(const std::string& path,
+                                                           bool mayCreate) {
   // A maker killed part way leaves its temporary file (even one that has the
   // file's name already): nobody holds it any more.
   RemoveLeftoverTempFiles(path);
   struct stat st {};
   const bool exists = ::lstat(path.c_str(), &st) == 0 || errno != ENOENT;
+  if (!exists && !mayCreate) throw OpenError(path, OpenFailure::Errno, ENOENT);
   const int made = exists ? -1 : CreateNew(path);
-  int fd = made >= 0 ? made : OpenExisting(path);
-  // Made by another program at the same moment, which holds it.
-  if (fd < 0 && !exists) throw FileError("Cannot create file", path);
-  if (fd < 0) throw FileError("Cannot open file", path);
+  int fd = -1;
+  if (made >= 0) {
+    fd = made;
+  } else if (!exists) {
+    // Made by another program at the same moment, which holds it.
+    try {
+      fd = OpenExisting(path);
+    } catch (const QuillmarError&) {
+      throw FileError("Cannot create file", path);
+    }
+  } else {
+    fd = OpenExisting(path);
+  }
   // An existing file must be a data file, or empty (it becomes a new one).
   const bool madeNew = made >= 0 || TakeExistingFile(fd, path);
   if (::fstat(fd, &st) != 0) {
@@ -258,7 +311,10 @@ std::unique_ptr<TQuillmarFormFile> TQuillmarFormFile::Create(const std::string& 
   // A journal beside a brand-new file belongs to an earlier file of that name:
   // never applied, kept aside when whole.
   TRecordJournal::Recovery recovery = file->journal_.Recover(fd, !madeNew);
-  if (!recovery.usable) throw FileError("Cannot open file", path);
+  if (!recovery.usable) {
+    throw QuillmarError("Cannot open file " + Utf8ToCp1252(path) + "\rIts save journal " +
+                        Utf8ToCp1252(file->journal_.Path()) + " cannot be read or applied.");
+  }
   file->keptJournal_ = std::move(recovery.keptAs);
   file->BuildIndexes();
   return file;
@@ -427,8 +483,21 @@ SaveResult TQuillmarFormFile::SaveCurrent(bool ask) {
   return lastSave_;
 }
 
+void TQuillmarFormFile::TakeAsShown() {
+  hasShown_ = true;
+  shownPos_ = recPos_;
+  shownFrom_ = OrigRec;
+  shown_ = WorkRec;
+}
+
+bool TQuillmarFormFile::Untouched() const {
+  if (WorkRec.SameBytes(OrigRec)) return true;
+  return hasShown_ && shownPos_ == recPos_ && shownFrom_.SameBytes(OrigRec) &&
+         shown_.SameBytes(WorkRec);
+}
+
 SaveResult TQuillmarFormFile::Save(bool ask) {
-  if (WorkRec.SameBytes(OrigRec)) return {};
+  if (Untouched()) return {};
   if (ask && decisions_ != nullptr && !decisions_->SaveChanges(QuestionFor(WorkRec))) {
     WorkRec = OrigRec;
     return SaveResult{SaveResult::Outcome::Declined, {}};
@@ -548,6 +617,91 @@ bool TQuillmarFormFile::RestoreImage(std::string_view image) {
   return true;
 }
 
+// ---- deleting ----
+
+void TQuillmarFormFile::Rekey(TQuillmarFileOfs* entry, const W2Record& from, const W2Record* to) {
+  if (const int at = nameIndex_.IndexOfObject(MakeNameKey(from), entry); at >= 0) {
+    nameIndex_.Delete(at);
+  }
+  if (const int at = ssnIndex_.IndexOfObject(from.SocSecNum.Str(), entry); at >= 0) {
+    ssnIndex_.Delete(at);
+  }
+  if (to == nullptr) return;
+  nameIndex_.Add(MakeNameKey(*to), entry);
+  ssnIndex_.Add(to->SocSecNum.Str(), entry);
+}
+
+void TQuillmarFormFile::WriteDelete(std::int64_t offset, std::int64_t last) {
+  TRecordBuffer deleted;
+  TRecordBuffer moved;
+  ReadAt(offset, deleted);
+  ReadAt(last, moved);
+  if (const IoResult journaled = journal_.WriteDelete(fd_, offset, moved.bytes, last); !journaled) {
+    throw WriteError(path_, journaled);
+  }
+  IoResult done;
+  if (offset < last) done = WriteAllAt(fd_, offset, moved.bytes, kRecSize);
+  if (done) done = SyncData(fd_);
+  if (done && ::ftruncate(fd_, static_cast<off_t>(last)) != 0) done = IoResult{errno};
+  if (done) done = SyncData(fd_);
+  if (done) {
+    journal_.Done();
+    return;
+  }
+  // Taken back as a failed save is: the deleted record goes back (and the
+  // moved one, should the cut have happened) and the journal is cleared.
+  // When that fails too, the journal stays and the next open completes the
+  // delete; no save of this session goes through before.
+  const bool restored = (Size() > last || WriteAllAt(fd_, last, moved.bytes, kRecSize)) &&
+                        WriteAllAt(fd_, offset, deleted.bytes, kRecSize) && SyncData(fd_);
+  if (restored) (void)journal_.TakeBack();
+  throw WriteError(path_, done);
+}
+
+bool TQuillmarFormFile::DeleteCurrent() {
+  lastSave_ = {};
+  if (WorkRec.RecType() != kRecTypeW2 || recPos_ < kFirstW2Offset) return false;
+  TQuillmarFileOfs* entry = EntryAt(recPos_);
+  const std::int64_t place = entry != nullptr ? entry->Offset : -1;
+  if (entry != nullptr) {
+    const W2Record deleted = [&] {
+      TRecordBuffer record;
+      ReadAt(entry->Offset, record);
+      return record.w2;
+    }();
+    if (entries_.size() == 1) {
+      // The file's only W-2 becomes the placeholder of a new file.
+      const TRecordBuffer blank = BlankRecord(kRecTypeW2);
+      WriteRecord(entry->Offset, blank);
+      Rekey(entry, deleted, &blank.w2);
+    } else {
+      TQuillmarFileOfs* lastEntry = &entries_.back();
+      TRecordBuffer moved;
+      ReadAt(lastEntry->Offset, moved);
+      WriteDelete(entry->Offset, lastEntry->Offset);
+      Rekey(entry, deleted, nullptr);
+      // The moved record's keys now lead to the deleted one's entry, at its place.
+      if (lastEntry != entry) {
+        Rekey(lastEntry, moved.w2, nullptr);
+        nameIndex_.Add(MakeNameKey(moved.w2), entry);
+        ssnIndex_.Add(moved.w2.SocSecNum.Str(), entry);
+      }
+      entries_.pop_back();
+    }
+  }
+  // The record now at the place, or the new last one, is current.
+  const std::int64_t size = Size();
+  const std::int64_t lastOffset = std::max(kFirstW2Offset, size - size % kRecSize - kRecSize);
+  const std::int64_t target = place >= 0 ? std::min(place, lastOffset) : lastOffset;
+  hasShown_ = false;
+  ReadTarget(target);
+  if (curOfs_ != nullptr) {
+    nameIdxPos_ = std::max(0, nameIndex_.IndexOfObject(MakeNameKey(OrigRec.w2), curOfs_));
+    ssnIdxPos_ = std::max(0, ssnIndex_.IndexOfObject(OrigRec.w2.SocSecNum.Str(), curOfs_));
+  }
+  return true;
+}
+
 // ---- moving ----
 
 bool TQuillmarFormFile::ReadW3() {
@@ -576,6 +730,17 @@ bool TQuillmarFormFile::AddNew(int kind) {
   } else {
     recPos_ = AppendOffset();
   }
+  return true;
+}
+
+bool TQuillmarFormFile::GoToRecord(std::int64_t offset) {
+  lastSave_ = {};
+  TQuillmarFileOfs* entry = EntryAt(offset);
+  if (entry == nullptr) return false;
+  if (!MoveTo(offset)) return false;
+  // The moves by name and by SSN go on from this employee.
+  nameIdxPos_ = std::max(0, nameIndex_.IndexOfObject(MakeNameKey(OrigRec.w2), entry));
+  ssnIdxPos_ = std::max(0, ssnIndex_.IndexOfObject(OrigRec.w2.SocSecNum.Str(), entry));
   return true;
 }
 

@@ -73,7 +73,17 @@ class TQuillmarFormFile {
   // A save that a crash cut off is completed from the journal first; a
   // journal written for another file or other content is kept aside
   // (KeptJournalNotice tells of it).
+  //
+  // "Cannot open file <path>" is followed, on a line of its own, by the
+  // reason: "It is open in another window of Quillmar or in another
+  // program.", "The file is read-only.", "The file does not exist.",
+  // "Permission denied: you may not read or write it.", "It is a folder or a
+  // device, not a file.", or the system's reason.
   static std::unique_ptr<TQuillmarFormFile> Create(const std::string& path);
+  // The same, but a file that does not exist is not created when
+  // `mayCreate` is false ("Cannot open file <path>", "The file does not
+  // exist."): a file picked from the recent-files list.
+  static std::unique_ptr<TQuillmarFormFile> Open(const std::string& path, bool mayCreate);
   // Closes the file. It writes nothing: the owner settles a pending change
   // before (SaveCurrent).
   ~TQuillmarFormFile();
@@ -99,6 +109,28 @@ class TQuillmarFormFile {
   // record on disk as it was and takes the save back from the journal, so
   // that no later open completes it.
   SaveResult SaveCurrent(bool ask);
+  // What a screen filled in itself as it showed the current record (state
+  // line 1 from the W-3 and the like) is no change of the user's: WorkRec as
+  // it is now is taken as shown. While WorkRec still equals it, a save writes
+  // nothing and asks nothing: an untouched new W-2 is dropped.
+  void TakeAsShown();
+  // Whether WorkRec holds no change of the user's: it equals OrigRec or what
+  // was taken as shown for the current record.
+  bool Untouched() const;
+
+  // Deletes the current W-2 from the file. The file's last W-2 record takes
+  // its place and the file is cut before that record, through the journal
+  // (TRecordJournal::WriteDelete): a crash at any moment leaves the file with
+  // or without the employee, never half. Both indexes follow. A pending
+  // change of the deleted W-2 is dropped; a new W-2 never saved is only
+  // dropped. The only W-2 record of a file becomes a blank placeholder, as
+  // in a new file. Then the record now at the deleted one's place (or the
+  // new last one) is current. False when the current record is no W-2. A
+  // failed write throws QuillmarError ("Cannot write file <path>" and the
+  // reason); the file keeps the employee then, or the next open completes
+  // the delete.
+  bool DeleteCurrent();
+
   // The save of the last operation (a save, move, lookup, AddNew or ReadW3).
   const SaveResult& LastSave() const { return lastSave_; }
   // Whether the last operation stopped because its save was refused.
@@ -141,6 +173,9 @@ class TQuillmarFormFile {
   // The moves, in the order IndexMode chooses. True when the target record
   // was read whole and is current; false without any change when there is
   // no target.
+  // Makes the W-2 record at `offset` current (the employee list's choice),
+  // offering the pending change as a move does. False when no W-2 is there.
+  bool GoToRecord(std::int64_t offset);
   bool GoFirst();
   bool GoLast();
   bool GoNext();
@@ -187,6 +222,11 @@ class TQuillmarFormFile {
   std::int64_t AppendOffset() const;
   std::size_t ReadAt(std::int64_t offset, TRecordBuffer& record);
   void WriteRecord(std::int64_t offset, const TRecordBuffer& record);
+  // Cuts the W-2 at `offset` out of the file, the last record `last` taking its place.
+  void WriteDelete(std::int64_t offset, std::int64_t last);
+  // Replaces the index keys of `entry` (those of `from`) by those of `to`;
+  // `to` null takes the entry out of both indexes.
+  void Rekey(TQuillmarFileOfs* entry, const W2Record& from, const W2Record* to);
 
   std::string path_;
   int fd_;
@@ -198,6 +238,11 @@ class TQuillmarFormFile {
   std::int64_t recPos_ = 0;
   SaveResult lastSave_;
   IFileDecisions* decisions_ = nullptr;
+  // What the screen showed of the record at shownPos_ read as shownFrom_.
+  bool hasShown_ = false;
+  std::int64_t shownPos_ = 0;
+  TRecordBuffer shownFrom_{};
+  TRecordBuffer shown_{};
   std::string keptJournal_;  // where a journal of other content was kept
   // The entries of both indexes, in file order (offsets ascending).
   std::deque<TQuillmarFileOfs> entries_;

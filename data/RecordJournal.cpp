@@ -25,6 +25,11 @@ constexpr std::size_t kOldAt = 32;
 constexpr std::size_t kRecordAt = kOldAt + kRecSize;
 constexpr std::size_t kCrcAt = kRecordAt + kRecSize;
 constexpr std::size_t kJournalSize = kCrcAt + 4;
+// The delete journal: the same fields, then the size the file is cut to.
+constexpr char kDeleteMagic[8] = {'Q', 'M', 'R', 'J', 'R', 'N', 'L', 'D'};
+constexpr std::size_t kNewSizeAt = kCrcAt;
+constexpr std::size_t kDeleteCrcAt = kNewSizeAt + 8;
+constexpr std::size_t kDeleteSize = kDeleteCrcAt + 4;
 
 constexpr std::array<std::uint32_t, 256> MakeCrcTable() {
   std::array<std::uint32_t, 256> table{};
@@ -125,6 +130,51 @@ bool BelongsTo(const unsigned char* image, int dataFd) {
   return true;
 }
 
+// Whether the whole delete journal `image` was written against what
+// `dataFd` holds: its inode and header; a file not yet cut holds the moved
+// record unchanged at the cut and, at the deleted record's place, each byte
+// the old or the new one; a file cut already is the size it was cut to and
+// holds the moved record whole at that place (unless it was the last).
+bool DeleteBelongsTo(const unsigned char* image, int dataFd) {
+  const std::int64_t offset = static_cast<std::int64_t>(GetLE(image + kOffsetAt, 8));
+  const std::int64_t newSize = static_cast<std::int64_t>(GetLE(image + kNewSizeAt, 8));
+  const std::size_t oldLength = GetLE(image + kOldLengthAt, 4);
+  const std::int64_t size = SizeOf(dataFd);
+  const unsigned char* old = image + kOldAt;
+  const unsigned char* moved = image + kRecordAt;
+  if (KindAt(offset) != kRecTypeW2 || newSize < offset || newSize % kRecSize != 0 ||
+      oldLength != kRecSize || size < newSize || GetLE(image + kInodeAt, 8) != InodeOf(dataFd) ||
+      GetLE(image + kHeaderCrcAt, 4) != HeaderCrc(dataFd)) {
+    return false;
+  }
+  unsigned char now[kRecSize];
+  std::size_t got = 0;
+  if (size > newSize) {
+    if (!ReadFullAt(dataFd, newSize, now, sizeof now, got) || got != kRecSize ||
+        std::memcmp(now, offset == newSize ? old : moved, kRecSize) != 0) {
+      return false;
+    }
+    if (offset == newSize) return true;
+    if (!ReadFullAt(dataFd, offset, now, sizeof now, got) || got != kRecSize) return false;
+    for (std::size_t i = 0; i < kRecSize; ++i) {
+      if (now[i] != moved[i] && now[i] != old[i]) return false;
+    }
+    return true;
+  }
+  if (offset == newSize) return true;
+  return ReadFullAt(dataFd, offset, now, sizeof now, got) && got == kRecSize &&
+         std::memcmp(now, moved, kRecSize) == 0;
+}
+
+// Carries out the delete of a whole journal that belongs to the file.
+bool ApplyDelete(const unsigned char* image, int dataFd) {
+  const std::int64_t offset = static_cast<std::int64_t>(GetLE(image + kOffsetAt, 8));
+  const std::int64_t newSize = static_cast<std::int64_t>(GetLE(image + kNewSizeAt, 8));
+  if (offset < newSize && !WriteAllAt(dataFd, offset, image + kRecordAt, kRecSize)) return false;
+  return SyncData(dataFd) && ::ftruncate(dataFd, static_cast<off_t>(newSize)) == 0 &&
+         SyncData(dataFd);
+}
+
 }  // namespace
 
 TRecordJournal::TRecordJournal(const std::string& dataPath, mode_t mode)
@@ -164,7 +214,29 @@ IoResult TRecordJournal::Write(int dataFd, std::int64_t offset, const unsigned c
   return WriteImage(image);
 }
 
+IoResult TRecordJournal::WriteDelete(int dataFd, std::int64_t offset, const unsigned char* moved,
+                                     std::int64_t newSize) {
+  // The delete comes after every save: one still pending is refused as a save is.
+  if (pending_) return IoResult{EIO};
+  unsigned char old[kRecSize] = {};
+  std::size_t oldLength = 0;
+  if (const IoResult read = ReadFullAt(dataFd, offset, old, sizeof old, oldLength); !read) {
+    return read;
+  }
+  if (oldLength != kRecSize) return IoResult{EIO};
+  unsigned char image[kDeleteSize];
+  MakeImage(image, dataFd, offset, old, oldLength, moved);
+  std::memcpy(image, kDeleteMagic, sizeof kDeleteMagic);
+  PutLE(image + kNewSizeAt, static_cast<std::uint64_t>(newSize), 8);
+  PutLE(image + kDeleteCrcAt, Crc32(image, kDeleteCrcAt), 4);
+  return WriteImage(image, kDeleteSize);
+}
+
 IoResult TRecordJournal::WriteImage(const unsigned char* image) {
+  return WriteImage(image, kJournalSize);
+}
+
+IoResult TRecordJournal::WriteImage(const unsigned char* image, std::size_t size) {
   // A journal that someone took away must be made anew, or a crash would find none.
   struct stat st {};
   if (fd_ >= 0 && ::fstat(fd_, &st) == 0 && st.st_nlink == 0) Discard();
@@ -174,7 +246,13 @@ IoResult TRecordJournal::WriteImage(const unsigned char* image) {
                    O_RDWR | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, mode_);
     if (fd_ < 0) return IoResult{errno};
   }
-  IoResult written = WriteAllAt(fd_, 0, image, kJournalSize);
+  // A delete journal is longer: a record journal written over it must not
+  // leave its tail behind (it would no longer read as either).
+  IoResult written = WriteAllAt(fd_, 0, image, size);
+  if (written && SizeOf(fd_) > static_cast<std::int64_t>(size) &&
+      ::ftruncate(fd_, static_cast<off_t>(size)) != 0) {
+    written = IoResult{errno};
+  }
   if (written) written = SyncData(fd_);
   if (!written) {
     Discard();
@@ -261,7 +339,7 @@ TRecordJournal::Recovery TRecordJournal::Recover(int dataFd, bool mayApply) {
   const int fd =
       ::openat(folder_, name_.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
   if (fd < 0) return Recovery{errno == ENOENT, {}};
-  unsigned char image[kJournalSize + 1];
+  unsigned char image[kDeleteSize + 1];
   std::size_t got = 0;
   const IoResult read = ReadFullAt(fd, 0, image, sizeof image, got);
   ::close(fd);
@@ -272,12 +350,17 @@ TRecordJournal::Recovery TRecordJournal::Recover(int dataFd, bool mayApply) {
   const bool unbound = got == kUnboundSize &&
                        std::memcmp(image, kUnboundMagic, sizeof kUnboundMagic) == 0 &&
                        GetLE(image + kUnboundSize - 4, 4) == Crc32(image, kUnboundSize - 4);
-  if (whole && mayApply && BelongsTo(image, dataFd)) {
+  const bool wholeDelete = got == kDeleteSize &&
+                           std::memcmp(image, kDeleteMagic, sizeof kDeleteMagic) == 0 &&
+                           GetLE(image + kDeleteCrcAt, 4) == Crc32(image, kDeleteCrcAt);
+  if (wholeDelete && mayApply && DeleteBelongsTo(image, dataFd)) {
+    if (!ApplyDelete(image, dataFd)) return Recovery{false, {}};
+  } else if (whole && mayApply && BelongsTo(image, dataFd)) {
     const std::int64_t offset = static_cast<std::int64_t>(GetLE(image + kOffsetAt, 8));
     if (!WriteAllAt(dataFd, offset, image + kRecordAt, kRecSize) || !SyncData(dataFd)) {
       return Recovery{false, {}};
     }
-  } else if (whole || unbound) {
+  } else if (whole || unbound || wholeDelete) {
     std::string kept = KeepAside();
     return Recovery{!kept.empty(), std::move(kept)};
   }

@@ -33,6 +33,16 @@
 //   32   640      those bytes, zeros after them
 //   672  640      the record's new bytes
 //   1312 uint32   CRC-32 of bytes 0..1311
+//
+// A W-2 leaves the file by a delete journal, 1324 bytes: magic "QMRJRNLD",
+// then as above (the record's place, the bytes it held, the record that
+// takes its place: the file's last W-2), then
+//   1312 int64    the size the file is cut to (the last W-2's offset)
+//   1320 uint32   CRC-32 of bytes 0..1319
+// The last W-2 is written over the deleted one, the file is cut before the
+// last W-2, both synced, then the journal is cleared. When the deleted W-2 is
+// the last, only the cut is done. A crash before the journal is whole leaves
+// the employee in the file; after it, the next open finishes the delete.
 
 #include <sys/types.h>
 
@@ -58,6 +68,12 @@ class TRecordJournal {
   // journal cannot be written (no whole journal is left then), or while it
   // holds a record that did not reach the data file.
   IoResult Write(int dataFd, std::int64_t offset, const unsigned char* record);
+  // Writes the delete of the W-2 at `offset` of `dataFd`: `moved` (the
+  // record at `newSize`, the file's last W-2) takes its place and the file is
+  // cut to `newSize`. `offset` may be `newSize` itself (the last W-2 goes).
+  // Synced before returning; Done() once the data file is cut and synced.
+  IoResult WriteDelete(int dataFd, std::int64_t offset, const unsigned char* moved,
+                       std::int64_t newSize);
   // The record written last is on the disk: the journal is cleared.
   void Done();
   // The record written last did not reach the data file, which holds its old
@@ -91,6 +107,7 @@ class TRecordJournal {
 
  private:
   IoResult WriteImage(const unsigned char* image);
+  IoResult WriteImage(const unsigned char* image, std::size_t size);
   std::string KeepAside();
 
   std::string path_;

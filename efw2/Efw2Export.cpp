@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "data/BlankW2.h"
 #include "data/EntryRules.h"
 #include "data/NameOrder.h"
 #include "data/QuillmarFormFile.h"
@@ -24,18 +25,6 @@
 namespace {
 
 constexpr const char* kDefaultFileName = "W2REPORT";
-
-// The placeholder of a new file, and any record like it: no SSN, no name, no amount.
-bool IsBlank(const W2Record& w2) {
-  if (!TrimText(w2.SocSecNum.Str()).empty() || !TrimText(w2.FirstName.Str()).empty() ||
-      !TrimText(w2.MiddleInitial.Str()).empty() || !TrimText(w2.LastName.Str()).empty()) {
-    return false;
-  }
-  for (const W2LayoutRow& row : W2Layout()) {
-    if (row.kind == W2FieldKind::Amount && W2Amount(row.field, w2) != 0) return false;
-  }
-  return true;
-}
 
 std::string Summary(const Efw2WageFile& wageFile, const std::string& path) {
   using namespace efw2;
@@ -66,7 +55,7 @@ std::vector<W2Record> Efw2Employees(TQuillmarFormFile& file) {
   ForEachInNameOrder(
       file,
       [&](const W2Record& w2) {
-        if (!W2Checked(W2Field::Void, w2) && !IsBlank(w2)) employees.push_back(w2);
+        if (IsCountedW2(w2)) employees.push_back(w2);
       },
       [&](const std::string&, std::int64_t) {
         throw QuillmarError("A W-2 record of " + file.Path() + " cannot be read.");

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "data/BlankW2.h"
 #include "data/EntryRules.h"
 #include "efw2/Efw2States.h"
 #include "efw2/Efw2Text.h"
@@ -56,7 +57,7 @@ std::string FilerNumberCaption(std::string_view state, std::int32_t taxYear) {
 std::vector<std::string> Box15States(const std::vector<W2Record>& employees) {
   std::vector<std::string> states;
   for (const W2Record& w2 : employees) {
-    if (w2.Void != 0) continue;
+    if (!IsCountedW2(w2)) continue;
     for (const Box15Line& line : LinesOf(w2)) {
       if (!line.State.empty() &&
           std::find(states.begin(), states.end(), line.State) == states.end()) {

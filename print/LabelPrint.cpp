@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "data/BlankW2.h"
 #include "data/NameOrder.h"
 #include "data/QuillmarFormFile.h"
 #include "forms/W2FormPicture.h"
@@ -91,8 +92,7 @@ void PrintEmployeeLabels(TQuillmarFormFile& file, IPrinterDevice& printer,
     ForEachInNameOrder(
         file,
         [&](const W2Record& w2) {
-          if (!run.Cancelled() && run.Step() && !W2Checked(W2Field::Void, w2))
-            labels.PrintOneLabel(w2);
+          if (!run.Cancelled() && run.Step() && IsCountedW2(w2)) labels.PrintOneLabel(w2);
         },
         [](const std::string& key, std::int64_t offset) {
           ShowRecordReadError(key, offset, "W-2 label", "No label");

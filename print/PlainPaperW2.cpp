@@ -6,6 +6,7 @@
 #include <cstring>
 #include <set>
 
+#include "data/BlankW2.h"
 #include "data/Currency.h"
 #include "data/EntryRules.h"
 #include "data/NameOrder.h"
@@ -326,7 +327,7 @@ std::vector<W2Record> PrintableW2s(TQuillmarFormFile& file) {
   ForEachInNameOrder(
       file,
       [&](const W2Record& w2) {
-        if (!W2Checked(W2Field::Void, w2)) records.push_back(w2);
+        if (IsCountedW2(w2)) records.push_back(w2);
       },
       [](const std::string& key, std::int64_t offset) {
         ShowRecordReadError(key, offset, "W-2 form", "No W-2 form");

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <iterator>
 
+#include "data/BlankW2.h"
 #include "data/EntryRules.h"
 #include "data/NameOrder.h"
 #include "data/QuillmarFormFile.h"
@@ -232,7 +233,7 @@ void PrintW2Batch(TPrintReport& report, TQuillmarFormFile& file, IProgress* prog
   ForEachInNameOrder(
       file,
       [&](const W2Record& w2) {
-        if (run.Cancelled() || !run.Step() || W2Checked(W2Field::Void, w2)) return;
+        if (run.Cancelled() || !run.Step() || !IsCountedW2(w2)) return;
         if (holding) forms.PrintOneW2(held, true);
         held = w2;
         holding = true;

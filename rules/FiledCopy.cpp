@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "data/BlankW2.h"
 #include "data/EntryRules.h"
 #include "data/KeepFilePosition.h"
 #include "data/QuillmarFormFile.h"
@@ -43,11 +44,7 @@ std::string FiledCopyPath(const std::string& dataPath) {
   return dataPath + kFiledExtension;
 }
 
-bool IsFilableW2(const W2Record& w2) {
-  if (w2.Void != 0) return false;
-  return !TrimText(w2.SocSecNum.Str()).empty() || !TrimText(w2.FirstName.Str()).empty() ||
-         !TrimText(w2.LastName.Str()).empty();
-}
+bool IsFilableW2(const W2Record& w2) { return IsCountedW2(w2); }
 
 std::vector<W2Record> W2sByRecordNumber(TQuillmarFormFile& file) {
   const KeepFilePosition keep(file);

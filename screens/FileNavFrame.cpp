@@ -13,12 +13,12 @@ TFrameFileNav::TFrameFileNav(QWidget* parent) : QFrame(parent) {
     button->setAutoDefault(false);
     layout->addWidget(button);
   };
-  make(BitBtnIndex, "BitBtnIndex", "Pick from Index");
-  make(BitBtnFirst, "BitBtnFirst", "First");
-  make(BitBtnPrevs, "BitBtnPrevs", "Prevs");
-  make(BitBtnNext, "BitBtnNext", "Next");
-  make(BitBtnLast, "BitBtnLast", "Last");
-  make(BitBtnAddNew, "BitBtnAddNew", "Add New");
+  make(BitBtnIndex, "BitBtnIndex", "Pick from &Index");
+  make(BitBtnFirst, "BitBtnFirst", "&First");
+  make(BitBtnPrevs, "BitBtnPrevs", "&Prevs");
+  make(BitBtnNext, "BitBtnNext", "&Next");
+  make(BitBtnLast, "BitBtnLast", "&Last");
+  make(BitBtnAddNew, "BitBtnAddNew", "&Add New");
   BitBtnNext->setDefault(true);
 
   setTabOrder(BitBtnIndex, BitBtnFirst);

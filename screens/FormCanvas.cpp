@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPainter>
@@ -22,6 +23,9 @@ constexpr double kNaturalScale = 96.0;
 // Captions are 0.075 inch high, the fields' type 0.72 of a grid line.
 constexpr double kCaptionInches = 0.075;
 constexpr double kFieldLineShare = 0.72;
+// Captions made to fit their room go no smaller than this, nor does a
+// caption line shrunk to stay one line.
+constexpr int kSmallestCaptionPixels = 8;
 
 }  // namespace
 
@@ -93,7 +97,23 @@ QSize TFormCanvas::SizeToFit(const QSize& room) const {
 }
 
 int TFormCanvas::CaptionPixelSize() const {
-  return std::max(SmallFontPixelSize(), static_cast<int>(Scale() * kCaptionInches));
+  int pixels = std::max(SmallFontPixelSize(), static_cast<int>(Scale() * kCaptionInches));
+  if (captionRoomLines_ <= 0) return pixels;
+  // The caption's line (with its descenders) above the fields, below the box edge.
+  // The caption's text starts 1 pixel below the edge.
+  const double room = Scale() / kLinesPerInch * captionRoomLines_ - 1;
+  QFont caption(QStringLiteral("Liberation Sans"));
+  for (; pixels > kSmallestCaptionPixels; --pixels) {
+    caption.setPixelSize(pixels);
+    if (QFontMetrics(caption).height() <= room) break;
+  }
+  return pixels;
+}
+
+void TFormCanvas::SetCaptionRoom(double lines) {
+  captionRoomLines_ = lines;
+  oneLineCaptions_ = true;
+  update();
 }
 
 int TFormCanvas::FieldPixelSize() const {
@@ -146,11 +166,30 @@ void TFormCanvas::paintEvent(QPaintEvent*) {
   for (const FormBox& box : picture_.boxes) {
     const QRect r = ToWidget(box.rect);
     painter.drawRect(r);
-    if (!box.caption.empty()) {
-      const QRect textArea = r.adjusted(2, 1, -2, -1);
+    if (box.caption.empty()) continue;
+    const QRect textArea = r.adjusted(2, 1, -2, -1);
+    if (!oneLineCaptions_) {
       painter.drawText(textArea, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
                        FromRecordText(box.caption));
+      continue;
     }
+    // Line by line, each on one line of its own.
+    const QStringList lines = FromRecordText(box.caption).split(QLatin1Char('\n'));
+    int top = textArea.top();
+    for (const QString& line : lines) {
+      QFont lineFont = captionFont;
+      while (lineFont.pixelSize() > kSmallestCaptionPixels &&
+             QFontMetrics(lineFont).horizontalAdvance(line) > textArea.width()) {
+        lineFont.setPixelSize(lineFont.pixelSize() - 1);
+      }
+      const QFontMetrics metrics(lineFont);
+      painter.setFont(lineFont);
+      painter.drawText(QRect(textArea.left(), top, textArea.width(), metrics.height()),
+                       Qt::AlignLeft | Qt::AlignTop,
+                       metrics.elidedText(line, Qt::ElideRight, textArea.width()));
+      top += metrics.height();
+    }
+    painter.setFont(captionFont);
   }
   // A title fills the height of its rectangle.
   QFont titleFont(QStringLiteral("Liberation Sans"));

@@ -28,8 +28,17 @@ class TFormCanvas final : public QWidget {
   // The largest size of the picture's proportions within `room`.
   QSize SizeToFit(const QSize& room) const;
   // The pixel size of the box captions at the current size: they grow with
-  // the form and are never smaller than the desktop's small font.
+  // the form and are never smaller than the desktop's small font, unless the
+  // caption room is set and the small font would not fit in it.
   int CaptionPixelSize() const;
+  // The room between a box's top edge and the fields in it, in grid lines.
+  // Once set, a caption never reaches into its box's fields: its type is made
+  // to fit that room, and a caption line stays one line (shrunk a little, then
+  // cut short with an ellipsis) instead of wrapping onto the fields below.
+  void SetCaptionRoom(double lines);
+  // Each caption line stays one line, as with a caption room, but the type
+  // keeps its size (captions that have a whole line of their own).
+  void SetOneLineCaptions() { oneLineCaptions_ = true; }
   // The pixel size of the fields' type at the current size, with the same floor.
   int FieldPixelSize() const;
 
@@ -48,6 +57,8 @@ class TFormCanvas final : public QWidget {
 
   FormPicture picture_;
   std::vector<Placement> placements_;
+  double captionRoomLines_ = 0;   // 0: no room to fit the type to
+  bool oneLineCaptions_ = false;  // false: captions wrap within their boxes
 };
 
 // The pixel size of the desktop's small font.

@@ -14,15 +14,18 @@
 #include <optional>
 #include <type_traits>
 
+#include "data/BlankW2.h"
 #include "data/CountryTable.h"
 #include "data/EntryRules.h"
 #include "data/QuillmarFormFile.h"
 #include "data/RecordKind.h"
 #include "data/StateTable.h"
+#include "forms/FieldCaptions.h"
 #include "forms/W2Geometry.h"
 #include "platform/MessageBoxes.h"
 #include "platform/qt/QtRecordText.h"
 #include "rules/Box12Codes.h"
+#include "rules/DeleteW2.h"
 #include "rules/TaxYearRules.h"
 #include "rules/TippedOccupations.h"
 #include "rules/TipsAndOvertime.h"
@@ -114,6 +117,8 @@ void TFormW2::BuildForm() {
   layout->setContentsMargins(0, 0, 0, 0);
   Canvas = new TFormCanvas(W2ScreenPictureForYear(W3().TaxYear), this);
   Canvas->setObjectName(QStringLiteral("Canvas"));
+  // Each box begins 0.6 line above its first field: its caption stays in that room.
+  Canvas->SetCaptionRoom(0.6);
   layout->addWidget(Canvas);
 
   // One entry field for each item of the W-2 table that the screen shows.
@@ -131,6 +136,8 @@ void TFormW2::BuildForm() {
       field = edit;
     }
     fields_[static_cast<std::size_t>(row.field)] = field;
+    // A screen reader reads the box caption: "Box 1 Wages, tips, other compensation".
+    field->setAccessibleName(QString::fromStdString(W2FieldCaption(row.field)));
   }
   // A digit or a blank in each place; the blanks read as spaces.
   Line(W2Field::SocSecNum)->setInputMask(QStringLiteral("000-00-0000; "));
@@ -182,13 +189,16 @@ void TFormW2::BuildForm() {
   PanelButtons->setObjectName(QStringLiteral("PanelButtons"));
   auto* panelLayout = new QHBoxLayout(PanelButtons);
   panelLayout->setContentsMargins(2, 2, 2, 2);
-  BitBtnSetupBox12 = new QPushButton(QStringLiteral("Box 12"), PanelButtons);
+  BitBtnSetupBox12 = new QPushButton(QStringLiteral("Box &12"), PanelButtons);
   BitBtnSetupBox12->setObjectName(QStringLiteral("BitBtnSetupBox12"));
-  BitBtnErrorCheck = new QPushButton(QStringLiteral("Error Check"), PanelButtons);
+  BitBtnErrorCheck = new QPushButton(QStringLiteral("Error &Check"), PanelButtons);
   BitBtnErrorCheck->setObjectName(QStringLiteral("BitBtnErrorCheck"));
-  BitBtnClose = new QPushButton(QStringLiteral("Close"), PanelButtons);
+  BitBtnDeleteW2 = new QPushButton(QStringLiteral("&Delete W-2"), PanelButtons);
+  BitBtnDeleteW2->setObjectName(QStringLiteral("BitBtnDeleteW2"));
+  BitBtnClose = new QPushButton(QStringLiteral("Cl&ose"), PanelButtons);
   BitBtnClose->setObjectName(QStringLiteral("BitBtnClose"));
-  for (QPushButton* button : {BitBtnSetupBox12, BitBtnErrorCheck, BitBtnClose})
+  panelLayout->setSpacing(2);
+  for (QPushButton* button : {BitBtnSetupBox12, BitBtnErrorCheck, BitBtnDeleteW2, BitBtnClose})
     panelLayout->addWidget(button);
   Canvas->Place(PanelButtons, W2FieldRect("PanelButtons"));
 
@@ -210,6 +220,7 @@ void TFormW2::BuildForm() {
           [this] { FrameFileNav1BitBtnAddNewClick(); });
   connect(BitBtnSetupBox12, &QPushButton::clicked, this, [this] { BitBtnSetupBox12Click(); });
   connect(BitBtnErrorCheck, &QPushButton::clicked, this, [this] { BitBtnErrorCheckClick(); });
+  connect(BitBtnDeleteW2, &QPushButton::clicked, this, [this] { BitBtnDeleteW2Click(); });
   connect(BitBtnClose, &QPushButton::clicked, this, &QWidget::close);
 
   FitToWorkArea(DesktopWorkArea(*this));
@@ -226,7 +237,7 @@ void TFormW2::SetTabOrder() {
   order.insert(order.end(),
                {FrameFileNav1->BitBtnIndex, FrameFileNav1->BitBtnFirst, FrameFileNav1->BitBtnPrevs,
                 FrameFileNav1->BitBtnNext, FrameFileNav1->BitBtnLast, FrameFileNav1->BitBtnAddNew,
-                BitBtnSetupBox12, BitBtnErrorCheck, BitBtnClose});
+                BitBtnSetupBox12, BitBtnErrorCheck, BitBtnDeleteW2, BitBtnClose});
   for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
@@ -430,6 +441,8 @@ void TFormW2::ShowEmployee() {
   Line(W2Field::ST1StateID)->setText(FromRecordText(W2Text(W2Field::ST1StateID, w2, w3)));
   Combo(W2Field::ST1State)->setEnabled(!locked.state);
   Line(W2Field::ST1StateID)->setEnabled(!locked.stateID);
+  // What the screen filled in itself is no change of the user's.
+  file_.TakeAsShown();
 
   ShowYearFields();
 
@@ -721,6 +734,8 @@ void TFormW2::CommitFocusedField() {
 
 bool TFormW2::SsnFixWanted() {
   if (Check(W2Field::Void)->isChecked()) return false;
+  // A new or blank W-2 the user typed nothing into is dropped, not questioned.
+  if (file_.Untouched() && (file_.CurOfs() == nullptr || IsBlankW2(W2()))) return false;
   if (EntryAccepted(
           CheckSSN(FieldText(Line(W2Field::SocSecNum)), RulesForYear(W3().TaxYear).IdNumbers)))
     return false;
@@ -849,4 +864,20 @@ void TFormW2::BitBtnErrorCheckClick() {
     if (W2Amount(field, w2) != before) ShowAmount(Line(field), W2Amount(field, w2));
   }
   ErrorReportView->ShowReport(ErrorLines);
+}
+
+// --- Deleting the employee ----------------------------------------------------
+
+void TFormW2::BitBtnDeleteW2Click() {
+  if (const std::string refusal = DeleteW2Refusal(file_); !refusal.empty()) {
+    ShowMessage(refusal, MsgIcon::Information);
+    return;
+  }
+  if (MessageBoxes().Show({kAppTitle, DeleteW2Question(W2()), MsgIcon::Question, MsgYes | MsgNo,
+                           false}) != MsgYes) {
+    return;
+  }
+  if (!file_.DeleteCurrent()) return;
+  ShowEmployee();
+  FrameFileNav1->BitBtnNext->setFocus(Qt::OtherFocusReason);
 }

@@ -88,6 +88,8 @@ class TFormW2 final : public QDialog {
   void FrameFileNav1BitBtnAddNewClick();
   void BitBtnSetupBox12Click();
   void BitBtnErrorCheckClick();
+  // Deletes the employee shown, after a Yes to the question naming them.
+  void BitBtnDeleteW2Click();
 
   // Runs the on-leave rule of the field that has the focus, once, so that
   // Enter, the buttons and closing act on what the user typed last.
@@ -190,6 +192,7 @@ class TFormW2 final : public QDialog {
   QFrame* PanelButtons = nullptr;
   QPushButton* BitBtnSetupBox12 = nullptr;
   QPushButton* BitBtnErrorCheck = nullptr;
+  QPushButton* BitBtnDeleteW2 = nullptr;
   QPushButton* BitBtnClose = nullptr;
   QLabel* Label3 = nullptr;
   QLabel* LabelEmployerID = nullptr;

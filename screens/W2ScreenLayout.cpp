@@ -37,8 +37,8 @@ constexpr std::pair<W2Field, double> kScreenCols[] = {
 // The screen's parts besides its entry fields: the button rows, the
 // read-only labels.
 constexpr std::array kOwnParts = {
-    Own("FrameFileNav1", GridRect{1, 28, 54, 2.5}, W2Box::None),
-    Own("PanelButtons", GridRect{56, 28, 27, 2.5}, W2Box::None),
+    Own("FrameFileNav1", GridRect{1, 28, 50, 2.5}, W2Box::None),
+    Own("PanelButtons", GridRect{51.5, 28, 31.5, 2.5}, W2Box::None),
     // The read-only items: the tax year beside the titles, the employer block.
     Own("Label3", GridRect{37, 25.7, 9, 1.6}, W2Box::None),
     Shows("LabelEmployerID", W2Field::EmployerEIN),

@@ -18,6 +18,7 @@
 #include "data/EntryRules.h"
 #include "data/QuillmarFormFile.h"
 #include "data/StateTable.h"
+#include "forms/FieldCaptions.h"
 #include "forms/W2Geometry.h"
 #include "platform/AsciiText.h"
 #include "platform/Clock.h"
@@ -136,10 +137,15 @@ void TFormW3::BuildForm() {
   layout->setContentsMargins(0, 0, 0, 0);
   Canvas = new TFormCanvas(W3FormPicture(), this);
   Canvas->setObjectName(QStringLiteral("Canvas"));
+  // A caption has the line above its box's value: it stays on that line.
+  Canvas->SetOneLineCaptions();
   layout->addWidget(Canvas);
 
   auto place = [this](auto* widget, const char* name) {
     widget->setObjectName(QString::fromLatin1(name));
+    // A screen reader reads the box caption.
+    if (const std::string caption = W3WidgetCaption(name); !caption.empty())
+      widget->setAccessibleName(QString::fromStdString(caption));
     Canvas->Place(widget, W3ControlRect(name));
     return widget;
   };

@@ -54,6 +54,39 @@ Currency ReadAmount(const Registry& registry, const char* name) {
 
 TQuillmarRegistry::TQuillmarRegistry(std::filesystem::path folder) : Registry(std::move(folder)) {}
 
+std::vector<std::string> TQuillmarRegistry::ReadRecentFiles() {
+  std::vector<std::string> files;
+  SetRootKey(RegRoot::CurrentUser);
+  if (!OpenKey(kRecentKey, false)) return files;
+  OpenKeyScope scope(*this);
+  for (std::size_t n = 1; n <= kRecentCount; ++n) {
+    const std::string name = "File" + std::to_string(n);
+    if (!ValueExists(name)) continue;
+    if (std::string path = ReadString(name); !path.empty()) files.push_back(std::move(path));
+  }
+  return files;
+}
+
+void TQuillmarRegistry::WriteRecentFiles(const std::vector<std::string>& files) {
+  SetRootKey(RegRoot::CurrentUser);
+  if (!OpenKey(kRecentKey, true)) return;
+  OpenKeyScope scope(*this);
+  std::vector<RegValue> values;
+  for (std::size_t n = 1; n <= kRecentCount; ++n) {
+    values.push_back(
+        RegValue::String("File" + std::to_string(n), n <= files.size() ? files[n - 1] : ""));
+  }
+  WriteValues(values);
+}
+
+std::vector<std::string> TQuillmarRegistry::WithRecentFile(std::vector<std::string> files,
+                                                           const std::string& path) {
+  std::erase(files, path);
+  files.insert(files.begin(), path);
+  if (files.size() > kRecentCount) files.resize(kRecentCount);
+  return files;
+}
+
 std::string TQuillmarRegistry::ReadLastDir() {
   SetRootKey(RegRoot::CurrentUser);
   if (!OpenKey(kPayrollKey, false)) return {};

@@ -46,6 +46,17 @@ class TQuillmarRegistry : public Registry {
   // The hives live in `folder` (the program passes $XDG_CONFIG_HOME/Tolvane).
   explicit TQuillmarRegistry(std::filesystem::path folder);
 
+  // The recent files of the File menu, the latest first ("File1" to "File4"
+  // of the current user's Recent Files key); missing ones are left out.
+  static constexpr const char* kRecentKey = "\\Software\\Tolvane\\Quillmar\\1.0\\Recent Files";
+  static constexpr std::size_t kRecentCount = 4;
+  std::vector<std::string> ReadRecentFiles();
+  // Writes the list (at most kRecentCount) in one change of the hive.
+  void WriteRecentFiles(const std::vector<std::string>& files);
+  // The list with `path` put first: once only, at most kRecentCount long.
+  static std::vector<std::string> WithRecentFile(std::vector<std::string> files,
+                                                 const std::string& path);
+
   // "LastW2Dir" of the current user; empty when the key or value is missing.
   std::string ReadLastDir();
   void WriteLastDir(const std::string& folder);

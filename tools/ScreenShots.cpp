@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QPixmap>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -73,8 +74,9 @@ class NoLauncher final : public IScreenLauncher {
 };
 
 // The desktop the pictures show: the screens open as large as it allows.
-constexpr int kDesktopWidth = 1280;
-constexpr int kDesktopHeight = 1024;
+// A second argument "WIDTHxHEIGHT" takes the pictures on a desktop of that size.
+int kDesktopWidth = 1280;
+int kDesktopHeight = 1024;
 
 class WideDesktop final : public IDesktop {
  public:
@@ -139,6 +141,7 @@ int main(int argc, char* argv[]) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QApplication app(argc, argv);
   const fs::path out = argc > 1 ? fs::path(argv[1]) : fs::path("docs");
+  if (argc > 2 && std::sscanf(argv[2], "%dx%d", &kDesktopWidth, &kDesktopHeight) != 2) return 2;
   fs::create_directories(out);
 
   std::string pattern = (fs::temp_directory_path() / "quillmar-shots-XXXXXX").string();

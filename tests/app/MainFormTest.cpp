@@ -209,12 +209,16 @@ TEST_F(MainFormTest, MenusCarryTheirCaptionsHintsAndStates) {
        "Enter, View, or Change Employee W-2 Information", true},
       {form->PrintW3Company, "W-3 &Company Information",
        "Print W-3 Form (Company Information and W-2 Totals)", true},
-      {form->PrintMailingLabels, "Mailing Labels", "Print Employee Mailing Labels", true},
-      {form->PrintPlainPaperW2s, "W-2 Employee Copies (plain paper)...",
+      {form->PrintMailingLabels, "Mailing &Labels", "Print Employee Mailing Labels", true},
+      {form->PrintPlainPaperW2s, "W-2 Employee Copies (&plain paper)...",
        "Print the employees' Copies B, C and 2 with the form drawn, or one PDF per employee", true},
-      {form->PrintPlainPaperW3, "W-3 for your records (plain paper)",
+      {form->PrintPlainPaperW3, "W-3 for your &records (plain paper)",
        "Print the W-3 with its totals, drawn on plain paper, for the employer's records", true},
-      {form->HelpContentsItem, "&Contents", "Display the help contents screen", false},
+      {form->HelpContentsItem, "&Contents", "Display the help contents screen", true},
+      {form->FileNewYearItem, "New &Year from This File...",
+       "Start next tax year's file with this file's company and employees", false},
+      {form->EditEmployeeList, "Employee &List...",
+       "See every employee with boxes 1 to 6 and the W-3 totals; open one", true},
       {form->HelpSearchItem, "&Search for Help On...", "Search help file for a topic", false},
       {form->HelpHowToUseItem, "&How to Use Help", "Help on using the help system", false},
       {form->HelpAboutItem, "&About...", "Show program information", true},
@@ -227,12 +231,21 @@ TEST_F(MainFormTest, MenusCarryTheirCaptionsHintsAndStates) {
   }
   QStringList menus;
   for (QAction* a : form->menuBar()->actions()) menus << a->text();
-  EXPECT_EQ(menus, (QStringList{"&File", "&Edit", "Print", "&Help"}));
+  EXPECT_EQ(menus, (QStringList{"&File", "&Edit", "&Print", "&Help"}));
+  // The desktop's usual keys.
+  const std::pair<QAction*, const char*> keys[] = {{form->FileNewItem, "Ctrl+N"},
+                                                   {form->FileOpenItem, "Ctrl+O"},
+                                                   {form->PrintW2Employees, "Ctrl+P"},
+                                                   {form->FileExitItem, "Ctrl+Q"},
+                                                   {form->HelpContentsItem, "F1"}};
+  for (const auto& [action, key] : keys) {
+    EXPECT_EQ(action->shortcut().toString(), QString::fromLatin1(key)) << key;
+  }
   EXPECT_EQ(form->SpeedButton1->toolTip(), "New");
   EXPECT_EQ(form->SpeedButton2->toolTip(), "Open");
   EXPECT_EQ(form->SpeedButton4->toolTip(), "Exit");
   EXPECT_EQ(form->SpeedButton5->toolTip(), "Help Contents");
-  EXPECT_FALSE(form->SpeedButton5->isEnabled());
+  EXPECT_TRUE(form->SpeedButton5->isEnabled());
   EXPECT_EQ(form->SpeedButton6->toolTip(), "About");
 }
 
@@ -391,7 +404,10 @@ TEST_F(MainFormTest, TheSsaExportIsOfferedWhileAFileIsOpen) {
   auto holder = TQuillmarFormFile::Create(DataFile("locked.qmr"));
   dialog.answers.push_back(DataFile("locked.qmr"));
   boxes.Answer(MsgOk);
-  form->FileOpenItem->trigger();  // refused: the open file stays open
+  form->FileOpenItem->trigger();  // refused, with the reason: the open file stays open
+  EXPECT_EQ(boxes.Texts().back(),
+            "Cannot open file " + DataFile("locked.qmr") +
+                "\rIt is open in another window of Quillmar or in another program.");
   EXPECT_TRUE(form->FileExportEfw2Item->isEnabled());
   EXPECT_TRUE(form->FileExportStateW2Item->isEnabled());
 }
@@ -675,3 +691,29 @@ TEST_F(MainFormTest, WhatThisBuildLacksIsDisabledAndSaidSoFromTheCommandLine) {
                 "Printing the W-2 forms is not available in this version of Quillmar."});
   EXPECT_TRUE(launcher.calls.empty());
 }
+
+namespace {
+
+TEST_F(MainFormTest, RecentFilesReopenAndAGoneOneSaysSo) {
+  const std::string first = DataFile("first.qmr"), second = DataFile("second.qmr");
+  for (const std::string& path : {first, second}) {
+    MakeCompleteFile(path);
+    dialog.answers.push_back(path);
+    MakeForm()->FileOpen();
+  }
+  auto form = MakeForm();  // the list comes from the registry, the latest first
+  ASSERT_EQ(form->RecentFileItems.size(), 2u);
+  EXPECT_EQ(form->RecentFileItems[0]->text(), "&1 second.qmr");
+  EXPECT_EQ(form->RecentFileItems[1]->statusTip(), QString::fromStdString(first));
+  form->RecentFileItems[1]->trigger();
+  EXPECT_EQ(form->CurrentFileName(), first);
+  EXPECT_EQ(form->RecentFileItems[0]->text(), "&1 first.qmr");
+  std::filesystem::remove(second);
+  boxes.Answer(MsgOk);
+  form->RecentFileItems[1]->trigger();
+  EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{"Cannot open file " + second +
+                                                     "\rThe file does not exist."}));
+  EXPECT_FALSE(std::filesystem::exists(second)) << "a gone file is not made anew";
+}
+
+}  // namespace

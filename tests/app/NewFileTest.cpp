@@ -138,7 +138,7 @@ TEST(W3ScreenFromTheMainWindow, ANewFileHoldsExactlyWhatWasEnteredAfterOk) {
   EXPECT_EQ(w3.ControlNum, 1234);
   EXPECT_EQ(w3.TPSickPayKind, 1);
   EXPECT_EQ(w3.KindOfPayer, 2);
-  EXPECT_EQ(w3.W2Count, 1) << "the blank placeholder employee";
+  EXPECT_EQ(w3.W2Count, 0) << "the blank placeholder is no W-2";
   EXPECT_EQ(w3.Establishment.Str(), "0007");
   EXPECT_EQ(w3.EmployerEIN.Str(), "12-3456789");
   EXPECT_EQ(w3.EmployerName.Str(), "Acme Tools \xe9");

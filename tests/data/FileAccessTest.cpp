@@ -63,7 +63,9 @@ int InChild(Body body) {
 
 TEST_F(FileAccessTest, SecondWriterInThisProcessIsRefused) {
   auto first = Open();
-  EXPECT_EQ(OpenError(path), "Cannot open file " + path);
+  EXPECT_EQ(OpenError(path),
+            "Cannot open file " + path +
+                "\rIt is open in another window of Quillmar or in another program.");
   first.reset();
   // Closed, the file is free again.
   EXPECT_EQ(OpenError(path), "opened");
@@ -92,7 +94,9 @@ TEST_F(FileAccessTest, SecondWriterInAnotherProcessIsRefused) {
   }
   char held = 0;
   ASSERT_EQ(read(toParent[0], &held, 1), 1);
-  EXPECT_EQ(OpenError(path), "Cannot open file " + path);
+  EXPECT_EQ(OpenError(path),
+            "Cannot open file " + path +
+                "\rIt is open in another window of Quillmar or in another program.");
   // A reader is still welcome.
   EXPECT_EQ(FileBytes(path).size(), 1920u);
   ASSERT_EQ(write(toChild[1], "x", 1), 1);
@@ -108,7 +112,7 @@ TEST_F(FileAccessTest, ReadOnlyFileIsRefused) {
   const std::string before = FileBytes(path);
   ASSERT_EQ(chmod(path.c_str(), 0444), 0);
   ASSERT_EQ(chmod(dir.Path().c_str(), 0755), 0);
-  const std::string expected = "Cannot open file " + path;
+  const std::string expected = "Cannot open file " + path + "\rThe file is read-only.";
   if (geteuid() != 0) {
     EXPECT_EQ(OpenError(path), expected);
   } else {
@@ -126,10 +130,21 @@ TEST_F(FileAccessTest, ReadOnlyFileIsRefused) {
 TEST_F(FileAccessTest, FolderOrSpecialFileInItsPlaceIsRefused) {
   const std::string folder = dir.File("folder.qmr");
   std::filesystem::create_directory(folder);
-  EXPECT_EQ(OpenError(folder), "Cannot open file " + folder);
+  EXPECT_EQ(OpenError(folder),
+            "Cannot open file " + folder + "\rIt is a folder or a device, not a file.");
   const std::string fifo = dir.File("pipe.qmr");
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-  EXPECT_EQ(OpenError(fifo), "Cannot open file " + fifo);
+  EXPECT_EQ(OpenError(fifo),
+            "Cannot open file " + fifo + "\rIt is a folder or a device, not a file.");
+  // A file picked from the recent files that is gone is not made anew.
+  const std::string gone = dir.File("gone.qmr");
+  try {
+    TQuillmarFormFile::Open(gone, false);
+    ADD_FAILURE() << "opened";
+  } catch (const QuillmarError& e) {
+    EXPECT_EQ(std::string(e.what()), "Cannot open file " + gone + "\rThe file does not exist.");
+  }
+  EXPECT_FALSE(std::filesystem::exists(gone));
 }
 
 // Refused untouched and left closed; a data file opens; an empty one becomes a new data file.

@@ -1,8 +1,9 @@
 // A whole session on a real X server, as a user has it: Xvfb with the openbox
 // window manager, the real Quillmar program, real key events sent by xdotool.
 // It creates a data file from the command line, fills the W-3 screen from the
-// keyboard, enters two employees on the W-2 screen (one entry refused on the
-// way, with its message), ends the program and reads the records on disk.
+// keyboard, enters three employees on the W-2 screen (one entry refused on the
+// way, with its message), deletes the third, opens the second from the
+// employee list, ends the program and reads the records on disk.
 // What it shows beyond the offscreen tests: the focus coming back after a
 // message box, the window manager's activation, real typing into masks.
 
@@ -162,7 +163,7 @@ std::string ReferenceFile(const fs::path& path) {
   W3Record& w3 = file->WorkRec.w3;
   w3.TaxYear = 2002;
   w3.ControlNum = 77;
-  w3.W2Count = 1;  // counted when the W-3 screen opened: the new file's blank W-2
+  w3.W2Count = 0;  // the new file's blank placeholder is no W-2
   w3.Establishment = "0007";
   w3.EmployerEIN = "12-3456789";
   w3.EmployerName = "Acme Tools";
@@ -196,6 +197,8 @@ std::string ReferenceFile(const fs::path& path) {
   employee("123-45-6780", "Ann", "Baker", 10000000, 620000, 145000);
   EXPECT_TRUE(file->AddNew(kRecTypeW2));
   employee("234-56-7890", "Bob", "Carter", 20000000, 1240000, 290000);
+  file->WorkRec.w2.ControlNum = 5;  // typed after the employee list opened Carter
+  EXPECT_TRUE(file->SaveCurrent(false));
   file.reset();
   return FileBytes(path);
 }
@@ -275,14 +278,48 @@ TEST_F(DesktopSession, TwoEmployeesTypedOnTheScreensReachTheFileByteForByte) {
   WaitActive("W-2/W-3 Update Program");
   Keys("Return");
   WaitActive(kW2Title);
-  // From "Add New" round to the SSN: box 12, Error Check, Close, control number, void.
-  Keys("Tab Tab Tab Tab Tab Tab");
+  // From "Add New" round to the SSN: box 12, Error Check, Delete W-2, Close,
+  // control number, void.
+  Keys("Tab Tab Tab Tab Tab Tab Tab");
   typeEmployee("234567890", "Bob", "Carter", "2000");
-  // From box 2 to Close (47 stops further), which saves with the question.
-  for (int i = 0; i < 47; ++i) Keys("Tab");
-  Keys("space");
+  // A third employee by the button's key, saved on the way back to Carter.
+  Keys("alt+a");
   WaitActive("W-2/W-3 Update Program");
   Keys("Return");
+  WaitActive(kW2Title);
+  // A button's key leaves the focus in box 2: back to the SSN over eleven fields.
+  for (int i = 0; i < 11; ++i) Keys("shift+Tab");
+  typeEmployee("345678901", "Cy", "Dunn", "3000");
+  Keys("alt+p");
+  WaitActive("W-2/W-3 Update Program");
+  Keys("Return");
+  WaitActive(kW2Title);
+  // Next to Dunn, who is deleted after the question.
+  Keys("alt+n");
+  Keys("alt+d");
+  WaitActive("Quillmar");
+  Keys("alt+y");
+  WaitActive(kW2Title);
+  Keys("alt+o");  // Close: Carter, shown after the delete, is unchanged
+  WaitActive("Processing: " + dataFile.string());
+
+  // The employee list: the search finds Carter, Enter opens the W-2 screen
+  // there, where the control number typed reaches Carter's record.
+  Keys("alt+e l");
+  WaitActive("Employee List");
+  Type("carter");
+  Keys("Return");
+  WaitActive(kW2Title);
+  Keys("ctrl+a");
+  Field("5");
+  Keys("alt+o");
+  WaitActive("W-2/W-3 Update Program");
+  Keys("Return");
+  WaitActive("Processing: " + dataFile.string());
+  // F1: the user's guide built into the program (without it a message comes).
+  Keys("F1");
+  WaitActive("Quillmar Help");
+  Keys("Escape");
   WaitActive("Processing: " + dataFile.string());
   Keys("alt+f x");
   ASSERT_TRUE(program_->WaitForExit(std::chrono::seconds(15)))
@@ -290,7 +327,7 @@ TEST_F(DesktopSession, TwoEmployeesTypedOnTheScreensReachTheFileByteForByte) {
 
   const std::string written = FileBytes(dataFile);
   const std::string expected = ReferenceFile(home_.Path() / "reference.qmr");
-  ASSERT_EQ(written.size(), expected.size()) << "header, W-3 and two employees";
+  ASSERT_EQ(written.size(), expected.size()) << "header, W-3 and two employees (the third deleted)";
   for (std::size_t record = 0; record * kRecSize < written.size(); ++record) {
     // Bytes 0 to 7 are the time of the save.
     for (std::size_t i = 8; i < kRecSize; ++i) {

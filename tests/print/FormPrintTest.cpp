@@ -536,3 +536,26 @@ TEST_F(FormPrintTest, W3ByYearValuesInTheirBoxesAndTheMarksOfBoxB) {
     }
   }
 }
+namespace {
+
+// A W-2 with only an address (no SSN, no name, no amount) after ADAMS: no
+// form and no label; "1 ELM" is printed once, for ADAMS.
+TEST_F(FormPrintTest, BlankW2IsNoFormAndNoLabel) {
+  Add("ADAMS");
+  Add("", false, [](W2Record& w2) { w2.SocSecNum = "", w2.FirstName = "", w2.Wages = 0; });
+  const auto streets = [&] {
+    EXPECT_EQ(printer.Pages().size(), 1u);
+    return std::count_if(printer.Pages()[0].texts.begin(), printer.Pages()[0].texts.end(),
+                         [](const RecordedText& t) { return t.text == "1 ELM"; });
+  };
+  setUp.lineUps = {false};
+  PrintW2s();
+  EXPECT_EQ(streets(), 1);
+  printer = RecordingPrinter();
+  printerDialog.Answer(true);
+  fontDialog.Answer(true);
+  PrintEmployeeLabels(*file, printer, printerDialog, fontDialog, 0);
+  EXPECT_EQ(streets(), 1);
+}
+
+}  // namespace

@@ -205,3 +205,25 @@ TEST(SumToW3, DeferredCompensationCodesOfTheYear) {
     EXPECT_EQ(file->W3Rec.w3.TotDefComp, Dollars(c.total)) << c.year;
   }
 }
+
+TEST(SumToW3, ANewFileCountsNoW2AndABlankW2IsSkipped) {
+  ScriptedMessageBoxes boxes;
+  TempDir dir;
+  {
+    auto file = TQuillmarFormFile::Create(dir.File("new.qmr"));  // its blank placeholder
+    SumToW3(*file);
+    EXPECT_EQ(file->W3Rec.w3.W2Count, 0);
+  }
+  TRecordBuffer paid = Blank(kRecTypeW2);
+  paid.w2.SocSecNum = "123-45-6789";
+  paid.w2.Wages = Dollars(10);
+  TRecordBuffer addressOnly = Blank(kRecTypeW2);
+  addressOnly.w2.City = "ERIE";
+  addressOnly.w2.ST1State = "PA";
+  TRecordBuffer amountOnly = Blank(kRecTypeW2);  // no SSN, no name: still counted
+  amountOnly.w2.FedTax = Dollars(2);
+  auto file = TQuillmarFormFile::Create(WriteFile(dir, {paid, addressOnly, amountOnly}));
+  SumToW3(*file);
+  EXPECT_EQ(file->W3Rec.w3.W2Count, 2);
+  EXPECT_EQ(file->W3Rec.w3.TotFedTax, Dollars(2));
+}

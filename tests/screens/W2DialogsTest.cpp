@@ -51,7 +51,8 @@ TEST(FileNavFrame, ButtonsInTabOrderWithNextAsTheDefault) {
   auto* nav = new TFrameFileNav(&window);
   const std::vector<QPushButton*> buttons = {nav->BitBtnIndex, nav->BitBtnFirst, nav->BitBtnPrevs,
                                              nav->BitBtnNext,  nav->BitBtnLast,  nav->BitBtnAddNew};
-  const QStringList captions = {"Pick from Index", "First", "Prevs", "Next", "Last", "Add New"};
+  const QStringList captions = {"Pick from &Index", "&First", "&Prevs", "&Next", "&Last",
+                                "&Add New"};
   for (std::size_t i = 0; i < buttons.size(); ++i) {
     ASSERT_NE(buttons[i], nullptr) << i;
     EXPECT_EQ(buttons[i]->text(), captions[static_cast<int>(i)]);
@@ -79,7 +80,7 @@ TEST(FileNavFrame, ButtonsInTabOrderWithNextAsTheDefault) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
   field->setFocus();
   QTest::keyClick(field, Qt::Key_Return);
-  EXPECT_EQ(pressed, QStringList{"Next"});
+  EXPECT_EQ(pressed, QStringList{"&Next"});
   EXPECT_TRUE(window.isVisible());
 }
 

@@ -74,7 +74,7 @@ TEST_F(W2ScreenTest, EveryFieldSitsInItsBoxInTabOrder) {
       "EditST2StateID",     "EditST2StateWage",  "EditST2StateTax",   "EditST2LocalWage",
       "EditST2LocalTax",    "EditST2LocName",    "BitBtnIndex",       "BitBtnFirst",
       "BitBtnPrevs",        "BitBtnNext",        "BitBtnLast",        "BitBtnAddNew",
-      "BitBtnSetupBox12",   "BitBtnErrorCheck",  "BitBtnClose"};
+      "BitBtnSetupBox12",   "BitBtnErrorCheck",  "BitBtnDeleteW2",    "BitBtnClose"};
   Widget<QLineEdit>(screen, "EditControlNum")->setFocus(Qt::TabFocusReason);
   QStringList order;
   for (int i = 0; i < expected.size(); ++i) {
@@ -166,16 +166,17 @@ TEST_F(W2ScreenTest, ShowsListsButtonsMasksAndColours) {
   }
 
   const TFrameFileNav& nav = *Widget<TFrameFileNav>(screen, "FrameFileNav1");
-  EXPECT_EQ(nav.BitBtnIndex->text(), "Pick from Index");
-  EXPECT_EQ(nav.BitBtnFirst->text(), "First");
-  EXPECT_EQ(nav.BitBtnPrevs->text(), "Prevs");
-  EXPECT_EQ(nav.BitBtnNext->text(), "Next");
-  EXPECT_EQ(nav.BitBtnLast->text(), "Last");
-  EXPECT_EQ(nav.BitBtnAddNew->text(), "Add New");
+  EXPECT_EQ(nav.BitBtnIndex->text(), "Pick from &Index");
+  EXPECT_EQ(nav.BitBtnFirst->text(), "&First");
+  EXPECT_EQ(nav.BitBtnPrevs->text(), "&Prevs");
+  EXPECT_EQ(nav.BitBtnNext->text(), "&Next");
+  EXPECT_EQ(nav.BitBtnLast->text(), "&Last");
+  EXPECT_EQ(nav.BitBtnAddNew->text(), "&Add New");
   EXPECT_TRUE(nav.BitBtnNext->isDefault());
-  EXPECT_EQ(Widget<QPushButton>(screen, "BitBtnSetupBox12")->text(), "Box 12");
-  EXPECT_EQ(Widget<QPushButton>(screen, "BitBtnErrorCheck")->text(), "Error Check");
-  EXPECT_EQ(Widget<QPushButton>(screen, "BitBtnClose")->text(), "Close");
+  EXPECT_EQ(Widget<QPushButton>(screen, "BitBtnSetupBox12")->text(), "Box &12");
+  EXPECT_EQ(Widget<QPushButton>(screen, "BitBtnErrorCheck")->text(), "Error &Check");
+  EXPECT_EQ(Widget<QPushButton>(screen, "BitBtnClose")->text(), "Cl&ose");
+  EXPECT_EQ(Widget<QPushButton>(screen, "BitBtnDeleteW2")->text(), "&Delete W-2");
 
   // The blank record: the masks show their literals with blanks as spaces.
   EXPECT_EQ(Widget<QLineEdit>(screen, "MaskEditSocSecNum")->displayText(), "   -  -    ");
@@ -747,6 +748,35 @@ TEST_F(W2ScreenTest, TheMedicareWageBaseLimitsBox5WhenTheYearHasOne) {
   TypeAndLeave(Widget<QLineEdit>(again, "EditWages"), "1000");
   EXPECT_EQ(Shown(Widget<QLineEdit>(again, "EditMedWage")), "1000.00");
   EXPECT_EQ(Shown(Widget<QLineEdit>(again, "EditMedTax")), "14.50");
+}
+
+}  // namespace
+
+namespace {
+
+// At 1024 x 768 the form is small: every caption still ends above the fields
+// of its box, descenders included, and every field carries its box's name.
+TEST_F(W2ScreenTest, AtTenTwentyFourByGSevenSixtyEightNoCaptionReachesItsFields) {
+  TFormW2& screen = Open();
+  screen.FitToWorkArea(QRect(0, 0, 1024, 768));
+  const TFormCanvas& canvas = *Widget<TFormCanvas>(screen, "Canvas");
+  ASSERT_LT(canvas.Scale(), 130.0);
+  QFont caption(QStringLiteral("Liberation Sans"));
+  caption.setPixelSize(canvas.CaptionPixelSize());
+  const int captionBottom = QFontMetrics(caption).height();
+  for (const W2LayoutRow& row : W2Layout()) {
+    if (*row.widget == '\0' || row.line <= 1) continue;  // the top row's captions stand beside
+    const QWidget* field = Widget<QWidget>(screen, row.widget);
+    const QRect box = canvas.ToWidget(*W2BoxRect(row.box));
+    EXPECT_LE(box.top() + 1 + captionBottom, field->geometry().top()) << row.widget;
+    EXPECT_FALSE(field->accessibleName().isEmpty()) << row.widget;
+  }
+  EXPECT_EQ(Widget<QLineEdit>(screen, "EditWages")->accessibleName(),
+            "Box 1 Wages, tips, other compensation");
+  for (const char* button : {"BitBtnErrorCheck", "BitBtnDeleteW2", "BitBtnClose"}) {
+    const auto* b = Widget<QPushButton>(screen, button);
+    EXPECT_GE(b->width(), b->sizeHint().width() - 8) << button << ": its caption is cut";
+  }
 }
 
 }  // namespace

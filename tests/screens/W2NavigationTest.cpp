@@ -442,3 +442,38 @@ TEST_F(W2NavigationTest, ErrorCheckWithoutACheckSaysSoAndChangesNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(W2NavigationTest, AnUntouchedNewEmployeeWithTheStateDefaultIsDroppedSilently) {
+  SetEmployer(2001, "NY", "NY-1");  // the screen fills state line 1 of a new W-2
+  AddThree();
+  const std::int64_t size = file->Size();
+  Open();
+  Click(Nav().BitBtnAddNew);
+  EXPECT_TRUE(form->FormCloseQuery());
+  EXPECT_TRUE(boxes.Shown().empty());  // neither the SSN question nor the save question
+  EXPECT_EQ(file->Size(), size);
+}
+
+TEST_F(W2NavigationTest, DeleteAsksNamingTheEmployeeAndShowsTheNextInItsPlace) {
+  AddThree();
+  TFormW2& screen = Open();  // Young, the first in file order
+  boxes.Answer(MsgNo);
+  Click(Widget<QPushButton>(screen, "BitBtnDeleteW2"));
+  ASSERT_EQ(boxes.Texts(),
+            Texts{"Delete the W-2 of Zoe Young (300-00-0003) from this file?\r\rIt cannot be "
+                  "brought back. A W-2 that was issued to the employee is kept and marked Void "
+                  "instead."});
+  EXPECT_EQ(boxes.Shown()[0].buttons, MsgYes | MsgNo);
+  EXPECT_EQ(file->NameIndex().Count(), 3);
+  boxes.Clear();
+  boxes.Answer(MsgYes);
+  Click(Widget<QPushButton>(screen, "BitBtnDeleteW2"));
+  EXPECT_EQ(file->NameIndex().Count(), 2);
+  EXPECT_EQ(ShownName(), "Mills");  // the last record took the place
+  Click(Nav().BitBtnLast);
+  EXPECT_EQ(ShownName(), "Adams");
+}
+
+}  // namespace
