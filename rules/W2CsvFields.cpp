@@ -7,10 +7,11 @@
 #include "platform/AsciiText.h"
 #include "rules/Box12Codes.h"
 #include "rules/QuietEntryChecks.h"
+#include "rules/TippedOccupations.h"
 
 namespace {
 
-using K = W2FieldKind;
+using K = CsvCellKind;
 
 #define W2_AT(member) offsetof(W2Record, member)
 #define W2_TEXT(member) offsetof(W2Record, member), decltype(W2Record::member)::Capacity
@@ -18,7 +19,7 @@ using K = W2FieldKind;
 #define BOX12_AMOUNT(line) \
   offsetof(W2Record, Box12) + (line) * sizeof(Box12Entry) + offsetof(Box12Entry, Amount), 0
 
-const std::array<W2CsvField, 55> kFields = {{
+const std::array<W2CsvField, 58> kFields = {{
     {"ControlNum", "Control number", K::Integer, W2_AT(ControlNum), 0,
      "controlnumber|controlno|boxa|control"},
     {"Void", "Void", K::Flag, W2_AT(Void), 0, "void|voided"},
@@ -29,6 +30,7 @@ const std::array<W2CsvField, 55> kFields = {{
     {"MiddleInitial", "Middle initial", K::Text, W2_TEXT(MiddleInitial),
      "middleinitial|mi|middle|middlename|initial"},
     {"LastName", "Last name", K::Text, W2_TEXT(LastName), "lastname|last|lname|surname|familyname"},
+    {"Suffix", "Suffix", K::Text, W2_TEXT(Suffix), "suffix|namesuffix|suff|generation"},
     {"Suite", "Suite", K::Text, W2_TEXT(Suite),
      "suite|apt|apartment|address2|addressline2|unit|suiteapt"},
     {"StreetPOB", "Street", K::Text, W2_TEXT(StreetPOB),
@@ -95,6 +97,12 @@ const std::array<W2CsvField, 55> kFields = {{
      "box14line3label|box14clabel|box14label|box14description|box14other|14clabel"},
     {"Box14cAmount", "Box 14 line 3 amount", K::Amount, W2_AT(Box14cAmount), 0,
      "box14line3amount|box14camount|box14amount|box14|14camount"},
+    {"TipCodes[0]", "Box 14b tipped occupation code 1", K::TipCode, W2_AT(TipCodes[0]),
+     ShortString<3>::Capacity,
+     "box14btippedoccupationcode1|box14b|tippedoccupationcode|tipcode|occupationcode|box14bcode1"},
+    {"TipCodes[1]", "Box 14b tipped occupation code 2", K::TipCode, W2_AT(TipCodes[1]),
+     ShortString<3>::Capacity,
+     "box14btippedoccupationcode2|box14b|tippedoccupationcode|tipcode|occupationcode|box14bcode2"},
     {"ST1State", "Box 15 State (line 1)", K::State, W2_AT(ST1State), 0,
      "box15stateline1|box15state|box15|state1|st1state|workstate|taxstate|state"},
     {"ST1StateID", "Box 15 Employer's state ID number (line 1)", K::Text, W2_TEXT(ST1StateID),
@@ -313,6 +321,22 @@ std::optional<std::string> ReadW2Cell(const W2CsvField& field, const std::string
       SetShortText(w2, field.Offset, text);
       return std::nullopt;
     }
+    case K::TipCode: {
+      const std::string text = TrimText(cell);
+      if (text.empty()) {
+        SetShortText(w2, field.Offset, text);
+        return std::nullopt;
+      }
+      if (TippedOccupationsOfYear(taxYear).empty())
+        return std::string(field.Caption) + " " + CellQuote(cell) +
+               ": box 14b holds tipped occupation codes from tax year 2026 on";
+      const std::string code = TipCodeOfEntry(text, taxYear);
+      if (code != "000" && FindTippedOccupation(code, taxYear) == nullptr)
+        return std::string(field.Caption) + " " + CellQuote(cell) +
+               " is not a tipped occupation code of " + std::to_string(taxYear);
+      SetShortText(w2, field.Offset, code);
+      return std::nullopt;
+    }
   }
   return std::nullopt;
 }
@@ -330,6 +354,7 @@ std::string W2CellText(const W2CsvField& field, const W2Record& w2) {
     case K::Country:
       return w2.Country.Str();
     case K::Text:
+    case K::TipCode:
       return ShortText(w2, field.Offset, field.Capacity);
     case K::State:
       return ShortText(w2, field.Offset, 2);

@@ -4,9 +4,9 @@
 // names the import recognises, and how a cell is read into the record (by
 // the entry rules of the W-2 screen) and written out again.
 //
-// Box 14b of the 2026 form (the Treasury tipped occupation codes) has no
-// place in the record yet, so it is no column; the three box 14 lines are
-// the record's Box14a..c label and amount.
+// The three box 14 lines are the record's Box14a..c label and amount (box
+// 14a from 2026); box 14b's two tipped occupation codes are columns of their
+// own.
 
 #include <cstddef>
 #include <cstdint>
@@ -17,7 +17,7 @@
 
 #include "data/W2Record.h"
 
-enum class W2FieldKind {
+enum class CsvCellKind {
   Integer,    // box a
   Flag,       // Void and the three box 13 check boxes: X or empty
   Ssn,        // read as text, kept as 999-99-9999
@@ -27,6 +27,7 @@ enum class W2FieldKind {
   Amount,     // the amount rule of the screen, after "$" and thousands commas
   Box12Code,  // one or two letters by the tax year
   State,      // a state line's abbreviation, or empty
+  TipCode,    // box 14b: a tipped occupation code of the year (or its title), or empty
 };
 
 struct W2CsvField {
@@ -34,7 +35,7 @@ struct W2CsvField {
   const char* Member;
   // The header the export writes and the mapping step shows.
   const char* Caption;
-  W2FieldKind Kind;
+  CsvCellKind Kind;
   // Where the field lives in the record; for a box 12 code the Box12Entry.
   std::size_t Offset;
   // The characters a text field holds.
