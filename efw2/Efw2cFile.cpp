@@ -177,6 +177,9 @@ std::string Efw2cFile::Rcw(const EmployeeCorrection& e, const std::string& rw, c
     CleanName(e.filed.FirstName.Str(), first);
     CleanName(e.filed.MiddleInitial.Str(), middle);
     CleanName(e.filed.LastName.Str(), last);
+    std::string filedSuffix;
+    CleanName(e.filed.Suffix.Str(), filedSuffix);
+    if (!TrimRight(filedSuffix).empty()) last = TrimRight(last) + " " + TrimRight(filedSuffix);
     Put(r, rcw::OriginalFirst, first);
     Put(r, rcw::OriginalMiddle, middle);
     Put(r, rcw::OriginalLast, last);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "data/EntryRules.h"
+#include "forms/W2Geometry.h"
 
 // The layout follows the W-2 print positions: the text of an item starts at
 // column c and line l of the grid, and on screen the item's field has its
@@ -299,6 +300,8 @@ const W2LayoutRow* W2RowOfWidget(std::string_view widget) {
 }
 
 std::string W2Text(W2Field field, const W2Record& w2, const W3Record& w3) {
+  // The items of later forms have no row of the 2001 table.
+  if (field > W2Field::Count) return W2ExtraText(field, w2);
   const W2FieldAccess& access = W2Row(field).access;
   return access.text != nullptr ? access.text(w2, w3) : std::string();
 }

@@ -182,7 +182,7 @@ const W2LayoutRow& W2Row(W2Field field);
 const W2LayoutRow* W2RowOfWidget(std::string_view widget);
 
 // The text of a Text item: the record's text (EmployerState with the ZIP code
-// after two spaces).
+// after two spaces); for the items after Count, their text (W2ExtraText).
 std::string W2Text(W2Field field, const W2Record& w2, const W3Record& w3);
 // The same for an item of the W-2 record.
 std::string W2Text(W2Field field, const W2Record& w2);

@@ -19,7 +19,7 @@ constexpr double kPad = 0.4;
 constexpr double kTextLines = 1.0;
 
 constexpr double kMoneyRowLines = 2.5;
-constexpr double kBox14RowLines = 3.5;
+constexpr double kBox14RowLines = 4.4;  // three lines of 14 (14a), then 14b
 constexpr double kStateRowLines = 1.8;
 
 const char* const kPreviously = "Previously reported";
@@ -167,6 +167,13 @@ PlainW2cLayout MakeW2c() {
           l.cells.push_back({amount, -1, column, PlainItemKind::Amount,
                              Rect(c + 7.5, top, kHalf - 7.5 - 2 * kPad, kTextLines), GridRect{}});
           top += 0.85;
+        }
+        // Box 14b of 2026 on: the two tipped occupation codes, after their caption.
+        l.labels.push_back({Rect(c, top, 3, kTextLines), "14b"});
+        for (int i = 0; i < 2; ++i) {
+          l.cells.push_back({offsetof(W2Record, TipCodes) + i * sizeof(ShortString<3>), -1, column,
+                             PlainItemKind::Text, Rect(c + 3 + 4 * i, top, 3.5, kTextLines),
+                             GridRect{}});
         }
       }
     }

@@ -102,7 +102,9 @@ std::string Joined(std::initializer_list<std::string> parts, const char* separat
 }
 
 std::string NameOf(const W2Record& w2) {
-  return Joined({w2.FirstName.Str(), w2.MiddleInitial.Str(), w2.LastName.Str()}, " ");
+  return Joined(
+      {EmployeeFirstNameAndInitial(w2), W2Text(W2Field::LastName, w2), W2Text(W2Field::Suffix, w2)},
+      " ");
 }
 
 std::string TownLine(const W2Record& w2) {
