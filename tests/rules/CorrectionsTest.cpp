@@ -90,6 +90,16 @@ TEST(Corrections, EachSituationCallsForItsCorrection) {
        EmployeeChange::Changed,
        Correction::EmployeeW2cOnly,
        {"14 Other, line 1"}},
+      {"suffix of box e: a name correction",
+       [](W2Record& w) { w.Suffix = "JR"; },
+       EmployeeChange::Changed,
+       Correction::W2cWithSsa,
+       {"h Employee's suffix"}},
+      {"box 14b code of 2026 only",
+       [](W2Record& w) { w.TipCodes[1] = "101"; },
+       EmployeeChange::Changed,
+       Correction::EmployeeW2cOnly,
+       {"14b Tipped occupation code 2"}},
       {"safe harbor: $100 and $25 exactly",
        [](W2Record& w) {
          w.Wages += Money("100");
