@@ -115,8 +115,10 @@ class DesktopSession : public ::testing::Test {
   // Waits until the window with this title is the active one; a short pause
   // after that lets its focus settle, as a person's eye would.
   // A step that does not come ends the session at once (the exception fails the test).
+  // The limit is generous: with the whole suite running on two cores the
+  // program's first window can take more than ten seconds to come.
   static void WaitActive(const std::string& title) {
-    if (!WaitUntil([&] { return ActiveWindow() == title; }, std::chrono::seconds(10))) {
+    if (!WaitUntil([&] { return ActiveWindow() == title; }, std::chrono::seconds(30))) {
       if (const char* shots = std::getenv("QUILLMAR_SESSION_SHOTS")) {
         std::system(("import -window root '" + std::string(shots) + "/failed.png'").c_str());
       }
