@@ -14,7 +14,6 @@
 #include "efw2/Efw2Rules.h"
 #include "efw2/Efw2States.h"
 #include "efw2/Efw2WageFile.h"
-#include "forms/W2FormPicture.h"
 #include "platform/AtomicFile.h"
 #include "platform/CodePage.h"
 #include "platform/MessageBoxes.h"
