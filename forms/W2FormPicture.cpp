@@ -327,6 +327,7 @@ void W2SetAmount(W2Field field, W2Record& w2, Currency amount) {
 }
 
 void W2StoreText(W2Field field, W2Record& w2, const std::string& text) {
+  if (field > W2Field::Count) return W2StoreExtraText(field, w2, text);
   if (const auto store = W2Row(field).access.store) store(w2, text);
 }
 

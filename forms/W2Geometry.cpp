@@ -232,6 +232,22 @@ std::string LastFourOfSsn(const std::string& ssn) {
   return "XXX-XX-" + digits.substr(digits.size() - 4);
 }
 
+void W2StoreExtraText(W2Field field, W2Record& w2, const std::string& text) {
+  switch (field) {
+    case W2Field::Suffix:
+      w2.Suffix = text;
+      break;
+    case W2Field::TipCode1:
+      w2.TipCodes[0] = text;
+      break;
+    case W2Field::TipCode2:
+      w2.TipCodes[1] = text;
+      break;
+    default:
+      break;
+  }
+}
+
 std::string W2ExtraText(W2Field field, const W2Record& w2) {
   switch (field) {
     case W2Field::Suffix:

@@ -123,3 +123,5 @@ std::string LastFourOfSsn(const std::string& ssn);
 // (use W2Amount): for the items that are not rows of the W-2 table, the
 // suffix and the two box 14b codes.
 std::string W2ExtraText(W2Field field, const W2Record& w2);
+// Stores one of those items (cut to its capacity).
+void W2StoreExtraText(W2Field field, W2Record& w2, const std::string& text);

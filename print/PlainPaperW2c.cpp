@@ -108,13 +108,14 @@ std::string NameOf(const W2Record& w2) {
 }
 
 std::string TownLine(const W2Record& w2) {
-  if (!w2.Country.Empty() && w2.Zip.Empty()) {
-    const std::string country = CountryName(w2.Country.Str());
-    return Joined({w2.City.Str(), w2.AddrState.Str(), w2.PostCode.Str(),
-                   country.empty() ? w2.Country.Str() : country},
+  const std::string city = W2Text(W2Field::City, w2), state = W2Text(W2Field::AddrState, w2);
+  const std::string zip = W2Text(W2Field::Zip, w2), code = W2Text(W2Field::Country, w2);
+  if (!TrimText(code).empty() && TrimText(zip).empty()) {
+    const std::string country = CountryName(code);
+    return Joined({city, state, W2Text(W2Field::PostCode, w2), country.empty() ? code : country},
                   ", ");
   }
-  return Joined({w2.City.Str(), Joined({w2.AddrState.Str(), w2.Zip.Str()}, "  ")}, ", ");
+  return Joined({city, Joined({state, zip}, "  ")}, ", ");
 }
 
 // The W-2 of the employee's names and address on the W-2c.
@@ -276,17 +277,17 @@ std::string W2cHeadText(W2cHead what, const W2cForm& form, const W3Record& w3) {
     case W2cHead::YearAndForm:
       return (w3.TaxYear > 0 ? std::to_string(w3.TaxYear) : std::string()) + " / W-2";
     case W2cHead::CorrectSsn:
-      return TrimText(w2.SocSecNum.Str());
+      return TrimText(W2Text(W2Field::SocSecNum, w2));
     case W2cHead::SsnOrNameCheck:
       return e.SsnCorrected() || e.NameCorrected() ? "X" : "";
     case W2cHead::PreviousSsn:
-      return e.SsnCorrected() ? TrimText(e.filed.SocSecNum.Str()) : "";
+      return e.SsnCorrected() ? TrimText(W2Text(W2Field::SocSecNum, e.filed)) : "";
     case W2cHead::PreviousName:
       return e.NameCorrected() ? NameOf(e.filed) : "";
     case W2cHead::CorrectName:
       return NameOf(w2);
     case W2cHead::AddressStreet:
-      return Joined({w2.Suite.Str(), w2.StreetPOB.Str()}, ", ");
+      return EmployeeSuiteAndStreet(w2);
     case W2cHead::AddressTown:
       return TownLine(w2);
   }

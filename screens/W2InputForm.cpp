@@ -626,13 +626,22 @@ void TFormW2::ArrangeForYear() {
   }
 }
 
+namespace {
+
+// The box 14b code of the screen's first or second code field.
+W2Field TipCodeField(std::size_t index) {
+  return index == 0 ? W2Field::TipCode1 : W2Field::TipCode2;
+}
+
+}  // namespace
+
 void TFormW2::ShowYearFields() {
   const W2Record& w2 = W2();
-  if (EditSuffix != nullptr) EditSuffix->setText(FromRecordText(w2.Suffix.Str()));
+  if (EditSuffix != nullptr) EditSuffix->setText(FromRecordText(W2Text(W2Field::Suffix, w2)));
   if (!Line(W2Field::AdvEIC)->isEnabled()) Line(W2Field::AdvEIC)->clear();
   for (std::size_t i = 0; i < tipCodes_.size(); ++i) {
     if (tipCodes_[i] == nullptr) continue;
-    const std::string code = w2.TipCodes[i].Str();
+    const std::string code = W2Text(TipCodeField(i), w2);
     const TippedOccupation* known = FindTippedOccupation(code, W3().TaxYear);
     std::string shown = code;
     if (known != nullptr) shown += " " + std::string(known->title);
@@ -641,7 +650,7 @@ void TFormW2::ShowYearFields() {
   }
 }
 
-void TFormW2::SuffixExit() { W2().Suffix = TrimText(FieldText(EditSuffix)); }
+void TFormW2::SuffixExit() { W2StoreText(W2Field::Suffix, W2(), TrimText(FieldText(EditSuffix))); }
 
 void TFormW2::TipCodeExit(int index) {
   QComboBox* combo = tipCodes_[static_cast<std::size_t>(index)];
@@ -656,9 +665,9 @@ void TFormW2::TipCodeExit(int index) {
     RejectField(combo);
     return;
   }
-  ShortString<3>& stored = W2().TipCodes[static_cast<std::size_t>(index)];
-  const bool changed = stored.Str() != code;
-  stored = code;
+  const W2Field field = TipCodeField(static_cast<std::size_t>(index));
+  const bool changed = W2Text(field, W2()) != code;
+  W2StoreText(field, W2(), code);
   if (!TipRulesAccept(static_cast<int>(TipFinding::Part::Box14b), combo, changed)) return;
   ShowYearFields();
 }
