@@ -161,6 +161,15 @@ void TMainForm::BuildMenu() {
                             "Start next tax year's file with this file's company and employees",
                             &TMainForm::FileNewYearClick);
   FileNewYearItem->setEnabled(false);
+  // The groups: the employees in and out, the files for the SSA and the
+  // states, what was filed and its corrections.
+  file->addSeparator();
+  FileImportEmployeesItem =
+      AddItem(file, "Import Employees...", "Add or update employees from a spreadsheet (CSV file)",
+              &TMainForm::FileImportEmployeesClick);
+  FileExportEmployeesItem = AddItem(file, "Export Employees (CSV)...",
+                                    "Write every W-2 with every field to a spreadsheet (CSV file)",
+                                    &TMainForm::FileExportEmployeesClick);
   file->addSeparator();
   FileExportEfw2Item =
       AddItem(file, "Export for SSA (EFW2)...",
@@ -171,6 +180,7 @@ void TMainForm::BuildMenu() {
       AddItem(file, "Export State W-2 File...", "Write one state's W-2s to a file for that state",
               &TMainForm::FileExportStateW2Click);
   FileExportStateW2Item->setEnabled(false);
+  file->addSeparator();
   FileMarkFiledItem = AddItem(file, "Mark as Filed...",
                               "Keep the W-2s and the W-3 as filed on paper; later changes are "
                               "corrections",
@@ -186,12 +196,6 @@ void TMainForm::BuildMenu() {
               &TMainForm::FileMarkCorrectionsFiledClick);
   for (QAction* a : {FileMarkFiledItem, FileExportEfw2cItem, FileMarkCorrectionsFiledItem})
     a->setEnabled(false);
-  FileImportEmployeesItem =
-      AddItem(file, "Import Employees...", "Add or update employees from a spreadsheet (CSV file)",
-              &TMainForm::FileImportEmployeesClick);
-  FileExportEmployeesItem = AddItem(file, "Export Employees (CSV)...",
-                                    "Write every W-2 with every field to a spreadsheet (CSV file)",
-                                    &TMainForm::FileExportEmployeesClick);
   file->addSeparator();
   FileExitItem = AddItem(file, "E&xit", "Exit this application", &TMainForm::FileExit);
   FileExitItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));

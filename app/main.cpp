@@ -2,6 +2,7 @@
 
 #include "app/Main.h"
 
+#include <QScreen>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -83,6 +84,12 @@ int main(int argc, char* argv[]) {
     preview.SetParent(&window);
     launcher.SetReportWindow(&errorReport);
     window.UpdateLaunchItems();
+    // In the middle of the screen from the start: the boxes shown at start-up
+    // (a file on the command line) centre on it before the window manager
+    // would have placed it.
+    if (const QScreen* screen = window.screen()) {
+      window.move(screen->availableGeometry().center() - window.rect().center());
+    }
     window.show();
     result = app.exec();
     launcher.SetReportWindow(nullptr);
