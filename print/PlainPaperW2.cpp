@@ -39,22 +39,6 @@ constexpr double kCaptionStep = 0.55;  // lines between the lines of a caption
 const std::string kFormTitle = "Form W-2 Wage and Tax Statement";
 const std::string kDepartment = "Department of the Treasury - Internal Revenue Service";
 
-int PenWidth(const PrinterCaps& caps) { return std::max(1, caps.logPixelsX / 150); }
-
-// A text cut to what fits into `width` pixels in the current font.
-std::string CutTo(IPrinterDevice& printer, const std::string& text, int width) {
-  if (printer.TextWidth(text) <= width) return text;
-  int fit = 0;
-  if (!printer.FitCount(text, std::max(0, width), fit)) {
-    // Without a fit count, shorten until it fits.
-    std::string cut = text;
-    while (!cut.empty() && printer.TextWidth(cut) > width) cut.pop_back();
-    return cut;
-  }
-  return text.substr(0,
-                     static_cast<std::size_t>(std::clamp(fit, 0, static_cast<int>(text.size()))));
-}
-
 std::string Amount(Currency value) {
   // Zero (less than half a cent) and negative amounts leave the box blank.
   if (value < 0 || BelowHalfCent(value)) return "";
@@ -70,21 +54,9 @@ void DrawCaption(IPrinterDevice& printer, const PlainFormGeometry& g, const Form
     const std::size_t end = std::min(box.caption.find('\n', start), box.caption.size());
     const std::string part = box.caption.substr(start, end - start);
     printer.TextOut(x, g.Y(box.rect.line + kCaptionTop + line * kCaptionStep),
-                    CutTo(printer, part, r.right - x));
+                    CutToWidth(printer, part, r.right - x));
     start = end + 1;
   }
-}
-
-void DrawBoxes(IPrinterDevice& printer, const PlainFormGeometry& g,
-               const std::vector<FormBox>& boxes, const std::vector<FormBox>& labels) {
-  const int pen = PenWidth(printer.Caps());
-  for (const FormBox& box : boxes) {
-    const DeviceRect r = ToDevice(g, box.rect);
-    printer.DrawRectangle(r.left, r.top, r.right, r.bottom, pen);
-  }
-  printer.SetFont(PlainCaptionFont());
-  for (const FormBox& box : boxes) DrawCaption(printer, g, box);
-  for (const FormBox& label : labels) DrawCaption(printer, g, label);
 }
 
 // A text from the rectangle's left edge, or an amount to its right edge; cut
@@ -92,7 +64,7 @@ void DrawBoxes(IPrinterDevice& printer, const PlainFormGeometry& g,
 void DrawItem(IPrinterDevice& printer, const DeviceRect& r, const std::string& text,
               bool rightAligned) {
   if (text.empty()) return;
-  const std::string shown = CutTo(printer, text, r.right - r.left);
+  const std::string shown = CutToWidth(printer, text, r.right - r.left);
   const int x = rightAligned ? r.right - printer.TextWidth(shown) : r.left;
   printer.TextOut(x, r.top, shown);
 }
@@ -156,7 +128,7 @@ void DrawCutLine(IPrinterDevice& printer) {
   const int y = static_cast<int>(std::lround(kHalfSheetInches * caps.logPixelsY)) - border.y;
   const int dash = caps.logPixelsX / 10;
   const int gap = caps.logPixelsX / 20;
-  const int pen = PenWidth(caps);
+  const int pen = PlainPenWidth(caps);
   for (int x = 0; x < caps.pageWidth; x += dash + gap) {
     printer.DrawLine(x, y, std::min(x + dash, caps.pageWidth), y, pen);
   }
@@ -241,6 +213,20 @@ DeviceRect ToDevice(const PlainFormGeometry& g, const GridRect& rect) {
                     g.Y(rect.line + rect.lines)};
 }
 
+int PlainPenWidth(const PrinterCaps& caps) { return std::max(1, caps.logPixelsX / 150); }
+
+void DrawPlainBoxes(IPrinterDevice& printer, const PlainFormGeometry& g,
+                    const std::vector<FormBox>& boxes, const std::vector<FormBox>& labels) {
+  const int pen = PlainPenWidth(printer.Caps());
+  for (const FormBox& box : boxes) {
+    const DeviceRect r = ToDevice(g, box.rect);
+    printer.DrawRectangle(r.left, r.top, r.right, r.bottom, pen);
+  }
+  printer.SetFont(PlainCaptionFont());
+  for (const FormBox& box : boxes) DrawCaption(printer, g, box);
+  for (const FormBox& label : labels) DrawCaption(printer, g, label);
+}
+
 std::string PlainItemText(const PlainW2Item& item, const W2Record& w2, const W3Record& w3) {
   if (item.field > W2Field::Count) return W2ExtraText(item.field, w2);
   switch (item.field) {
@@ -284,8 +270,8 @@ std::string PlainItemText(const PlainW2Item& item, const W2Record& w2, const W3R
 void DrawPlainW2(IPrinterDevice& printer, const PlainW2Layout& layout, const W2Record& w2,
                  const W3Record& w3, const PlainCopy& copy, int sheetHalf) {
   const PlainFormGeometry g(printer.Caps(), layout.left, layout.top, layout.right, sheetHalf);
-  DrawBoxes(printer, g, layout.boxes, layout.labels);
-  const int pen = PenWidth(printer.Caps());
+  DrawPlainBoxes(printer, g, layout.boxes, layout.labels);
+  const int pen = PlainPenWidth(printer.Caps());
   if (layout.shadedBox >= 0)
     DrawShading(printer,
                 ToDevice(g, layout.boxes.at(static_cast<std::size_t>(layout.shadedBox)).rect));
@@ -302,7 +288,7 @@ void DrawPlainW2(IPrinterDevice& printer, const PlainW2Layout& layout, const W2R
       std::string text = PlainItemText(item, w2, w3);
       if (item.field == W2Field::SocSecNum && copy.lastFourOfSsn) text = LastFourOfSsn(text);
       if (centred) {
-        const std::string shown = CutTo(printer, text, r.right - r.left);
+        const std::string shown = CutToWidth(printer, text, r.right - r.left);
         printer.TextOut((r.left + r.right - printer.TextWidth(shown)) / 2, r.top, shown);
         continue;
       }
@@ -472,7 +458,7 @@ bool PrintPlainPaperW3(IPrinterDevice& printer, const W3Record& w3) {
   }
   DrawTextAt(printer, Bold(sans, 10), g.X(left), g.Y(top - 1.8),
              "For the employer's records; do not file");
-  DrawBoxes(printer, g, layout.boxes, {});
+  DrawPlainBoxes(printer, g, layout.boxes, {});
   // One pass per font: a printer measures each font anew when it changes.
   for (const PlainItemKind kind : {PlainItemKind::Text, PlainItemKind::Amount}) {
     printer.SetFont(kind == PlainItemKind::Text ? PlainTextFont() : PlainAmountFont());

@@ -60,6 +60,14 @@ struct DeviceRect {
 };
 DeviceRect ToDevice(const PlainFormGeometry& geometry, const GridRect& rect);
 
+// The width of a drawn form's lines: a hundred-and-fiftieth of an inch, at
+// least one pixel.
+int PlainPenWidth(const PrinterCaps& caps);
+// The outlines of `boxes`, then the captions of `boxes` and `labels` (lines
+// split at "\n", each cut at its box's right edge) in the caption font.
+void DrawPlainBoxes(IPrinterDevice& printer, const PlainFormGeometry& g,
+                    const std::vector<FormBox>& boxes, const std::vector<FormBox>& labels);
+
 // The text a W-2 item shows: the joined texts of the layout, amounts as
 // "%4.2f" (nothing for zero or a negative amount), "X" for a check box that
 // is set, box 12 codes of one or two letters.

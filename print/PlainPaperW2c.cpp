@@ -5,66 +5,27 @@
 
 #include "data/EntryRules.h"
 #include "platform/MessageBoxes.h"
+#include "print/PrintReport.h"
 #include "rules/KindOfPayer.h"
 
 namespace {
 
-constexpr double kCaptionPad = 0.15;
-constexpr double kCaptionTop = 0.1;
-constexpr double kCaptionStep = 0.55;
 constexpr std::size_t kBox12Lines = 4;
 
 const std::string kW2cTitle = "Form W-2c Corrected Wage and Tax Statement";
 const std::string kW3cTitle = "Form W-3c Transmittal of Corrected Wage and Tax Statements";
 const std::string kDepartment = "Department of the Treasury - Internal Revenue Service";
 
-int PenWidth(const PrinterCaps& caps) { return std::max(1, caps.logPixelsX / 150); }
-
-std::string CutTo(IPrinterDevice& printer, const std::string& text, int width) {
-  if (printer.TextWidth(text) <= width) return text;
-  std::string cut = text;
-  while (!cut.empty() && printer.TextWidth(cut) > width) cut.pop_back();
-  return cut;
-}
-
-void DrawCaptions(IPrinterDevice& printer, const PlainFormGeometry& g,
-                  const std::vector<FormBox>& boxes) {
-  for (const FormBox& box : boxes) {
-    if (box.caption.empty()) continue;
-    const DeviceRect r = ToDevice(g, box.rect);
-    const int x = g.X(box.rect.col + kCaptionPad);
-    std::size_t start = 0;
-    for (int line = 0; start <= box.caption.size(); ++line) {
-      const std::size_t end = std::min(box.caption.find('\n', start), box.caption.size());
-      printer.TextOut(x, g.Y(box.rect.line + kCaptionTop + line * kCaptionStep),
-                      CutTo(printer, box.caption.substr(start, end - start), r.right - x));
-      start = end + 1;
-    }
-  }
-}
-
-void DrawBoxes(IPrinterDevice& printer, const PlainFormGeometry& g,
-               const std::vector<FormBox>& boxes, const std::vector<FormBox>& labels) {
-  const int pen = PenWidth(printer.Caps());
-  for (const FormBox& box : boxes) {
-    const DeviceRect r = ToDevice(g, box.rect);
-    printer.DrawRectangle(r.left, r.top, r.right, r.bottom, pen);
-  }
-  printer.SetFont(PlainCaptionFont());
-  DrawCaptions(printer, g, boxes);
-  DrawCaptions(printer, g, labels);
-}
-
 void DrawItem(IPrinterDevice& printer, const DeviceRect& r, const std::string& text,
               PlainItemKind kind) {
   if (kind == PlainItemKind::Check) {
-    printer.DrawRectangle(r.left, r.top, r.right, r.bottom, PenWidth(printer.Caps()));
+    printer.DrawRectangle(r.left, r.top, r.right, r.bottom, PlainPenWidth(printer.Caps()));
     if (!text.empty())
       printer.TextOut((r.left + r.right - printer.TextWidth(text)) / 2, r.top, text);
     return;
   }
   if (text.empty()) return;
-  const std::string shown = CutTo(printer, text, r.right - r.left);
+  const std::string shown = CutToWidth(printer, text, r.right - r.left);
   const int x = kind == PlainItemKind::Amount ? r.right - printer.TextWidth(shown) : r.left;
   printer.TextOut(x, r.top, shown);
 }
@@ -306,7 +267,7 @@ void DrawPlainW2c(IPrinterDevice& printer, const W2cForm& form, const W3Record& 
                   const PlainCopy& copy) {
   const PlainW2cLayout& layout = PlainW2cLayout2026();
   const PlainFormGeometry g(printer.Caps(), layout.left, layout.top, layout.right, 0);
-  DrawBoxes(printer, g, layout.boxes, layout.labels);
+  DrawPlainBoxes(printer, g, layout.boxes, layout.labels);
   printer.SetFont(PlainTextFont());
   for (const W2cHeadItem& head : layout.heads) {
     if (head.kind == PlainItemKind::Check) continue;
@@ -340,7 +301,7 @@ void DrawPlainW2c(IPrinterDevice& printer, const W2cForm& form, const W3Record& 
 void DrawPlainW3c(IPrinterDevice& printer, const W3cTotals& totals, const W3Record& w3) {
   const PlainW3cLayout& layout = PlainW3cLayout2026();
   const PlainFormGeometry g(printer.Caps(), layout.left, layout.top, layout.right, 0);
-  DrawBoxes(printer, g, layout.boxes, layout.labels);
+  DrawPlainBoxes(printer, g, layout.boxes, layout.labels);
   for (const PlainItemKind kind : {PlainItemKind::Text, PlainItemKind::Amount}) {
     printer.SetFont(kind == PlainItemKind::Text ? PlainTextFont() : PlainAmountFont());
     for (const W3cCell& cell : layout.cells) {
