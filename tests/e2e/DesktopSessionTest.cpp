@@ -75,10 +75,17 @@ class DesktopSession : public ::testing::Test {
                                                              "1280x1024x24", "-nolisten", "tcp"},
                                     std::vector<std::string>{});
     ASSERT_TRUE(xvfb_->Started());
-    ASSERT_TRUE(WaitUntil([&] { return fs::exists("/tmp/.X11-unix/X" + std::to_string(display)); }))
-        << "Xvfb did not start";
-    wm_ = std::make_unique<Child>(std::vector<std::string>{"openbox"}, Env());
+    // The socket appears before the server takes clients: wait until it answers.
+    ASSERT_TRUE(WaitUntil([&] {
+      return Output("xdotool getdisplaygeometry 2>/dev/null") == "1280 1024";
+    })) << "Xvfb did not start";
+    // The window manager says when it manages the screen; a program started
+    // before that would get no active window.
+    const fs::path ready = home_.Path() / "window-manager-ready";
+    wm_ = std::make_unique<Child>(
+        std::vector<std::string>{"openbox", "--startup", "touch '" + ready.string() + "'"}, Env());
     ASSERT_TRUE(wm_->Started());
+    ASSERT_TRUE(WaitUntil([&] { return fs::exists(ready); })) << "openbox did not start";
   }
 
   void TearDown() override {
