@@ -100,14 +100,14 @@ Efw2StateFile::Efw2StateFile(const Efw2Input& input, const Efw2StateChoice& choi
   }
   if (const StateLayout* own = StateLayoutOf(state_, input.W3.TaxYear)) {
     layout_ = own;
-    Warning(name_, "The file follows " + std::string(own->Specification) +
-                       " as Quillmar knows it; check it against the specification of the "
-                       "current year before filing");
+    Warning(name_, "The file follows " + std::string(own->Instructions) +
+                       " as Quillmar knows it; check it against that year's instructions "
+                       "before filing");
   } else {
     Warning(name_, "Quillmar has no layout of " + name_ +
                        "'s own: the file is in the general layout of the SSA's publication "
                        "42-007; check it against " +
-                       name_ + "'s own specification for electronic W-2 filing (" +
+                       name_ + "'s own instructions for electronic W-2 filing (" +
                        std::string(filing->How) + ") before filing");
   }
   rsFields_ = RsFields(*layout_);

@@ -44,7 +44,7 @@ constexpr RsField kGeneralRs[] = {
 // read on the state's own page; the rest is from the payroll program's 2021
 // writer (one source): the 8-digit withholding account ID in 248-255, the
 // employee's ITIN in 338-346 (zeros: Quillmar holds no ITIN) and blanks from
-// 347. Pennsylvania ignores the columns its specification does not list. Its
+// 347. Pennsylvania ignores the columns its instructions do not list. Its
 // RE wants the ZIP code as up to 9 digits in 165-173, which is what the
 // federal RE's ZIP (165-169) and extension (170-173) already hold.
 constexpr RsField kPennsylvaniaRs[] = {
@@ -68,15 +68,15 @@ constexpr StateLayout kStateLayouts[] = {
     // Iowa: RS 309-330 zeros (Iowa's own FAQ), the withholding permit number
     // right-justified and zero-filled (two sources), the RV with the business
     // e-file number (one source).
-    {"IA", 2018, "Iowa's W-2 electronic filing specification (GovConnectIowa)", true,
+    {"IA", 2018, "Iowa's W-2 electronic filing instructions (GovConnectIowa)", true,
      RvLayout::Iowa, RfLayout::Federal, AccountFormat::Digits9Or12, TaxTypeRule::None, true, {},
      false},
     // Ohio: the federal records; its own modifications were not read. School
     // district tax carries tax type E in RS 308 (a payroll vendor's page).
-    {"OH", 2018, "Ohio's W-2 specification for the IT 3 transmittal", true, RvLayout::None,
+    {"OH", 2018, "Ohio's W-2 file instructions for the IT 3 transmittal", true, RvLayout::None,
      RfLayout::Federal, AccountFormat::AsTyped, TaxTypeRule::OhioLocal, false, {}, false},
     // Pennsylvania: RA, RE, RS, RV and RF only (myPATH page and the payroll program).
-    {"PA", 2018, "Pennsylvania's myPATH \"PA W-2 Wage Records (EFW2)\" upload specification",
+    {"PA", 2018, "Pennsylvania's myPATH \"PA W-2 Wage Records (EFW2)\" upload instructions",
      false, RvLayout::Pennsylvania, RfLayout::Blank, AccountFormat::Digits8, TaxTypeRule::None,
      false, kPennsylvaniaRs, false},
 };

@@ -1,7 +1,7 @@
 #pragma once
 // The state wage record (RS) and the state total record (RV) of a state's W-2
 // file, as tables: the general RS layout of the SSA's publication 42-007 and,
-// for the states whose own specification changes it, the fields that differ,
+// for the states whose own filing instructions change it, the fields that differ,
 // which records the file holds and how its RV and RF look. A state and a tax
 // year select the layout; a row holds from its first tax year until the next
 // row of the same state.
@@ -71,8 +71,8 @@ enum class TaxTypeRule {
 struct StateLayout {
   std::string_view State;  // the abbreviation; empty for the general layout
   std::int32_t FirstYear;
-  std::string_view Specification;  // the name of the state's specification the layout follows
-  bool FederalRecords;             // the file holds RW, RO, RT and RU as the SSA file does
+  std::string_view Instructions;  // the name of the state's instructions the layout follows
+  bool FederalRecords;            // the file holds RW, RO, RT and RU as the SSA file does
   RvLayout Rv;
   RfLayout Rf;
   AccountFormat Account;

@@ -181,7 +181,7 @@ TEST_F(Efw2ExportTest, APennsylvaniaFileIsWrittenPrivateAndSummedUp) {
   EXPECT_EQ(exportState(), path);
   EXPECT_EQ(stateDialog.offered, (std::vector<std::vector<std::string>>{{"OH", "PA"}}));
   EXPECT_EQ(fileDialog.requests.at(0).initialFile, "W2REPORT_PA.TXT");
-  ASSERT_EQ(reports.size(), 1u);  // the warning that names Pennsylvania's specification
+  ASSERT_EQ(reports.size(), 1u);  // the warning that names Pennsylvania's instructions
   EXPECT_EQ(
       reports[0][0],
       "State W-2 File (PA) Report for: Acme Tools, Inc.,   EIN = 12-3456789,   Tax Year 2025");

@@ -85,7 +85,7 @@ bool HasFinding(const Efw2StateFile& file, Efw2Severity severity, const std::str
 // The general RS of publication 42-007 (positions agreed by three sources).
 // The tax type in 308 stays blank: no state says which kind a box 20
 // locality is (unverified).
-TEST(Efw2StateFile, TheGeneralRsFieldByFieldAndTheWarningNamingTheStatesSpecification) {
+TEST(Efw2StateFile, TheGeneralRsFieldByFieldAndTheWarningNamingTheStatesInstructions) {
   Efw2Input input = SampleInput();
   SetLine(input.Employees[0], 2, "KY", "ky-12345", "52340.15", "1800", "100", "2", "LEX");
   const Efw2StateFile file(input, {"KY", ""});
@@ -93,7 +93,7 @@ TEST(Efw2StateFile, TheGeneralRsFieldByFieldAndTheWarningNamingTheStatesSpecific
   EXPECT_TRUE(HasFinding(
       file, Efw2Severity::Warning,
       "Quillmar has no layout of Kentucky's own: the file is in the general layout of the SSA's "
-      "publication 42-007; check it against Kentucky's own specification for electronic W-2 "
+      "publication 42-007; check it against Kentucky's own instructions for electronic W-2 "
       "filing (an EFW2 file, due 31 January) before filing"));
   const std::vector<Efw2ReadRecord> r = ReadEfw2(file.Records());
   ASSERT_EQ(Ids(r), (std::vector<std::string>{"RA", "RE", "RW", "RS", "RT", "RF"}));
