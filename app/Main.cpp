@@ -514,16 +514,21 @@ void TMainForm::EditW3CompanyClick() {
   }
 }
 
-void TMainForm::EditW2EmployeeClick() {
-  if (!RequireFile()) return;
+bool TMainForm::RequireCompletedW3() {
+  if (!RequireFile()) return false;
   const W3Record& w3 = activeFile_->W3Rec.w3;
-  if (w3.TaxYear == 0 || w3.EmployerEIN.Str().empty() || w3.EmployerName.Str().empty()) {
-    ShowMessage(
-        "Company Information on form W-3 must be fully completed before any W-2 forms can be "
-        "entered. Click OK to do this.");
-    EditW3CompanyClick();
-    return;
+  if (w3.TaxYear != 0 && !w3.EmployerEIN.Str().empty() && !w3.EmployerName.Str().empty()) {
+    return true;
   }
+  ShowMessage(
+      "Company Information on form W-3 must be fully completed before any W-2 forms can be "
+      "entered. Click OK to do this.");
+  EditW3CompanyClick();
+  return false;
+}
+
+void TMainForm::EditW2EmployeeClick() {
+  if (!RequireCompletedW3()) return;
   if (activeFile_->GoFirst() && CanLaunch(LaunchTarget::W2Screen)) {
     launcher_.ShowW2(*activeFile_, *appRegistry_);
   }
@@ -610,16 +615,8 @@ void TMainForm::PrintW2cClick() {
 }
 
 void TMainForm::FileImportEmployeesClick() {
-  if (!RequireFile()) return;
-  const W3Record& w3 = activeFile_->W3Rec.w3;
   // The tax year decides the rules of the Social Security numbers and box 12 codes.
-  if (w3.TaxYear == 0 || w3.EmployerEIN.Str().empty() || w3.EmployerName.Str().empty()) {
-    ShowMessage(
-        "Company Information on form W-3 must be fully completed before any W-2 forms can be "
-        "entered. Click OK to do this.");
-    EditW3CompanyClick();
-    return;
-  }
+  if (!RequireCompletedW3()) return;
   if (CanLaunch(LaunchTarget::ImportEmployees))
     launcher_.ImportEmployees(*activeFile_, *appRegistry_);
 }

@@ -143,6 +143,9 @@ class TMainForm final : public QMainWindow {
   bool HasFile() const;
   // True with a file open; otherwise shows the no-file message.
   bool RequireFile();
+  // RequireFile, and a W-3 with its tax year, EIN and employer's name; else
+  // says so and opens the W-3 screen.
+  bool RequireCompletedW3();
   // Whether this build has the screen or print run; says so to the user when not.
   bool CanLaunch(LaunchTarget target);
   // Closes the open data file; its pending change is offered for saving.
