@@ -148,13 +148,18 @@ void W2FormPrinter::PrintOneW2(const W2Record& w2, bool anotherFollows) {
   }
   const AddressTail tail = EmployeeAddressTail(w2, 41);
   // The control number and the Void mark, the employer's block, then the
-  // employee's items.
-  const std::vector<W2LayoutRow>& rows = W2Layout();
-  const auto employer = rows.begin() + static_cast<int>(W2Field::EmployerEIN);
-  std::vector<W2LayoutRow> ordered(rows.begin(), rows.begin() + 2);
-  ordered.insert(ordered.end(), employer, rows.end());
-  ordered.insert(ordered.end(), rows.begin() + 2, employer);
-  for (const W2LayoutRow& row : ordered) {
+  // employee's items: the order is the same for every form, made once.
+  static const std::vector<const W2LayoutRow*> ordered = [] {
+    const std::vector<W2LayoutRow>& rows = W2Layout();
+    const std::size_t employer = static_cast<std::size_t>(W2Field::EmployerEIN);
+    std::vector<const W2LayoutRow*> order;
+    for (std::size_t i = 0; i < 2; ++i) order.push_back(&rows[i]);
+    for (std::size_t i = employer; i < rows.size(); ++i) order.push_back(&rows[i]);
+    for (std::size_t i = 2; i < employer; ++i) order.push_back(&rows[i]);
+    return order;
+  }();
+  for (const W2LayoutRow* item : ordered) {
+    const W2LayoutRow& row = *item;
     const int col = static_cast<int>(row.col), line = o + static_cast<int>(row.line);
     std::string text;
     switch (row.kind) {
