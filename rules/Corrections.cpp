@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <map>
 
+#include "data/BlankW2.h"
 #include "data/EntryRules.h"
 #include "data/QuillmarFormFile.h"
 #include "platform/Clock.h"
@@ -251,8 +252,8 @@ std::vector<EmployeeCorrection> FindCorrections(const FiledCopy& filed,
   std::vector<EmployeeCorrection> found;
   const std::size_t count = std::max(filed.W2s.size(), current.size());
   for (std::size_t n = 0; n < count; ++n) {
-    const bool wasFiled = n < filed.W2s.size() && IsFilableW2(filed.W2s[n]);
-    const bool isFilable = n < current.size() && IsFilableW2(current[n]);
+    const bool wasFiled = n < filed.W2s.size() && IsCountedW2(filed.W2s[n]);
+    const bool isFilable = n < current.size() && IsCountedW2(current[n]);
     if (!wasFiled && !isFilable) continue;
     EmployeeCorrection e;
     e.recordNumber = n;

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "data/BlankW2.h"
 #include "data/EntryRules.h"
 #include "data/QuillmarFormFile.h"
 #include "rules/FiledCopy.h"
@@ -31,7 +32,7 @@ std::string DeleteW2Refusal(TQuillmarFormFile& file) {
   if (!filed) return {};
   const auto filedAt = [&](std::int64_t offset) {
     const std::size_t n = static_cast<std::size_t>((offset - kFirstW2Offset) / kRecSize);
-    return n < filed->W2s.size() && IsFilableW2(filed->W2s[n]);
+    return n < filed->W2s.size() && IsCountedW2(filed->W2s[n]);
   };
   // A new W-2 never saved leaves nothing behind and moves nothing.
   if (file.CurOfs() == nullptr) return {};

@@ -44,8 +44,6 @@ std::string FiledCopyPath(const std::string& dataPath) {
   return dataPath + kFiledExtension;
 }
 
-bool IsFilableW2(const W2Record& w2) { return IsCountedW2(w2); }
-
 std::vector<W2Record> W2sByRecordNumber(TQuillmarFormFile& file) {
   const KeepFilePosition keep(file);
   std::vector<W2Record> records;
@@ -68,7 +66,7 @@ FiledCopy MakeFiledCopy(const W3Record& w3, const std::vector<W2Record>& w2s, Fi
   copy.W3 = w3;
   copy.W2s.reserve(w2s.size());
   for (const W2Record& w2 : w2s) {
-    if (IsFilableW2(w2)) {
+    if (IsCountedW2(w2)) {
       copy.W2s.push_back(w2);
     } else {
       W2Record unfiled{};

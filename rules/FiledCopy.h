@@ -52,9 +52,6 @@ struct FiledCopy {
 // other name gets ".filed.qmr" appended).
 std::string FiledCopyPath(const std::string& dataPath);
 
-// A record the W-2s are filed from: not void and not blank (IsCountedW2).
-bool IsFilableW2(const W2Record& w2);
-
 // Every W-2 record of the data file by record number, as on the disk (the
 // file keeps its position). A record that cannot be read whole throws
 // QuillmarError.
