@@ -12,20 +12,13 @@
 
 #include "platform/qt/QtPrinterDevice.h"
 #include "print/PlainPaperW2.h"
+#include "tests/support/LetterPdfDevice.h"
 #include "tests/support/PdfWords.h"
 #include "tests/support/TempDir.h"
 
 namespace {
 
 constexpr int kDpi = 600;
-
-std::unique_ptr<IPrinterDevice> PdfDevice(const std::string& path) {
-  auto device = std::make_unique<QtPrinterDevice>(false);
-  device->Printer().setPageSize(QPageSize(QPageSize::Letter));
-  // A quarter-inch unprintable border all round.
-  device->SetPdfOutput(QString::fromStdString(path), kDpi, QMarginsF(18, 18, 18, 18));
-  return device;
-}
 
 W2Record Employee(const char* last, const char* first) {
   W2Record w2{};
@@ -43,7 +36,7 @@ TEST(PlainPaperPdf, BoxOnesAmountLiesInsideBoxOneInBothLayouts) {
     W3Record w3{};
     w3.TaxYear = year;
     {
-      auto printer = PdfDevice(pdf);
+      auto printer = LetterPdfDevice(pdf);
       ASSERT_TRUE(PrintPlainPaperW2s(*printer, {Employee("SMITH", "MARY")}, w3, false));
     }
     const std::vector<PdfWord> words = ReadPdfWords(pdf);
@@ -57,7 +50,7 @@ TEST(PlainPaperPdf, BoxOnesAmountLiesInsideBoxOneInBothLayouts) {
       return b.caption == "1 Wages, tips, other compensation";
     });
     ASSERT_NE(box1, layout.boxes.end());
-    auto printer = PdfDevice(dir.File("unused.pdf"));
+    auto printer = LetterPdfDevice(dir.File("unused.pdf"));
     const PlainFormGeometry g(printer->Caps(), layout.left, layout.top, layout.right, 0);
     const DeviceRect r = ToDevice(g, box1->rect);
     EXPECT_GT(device(amount->xMin), r.left);
@@ -74,7 +67,7 @@ TEST(PlainPaperPdf, OnePdfPerEmployeeNamedAfterThemWithTheirTwoSheets) {
   W3Record w3{};
   w3.TaxYear = 2024;
   const std::vector<std::string> written = PrintPlainPaperW2PerEmployee(
-      PdfDevice, dir.File(""),
+      LetterPdfDevice, dir.File(""),
       {Employee("SMITH", "MARY"), Employee("AC/DC", "BO"), Employee("SMITH", "MARY")}, w3);
   ASSERT_EQ(written.size(), 3u);
   std::set<std::string> names;
@@ -98,7 +91,7 @@ TEST(PlainPaperPdf, AccentedNamesGetAFileEachAndAPlantedLinkIsNeverWrittenThroug
   w3.TaxYear = 2024;
   const mode_t umaskBefore = ::umask(022);
   const std::vector<std::string> written =
-      PrintPlainPaperW2PerEmployee(PdfDevice, out,
+      PrintPlainPaperW2PerEmployee(LetterPdfDevice, out,
                                    {Employee("M\xFCller", "J\xFCrgen"),
                                     Employee("M\xF6ller", "J\xF6rgen"), Employee("SMITH", "MARY")},
                                    w3);

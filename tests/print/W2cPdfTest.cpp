@@ -9,19 +9,13 @@
 
 #include "platform/qt/QtPrinterDevice.h"
 #include "print/PlainPaperW2c.h"
+#include "tests/support/LetterPdfDevice.h"
 #include "tests/support/PdfWords.h"
 #include "tests/support/TempDir.h"
 
 namespace {
 
 constexpr int kDpi = 600;
-
-std::unique_ptr<IPrinterDevice> PdfDevice(const std::string& path) {
-  auto device = std::make_unique<QtPrinterDevice>(false);
-  device->Printer().setPageSize(QPageSize(QPageSize::Letter));
-  device->SetPdfOutput(QString::fromStdString(path), kDpi, QMarginsF(18, 18, 18, 18));
-  return device;
-}
 
 W2Record Jane(const char* last, Currency wages) {
   W2Record w2{};
@@ -39,7 +33,7 @@ W2Record Jane(const char* last, Currency wages) {
 DeviceRect CellRect(std::size_t member, W2cColumn column) {
   const PlainW2cLayout& layout = PlainW2cLayout2026();
   const TempDir dir;
-  const auto printer = PdfDevice(dir.File("unused.pdf"));
+  const auto printer = LetterPdfDevice(dir.File("unused.pdf"));
   const PlainFormGeometry g(printer->Caps(), layout.left, layout.top, layout.right, 0);
   for (const W2cCell& cell : layout.cells) {
     if (cell.member == member && cell.column == column) return ToDevice(g, cell.rect);
@@ -65,7 +59,7 @@ TEST(W2cPdf, CorrectedBoxesReadBackInTheirColumnsAndTheW3cHoldsTheTotals) {
   const std::vector<EmployeeCorrection> corrections =
       FindCorrections(filed, {Jane("PUBLIC", Currency{5334015} * kCurrencyScale)});
   const std::vector<std::string> written =
-      PrintPlainPaperW2cPerEmployee(PdfDevice, dir.File(""), corrections, w3, false);
+      PrintPlainPaperW2cPerEmployee(LetterPdfDevice, dir.File(""), corrections, w3, false);
   ASSERT_EQ(written, (std::vector<std::string>{dir.File("PUBLIC JANE W-2c 2025.pdf"),
                                                dir.File("W-3c 2025.pdf")}));
   // They hold the SSN: readable by their owner only, whatever the umask.
