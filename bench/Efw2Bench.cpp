@@ -108,12 +108,11 @@ void BM_Efw2WriteFile(benchmark::State& state) {
 }
 BENCHMARK(BM_Efw2WriteFile)->Unit(benchmark::kMillisecond);
 
-// The floor: as many records (RA, RE, the RW and RO records, RT, RU, RF) of 512
-// characters and CR LF, written with std::ofstream.
-void BM_Efw2Floor(benchmark::State& state) {
+// Writes `records` records of 512 characters and CR LF with std::ofstream, as
+// often as the benchmark asks: the floor of a wage file of as many records.
+void WriteFloorRecords(benchmark::State& state, int records) {
   const std::string path = TempFile();
   const std::string record = std::string(512, 'X') + "\r\n";
-  const int records = kEmployees + kEmployees / 10 + 5;
   for (auto _ : state) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     for (int i = 0; i < records; ++i)
@@ -121,6 +120,12 @@ void BM_Efw2Floor(benchmark::State& state) {
     out.close();
   }
   std::filesystem::remove(path);
+}
+
+// The floor: as many records (RA, RE, the RW and RO records, RT, RU, RF) of 512
+// characters and CR LF, written with std::ofstream.
+void BM_Efw2Floor(benchmark::State& state) {
+  WriteFloorRecords(state, kEmployees + kEmployees / 10 + 5);
 }
 BENCHMARK(BM_Efw2Floor)->Unit(benchmark::kMillisecond);
 
@@ -157,16 +162,7 @@ BENCHMARK(BM_StateW2File)->Unit(benchmark::kMillisecond);
 // The floor of the Ohio file: RA, RE, the RW, RO and RS records, RT, RU and
 // RF, written with std::ofstream.
 void BM_StateW2Floor(benchmark::State& state) {
-  const std::string path = TempFile();
-  const std::string record = std::string(512, 'X') + "\r\n";
-  const int records = 2 * kEmployees + kEmployees / 10 + 5;
-  for (auto _ : state) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    for (int i = 0; i < records; ++i)
-      out.write(record.data(), static_cast<std::streamsize>(record.size()));
-    out.close();
-  }
-  std::filesystem::remove(path);
+  WriteFloorRecords(state, 2 * kEmployees + kEmployees / 10 + 5);
 }
 BENCHMARK(BM_StateW2Floor)->Unit(benchmark::kMillisecond);
 
